@@ -1,0 +1,46 @@
+// The training catalogue Projects.pdl: a run of 137-byte training records,
+// record i describing training number i. Records are only appended or
+// rewritten in place, so numbers are never reused.
+#pragma once
+
+#include "store/Records.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace marbelo {
+
+struct CatalogueEntry
+{
+    int number = 0;
+    TrainingRecord record;
+};
+
+// Every whole record, deleted ones included; a partial record at the end is
+// ignored. False (and nothing) when the catalogue cannot be opened.
+bool readCatalogue(const QString &dataDir, std::vector<CatalogueEntry> *entries);
+
+// The record of one training; false when it cannot be read whole.
+bool readTrainingRecord(const QString &dataDir, int number, TrainingRecord *record);
+
+// Appends a record (the catalogue is created when missing) and returns the new
+// training number. On failure nothing is left behind: a write that stops part
+// way is cut back, and error says why.
+std::optional<int> appendTrainingRecord(const QString &dataDir, const TrainingRecord &record,
+                                        QString *error = nullptr);
+
+// Writes the record over training number's record. On failure the old bytes are
+// put back where possible.
+bool rewriteTrainingRecord(const QString &dataDir, int number, const TrainingRecord &record,
+                           QString *error = nullptr);
+
+// Reads the record, sets its deleted flag to -1 and writes it back.
+bool markTrainingDeleted(const QString &dataDir, int number, QString *error = nullptr);
+
+// Creates the training's empty outline and image store. Both are attempted;
+// returns false when either could not be created.
+bool createTrainingFiles(const QString &dataDir, int number);
+
+} // namespace marbelo

@@ -1,0 +1,12 @@
+// The coding of library texts and slides.
+#pragma once
+
+#include <QByteArray>
+
+namespace marbelo {
+
+// XORs byte i with byte i mod 8 of "QUOXIRAN". Coding and decoding are the same
+// operation, and the length never changes.
+QByteArray BCodeToStr(const QByteArray &coded);
+
+} // namespace marbelo

@@ -1,0 +1,48 @@
+#include "topics/ModuleLibrary.h"
+
+#include "store/TopicFile.h"
+
+#include <QCollator>
+#include <QDirIterator>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace marbelo {
+
+std::vector<ModuleEntry> discoverModules(const QString &dataDir)
+{
+    std::vector<ModuleEntry> entries;
+    QDirIterator it(dataDir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    int next = 0;
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (!name.endsWith(QLatin1String(".mdl"), Qt::CaseInsensitive))
+            continue;
+        QString title;
+        if (!readTopicTitle(dataDir + name, &title))
+            continue;
+        entries.push_back({name, next++, title});
+    }
+    return entries;
+}
+
+bool polishLess(const QString &a, const QString &b)
+{
+    static const QCollator collator = [] {
+        QCollator c{QLocale(QLocale::Polish, QLocale::Poland)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator.compare(a, b) < 0;
+}
+
+std::vector<ModuleEntry> sortedByTitle(std::vector<ModuleEntry> entries)
+{
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const ModuleEntry &a, const ModuleEntry &b) { return polishLess(a.title, b.title); });
+    return entries;
+}
+
+} // namespace marbelo

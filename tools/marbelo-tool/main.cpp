@@ -1,0 +1,78 @@
+// marbelo-tool: command-line access to the data files, through the same code
+// as the program. Prints UTF-8, one record a line, fields separated by TABs.
+
+#include "Tool.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+#include <map>
+
+namespace tool {
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int fail(const QString &message)
+{
+    err() << "marbelo-tool: " << message << Qt::endl;
+    return kFailed;
+}
+
+int usage(const QString &message)
+{
+    err() << "marbelo-tool: " << message << Qt::endl
+          << "usage:\n"
+             "  marbelo-tool library build SOURCE OUT.mdl\n"
+             "  marbelo-tool library dump FILE.mdl\n"
+             "  marbelo-tool library list DATADIR\n"
+             "  marbelo-tool front build OUT.fdl JPEG...\n"
+             "  marbelo-tool extract FILE DIR\n"
+          << Qt::flush;
+    return kUsage;
+}
+
+QString hexReference(quint32 reference)
+{
+    return QStringLiteral("0x%1").arg(reference, 8, 16, QLatin1Char('0')).toUpper().replace(
+        QStringLiteral("0X"), QStringLiteral("0x"));
+}
+
+} // namespace tool
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+
+    using Command = std::function<int(const QStringList &)>;
+    const std::map<QString, Command> commands = {
+        {QStringLiteral("library build"), tool::libraryBuild},
+        {QStringLiteral("library dump"), tool::libraryDump},
+        {QStringLiteral("library list"), tool::libraryList},
+        {QStringLiteral("front build"), tool::frontBuild},
+        {QStringLiteral("extract"), tool::extract},
+    };
+    // Commands are one or two words long.
+    for (int words = 2; words >= 1; --words) {
+        if (args.size() < words)
+            continue;
+        const auto it = commands.find(args.mid(0, words).join(QLatin1Char(' ')));
+        if (it != commands.end()) {
+            const int result = it->second(args.mid(words));
+            tool::out().flush();
+            return result;
+        }
+    }
+    return tool::usage(args.isEmpty() ? QStringLiteral("no command")
+                                      : QStringLiteral("unknown command: ") + args.join(QLatin1Char(' ')));
+}
