@@ -1,0 +1,37 @@
+// Help context numbers attached to widgets, actions and dialogs, and the help
+// requests made with them.
+#pragma once
+
+#include <QColor>
+
+class QObject;
+class QWidget;
+
+namespace marbelo {
+
+// The pale yellow of lists, trees, edits and panels (red 255, green 255, blue 215).
+inline const QColor kPaleYellow = QColor(255, 255, 215);
+
+// Help context of a widget, an action or a menu; 0 when none is attached.
+void setHelpContext(QObject *object, int context);
+int helpContext(const QObject *object);
+
+// Paints a widget's background pale yellow.
+void paintPaleYellow(QWidget *widget);
+
+// Where help requests go: the in-program help window, or a recording double in tests.
+class HelpProvider
+{
+public:
+    virtual ~HelpProvider() = default;
+    virtual void showTopic(int context) = 0;
+    virtual void showContents() = 0;
+    virtual void showIndex() = 0;
+};
+
+// The provider of the running application (never null: requests go nowhere
+// until one is installed).
+HelpProvider &help();
+void installHelpProvider(HelpProvider *provider);
+
+} // namespace marbelo
