@@ -1,0 +1,43 @@
+#include "support/ui/DialogTesting.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace testing_support {
+
+bool showActive(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+QStringList childrenWithoutContext(const QWidget &window, int context)
+{
+    QStringList names;
+    for (const QWidget *child : window.findChildren<QWidget *>()) {
+        if (marbelo::helpContext(child) != context)
+            names.append(child->objectName() + QLatin1Char('/') + QLatin1String(child->metaObject()->className()));
+    }
+    return names;
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() >= 32 && c.unicode() < 127)
+            QTest::keyClick(widget, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+QString tabFrom(QWidget &window)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &window, Qt::Key_Tab);
+    focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+} // namespace testing_support
