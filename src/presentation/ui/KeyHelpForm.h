@@ -1,0 +1,24 @@
+// The key help window of the full-screen preview: lists the keys that step
+// through the slides, open this help and end the preview.
+#pragma once
+
+#include "shell/ui/QelDialog.h"
+
+class QFrame;
+
+namespace marbelo {
+
+class TQelHelpForm : public QelDialog
+{
+    Q_OBJECT
+public:
+    explicit TQelHelpForm(QWidget *owner = nullptr);
+
+protected:
+    void formShow() override;
+
+private:
+    QFrame *m_panel;
+};
+
+} // namespace marbelo
