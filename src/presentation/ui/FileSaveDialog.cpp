@@ -1,0 +1,31 @@
+#include "presentation/ui/FileSaveDialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+namespace marbelo {
+
+QString FileSaveDialog::initialDirectory()
+{
+    const QString root = QStringLiteral("C:/");
+    return QDir(root).exists() && QDir::isAbsolutePath(root) ? root : QDir::homePath();
+}
+
+QString FileSaveDialog::execute()
+{
+    QFileDialog dialog(m_owner, QStringLiteral("Zapisz prezentację w wybranej lokalizacji pod nazwą ..."),
+                       initialDirectory(), QStringLiteral("Pliki prezentacji (*.pnn)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pnn"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setSizeGripEnabled(true);
+    if (!m_lastPath.isEmpty())
+        dialog.selectFile(m_lastPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    m_lastPath = dialog.selectedFiles().first();
+    return m_lastPath;
+}
+
+} // namespace marbelo

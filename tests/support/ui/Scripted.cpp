@@ -1,0 +1,100 @@
+#include "support/ui/Scripted.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+
+namespace testing_support {
+
+int ScriptedMessages::InformationMessage(const QString &text, int a, int b, int c)
+{
+    calls.push_back({QStringLiteral("information"), text, a, b, c});
+    return 1;
+}
+
+int ScriptedMessages::Confirmation2Message(const QString &text, int a, int b, int c)
+{
+    calls.push_back({QStringLiteral("confirmation"), text, a, b, c});
+    if (answers.empty())
+        return 7;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QStringList ScriptedMessages::texts() const
+{
+    QStringList out;
+    for (const Call &call : calls)
+        out << call.text;
+    return out;
+}
+
+QString ScriptedSaveDialog::execute()
+{
+    ++shown;
+    if (answers.empty())
+        return QString();
+    const QString path = answers.front();
+    answers.pop_front();
+    return path;
+}
+
+namespace {
+
+// Polls from the event loop that exec() runs; gives up after a while so that a
+// missing dialog fails the test instead of hanging it.
+class ModalPoller : public QObject
+{
+public:
+    explicit ModalPoller(std::function<void(QWidget *)> action) : QObject(qApp), m_action(std::move(action))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { check(); });
+        m_timer.start(1);
+    }
+
+private:
+    void check()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            m_timer.stop();
+            deleteLater();
+            m_action(modal);
+        } else if (++m_tries > 5000) {
+            m_timer.stop();
+            deleteLater();
+            ADD_FAILURE() << "no modal dialog appeared";
+        }
+    }
+
+    std::function<void(QWidget *)> m_action;
+    QTimer m_timer;
+    int m_tries = 0;
+};
+
+} // namespace
+
+void whenModalShows(std::function<void(QWidget *)> action)
+{
+    new ModalPoller(std::move(action));
+}
+
+void closeStrayDialogs()
+{
+    while (QWidget *modal = QApplication::activeModalWidget()) {
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QApplication::processEvents();
+        if (QApplication::activeModalWidget() == modal)
+            break;
+    }
+}
+
+} // namespace testing_support

@@ -1,0 +1,53 @@
+// Scripted test doubles for message boxes, the save dialog and modal dialogs.
+#pragma once
+
+#include "presentation/SaveDialog.h"
+#include "store/components/Messages.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+class QWidget;
+
+namespace testing_support {
+
+// Records every message; confirmations are answered from a queue (No when empty).
+class ScriptedMessages : public marbelo::Messages
+{
+public:
+    struct Call
+    {
+        QString kind; // "information" or "confirmation"
+        QString text;
+        int a, b, c;
+    };
+
+    std::deque<int> answers;
+    std::vector<Call> calls;
+
+    int InformationMessage(const QString &text, int a, int b, int c) override;
+    int Confirmation2Message(const QString &text, int a, int b, int c) override;
+    QStringList texts() const;
+};
+
+// Answers the save dialog from a queue of paths (empty = cancelled).
+class ScriptedSaveDialog : public marbelo::SaveDialog
+{
+public:
+    std::deque<QString> answers;
+    int shown = 0;
+    QString execute() override;
+};
+
+// Runs action on the next modal widget that opens (a dialog shown with exec()).
+// The action must close the dialog. Fails the test if none opens within the
+// given number of event-loop turns.
+void whenModalShows(std::function<void(QWidget *)> action);
+
+// Closes every modal or top-level dialog left open by a failed test.
+void closeStrayDialogs();
+
+} // namespace testing_support

@@ -1,0 +1,74 @@
+// marbelo-screenshot: renders the main window on a data directory into a PNG,
+// headless, so that the picture in docs/ can be made again at any time.
+//   marbelo-screenshot DATADIR OUT.png [TOPIC_ROW [NODE_INDEX]]
+
+#include "presentation/SaveDialog.h"
+#include "shell/ui/MainForm.h"
+#include "shell/ui/PaneWidgets.h"
+#include "store/components/Messages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+namespace {
+
+class SilentMessages : public marbelo::Messages
+{
+public:
+    int InformationMessage(const QString &, int, int, int) override { return 1; }
+    int Confirmation2Message(const QString &, int, int, int) override { return 7; }
+};
+
+class NoSaveDialog : public marbelo::SaveDialog
+{
+public:
+    QString execute() override { return QString(); }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dravelo"));
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: marbelo-screenshot DATADIR OUT.png [TOPIC_ROW [NODE_INDEX]]\n");
+        return 2;
+    }
+    QString dir = QDir(args[1]).absolutePath() + QLatin1Char('/');
+    SilentMessages messages;
+    NoSaveDialog saveDialog;
+    marbelo::TQelMainForm window(dir, messages, saveDialog);
+    window.show();
+    window.startTimer()->stop();
+    QApplication::processEvents();
+
+    // Optionally pick a framework topic and a detailed topic, as a user would.
+    if (args.size() > 3) {
+        auto *list = window.QelModuleListBox;
+        list->setCurrentRow(args[3].toInt());
+        window.QelModuleListBoxClick();
+    }
+    if (args.size() > 4) {
+        auto *tree = window.QelModuleTreeView;
+        tree->expandAll();
+        const QList<QTreeWidgetItem *> items = tree->flatItems();
+        const int index = args[4].toInt();
+        if (index >= 0 && index < items.size()) {
+            tree->setCurrentItem(items[index]);
+            window.QelModuleTreeViewClick();
+        }
+    }
+    QApplication::processEvents();
+    if (!window.grab().save(args[2])) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(args[2]));
+        return 1;
+    }
+    return 0;
+}
