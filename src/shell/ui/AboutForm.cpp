@@ -124,7 +124,7 @@ QPushButton *TQelAboutForm::addButton(const char *name, QPoint place, const QStr
 
 void TQelAboutForm::formShow()
 {
-    m_authorName->setText(QStringLiteral("Zespół Marbelo\nprojekt, wykonanie i opracowanie merytoryczne"));
+    m_authorName->setText(QStringLiteral("Zespół Marbelo\nprojekt i wykonanie programu"));
     m_producerName->setText(QStringLiteral("Tavo Sp. z o.o."));
     paintPaleYellow(m_historyMemo);
     m_closeButton->setFocus();

@@ -79,7 +79,8 @@ bool HelpKey::eventFilter(QObject *watched, QEvent *event)
         if (context != 0) {
             // Claim F1 before any shortcut does, then act on the press.
             event->accept();
-            if (type == QEvent::KeyPress) {
+            // Holding F1 down opens the topic once.
+            if (type == QEvent::KeyPress && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
                 // Like a click elsewhere, help closes any open menu first.
                 for (int depth = 0; depth < 16 && QApplication::activePopupWidget(); ++depth)
                     QApplication::activePopupWidget()->close();

@@ -134,6 +134,11 @@ TEST(AboutForm, ShowingFillsCreditsPaintsTheHistoryAndFocusesClose)
     const QString author = part<QLabel>(shown.form, "QelAboutAuthorName")->text();
     EXPECT_EQ(author.split(QLatin1Char('\n')).size(), 2) << author.toStdString();
     EXPECT_FALSE(part<QLabel>(shown.form, "QelAboutProducerName")->text().trimmed().isEmpty());
+    // Both credits fit their two-line boxes whole.
+    for (const char *name : {"QelAboutAuthorName", "QelAboutProducerName"}) {
+        const QLabel *label = part<QLabel>(shown.form, name);
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
+    }
     EXPECT_EQ(part(shown.form, "QelAboutHistoryMemo")->palette().color(QPalette::Base), kPaleYellow);
     QTRY_COMPARE(QApplication::focusWidget(), part(shown.form, "QelAboutCloseButton"));
     // Centred on its owner (up to the window frame).

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -100,6 +101,22 @@ TEST(HelpKey, OpensTheContextOfTheFocusedControlOrItsNearestAncestor)
         EXPECT_EQ(help.topics, c.opened) << c.focus->metaObject()->className();
         EXPECT_EQ(c.focus->f1Presses, c.reachedControl);
     }
+}
+
+TEST(HelpKey, HeldF1OpensTheTopicOnce)
+{
+    RecordingHelp help;
+    HelpKey key;
+    qApp->installEventFilter(&key);
+    Panes panes;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panes.window));
+    focusOn(panes.outlineEdit);
+    QTest::keyPress(panes.outlineEdit, Qt::Key_F1);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(panes.outlineEdit, &repeat);
+    QTest::keyRelease(panes.outlineEdit, Qt::Key_F1);
+    EXPECT_EQ(help.topics, QList<int>{2800});
+    EXPECT_EQ(panes.outlineEdit->f1Presses, 0);
 }
 
 TEST(HelpKey, WithoutFocusTheActiveWindowDecides)
