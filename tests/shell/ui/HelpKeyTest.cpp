@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <vector>
+
 using namespace marbelo;
 
 namespace {
@@ -98,7 +100,9 @@ TEST(HelpKey, OpensTheContextOfTheFocusedControlOrItsNearestAncestor)
         help.topics.clear();
         focusOn(c.focus);
         QTest::keyClick(c.focus, Qt::Key_F1);
-        EXPECT_EQ(help.topics, c.opened) << c.focus->metaObject()->className();
+        // As std::vector: Qt 6.4 compares two empty QLists through memcmp(nullptr, ...).
+        EXPECT_EQ(std::vector<int>(help.topics.begin(), help.topics.end()),
+                  std::vector<int>(c.opened.begin(), c.opened.end()));
         EXPECT_EQ(c.focus->f1Presses, c.reachedControl);
     }
 }
