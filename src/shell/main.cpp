@@ -37,8 +37,7 @@ int main(int argc, char *argv[])
     const QString dataDir = marbelo::dataDirFromExecutable(QCoreApplication::applicationFilePath());
     marbelo::HelpWindow helpWindow(dataDir + helpFile);
     marbelo::installHelpProvider(&helpWindow);
-    marbelo::HelpKey helpKey;
-    app.installEventFilter(&helpKey);
+    marbelo::HelpKey::install();
 
     marbelo::MessageBoxes messages;
     marbelo::FileSaveDialog saveDialog;

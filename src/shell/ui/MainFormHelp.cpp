@@ -2,6 +2,8 @@
 
 #include "shell/ui/MainForm.h"
 
+#include "shell/Contact.h"
+#include "shell/ui/AboutForm.h"
 #include "shell/ui/HelpContext.h"
 
 namespace marbelo {
@@ -18,8 +20,26 @@ void TQelMainForm::QelHelpIndexMenuItemClick()
     RefreshCommands();
 }
 
-void TQelMainForm::QelHelpInternetMenuItemClick() {}
-void TQelMainForm::QelHelpEmailMenuItemClick() {}
-void TQelMainForm::QelHelpAboutMenuItemClick() {}
+void TQelMainForm::QelHelpInternetMenuItemClick()
+{
+    // The result is not examined; availability is not touched.
+    openUrl(producerWebUrl());
+}
+
+void TQelMainForm::QelHelpEmailMenuItemClick()
+{
+    openUrl(producerMailUrl());
+}
+
+void TQelMainForm::QelHelpAboutMenuItemClick()
+{
+    DisableCommands();
+    {
+        TQelAboutForm about(this);
+        about.exec();
+    }
+    EnableCommands();
+    RefreshCommands();
+}
 
 } // namespace marbelo
