@@ -65,8 +65,9 @@ void QelDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (QWidget *owner = parentWidget()) {
-        const QRect frame = owner->window()->geometry();
-        move(frame.center() - rect().center());
+        QRect frame = frameGeometry();
+        frame.moveCenter(owner->window()->frameGeometry().center());
+        move(frame.topLeft());
     }
     formShow();
 }

@@ -85,10 +85,10 @@ WizardFormBase::WizardFormBase(QWidget *owner, const QString &caption, int helpC
     const int buttonTop = framePanel->geometry().bottom() + 1 + kMargin;
     int x = width - kMargin - int(buttons.size()) * (kButtonWidth + 5) + 5;
     QWidget *previous = nullptr;
-    for (const Button &spec : buttons) {
-        QPushButton *button = addButton(this, spec.name, spec.text, QPoint(x, buttonTop));
+    for (const Button &entry : buttons) {
+        QPushButton *button = addButton(this, entry.name, entry.text, QPoint(x, buttonTop));
         x += kButtonWidth + 5;
-        const int result = spec.result;
+        const int result = entry.result;
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
         button->setDefault(result == defaultResult);
         if (result == WizardClose)

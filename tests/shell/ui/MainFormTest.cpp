@@ -2,6 +2,7 @@
 // command availability applied to its entries.
 
 #include "shell/ui/PaneWidgets.h"
+#include "shell/ui/RecordingHelp.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/Outline.h"
@@ -258,4 +259,33 @@ TEST_F(ShellTest, ClosingTheWindowAsksNothing)
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_TRUE(window->state().moduleFiles.empty());
+}
+
+TEST_F(ShellTest, WizardHelpOpensTheContentsAndLeavesTheWindowUsable)
+{
+    RecordingHelp recorder;
+    open();
+    whenModalShows([](QWidget *wizard) { buttonNamed(wizard, QStringLiteral("Pomoc"))->click(); });
+    window->QelStartTimerTimer();
+    EXPECT_EQ(recorder.contents, 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(window->mainMenus[2]->menuAction()->isEnabled());
+    EXPECT_TRUE(enabled(Command::NewTraining));
+}
+
+TEST_F(ShellTest, SecondWizardPageHelpOpensTheContents)
+{
+    RecordingHelp recorder;
+    open();
+    whenModalShows([](QWidget *wizard) {
+        buttonNamed(wizard, QStringLiteral("Szkolenie"))->click();
+        whenModalShows([](QWidget *form) {
+            QTest::keyClicks(form->findChild<QLineEdit *>("QelNewProjectNameEdit"), QStringLiteral("Drugie"));
+            buttonNamed(form, QStringLiteral("Utwórz"))->click();
+            whenModalShows([](QWidget *page) { buttonNamed(page, QStringLiteral("Pomoc"))->click(); });
+        });
+    });
+    window->QelStartTimerTimer();
+    EXPECT_EQ(recorder.contents, 1);
+    EXPECT_EQ(window->QelProjectsListBox->count(), 1);
 }
