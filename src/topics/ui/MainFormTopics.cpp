@@ -9,6 +9,7 @@
 #include "store/SlideBlocks.h"
 #include "store/TopicFile.h"
 #include "store/components/Coding.h"
+#include "store/components/JpegDecoder.h"
 #include "store/components/Stream.h"
 #include "topics/ModuleLibrary.h"
 #include "topics/PreviewLayout.h"
@@ -128,8 +129,11 @@ bool TQelMainForm::showSlideThroughViewJpg(const QByteArray &coded)
             jpeg = file.readAll();
     }
     QFile::remove(path);
-    // A slide that cannot be shown whole is not shown at all.
-    const bool shown = written && QelViewImage->loadJpeg(jpeg);
+    // Decoded once, at the size the pane will show it; a slide that cannot be
+    // shown whole is not shown at all.
+    const QSize shownSize =
+        layoutPreview(QelViewBodyPanel->size(), true, jpegImageSize(jpeg)).image.size();
+    const bool shown = written && QelViewImage->loadJpeg(jpeg, shownSize);
     if (!shown)
         QelViewImage->clear();
     m_state.slideShown = shown;

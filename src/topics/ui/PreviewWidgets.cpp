@@ -12,13 +12,13 @@ SlideImage::SlideImage(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-bool SlideImage::loadJpeg(const QByteArray &jpeg)
+bool SlideImage::loadJpeg(const QByteArray &jpeg, QSize shownSize)
 {
     m_jpeg = jpeg;
     m_fullSize = jpegImageSize(jpeg);
     m_image = QImage();
     if (m_fullSize.isValid())
-        decodeFor(size());
+        decodeFor(shownSize.isValid() ? shownSize : size());
     if (m_image.isNull()) {
         clear();
         return false;

@@ -15,9 +15,10 @@ class SlideImage : public QWidget
 public:
     explicit SlideImage(QWidget *parent = nullptr);
 
-    // Decodes and shows a JPEG file image; false (and the picture cleared)
+    // Decodes and shows a JPEG file image, for the given shown size (the
+    // control's own size when none is given); false (and the picture cleared)
     // when it cannot be decoded.
-    bool loadJpeg(const QByteArray &jpeg);
+    bool loadJpeg(const QByteArray &jpeg, QSize shownSize = QSize());
     void clear();
     bool hasPicture() const { return !m_image.isNull(); }
     // The slide's own size (not the decoded one).
