@@ -15,6 +15,9 @@
 
 #include <functional>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace marbelo;
@@ -195,4 +198,43 @@ TEST_F(CopyTopicTest, AReadOnlyStoreAddsNothingAndIsReported)
     writeFile(storePath(), QByteArray("QUOX") + blockBytes("abc"));
     expectCopyRefused([this] { ASSERT_TRUE(QFile::setPermissions(storePath(), QFile::ReadOwner)); });
     QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+namespace {
+
+// Lowers the file-size limit for as long as it lives; writes past it fail.
+class FileSizeLimit
+{
+public:
+    FileSizeLimit() : m_handler(std::signal(SIGXFSZ, SIG_IGN)) { getrlimit(RLIMIT_FSIZE, &m_old); }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool set(rlim_t bytes)
+    {
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        return setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int);
+};
+
+} // namespace
+
+TEST_F(CopyTopicTest, AnAppendThatFailsPartWayIsCutBack)
+{
+    // A store far larger than the slide, and a file-size limit a few bytes
+    // past its end: Copy.jpg fits, the block does not.
+    writeFile(storePath(), QByteArray("QUOX") + blockBytes(QByteArray(4000, 'x')));
+    const QByteArray before = readFile(storePath());
+    FileSizeLimit limit;
+    expectCopyRefused([&] { ASSERT_TRUE(limit.set(static_cast<rlim_t>(before.size()) + 10)); });
+    EXPECT_EQ(readFile(storePath()), before);
+    ASSERT_FALSE(messages.calls.empty());
+    EXPECT_TRUE(messages.calls[0].text.contains(QStringLiteral("magazynu slajdów")));
 }
