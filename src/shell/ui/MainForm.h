@@ -5,6 +5,7 @@
 // training commands), presentation/ui (outline editing, preview, export).
 #pragma once
 
+#include "presentation/DropPlacement.h"
 #include "shell/CommandRules.h"
 #include "store/Records.h"
 
@@ -35,9 +36,7 @@ class PaneTree;
 class SaveDialog;
 class SlideImage;
 class TitleLabel;
-
-// Where AppendTopicToOutline and the outline drop put an item.
-enum class Placement { LastChild, Before };
+enum class OutlineMove;
 
 // State shared between commands for as long as the window lives.
 struct MainFormState
@@ -76,6 +75,9 @@ public:
         QToolButton *toolButton = nullptr;
     };
     const CommandEntries &entries(Command command) const { return m_commands[static_cast<int>(command)]; }
+    // The outline's drop, with the tree the drag came from (null: elsewhere)
+    // and the drop point in the outline's viewport.
+    void handleOutlineDrop(const PaneTree *source, const QPoint &viewportPos);
 
 public slots:
     // Frame and start (shell).
@@ -167,6 +169,7 @@ private:
     void QelProjectsTreeViewDragOver(QDragMoveEvent *event);
     void QelProjectsTreeViewDragDrop(QDropEvent *event);
     void ShowItemSlide();
+    void moveSelectedOutlineItem(OutlineMove move);
     void ComposePresentation();
 
 public:
