@@ -191,15 +191,6 @@ TEST_F(CopyTopicTest, ACopyJpgThatCannotBeCreatedAddsNothingAndIsReported)
     EXPECT_TRUE(readFile(storePath()).isEmpty());
 }
 
-TEST_F(CopyTopicTest, AReadOnlyStoreAddsNothingAndIsReported)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not bind the superuser";
-    writeFile(storePath(), QByteArray("QUOX") + blockBytes("abc"));
-    expectCopyRefused([this] { ASSERT_TRUE(QFile::setPermissions(storePath(), QFile::ReadOwner)); });
-    QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::WriteOwner);
-}
-
 namespace {
 
 // Lowers the file-size limit for as long as it lives; writes past it fail.
