@@ -33,8 +33,9 @@ SearchHit findInLibrary(const QString &dataDir, const std::vector<SearchLine> &l
         hit.nodeCount = static_cast<int>(order.size());
         const int first = i == startLine ? std::max(startNode, 0) : 0;
         for (int j = first; j < hit.nodeCount; ++j) {
-            if (phraseMatches(file.nodes[static_cast<std::size_t>(order[static_cast<std::size_t>(j)])].name,
-                              findText)) {
+            // The file is ours: its names are upper-cased in place.
+            QString &name = file.nodes[static_cast<std::size_t>(order[static_cast<std::size_t>(j)])].name;
+            if (std::move(name).toUpper().contains(findText)) {
                 hit.found = true;
                 hit.node = j;
                 hit.lastNode = j == hit.nodeCount - 1;
