@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -555,19 +557,37 @@ void TQelMainForm::buildPanes()
     QelRightSplitter->setSizes({kMinimumWidth - 2 * kColumnWidth, kColumnWidth});
     mainLayout->addWidget(QelLeftSplitter);
 
-    // Events of the panes go to their handlers.
-    connect(QelModuleListBox, &QListWidget::clicked, this, &TQelMainForm::QelModuleListBoxClick);
-    QelModuleListBox->onKeyUp = [this](QKeyEvent *) { QelModuleListBoxKeyUp(); };
-    connect(QelModuleTreeView, &QTreeWidget::clicked, this, &TQelMainForm::QelModuleTreeViewClick);
-    connect(QelModuleTreeView, &QTreeWidget::itemDoubleClicked, this, &TQelMainForm::QelModuleTreeViewDblClick);
-    QelModuleTreeView->onKeyUp = [this](QKeyEvent *) { QelModuleTreeViewKeyUp(); };
+    // Events of the panes go to their handlers. While a topic search runs
+    // (the window keeps processing events) no pane input acts on a list or
+    // tree: the handlers are not called and drops are refused.
+    const auto idle = [this](void (TQelMainForm::*handler)()) {
+        return [this, handler] {
+            if (!m_state.searching)
+                (this->*handler)();
+        };
+    };
+    connect(QelModuleListBox, &QListWidget::clicked, this, idle(&TQelMainForm::QelModuleListBoxClick));
+    QelModuleListBox->onKeyUp = [idle](QKeyEvent *) { idle(&TQelMainForm::QelModuleListBoxKeyUp)(); };
+    connect(QelModuleTreeView, &QTreeWidget::clicked, this, idle(&TQelMainForm::QelModuleTreeViewClick));
+    connect(QelModuleTreeView, &QTreeWidget::itemDoubleClicked, this, idle(&TQelMainForm::QelModuleTreeViewDblClick));
+    QelModuleTreeView->onKeyUp = [idle](QKeyEvent *) { idle(&TQelMainForm::QelModuleTreeViewKeyUp)(); };
     QelModuleTreeView->onDragOver = [this](QDragMoveEvent *e) { QelModuleTreeViewDragOver(e); };
-    connect(QelProjectsListBox, &QListWidget::clicked, this, &TQelMainForm::QelProjectsListBoxClick);
-    QelProjectsListBox->onKeyUp = [this](QKeyEvent *) { QelProjectsListBoxKeyUp(); };
-    connect(QelProjectsTreeView, &QTreeWidget::clicked, this, &TQelMainForm::QelProjectsTreeViewClick);
-    QelProjectsTreeView->onKeyUp = [this](QKeyEvent *) { QelProjectsTreeViewKeyUp(); };
-    QelProjectsTreeView->onDragOver = [this](QDragMoveEvent *e) { QelProjectsTreeViewDragOver(e); };
-    QelProjectsTreeView->onDrop = [this](QDropEvent *e) { QelProjectsTreeViewDragDrop(e); };
+    connect(QelProjectsListBox, &QListWidget::clicked, this, idle(&TQelMainForm::QelProjectsListBoxClick));
+    QelProjectsListBox->onKeyUp = [idle](QKeyEvent *) { idle(&TQelMainForm::QelProjectsListBoxKeyUp)(); };
+    connect(QelProjectsTreeView, &QTreeWidget::clicked, this, idle(&TQelMainForm::QelProjectsTreeViewClick));
+    QelProjectsTreeView->onKeyUp = [idle](QKeyEvent *) { idle(&TQelMainForm::QelProjectsTreeViewKeyUp)(); };
+    QelProjectsTreeView->onDragOver = [this](QDragMoveEvent *e) {
+        if (m_state.searching)
+            e->ignore();
+        else
+            QelProjectsTreeViewDragOver(e);
+    };
+    QelProjectsTreeView->onDrop = [this](QDropEvent *e) {
+        if (m_state.searching)
+            e->ignore();
+        else
+            QelProjectsTreeViewDragDrop(e);
+    };
     QelViewBodyPanel->installEventFilter(this);
 }
 

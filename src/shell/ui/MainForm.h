@@ -34,6 +34,7 @@ class Messages;
 class PaneList;
 class PaneTree;
 class SaveDialog;
+struct SearchHit;
 class SlideImage;
 class TitleLabel;
 enum class OutlineMove;
@@ -156,6 +157,12 @@ private:
     bool showSlideThroughViewJpg(const QByteArray &coded);
     void AppendTopicToOutline(QTreeWidgetItem *target, Placement placement);
     void QelModuleTreeViewDragOver(QDragMoveEvent *event);
+    // Topic search: the library is read in a worker thread while the window
+    // stays live; then the hit (or the end of the walk) is shown.
+    SearchHit searchLibrary(int startLine, int startNode);
+    void recordSearchHit(const SearchHit &hit);
+    void selectModuleLine(int row);
+    void selectModuleNode(int flatIndex);
 
     // Trainings.
     void LoadProjectList();
