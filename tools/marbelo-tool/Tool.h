@@ -26,5 +26,7 @@ int libraryDump(const QStringList &args);
 int libraryList(const QStringList &args);
 int frontBuild(const QStringList &args);
 int extract(const QStringList &args);
+int compose(const QStringList &args);
+int blocks(const QStringList &args);
 
 } // namespace tool

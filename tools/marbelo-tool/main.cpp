@@ -37,6 +37,8 @@ int usage(const QString &message)
              "  marbelo-tool library list DATADIR\n"
              "  marbelo-tool front build OUT.fdl JPEG...\n"
              "  marbelo-tool extract FILE DIR\n"
+             "  marbelo-tool compose DATADIR NUMBER OUT.pnn\n"
+             "  marbelo-tool blocks FILE\n"
           << Qt::flush;
     return kUsage;
 }
@@ -61,6 +63,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("library list"), tool::libraryList},
         {QStringLiteral("front build"), tool::frontBuild},
         {QStringLiteral("extract"), tool::extract},
+        {QStringLiteral("compose"), tool::compose},
+        {QStringLiteral("blocks"), tool::blocks},
     };
     // Commands are one or two words long.
     for (int words = 2; words >= 1; --words) {
