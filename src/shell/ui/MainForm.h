@@ -29,6 +29,7 @@ class QTreeWidgetItem;
 
 namespace marbelo {
 
+struct ComposeResult;
 class Messages;
 class PaneList;
 class PaneTree;
@@ -167,7 +168,8 @@ private:
     void QelProjectsTreeViewDragOver(QDragMoveEvent *event);
     void QelProjectsTreeViewDragDrop(QDropEvent *event);
     void ShowItemSlide();
-    void ComposePresentation();
+    // Composes the selected training's presentation into outPath.
+    ComposeResult ComposePresentation(const QString &outPath);
 
 public:
     // Panes and components, named as the window's design names them.
