@@ -2,6 +2,7 @@
 
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
+#include "store/Records.h"
 #include "store/SlideBlocks.h"
 #include "store/components/Stream.h"
 
@@ -24,12 +25,12 @@ public:
     bool open() { return m_file.open(QIODevice::WriteOnly); }
     bool append(const QByteArray &coded)
     {
-        const QByteArray bytes = blockBytes(coded);
-        if (m_size + bytes.size() > kMaxPresentationSize)
+        const QByteArray length = int32Bytes(static_cast<std::int32_t>(coded.size()));
+        if (m_size + length.size() + coded.size() > kMaxPresentationSize)
             return false;
-        if (m_file.write(bytes) != bytes.size())
+        if (m_file.write(length) != length.size() || m_file.write(coded) != coded.size())
             return false;
-        m_size += bytes.size();
+        m_size += length.size() + coded.size();
         return true;
     }
     bool commit() { return m_file.commit(); }
@@ -40,6 +41,19 @@ private:
     QSaveFile m_file;
     qint64 m_size = 0;
 };
+
+// Reads the block at offset into buffer, whose memory is kept from slide to
+// slide: allocating and touching fresh memory for every slide costs more than
+// the copy itself. The length is checked against what the file holds.
+bool readBlockInto(Stream &stream, std::int32_t offset, QByteArray *buffer)
+{
+    std::int32_t length = 0;
+    if (offset < 0 || stream.seek(offset, kFromStart) != offset || !stream.readInt32(&length) || length < 0
+        || length > stream.size() - stream.position())
+        return false;
+    buffer->resize(length);
+    return stream.read(buffer->data(), length) == length;
+}
 
 } // namespace
 
@@ -91,7 +105,7 @@ ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
         if (!hasSlide(references[i]))
             continue;
         const auto offset = static_cast<std::int32_t>(slideOffset(references[i]));
-        if (!readSlideBlock(*store, offset, &coded)) {
+        if (!readBlockInto(*store, offset, &coded)) {
             return fail(QStringLiteral("slajd pozycji %1 w pliku %2 jest uszkodzony")
                             .arg(i + 1)
                             .arg(imageStoreFileName(trainingNumber)));
