@@ -28,5 +28,7 @@ int frontBuild(const QStringList &args);
 int extract(const QStringList &args);
 int trainings(const QStringList &args);
 int outline(const QStringList &args);
+int compose(const QStringList &args);
+int blocks(const QStringList &args);
 
 } // namespace tool

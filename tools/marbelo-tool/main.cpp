@@ -39,6 +39,8 @@ int usage(const QString &message)
              "  marbelo-tool extract FILE DIR\n"
              "  marbelo-tool trainings DATADIR\n"
              "  marbelo-tool outline DATADIR NUMBER\n"
+             "  marbelo-tool compose DATADIR NUMBER OUT.pnn\n"
+             "  marbelo-tool blocks FILE\n"
           << Qt::flush;
     return kUsage;
 }
@@ -65,6 +67,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("extract"), tool::extract},
         {QStringLiteral("trainings"), tool::trainings},
         {QStringLiteral("outline"), tool::outline},
+        {QStringLiteral("compose"), tool::compose},
+        {QStringLiteral("blocks"), tool::blocks},
     };
     // Commands are one or two words long.
     for (int words = 2; words >= 1; --words) {

@@ -30,6 +30,7 @@ class QTreeWidgetItem;
 
 namespace marbelo {
 
+struct ComposeResult;
 class Messages;
 class PaneList;
 class PaneTree;
@@ -177,7 +178,8 @@ private:
     void QelProjectsTreeViewDragDrop(QDropEvent *event);
     void ShowItemSlide();
     void moveSelectedOutlineItem(OutlineMove move);
-    void ComposePresentation();
+    // Composes the selected training's presentation into outPath.
+    ComposeResult ComposePresentation(const QString &outPath);
 
 public:
     // Panes and components, named as the window's design names them.

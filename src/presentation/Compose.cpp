@@ -1,0 +1,130 @@
+#include "presentation/Compose.h"
+
+#include "store/Catalogue.h"
+#include "store/DataFiles.h"
+#include "store/Records.h"
+#include "store/SlideBlocks.h"
+#include "store/components/Stream.h"
+
+#include <QSaveFile>
+
+#include <limits>
+
+namespace marbelo {
+
+namespace {
+
+// Later readers address the file with 32-bit offsets.
+constexpr qint64 kMaxPresentationSize = std::numeric_limits<std::int32_t>::max();
+
+class Output
+{
+public:
+    explicit Output(const QString &path) : m_file(path) {}
+
+    bool open() { return m_file.open(QIODevice::WriteOnly); }
+    bool append(const QByteArray &coded)
+    {
+        const QByteArray length = int32Bytes(static_cast<std::int32_t>(coded.size()));
+        if (m_size + length.size() + coded.size() > kMaxPresentationSize)
+            return false;
+        if (m_file.write(length) != length.size() || m_file.write(coded) != coded.size())
+            return false;
+        m_size += length.size() + coded.size();
+        return true;
+    }
+    bool commit() { return m_file.commit(); }
+    void cancel() { m_file.cancelWriting(); }
+    qint64 size() const { return m_size; }
+
+private:
+    QSaveFile m_file;
+    qint64 m_size = 0;
+};
+
+// Reads the block at offset into buffer, whose memory is kept from slide to
+// slide: allocating and touching fresh memory for every slide costs more than
+// the copy itself. The length is checked against what the file holds.
+bool readBlockInto(Stream &stream, std::int32_t offset, QByteArray *buffer)
+{
+    std::int32_t length = 0;
+    if (offset < 0 || stream.seek(offset, kFromStart) != offset || !stream.readInt32(&length) || length < 0
+        || length > stream.size() - stream.position())
+        return false;
+    buffer->resize(length);
+    return stream.read(buffer->data(), length) == length;
+}
+
+} // namespace
+
+ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
+                                  const std::vector<ItemReference> &references, TrainingRecord *training,
+                                  const QString &outPath)
+{
+    ComposeResult result;
+    TrainingRecord record;
+    if (readTrainingRecord(dataDir, trainingNumber, &record))
+        *training = record;
+
+    std::unique_ptr<Stream> store;
+    if (!OpenStream(store, dataDir + imageStoreFileName(trainingNumber), kOpenRead, 1)) {
+        result.error = QStringLiteral("nie można otworzyć pliku slajdów szkolenia %1")
+                           .arg(imageStoreFileName(trainingNumber));
+        return result;
+    }
+
+    Output out(outPath);
+    if (!out.open()) {
+        result.error = QStringLiteral("nie można utworzyć pliku prezentacji");
+        return result;
+    }
+    auto fail = [&](const QString &error) {
+        out.cancel();
+        result.error = error;
+        result.frontPage = false;
+        result.itemSlides = 0;
+        return result;
+    };
+    const QString tooLarge = QStringLiteral("prezentacja jest zbyt duża");
+
+    std::unique_ptr<Stream> front;
+    if (training->type >= 0 && OpenStream(front, dataDir + kFrontPageName, kOpenRead, 1)) {
+        QByteArray coded;
+        // Blocks before t are skipped by their lengths, each checked against
+        // what the file holds.
+        if (!readNthBlock(*front, training->type, &coded))
+            return fail(QStringLiteral("plik stron tytułowych %1 jest uszkodzony").arg(kFrontPageName));
+        if (!out.append(coded))
+            return fail(tooLarge);
+        result.frontPage = true;
+        front.reset();
+    }
+
+    QByteArray coded;
+    for (std::size_t i = 0; i < references.size(); ++i) {
+        if (!hasSlide(references[i]))
+            continue;
+        const auto offset = static_cast<std::int32_t>(slideOffset(references[i]));
+        if (!readBlockInto(*store, offset, &coded)) {
+            return fail(QStringLiteral("slajd pozycji %1 w pliku %2 jest uszkodzony")
+                            .arg(i + 1)
+                            .arg(imageStoreFileName(trainingNumber)));
+        }
+        if (!out.append(coded))
+            return fail(tooLarge);
+        ++result.itemSlides;
+    }
+    coded.clear();
+
+    if (!out.commit()) {
+        result.error = QStringLiteral("nie można zapisać pliku prezentacji");
+        result.frontPage = false;
+        result.itemSlides = 0;
+        return result;
+    }
+    result.ok = true;
+    result.bytes = out.size();
+    return result;
+}
+
+} // namespace marbelo

@@ -1,0 +1,55 @@
+#include "presentation/ExportPlan.h"
+
+#include "store/DataFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace marbelo {
+
+QString presentationFolder(const QString &chosenPath)
+{
+    QString folder = QFileInfo(chosenPath).absolutePath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+std::vector<SideFile> sideFiles(const QString &dataDir, const QString &folder)
+{
+    return {
+        {dataDir + QStringLiteral("Common.dll"), folder + QStringLiteral("Common.dll"), false},
+        {dataDir + QStringLiteral("Basic.dll"), folder + QStringLiteral("Basic.dll"), false},
+        {dataDir + QStringLiteral("Shadow.dll"), folder + QStringLiteral("Shadow.dll"), false},
+        {dataDir + QStringLiteral("TarvixView.exe"), folder + QStringLiteral("Start.exe"), true},
+        {dataDir + QStringLiteral("Autorun.inf"), folder + QStringLiteral("Autorun.inf"), true},
+    };
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
+}
+
+QString refusedTarget(const QString &chosenPath, const QString &dataDir, const QString &workPath,
+                      int trainingNumber)
+{
+    QStringList taken = {workPath,
+                         dataDir + kCatalogueName,
+                         dataDir + kFrontPageName,
+                         dataDir + outlineFileName(trainingNumber),
+                         dataDir + imageStoreFileName(trainingNumber)};
+    for (const SideFile &side : sideFiles(dataDir, presentationFolder(chosenPath)))
+        taken << side.source << side.destination;
+    for (const QString &path : taken) {
+        if (sameFile(chosenPath, path))
+            return QFileInfo(path).fileName();
+    }
+    return QString();
+}
+
+} // namespace marbelo

@@ -1,0 +1,35 @@
+// The files of a presentation folder besides the presentation itself, and the
+// names the export refuses to write the presentation under.
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace marbelo {
+
+struct SideFile
+{
+    QString source;      // in the data directory
+    QString destination; // in the presentation folder
+    bool required;       // the folder cannot play without it
+};
+
+// The directory part of the chosen path, with its trailing separator.
+QString presentationFolder(const QString &chosenPath);
+
+// Common.dll, Basic.dll, Shadow.dll (copied when present: their services are
+// built into our programs), TarvixView.exe as Start.exe and Autorun.inf, in
+// the order they are copied.
+std::vector<SideFile> sideFiles(const QString &dataDir, const QString &folder);
+
+// True when both names lead to the same file (existing or not).
+bool sameFile(const QString &a, const QString &b);
+
+// Non-empty when writing the presentation to chosenPath would destroy a file
+// the export reads or writes: the working file, a data file it composes from,
+// a side file's source or a side file's place in the folder.
+QString refusedTarget(const QString &chosenPath, const QString &dataDir, const QString &workPath,
+                      int trainingNumber);
+
+} // namespace marbelo
