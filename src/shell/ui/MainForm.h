@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -172,6 +173,11 @@ private:
     int selectedTrainingNumber() const; // -1 when none
     // The new-training command; true when a training was created.
     bool newTraining();
+    // Appends a training record and selects its new line; reports a failure.
+    std::optional<int> addTraining(const TrainingRecord &record);
+    // The end of every training command: commands back, the outline reloaded
+    // when a training was added or deleted, availability and focus.
+    void finishTrainingCommand(bool reloadOutline);
 
     // Outline (presentation).
     void QelProjectsTreeViewDragOver(QDragMoveEvent *event);

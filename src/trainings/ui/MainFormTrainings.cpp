@@ -114,6 +114,28 @@ void TQelMainForm::QelProjectsListBoxKeyUp()
     QelProjectsListBoxClick();
 }
 
+std::optional<int> TQelMainForm::addTraining(const TrainingRecord &record)
+{
+    QString error;
+    const auto number = appendTrainingRecord(m_state.dataDir, record, &error);
+    if (!number) {
+        m_messages.InformationMessage(QStringLiteral("Nie udało się utworzyć szkolenia: %1").arg(error), 1, 0, 0);
+        return std::nullopt;
+    }
+    m_state.workingTraining = record;
+    QelProjectsListBox->setCurrentRow(QelProjectsListBox->insertSorted(record.name, *number));
+    return number;
+}
+
+void TQelMainForm::finishTrainingCommand(bool reloadOutline)
+{
+    EnableCommands();
+    if (reloadOutline)
+        LoadProjectTree();
+    RefreshCommands();
+    QelProjectsListBox->setFocus();
+}
+
 bool TQelMainForm::newTraining()
 {
     DisableCommands();
@@ -124,22 +146,13 @@ bool TQelMainForm::newTraining()
         form.selectType(0);
         if (form.exec() == QDialog::Accepted) {
             const TrainingRecord record{form.name().left(kMaxNameLength), form.chosenType(), 0};
-            QString error;
-            if (const auto number = appendTrainingRecord(m_state.dataDir, record, &error)) {
-                m_state.workingTraining = record;
-                QelProjectsListBox->setCurrentRow(QelProjectsListBox->insertSorted(record.name, *number));
+            if (const auto number = addTraining(record)) {
                 createTrainingFiles(m_state.dataDir, *number);
                 created = true;
-            } else {
-                m_messages.InformationMessage(QStringLiteral("Nie udało się utworzyć szkolenia: %1").arg(error), 1, 0, 0);
             }
         }
     }
-    EnableCommands();
-    if (created)
-        LoadProjectTree();
-    RefreshCommands();
-    QelProjectsListBox->setFocus();
+    finishTrainingCommand(created);
     return created;
 }
 
@@ -166,10 +179,7 @@ void TQelMainForm::QelProjectsNewFromMenuItemClick()
         form.selectType(stored.type);
         if (form.exec() == QDialog::Accepted) {
             const TrainingRecord record{form.name().left(kMaxNameLength), form.chosenType(), 0};
-            QString error;
-            if (const auto number = appendTrainingRecord(m_state.dataDir, record, &error)) {
-                m_state.workingTraining = record;
-                QelProjectsListBox->setCurrentRow(QelProjectsListBox->insertSorted(record.name, *number));
+            if (const auto number = addTraining(record)) {
                 created = true;
                 // The image store is copied byte for byte, so the copied
                 // outline's references stay valid.
@@ -187,16 +197,10 @@ void TQelMainForm::QelProjectsNewFromMenuItemClick()
                         QStringLiteral("Szkolenie zostało utworzone, ale nie udało się skopiować plików: %1.")
                             .arg(failed.join(QStringLiteral(", "))),
                         1, 0, 0);
-            } else {
-                m_messages.InformationMessage(QStringLiteral("Nie udało się utworzyć szkolenia: %1").arg(error), 1, 0, 0);
             }
         }
     }
-    EnableCommands();
-    if (created)
-        LoadProjectTree();
-    RefreshCommands();
-    QelProjectsListBox->setFocus();
+    finishTrainingCommand(created);
 }
 
 void TQelMainForm::QelProjectsCorectMenuItemClick()
@@ -228,9 +232,7 @@ void TQelMainForm::QelProjectsCorectMenuItemClick()
             }
         }
     }
-    EnableCommands();
-    RefreshCommands();
-    QelProjectsListBox->setFocus();
+    finishTrainingCommand(false);
 }
 
 void TQelMainForm::QelProjectsDeleteMenuItemClick()
@@ -256,11 +258,7 @@ void TQelMainForm::QelProjectsDeleteMenuItemClick()
             m_messages.InformationMessage(QStringLiteral("Nie udało się usunąć szkolenia: %1").arg(error), 1, 0, 0);
         }
     }
-    EnableCommands();
-    if (deleted)
-        LoadProjectTree();
-    RefreshCommands();
-    QelProjectsListBox->setFocus();
+    finishTrainingCommand(deleted);
 }
 
 } // namespace marbelo
