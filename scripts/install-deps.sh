@@ -10,6 +10,7 @@ PACKAGES="
   libgtest-dev googletest
   fonts-dejavu-core
   xvfb xauth
+  clang libclang-rt-dev
 "
 
 SUDO=""

@@ -1,0 +1,47 @@
+// Presentation files (*.pnn) as the full-screen preview and the player open
+// them: the index of their blocks, each slide read by its offset, passed
+// through View.jpg and decoded at a screen's size.
+
+#include "FuzzSupport.h"
+#include "PlainBlocks.h"
+
+#include "presentation/SlideFile.h"
+#include "store/SlideBlocks.h"
+#include "store/components/Coding.h"
+#include "store/components/JpegDecoder.h"
+#include "store/components/Stream.h"
+
+using namespace marbelo;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QString path = fuzz::inputFile(data, size, QStringLiteral("input.pnn"));
+    const QByteArray file(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+
+    std::unique_ptr<Stream> presentation;
+    FUZZ_CHECK(OpenStream(presentation, path, kOpenRead, 1));
+    bool complete = false;
+    const std::vector<BlockInfo> slides = indexBlocks(*presentation, 0, &complete);
+    bool plainComplete = false;
+    const std::vector<fuzz::PlainBlock> plain = fuzz::plainIndex(file, 0, &plainComplete);
+    FUZZ_CHECK(complete == plainComplete && slides.size() == plain.size());
+
+    const QString viewJpg = fuzz::workDir() + QStringLiteral("View.jpg");
+    for (std::size_t i = 0; i < slides.size(); ++i) {
+        FUZZ_CHECK(slides[i].offset == plain[i].offset && slides[i].length == plain[i].length);
+        QByteArray coded;
+        FUZZ_CHECK(readSlideBlock(*presentation, slides[i].offset, &coded));
+        FUZZ_CHECK(coded == file.mid(plain[i].offset + 4, plain[i].length));
+        // The first and the last slide go the whole way to the screen.
+        if (i != 0 && i + 1 != slides.size())
+            continue;
+        QByteArray jpeg;
+        const bool passed = passThroughFile(viewJpg, coded, &jpeg);
+        FUZZ_CHECK(!QFile::exists(viewJpg));
+        FUZZ_CHECK(passed && jpeg == BCodeToStr(coded));
+        const QImage picture = decodeJpeg(jpeg, QSize(320, 240));
+        FUZZ_CHECK(picture.isNull() || picture.format() == QImage::Format_RGB32);
+    }
+
+    return 0;
+}
