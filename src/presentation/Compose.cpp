@@ -3,6 +3,7 @@
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/Records.h"
+#include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
 #include "store/components/Stream.h"
 
@@ -33,7 +34,7 @@ public:
         m_size += length.size() + coded.size();
         return true;
     }
-    bool commit() { return m_file.commit(); }
+    bool commit() { return commitWhole(m_file); }
     void cancel() { m_file.cancelWriting(); }
     qint64 size() const { return m_size; }
 

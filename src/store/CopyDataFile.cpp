@@ -1,5 +1,7 @@
 #include "store/CopyDataFile.h"
 
+#include "store/SaveFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -31,7 +33,7 @@ std::int32_t CopyDataFile(const QString &source, const QString &destination)
             return -1;
         }
     }
-    return out.commit() ? 0 : -1;
+    return commitWhole(out) ? 0 : -1;
 }
 
 } // namespace marbelo

@@ -1,5 +1,6 @@
 #include "store/Outline.h"
 
+#include "store/SaveFile.h"
 #include "store/components/Stream.h"
 
 #include <QCoreApplication>
@@ -54,7 +55,7 @@ bool saveOutline(const QString &path, const std::vector<OutlineRecord> &records,
         file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
+    if (!commitWhole(file)) {
         if (error)
             *error = file.errorString();
         return false;

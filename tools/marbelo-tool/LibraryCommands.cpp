@@ -4,6 +4,7 @@
 
 #include "store/Cp1250.h"
 #include "store/DataFiles.h"
+#include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
 #include "store/TopicFile.h"
 #include "store/components/Coding.h"
@@ -35,7 +36,7 @@ bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !commitWhole(file)) {
         *error = path + QStringLiteral(": ") + file.errorString();
         return false;
     }

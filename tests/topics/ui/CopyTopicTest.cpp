@@ -5,6 +5,7 @@
 #include "store/Records.h"
 #include "store/SlideBlocks.h"
 #include "store/components/Coding.h"
+#include "support/FileSizeLimit.h"
 #include "support/ui/OutlineFixture.h"
 
 #include <QAction>
@@ -14,11 +15,6 @@
 #include <QtEndian>
 
 #include <functional>
-
-#include <csignal>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace marbelo;
 using namespace testing_support;
@@ -191,32 +187,6 @@ TEST_F(CopyTopicTest, ACopyJpgThatCannotBeCreatedAddsNothingAndIsReported)
     EXPECT_TRUE(readFile(storePath()).isEmpty());
 }
 
-namespace {
-
-// Lowers the file-size limit for as long as it lives; writes past it fail.
-class FileSizeLimit
-{
-public:
-    FileSizeLimit() : m_handler(std::signal(SIGXFSZ, SIG_IGN)) { getrlimit(RLIMIT_FSIZE, &m_old); }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool set(rlim_t bytes)
-    {
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        return setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int);
-};
-
-} // namespace
-
 TEST_F(CopyTopicTest, AnAppendThatFailsPartWayIsCutBack)
 {
     // A store far larger than the slide, and a file-size limit a few bytes
@@ -224,7 +194,7 @@ TEST_F(CopyTopicTest, AnAppendThatFailsPartWayIsCutBack)
     writeFile(storePath(), QByteArray("QUOX") + blockBytes(QByteArray(4000, 'x')));
     const QByteArray before = readFile(storePath());
     FileSizeLimit limit;
-    expectCopyRefused([&] { ASSERT_TRUE(limit.set(static_cast<rlim_t>(before.size()) + 10)); });
+    expectCopyRefused([&] { ASSERT_TRUE(limit.set(before.size() + 10)); });
     EXPECT_EQ(readFile(storePath()), before);
     ASSERT_FALSE(messages.calls.empty());
     EXPECT_TRUE(messages.calls[0].text.contains(QStringLiteral("magazynu slajdów")));

@@ -1,0 +1,214 @@
+// Every writer of the data files run against a file-size limit at each byte
+// count of a small case: each file ends exactly as before or exactly as after,
+// nothing is left behind, and every failure is reported.
+
+#include "presentation/Compose.h"
+#include "presentation/SlideFile.h"
+#include "store/Catalogue.h"
+#include "store/CopyDataFile.h"
+#include "store/DataFiles.h"
+#include "store/Outline.h"
+#include "store/Records.h"
+#include "store/SlideBlocks.h"
+#include "store/components/Coding.h"
+#include "support/FaultMatrix.h"
+#include "support/FileSizeLimit.h"
+#include "support/Fixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace marbelo;
+using namespace testing_support;
+
+namespace {
+
+QByteArray training(const QString &name, int type, int deleted = 0)
+{
+    RecordBytes bytes;
+    EXPECT_TRUE(packTrainingRecord({name, type, deleted}, &bytes));
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), kRecordSize);
+}
+
+QByteArray outlineBytes(const std::vector<OutlineRecord> &records)
+{
+    QByteArray out;
+    RecordBytes bytes;
+    for (const OutlineRecord &record : records) {
+        EXPECT_TRUE(packOutlineRecord(record, &bytes));
+        out += QByteArray(reinterpret_cast<const char *>(bytes.data()), kRecordSize);
+    }
+    return out;
+}
+
+QByteArray pattern(int size, char seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(seed + i * 7);
+    return bytes;
+}
+
+class WriterFaultTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!FileSizeLimit::isSupported())
+            GTEST_SKIP() << "this platform has no per-process file-size limit";
+    }
+
+    void expectSound(const FaultCase &fault, const std::vector<qint64> &limits)
+    {
+        const FaultRow row = runFaultMatrix(fault, limits);
+        recordRow(row);
+        EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
+        // The limits really made the writer fail, and the last run succeeded.
+        EXPECT_GT(row.refused, 0) << row.summary().toStdString();
+        EXPECT_GE(row.whole, 1) << row.summary().toStdString();
+    }
+    void expectSound(const FaultCase &fault) { expectSound(fault, everyFailurePoint(fault)); }
+
+    QString file(const QString &name) const { return dir.file(name); }
+
+    TempDataDir dir;
+};
+
+} // namespace
+
+TEST_F(WriterFaultTest, TrainingRecordAppend)
+{
+    const QByteArray before = training(QStringLiteral("Wstępne"), 0) + training(QStringLiteral("Okresowe"), 3);
+    const TrainingRecord added{QStringLiteral("Szkolenie stanowiskowe żurawi"), 5, 0};
+    expectSound({QStringLiteral("training record append"), dir.path(),
+                 {{file(kCatalogueName), before, before + training(added.name, added.type)}},
+                 [&] { return appendTrainingRecord(dir.path(), added) == 2; }});
+}
+
+TEST_F(WriterFaultTest, TrainingRecordAppendOverAPartialRecord)
+{
+    // A record cut short by someone else is written over; on failure its bytes come back.
+    const QByteArray whole = training(QStringLiteral("Wstępne"), 0);
+    const QByteArray before = whole + pattern(50, 'p');
+    const TrainingRecord added{QStringLiteral("Nowe"), 1, 0};
+    expectSound({QStringLiteral("training record append over a partial record"), dir.path(),
+                 {{file(kCatalogueName), before, whole + training(added.name, added.type)}},
+                 [&] { return appendTrainingRecord(dir.path(), added) == 1; }});
+}
+
+TEST_F(WriterFaultTest, TrainingRecordRewriteInPlace)
+{
+    const QByteArray a = training(QStringLiteral("A"), 0), b = training(QStringLiteral("B"), 1),
+                     c = training(QStringLiteral("C"), 2);
+    const TrainingRecord renamed{QStringLiteral("Bardzo długa nowa nazwa szkolenia okresowego"), 4, 0};
+    expectSound({QStringLiteral("training record rewrite"), dir.path(),
+                 {{file(kCatalogueName), a + b + c, a + training(renamed.name, renamed.type) + c}},
+                 [&] { return rewriteTrainingRecord(dir.path(), 1, renamed); }});
+}
+
+TEST_F(WriterFaultTest, TrainingDeletionMark)
+{
+    const QByteArray a = training(QStringLiteral("A"), 0), b = training(QStringLiteral("B"), 1);
+    expectSound({QStringLiteral("training deletion mark"), dir.path(),
+                 {{file(kCatalogueName), a + b, a + training(QStringLiteral("B"), 1, -1)}},
+                 [&] { return markTrainingDeleted(dir.path(), 1); }});
+}
+
+TEST_F(WriterFaultTest, OutlineSaveGrowingAndShrinking)
+{
+    const std::vector<OutlineRecord> small{{QStringLiteral("Rozdział"), 0, kHeadingFlag},
+                                           {QStringLiteral("Sekcja"), 1, 0}};
+    const std::vector<OutlineRecord> large{{QStringLiteral("Rozdział"), 0, kHeadingFlag},
+                                           {QStringLiteral("Sekcja"), 1, 0},
+                                           {QStringLiteral("Temat"), 2, 4},
+                                           {QStringLiteral("Rozdział 2"), 0, kHeadingFlag}};
+    const QString path = file(outlineFileName(1));
+    QString error;
+    expectSound({QStringLiteral("outline save (2 to 4 items)"), dir.path(),
+                 {{path, outlineBytes(small), outlineBytes(large)}},
+                 [&] { return saveOutline(path, large, &error); }});
+    // Shrinking writes a smaller new file: every limit below its size fails.
+    expectSound({QStringLiteral("outline save (4 to 2 items)"), dir.path(),
+                 {{path, outlineBytes(large), outlineBytes(small)}},
+                 [&] { return saveOutline(path, small, &error); }});
+}
+
+TEST_F(WriterFaultTest, ImageStoreAppend)
+{
+    const QString path = file(imageStoreFileName(0));
+    const QByteArray slide = BCodeToStr(makeJpeg(12, 9));
+    // The first block of an empty store comes with the magic.
+    expectSound({QStringLiteral("image store append (empty store)"), dir.path(),
+                 {{path, QByteArray(), kImageStoreMagic + blockBytes(slide)}},
+                 [&] { return appendSlideBlock(path, slide) == 4; }});
+    const QByteArray store = kImageStoreMagic + blockBytes(pattern(300, 's'));
+    expectSound({QStringLiteral("image store append"), dir.path(),
+                 {{path, store, store + blockBytes(slide)}},
+                 [&] { return appendSlideBlock(path, slide) == store.size(); }});
+}
+
+TEST_F(WriterFaultTest, PresentationComposition)
+{
+    writeFile(file(kCatalogueName), training(QStringLiteral("Szkolenie"), 1));
+    const QByteArray front = blockBytes(pattern(40, 'a')) + blockBytes(pattern(60, 'b'));
+    writeFile(file(kFrontPageName), front);
+    const QByteArray one = pattern(200, 'x'), two = pattern(150, 'y');
+    writeFile(file(imageStoreFileName(0)), kImageStoreMagic + blockBytes(one) + blockBytes(two));
+    const std::vector<ItemReference> references{kHeadingFlag, 4, 0, static_cast<ItemReference>(8 + one.size())};
+    const QByteArray composed = blockBytes(pattern(60, 'b')) + blockBytes(one) + blockBytes(two);
+    const QString out = file(QStringLiteral("Szkolenie.pnn"));
+    TrainingRecord record;
+    const auto compose = [&] { return composePresentation(dir.path(), 0, references, &record, out).ok; };
+    expectSound({QStringLiteral("presentation composition (new file)"), dir.path(), {{out, std::nullopt, composed}},
+                 compose});
+    expectSound({QStringLiteral("presentation composition (over an older file)"), dir.path(),
+                 {{out, pattern(900, 'o'), composed}}, compose});
+}
+
+TEST_F(WriterFaultTest, FileCopy)
+{
+    const QString source = file(QStringLiteral("Data0000.pdl"));
+    const QString destination = file(QStringLiteral("Data0001.pdl"));
+    const QByteArray small = pattern(1000, 'c');
+    writeFile(source, small);
+    const auto copy = [&] { return CopyDataFile(source, destination) == 0; };
+    expectSound({QStringLiteral("file copy (new file)"), dir.path(), {{destination, std::nullopt, small}}, copy});
+    expectSound({QStringLiteral("file copy (over an older file)"), dir.path(),
+                 {{destination, pattern(3000, 'd'), small}}, copy});
+
+    // Three chunks: every byte count around the chunk edges and a stride between.
+    const QByteArray large = pattern(2 * 16384 + 500, 'l');
+    writeFile(source, large);
+    std::vector<qint64> limits;
+    for (qint64 limit = 0; limit <= large.size(); limit += 509)
+        limits.push_back(limit);
+    for (qint64 edge : {qint64(16384), qint64(2 * 16384), qint64(large.size())}) {
+        for (qint64 limit = edge - 3; limit <= edge + 3; ++limit) {
+            if (limit <= large.size())
+                limits.push_back(limit);
+        }
+    }
+    expectSound({QStringLiteral("file copy (three chunks, around the chunk edges)"), dir.path(),
+                 {{destination, std::nullopt, large}}, copy},
+                limits);
+}
+
+TEST_F(WriterFaultTest, SlidePassedThroughViewJpg)
+{
+    // View.jpg is made, read back and deleted: at no point may it stay behind
+    // or a partial picture come back.
+    const QByteArray jpeg = makeJpeg(20, 15);
+    const QString path = file(kViewJpgName);
+    expectSound({QStringLiteral("View.jpg pass-through"), dir.path(), {{path, std::nullopt, std::nullopt}},
+                 [&] {
+                     QByteArray back;
+                     const bool passed = passThroughFile(path, BCodeToStr(jpeg), &back);
+                     EXPECT_EQ(back, passed ? jpeg : QByteArray());
+                     return passed;
+                 }},
+                [&] {
+                    std::vector<qint64> limits;
+                    for (qint64 limit = 0; limit < jpeg.size(); ++limit)
+                        limits.push_back(limit);
+                    return limits;
+                }());
+}
