@@ -109,6 +109,15 @@ std::optional<int> appendTrainingRecord(const QString &dataDir, const TrainingRe
     return (at + kRecordSize) / kRecordSize - 1;
 }
 
+bool takeBackTrainingRecord(const QString &dataDir, int number)
+{
+    std::unique_ptr<Stream> stream;
+    if (number < 0 || !OpenStream(stream, cataloguePath(dataDir), kOpenReadWrite, 1))
+        return false;
+    const qint64 at = qint64(number) * kRecordSize;
+    return at + kRecordSize == stream->size() && stream->truncate(static_cast<std::int32_t>(at));
+}
+
 bool rewriteTrainingRecord(const QString &dataDir, int number, const TrainingRecord &record,
                            QString *error)
 {

@@ -31,6 +31,11 @@ bool readTrainingRecord(const QString &dataDir, int number, TrainingRecord *reco
 std::optional<int> appendTrainingRecord(const QString &dataDir, const TrainingRecord &record,
                                         QString *error = nullptr);
 
+// Takes back the record of a training just appended, when the rest of a
+// command failed: the catalogue is cut back to where that record began. Only
+// the last record can be taken back; false otherwise or when cutting fails.
+bool takeBackTrainingRecord(const QString &dataDir, int number);
+
 // Writes the record over training number's record. On failure the old bytes are
 // put back where possible.
 bool rewriteTrainingRecord(const QString &dataDir, int number, const TrainingRecord &record,

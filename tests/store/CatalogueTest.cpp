@@ -82,3 +82,19 @@ TEST(Catalogue, RewriteKeepsTheNumberAndRefusesMissingRecords)
     EXPECT_FALSE(markTrainingDeleted(dir.path(), 5));
     EXPECT_EQ(readFile(dir.file(kCatalogueName)).size(), 274);
 }
+
+TEST(Catalogue, OnlyTheLastRecordCanBeTakenBack)
+{
+    TempDataDir dir;
+    ASSERT_TRUE(appendTrainingRecord(dir.path(), {QStringLiteral("A"), 0, 0}).has_value());
+    const QByteArray one = readFile(dir.file(kCatalogueName));
+    ASSERT_EQ(appendTrainingRecord(dir.path(), {QStringLiteral("B"), 2, 0}), 1);
+    EXPECT_FALSE(takeBackTrainingRecord(dir.path(), 0));
+    EXPECT_FALSE(takeBackTrainingRecord(dir.path(), 2));
+    EXPECT_FALSE(takeBackTrainingRecord(dir.path(), -1));
+    EXPECT_EQ(readFile(dir.file(kCatalogueName)).size(), 274);
+    EXPECT_TRUE(takeBackTrainingRecord(dir.path(), 1));
+    EXPECT_EQ(readFile(dir.file(kCatalogueName)), one);
+    // The number is free again for the next training: nothing ever used it.
+    EXPECT_EQ(appendTrainingRecord(dir.path(), {QStringLiteral("C"), 0, 0}), 1);
+}

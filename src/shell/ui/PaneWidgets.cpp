@@ -49,6 +49,15 @@ int PaneList::numberAt(int row) const
     return line ? line->data(kItemNumberRole).toInt() : -1;
 }
 
+int PaneList::rowOfNumber(int number) const
+{
+    for (int row = 0; row < count(); ++row) {
+        if (numberAt(row) == number)
+            return row;
+    }
+    return -1;
+}
+
 void PaneList::keyReleaseEvent(QKeyEvent *event)
 {
     QListWidget::keyReleaseEvent(event);

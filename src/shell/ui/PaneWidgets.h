@@ -38,6 +38,8 @@ public:
     // Inserts a line at its place by Polish collation (after equal titles).
     int insertSorted(const QString &text, int number);
     int numberAt(int row) const;
+    // The line of training number, or -1.
+    int rowOfNumber(int number) const;
 
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;

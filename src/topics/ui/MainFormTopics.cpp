@@ -3,12 +3,12 @@
 
 #include "shell/ui/MainForm.h"
 
+#include "presentation/SlideFile.h"
 #include "shell/ui/HelpContext.h"
 #include "shell/ui/PaneWidgets.h"
 #include "store/DataFiles.h"
 #include "store/SlideBlocks.h"
 #include "store/TopicFile.h"
-#include "store/components/Coding.h"
 #include "store/components/JpegDecoder.h"
 #include "store/components/Stream.h"
 #include "topics/ModuleLibrary.h"
@@ -16,7 +16,6 @@
 #include "topics/ui/PreviewWidgets.h"
 
 #include <QDragMoveEvent>
-#include <QFile>
 
 namespace marbelo {
 
@@ -115,20 +114,8 @@ void TQelMainForm::QelModuleTreeViewDragOver(QDragMoveEvent *event)
 bool TQelMainForm::showSlideThroughViewJpg(const QByteArray &coded)
 {
     // The decoded slide passes through View.jpg, which is deleted at once.
-    const QString path = m_state.dataDir + kViewJpgName;
-    bool written = false;
-    {
-        std::unique_ptr<Stream> view;
-        if (OpenStream(view, path, kOpenCreate, 1))
-            written = view->writeAll(BCodeToStr(coded)) && view->flush();
-    }
     QByteArray jpeg;
-    if (written) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            jpeg = file.readAll();
-    }
-    QFile::remove(path);
+    const bool written = passThroughFile(m_state.dataDir + kViewJpgName, coded, &jpeg);
     // Decoded once, at the size the pane will show it; a slide that cannot be
     // shown whole is not shown at all.
     const QSize shownSize =

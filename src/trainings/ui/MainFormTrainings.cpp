@@ -184,19 +184,38 @@ void TQelMainForm::QelProjectsNewFromMenuItemClick()
                 // The image store is copied byte for byte, so the copied
                 // outline's references stay valid.
                 QStringList failed;
+                QStringList copies;
                 for (const QString &name : {imageStoreFileName(source), outlineFileName(source)}) {
                     const QString from = m_state.dataDir + name;
                     const QString to = m_state.dataDir
                                        + (name.startsWith(QLatin1String("Data")) ? imageStoreFileName(*number)
                                                                                  : outlineFileName(*number));
-                    if (QFileInfo::exists(from) && CopyDataFile(from, to) != 0)
+                    if (!QFileInfo::exists(from))
+                        continue;
+                    if (CopyDataFile(from, to) != 0)
                         failed << name;
+                    else
+                        copies << to;
                 }
-                if (!failed.isEmpty())
+                // A copy without its slides or its outline would be a broken
+                // training: the whole command is taken back instead.
+                if (!failed.isEmpty() && takeBackTrainingRecord(m_state.dataDir, *number)) {
+                    for (const QString &copy : copies)
+                        QFile::remove(copy);
+                    delete QelProjectsListBox->takeItem(QelProjectsListBox->currentRow());
+                    QelProjectsListBox->setCurrentRow(QelProjectsListBox->rowOfNumber(source));
+                    m_state.workingTraining = stored;
+                    created = false;
+                    m_messages.InformationMessage(
+                        QStringLiteral("Nie udało się utworzyć szkolenia: nie udało się skopiować plików %1.")
+                            .arg(failed.join(QStringLiteral(", "))),
+                        1, 0, 0);
+                } else if (!failed.isEmpty()) {
                     m_messages.InformationMessage(
                         QStringLiteral("Szkolenie zostało utworzone, ale nie udało się skopiować plików: %1.")
                             .arg(failed.join(QStringLiteral(", "))),
                         1, 0, 0);
+                }
             }
         }
     }

@@ -6,6 +6,8 @@
 #include "store/Records.h"
 #include "store/SlideBlocks.h"
 #include "store/DataFiles.h"
+#include "support/FaultMatrix.h"
+#include "support/FileSizeLimit.h"
 #include "support/Tool.h"
 
 #include <QAction>
@@ -181,4 +183,30 @@ TEST_F(ExportTest, ToolComposesTheSameBytesAsTheExport)
                               .arg(slideA.size())
                               .arg(third)
                               .arg(slideB.size()));
+}
+
+TEST_F(ExportTest, AFullDiskAtAnyPointLeavesWholeFilesAndIsReported)
+{
+    if (!FileSizeLimit::isSupported())
+        GTEST_SKIP() << "this platform has no per-process file-size limit";
+    open();
+    const QString chosen = outFolder() + "p.pnn";
+    const FaultCase fault{
+        QStringLiteral("window: export a presentation folder"),
+        outFolder(),
+        {{chosen, QByteArray("older presentation"), expectedPresentation()},
+         {outFolder() + "Start.exe", std::nullopt, QByteArray("viewer program")},
+         {outFolder() + "Autorun.inf", std::nullopt, readFile(dir.file("Autorun.inf"))},
+         {workFile(), std::nullopt, std::nullopt}},
+        [&] {
+            messages.calls.clear();
+            exportTo(chosen);
+            EXPECT_FALSE(waitWindowLeft());
+            return messages.calls.size() == 1 && messages.calls[0].text == kSuccess;
+        }};
+    const FaultRow row = runFaultMatrix(fault);
+    recordRow(row);
+    EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
+    EXPECT_GT(row.refused, 0) << row.summary().toStdString();
+    EXPECT_GE(row.whole, 1) << row.summary().toStdString();
 }
