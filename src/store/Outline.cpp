@@ -45,6 +45,7 @@ bool writeOutline(QIODevice &device, const std::vector<OutlineRecord> &records, 
 
 bool saveOutline(const QString &path, const std::vector<OutlineRecord> &records, QString *error)
 {
+    removeStaleSaveFiles(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)

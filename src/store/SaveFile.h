@@ -2,6 +2,7 @@
 #pragma once
 
 class QSaveFile;
+class QString;
 
 namespace marbelo {
 
@@ -12,5 +13,13 @@ namespace marbelo {
 // cancels the save, leaving the old file as it was. False on any failure; the
 // file's errorString() then says why.
 bool commitWhole(QSaveFile &file);
+
+// Removes what saves of path cut off by a crash left behind: the save file's
+// temporaries, named path + "." + six random letters or digits. Only this
+// program writes its outlines, one save at a time, so any such file found
+// before a save begins is stale. A suffix without a capital letter is left
+// alone, so that a copy a user made by hand ("Tree0001.pdl.kopia1") is never
+// taken for one.
+void removeStaleSaveFiles(const QString &path);
 
 } // namespace marbelo

@@ -1,0 +1,82 @@
+// Crash consistency of outline saves: a process saving two outlines over each
+// other in turn is killed at random moments, many times; afterwards the file
+// always loads as one of the two outlines, whole.
+
+#include "saver/CrashOutlines.h"
+#include "store/Outline.h"
+#include "support/Fixtures.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using namespace marbelo;
+using namespace testing_support;
+
+namespace {
+
+bool same(const std::vector<OutlineRecord> &a, const std::vector<OutlineRecord> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].name != b[i].name || a[i].level != b[i].level || a[i].reference != b[i].reference)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(OutlineCrash, EveryKilledSaveLeavesTheOldOrTheNewOutline)
+{
+    TempDataDir dir;
+    const QString path = dir.file(QStringLiteral("Tree0000.pdl"));
+    QString error;
+    ASSERT_TRUE(saveOutline(path, crash_outlines::small(), &error));
+
+    // A fixed seed, so that a failure can be replayed.
+    QRandomGenerator random(20261208);
+    constexpr int kKills = 150;
+    int small = 0;
+    int large = 0;
+    for (int kill = 0; kill < kKills; ++kill) {
+        QProcess saver;
+        saver.start(QStringLiteral(MARBELO_OUTLINE_SAVER_PATH), {path});
+        ASSERT_TRUE(saver.waitForStarted(10000));
+        ASSERT_TRUE(saver.waitForReadyRead(10000)) << "the saver did not start saving";
+        // Somewhere within the next few hundred saves.
+        QThread::usleep(random.bounded(20000));
+        saver.kill();
+        ASSERT_TRUE(saver.waitForFinished(10000));
+        ASSERT_EQ(saver.exitStatus(), QProcess::CrashExit) << "the saver ended on its own";
+
+        std::vector<OutlineRecord> records;
+        ASSERT_TRUE(readOutline(path, &records)) << "kill " << kill;
+        const qint64 size = QFileInfo(path).size();
+        if (same(records, crash_outlines::small()) && size == 3 * kRecordSize)
+            ++small;
+        else if (same(records, crash_outlines::large()) && size == 60 * kRecordSize)
+            ++large;
+        else
+            FAIL() << "kill " << kill << ": the outline is neither the old nor the new one (" << size << " bytes)";
+    }
+    // Both outcomes were met, so the kills did land in the middle of the saving.
+    EXPECT_GT(small, 0);
+    EXPECT_GT(large, 0);
+    std::printf("%d kills: %d left the three-item outline, %d the sixty-item one\n", kKills, small, large);
+
+    // A kill can leave the save's temporary file behind; the next save clears
+    // those it can tell from a hand-made copy (a capital letter in the suffix).
+    ASSERT_TRUE(saveOutline(path, crash_outlines::small(), &error));
+    const QRegularExpression uncleared(QStringLiteral("^Tree0000\\.pdl\\.[a-z0-9]{6}$"));
+    for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) {
+        if (name != QLatin1String("Tree0000.pdl")) {
+            EXPECT_TRUE(uncleared.match(name).hasMatch()) << name.toStdString() << " left behind";
+        }
+    }
+}
