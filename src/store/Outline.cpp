@@ -56,12 +56,7 @@ bool saveOutline(const QString &path, const std::vector<OutlineRecord> &records,
         file.cancelWriting();
         return false;
     }
-    if (!commitWhole(file)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return commitWhole(file, error);
 }
 
 } // namespace marbelo

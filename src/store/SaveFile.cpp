@@ -8,15 +8,36 @@
 
 namespace marbelo {
 
-bool commitWhole(QSaveFile &file)
+namespace {
+
+bool isLetterOrDigit(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+bool isCapital(QChar c)
+{
+    return c >= u'A' && c <= u'Z';
+}
+
+} // namespace
+
+bool commitWhole(QSaveFile &file, QString *error)
 {
     if (!file.flush() || file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
         file.cancelWriting();
-        // Closing ends the cancelled save: its temporary file goes away.
+        // Committing a cancelled save removes its temporary file.
         file.commit();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 void removeStaleSaveFiles(const QString &path)
@@ -28,13 +49,7 @@ void removeStaleSaveFiles(const QString &path)
         dir.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : found) {
         const QStringView tail = QStringView(name).mid(prefix.size());
-        const bool temporary = std::all_of(tail.begin(), tail.end(),
-                                           [](QChar c) {
-                                               return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')
-                                                      || (c >= u'0' && c <= u'9');
-                                           })
-                               && std::any_of(tail.begin(), tail.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
-        if (temporary)
+        if (std::all_of(tail.begin(), tail.end(), isLetterOrDigit) && std::any_of(tail.begin(), tail.end(), isCapital))
             QFile::remove(dir.filePath(name));
     }
 }

@@ -10,9 +10,9 @@ namespace marbelo {
 // old file. QSaveFile::commit alone reports success when the last buffered
 // bytes fail to reach the disk (a full disk, a file-size limit) and would put
 // a cut-off file in place; here the buffer is flushed first and any failure
-// cancels the save, leaving the old file as it was. False on any failure; the
-// file's errorString() then says why.
-bool commitWhole(QSaveFile &file);
+// cancels the save, leaving the old file as it was. False on any failure,
+// with the reason in error when given.
+bool commitWhole(QSaveFile &file, QString *error = nullptr);
 
 // Removes what saves of path cut off by a crash left behind: the save file's
 // temporaries, named path + "." + six random letters or digits. Only this

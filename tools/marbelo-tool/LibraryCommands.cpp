@@ -36,8 +36,9 @@ bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !commitWhole(file)) {
-        *error = path + QStringLiteral(": ") + file.errorString();
+    QString why;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !commitWhole(file, &why)) {
+        *error = path + QStringLiteral(": ") + (why.isEmpty() ? file.errorString() : why);
         return false;
     }
     return true;
