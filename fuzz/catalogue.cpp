@@ -13,11 +13,6 @@ using namespace marbelo;
 
 namespace {
 
-bool same(const TrainingRecord &a, const TrainingRecord &b)
-{
-    return a.name == b.name && a.type == b.type && a.deleted == b.deleted;
-}
-
 RecordBytes recordAt(const QByteArray &bytes, int number)
 {
     RecordBytes record;
@@ -48,12 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const CatalogueEntry &entry = entries[static_cast<std::size_t>(i)];
         FUZZ_CHECK(entry.number == i);
         TrainingRecord one;
-        FUZZ_CHECK(readTrainingRecord(dir, i, &one) && same(one, entry.record));
+        FUZZ_CHECK(readTrainingRecord(dir, i, &one) && one == entry.record);
         // Whatever name a record holds can be written back unchanged.
         FUZZ_CHECK(entry.record.name.size() <= kMaxNameLength);
         RecordBytes again;
         FUZZ_CHECK(packTrainingRecord(entry.record, &again));
-        FUZZ_CHECK(same(unpackTrainingRecord(again), entry.record));
+        FUZZ_CHECK(unpackTrainingRecord(again) == entry.record);
         const RecordBytes raw = recordAt(original, i);
         const int length = std::min<int>(raw[0], kMaxNameLength);
         FUZZ_CHECK(again[0] == length && std::memcmp(again.data() + 1, raw.data() + 1, static_cast<size_t>(length)) == 0);

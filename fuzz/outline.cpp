@@ -40,17 +40,6 @@ std::vector<OutlineRecord> saved(const Outline &outline)
     return records;
 }
 
-bool sameRecords(const std::vector<OutlineRecord> &a, const std::vector<OutlineRecord> &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].name != b[i].name || a[i].level != b[i].level || a[i].reference != b[i].reference)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -69,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // Reading the saved outline gives the saved records and the same tree.
     const Outline second = load(copy);
-    FUZZ_CHECK(sameRecords(second.records, records));
+    FUZZ_CHECK(second.records == records);
     FUZZ_CHECK(second.tree.parent.size() == first.tree.parent.size());
     const std::vector<int> firstOrder = first.tree.preorder();
     for (std::size_t i = 0; i < firstOrder.size(); ++i) {

@@ -21,36 +21,23 @@ namespace {
 // its last node back and take the first node one level up.
 std::vector<int> parentsByBackwardScan(const std::vector<long long> &depths)
 {
-    std::vector<int> parent, depth;
-    std::vector<std::vector<int>> children;
-    std::vector<int> roots;
+    FlatTree tree;
     for (long long stored : depths) {
-        std::vector<int> order;
-        std::vector<std::pair<const std::vector<int> *, std::size_t>> stack{{&roots, 0}};
-        while (!stack.empty()) {
-            auto &[list, next] = stack.back();
-            if (next == list->size()) {
-                stack.pop_back();
-                continue;
-            }
-            const int node = (*list)[next++];
-            order.push_back(node);
-            stack.emplace_back(&children[static_cast<std::size_t>(node)], 0);
-        }
+        const std::vector<int> order = tree.preorder();
         int found = -1;
         for (auto it = order.rbegin(); it != order.rend(); ++it) {
-            if (depth[static_cast<std::size_t>(*it)] + 1 == stored) {
+            if (tree.depth[static_cast<std::size_t>(*it)] + 1 == stored) {
                 found = *it;
                 break;
             }
         }
-        const int index = static_cast<int>(parent.size());
-        parent.push_back(found);
-        depth.push_back(found < 0 ? 0 : depth[static_cast<std::size_t>(found)] + 1);
-        children.emplace_back();
-        (found < 0 ? roots : children[static_cast<std::size_t>(found)]).push_back(index);
+        const int index = tree.size();
+        tree.parent.push_back(found);
+        tree.depth.push_back(found < 0 ? 0 : tree.depth[static_cast<std::size_t>(found)] + 1);
+        tree.children.emplace_back();
+        (found < 0 ? tree.roots : tree.children[static_cast<std::size_t>(found)]).push_back(index);
     }
-    return parent;
+    return tree.parent;
 }
 
 struct PlainRecord

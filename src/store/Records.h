@@ -29,6 +29,7 @@ struct TrainingRecord
     std::int32_t deleted = 0; // 0 = live; the delete command writes -1
 
     bool isLive() const { return deleted == 0; }
+    friend bool operator==(const TrainingRecord &, const TrainingRecord &) = default;
 };
 
 struct OutlineRecord
@@ -36,6 +37,7 @@ struct OutlineRecord
     QString name;
     std::int32_t level = 0;
     ItemReference reference = 0;
+    friend bool operator==(const OutlineRecord &, const OutlineRecord &) = default;
 };
 
 // The name cut to what a record holds. Returns false when a character has no

@@ -17,21 +17,6 @@
 using namespace marbelo;
 using namespace testing_support;
 
-namespace {
-
-bool same(const std::vector<OutlineRecord> &a, const std::vector<OutlineRecord> &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].name != b[i].name || a[i].level != b[i].level || a[i].reference != b[i].reference)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 TEST(OutlineCrash, EveryKilledSaveLeavesTheOldOrTheNewOutline)
 {
     TempDataDir dir;
@@ -58,9 +43,9 @@ TEST(OutlineCrash, EveryKilledSaveLeavesTheOldOrTheNewOutline)
         std::vector<OutlineRecord> records;
         ASSERT_TRUE(readOutline(path, &records)) << "kill " << kill;
         const qint64 size = QFileInfo(path).size();
-        if (same(records, crash_outlines::small()) && size == 3 * kRecordSize)
+        if (records == crash_outlines::small() && size == 3 * kRecordSize)
             ++small;
-        else if (same(records, crash_outlines::large()) && size == 60 * kRecordSize)
+        else if (records == crash_outlines::large() && size == 60 * kRecordSize)
             ++large;
         else
             FAIL() << "kill " << kill << ": the outline is neither the old nor the new one (" << size << " bytes)";

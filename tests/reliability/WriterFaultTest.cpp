@@ -22,24 +22,6 @@ using namespace testing_support;
 
 namespace {
 
-QByteArray training(const QString &name, int type, int deleted = 0)
-{
-    RecordBytes bytes;
-    EXPECT_TRUE(packTrainingRecord({name, type, deleted}, &bytes));
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), kRecordSize);
-}
-
-QByteArray outlineBytes(const std::vector<OutlineRecord> &records)
-{
-    QByteArray out;
-    RecordBytes bytes;
-    for (const OutlineRecord &record : records) {
-        EXPECT_TRUE(packOutlineRecord(record, &bytes));
-        out += QByteArray(reinterpret_cast<const char *>(bytes.data()), kRecordSize);
-    }
-    return out;
-}
-
 QByteArray pattern(int size, char seed)
 {
     QByteArray bytes(size, Qt::Uninitialized);
@@ -77,39 +59,39 @@ protected:
 
 TEST_F(WriterFaultTest, TrainingRecordAppend)
 {
-    const QByteArray before = training(QStringLiteral("Wstępne"), 0) + training(QStringLiteral("Okresowe"), 3);
+    const QByteArray before = trainingRecordBytes(QStringLiteral("Wstępne"), 0) + trainingRecordBytes(QStringLiteral("Okresowe"), 3);
     const TrainingRecord added{QStringLiteral("Szkolenie stanowiskowe żurawi"), 5, 0};
     expectSound({QStringLiteral("training record append"), dir.path(),
-                 {{file(kCatalogueName), before, before + training(added.name, added.type)}},
+                 {{file(kCatalogueName), before, before + trainingRecordBytes(added.name, added.type)}},
                  [&] { return appendTrainingRecord(dir.path(), added) == 2; }});
 }
 
 TEST_F(WriterFaultTest, TrainingRecordAppendOverAPartialRecord)
 {
     // A record cut short by someone else is written over; on failure its bytes come back.
-    const QByteArray whole = training(QStringLiteral("Wstępne"), 0);
+    const QByteArray whole = trainingRecordBytes(QStringLiteral("Wstępne"), 0);
     const QByteArray before = whole + pattern(50, 'p');
     const TrainingRecord added{QStringLiteral("Nowe"), 1, 0};
     expectSound({QStringLiteral("training record append over a partial record"), dir.path(),
-                 {{file(kCatalogueName), before, whole + training(added.name, added.type)}},
+                 {{file(kCatalogueName), before, whole + trainingRecordBytes(added.name, added.type)}},
                  [&] { return appendTrainingRecord(dir.path(), added) == 1; }});
 }
 
 TEST_F(WriterFaultTest, TrainingRecordRewriteInPlace)
 {
-    const QByteArray a = training(QStringLiteral("A"), 0), b = training(QStringLiteral("B"), 1),
-                     c = training(QStringLiteral("C"), 2);
+    const QByteArray a = trainingRecordBytes(QStringLiteral("A"), 0), b = trainingRecordBytes(QStringLiteral("B"), 1),
+                     c = trainingRecordBytes(QStringLiteral("C"), 2);
     const TrainingRecord renamed{QStringLiteral("Bardzo długa nowa nazwa szkolenia okresowego"), 4, 0};
     expectSound({QStringLiteral("training record rewrite"), dir.path(),
-                 {{file(kCatalogueName), a + b + c, a + training(renamed.name, renamed.type) + c}},
+                 {{file(kCatalogueName), a + b + c, a + trainingRecordBytes(renamed.name, renamed.type) + c}},
                  [&] { return rewriteTrainingRecord(dir.path(), 1, renamed); }});
 }
 
 TEST_F(WriterFaultTest, TrainingDeletionMark)
 {
-    const QByteArray a = training(QStringLiteral("A"), 0), b = training(QStringLiteral("B"), 1);
+    const QByteArray a = trainingRecordBytes(QStringLiteral("A"), 0), b = trainingRecordBytes(QStringLiteral("B"), 1);
     expectSound({QStringLiteral("training deletion mark"), dir.path(),
-                 {{file(kCatalogueName), a + b, a + training(QStringLiteral("B"), 1, -1)}},
+                 {{file(kCatalogueName), a + b, a + trainingRecordBytes(QStringLiteral("B"), 1, -1)}},
                  [&] { return markTrainingDeleted(dir.path(), 1); }});
 }
 
@@ -148,7 +130,7 @@ TEST_F(WriterFaultTest, ImageStoreAppend)
 
 TEST_F(WriterFaultTest, PresentationComposition)
 {
-    writeFile(file(kCatalogueName), training(QStringLiteral("Szkolenie"), 1));
+    writeFile(file(kCatalogueName), trainingRecordBytes(QStringLiteral("Szkolenie"), 1));
     const QByteArray front = blockBytes(pattern(40, 'a')) + blockBytes(pattern(60, 'b'));
     writeFile(file(kFrontPageName), front);
     const QByteArray one = pattern(200, 'x'), two = pattern(150, 'y');

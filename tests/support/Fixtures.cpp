@@ -51,6 +51,24 @@ QByteArray makeJpeg(int width, int height, unsigned rgb)
     return bytes;
 }
 
+QByteArray trainingRecordBytes(const QString &name, int type, int deleted)
+{
+    marbelo::RecordBytes bytes;
+    EXPECT_TRUE(marbelo::packTrainingRecord({name, type, deleted}, &bytes));
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), marbelo::kRecordSize);
+}
+
+QByteArray outlineBytes(const std::vector<marbelo::OutlineRecord> &records)
+{
+    QByteArray out;
+    marbelo::RecordBytes bytes;
+    for (const marbelo::OutlineRecord &record : records) {
+        EXPECT_TRUE(marbelo::packOutlineRecord(record, &bytes));
+        out += QByteArray(reinterpret_cast<const char *>(bytes.data()), marbelo::kRecordSize);
+    }
+    return out;
+}
+
 QByteArray cp1250(const QString &text)
 {
     QByteArray bytes;

@@ -2,6 +2,7 @@
 // topic files and small JPEG pictures.
 #pragma once
 
+#include "store/Records.h"
 #include "store/TopicFile.h"
 
 #include <QByteArray>
@@ -42,6 +43,11 @@ marbelo::TopicRecordSource topicRecord(const QByteArray &depth, const QByteArray
 // Writes a topic file with the title and records.
 void writeTopicFile(const QString &path, const QString &title,
                     const std::vector<marbelo::TopicRecordSource> &records);
+
+// The 137 bytes of a training record, and of a run of outline records, as
+// the writers must store them.
+QByteArray trainingRecordBytes(const QString &name, int type, int deleted = 0);
+QByteArray outlineBytes(const std::vector<marbelo::OutlineRecord> &records);
 
 // Windows-1250 bytes of a text (the text must be encodable).
 QByteArray cp1250(const QString &text);

@@ -11,6 +11,7 @@
 #include "store/SlideBlocks.h"
 #include "support/FaultMatrix.h"
 #include "support/FileSizeLimit.h"
+#include "support/ui/DialogTesting.h"
 #include "support/ui/OutlineFixture.h"
 #include "topics/ui/PreviewWidgets.h"
 
@@ -25,34 +26,6 @@ using namespace marbelo;
 using namespace testing_support;
 
 namespace {
-
-QByteArray trainingBytes(const QString &name, int type, int deleted = 0)
-{
-    RecordBytes bytes;
-    EXPECT_TRUE(packTrainingRecord({name, type, deleted}, &bytes));
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), kRecordSize);
-}
-
-QByteArray outlineBytes(const std::vector<OutlineRecord> &records)
-{
-    QByteArray out;
-    RecordBytes bytes;
-    for (const OutlineRecord &record : records) {
-        EXPECT_TRUE(packOutlineRecord(record, &bytes));
-        out += QByteArray(reinterpret_cast<const char *>(bytes.data()), kRecordSize);
-    }
-    return out;
-}
-
-QAbstractButton *button(QWidget *form, const QString &text)
-{
-    for (QAbstractButton *b : form->findChildren<QAbstractButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    ADD_FAILURE() << "no button " << text.toStdString();
-    return nullptr;
-}
 
 class CommandFaultTest : public OutlineWindowTest
 {
@@ -87,7 +60,7 @@ protected:
             edit->selectAll();
             QTest::keyClicks(edit, name);
             form->findChild<QComboBox *>()->setCurrentIndex(type);
-            button(form, okText)->click();
+            buttonWithText(form, okText)->click();
         });
     }
 
@@ -139,7 +112,7 @@ TEST_F(CommandFaultTest, NewTraining)
 {
     open();
     expectSound({QStringLiteral("window: new training"), dir.path(),
-                 {{dir.file(kCatalogueName), catalogue, catalogue + trainingBytes(QStringLiteral("Beta"), 2)},
+                 {{dir.file(kCatalogueName), catalogue, catalogue + trainingRecordBytes(QStringLiteral("Beta"), 2)},
                   {dir.file(outlineFileName(1)), std::nullopt, QByteArray()},
                   {dir.file(imageStoreFileName(1)), std::nullopt, QByteArray()}},
                  [&] {
@@ -160,7 +133,7 @@ TEST_F(CommandFaultTest, NewTrainingFromAnother)
     const QByteArray store = readFile(storePath());
     open();
     expectSound({QStringLiteral("window: new training from another"), dir.path(),
-                 {{dir.file(kCatalogueName), catalogue, catalogue + trainingBytes(QStringLiteral("Kopia"), 0)},
+                 {{dir.file(kCatalogueName), catalogue, catalogue + trainingRecordBytes(QStringLiteral("Kopia"), 0)},
                   {dir.file(imageStoreFileName(1)), std::nullopt, store},
                   {dir.file(outlineFileName(1)), std::nullopt, outline0}},
                  [&] {
@@ -186,7 +159,7 @@ TEST_F(CommandFaultTest, RenameAndDeleteTraining)
 {
     open();
     expectSound({QStringLiteral("window: rename training"), dir.path(),
-                 {{dir.file(kCatalogueName), catalogue, trainingBytes(QStringLiteral("Nowa nazwa"), 4)}},
+                 {{dir.file(kCatalogueName), catalogue, trainingRecordBytes(QStringLiteral("Nowa nazwa"), 4)}},
                  [&] {
                      const bool quiet = runQuietly([&] {
                          answerTrainingForm(QStringLiteral("QelCorectProjectNameEdit"), QStringLiteral("Nowa nazwa"),
@@ -199,7 +172,7 @@ TEST_F(CommandFaultTest, RenameAndDeleteTraining)
                  [&] { reloadList(); }});
 
     expectSound({QStringLiteral("window: delete training"), dir.path(),
-                 {{dir.file(kCatalogueName), catalogue, trainingBytes(QStringLiteral("Szkolenie"), 0, -1)}},
+                 {{dir.file(kCatalogueName), catalogue, trainingRecordBytes(QStringLiteral("Szkolenie"), 0, -1)}},
                  [&] {
                      const bool quiet = runQuietly([&] {
                          messages.answers = {6};

@@ -6,6 +6,7 @@
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/Outline.h"
+#include "support/ui/DialogTesting.h"
 #include "support/ui/MainWindowFixture.h"
 #include "topics/ui/PreviewWidgets.h"
 
@@ -25,16 +26,6 @@ using namespace marbelo;
 using namespace testing_support;
 
 namespace {
-
-QAbstractButton *buttonNamed(QWidget *dialog, const QString &text)
-{
-    for (QAbstractButton *b : dialog->findChildren<QAbstractButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    ADD_FAILURE() << "no button " << text.toStdString();
-    return nullptr;
-}
 
 class ShellTest : public MainWindowTest
 {
@@ -95,8 +86,8 @@ TEST_F(ShellTest, StartWithoutTrainingsOpensTheWizardHalfASecondLater)
     QString caption;
     whenModalShows([&caption](QWidget *wizard) {
         caption = wizard->windowTitle();
-        EXPECT_EQ(wizard->focusWidget(), buttonNamed(wizard, QStringLiteral("Zamknij")));
-        buttonNamed(wizard, QStringLiteral("Zamknij"))->click();
+        EXPECT_EQ(wizard->focusWidget(), buttonWithText(wizard, QStringLiteral("Zamknij")));
+        buttonWithText(wizard, QStringLiteral("Zamknij"))->click();
     });
     EXPECT_TRUE(QTest::qWaitFor([&caption] { return !caption.isEmpty(); }, 5000));
     EXPECT_EQ(caption, QStringLiteral(" Kretor nowego szkolenia"));
@@ -116,10 +107,10 @@ TEST_F(ShellTest, WizardTrainingThenCancelCreatesNothing)
 {
     open();
     whenModalShows([](QWidget *wizard) {
-        buttonNamed(wizard, QStringLiteral("Szkolenie"))->click();
+        buttonWithText(wizard, QStringLiteral("Szkolenie"))->click();
         whenModalShows([](QWidget *form) {
             EXPECT_EQ(form->windowTitle(), QStringLiteral("Nowe szkolenie"));
-            buttonNamed(form, QStringLiteral("Anuluj"))->click();
+            buttonWithText(form, QStringLiteral("Anuluj"))->click();
         });
     });
     window->QelStartTimerTimer();
@@ -133,10 +124,10 @@ TEST_F(ShellTest, WizardTrainingCreatesItAndShowsTheSecondPage)
     open();
     QString secondCaption;
     whenModalShows([&secondCaption](QWidget *wizard) {
-        buttonNamed(wizard, QStringLiteral("Szkolenie"))->click();
+        buttonWithText(wizard, QStringLiteral("Szkolenie"))->click();
         whenModalShows([&secondCaption](QWidget *form) {
             QTest::keyClicks(form->findChild<QLineEdit *>("QelNewProjectNameEdit"), QStringLiteral("Pierwsze"));
-            buttonNamed(form, QStringLiteral("Utwórz"))->click();
+            buttonWithText(form, QStringLiteral("Utwórz"))->click();
             whenModalShows([&secondCaption](QWidget *page) {
                 secondCaption = page->windowTitle();
                 QTest::keyRelease(page, Qt::Key_Escape);
@@ -265,7 +256,7 @@ TEST_F(ShellTest, WizardHelpOpensTheContentsAndLeavesTheWindowUsable)
 {
     RecordingHelp recorder;
     open();
-    whenModalShows([](QWidget *wizard) { buttonNamed(wizard, QStringLiteral("Pomoc"))->click(); });
+    whenModalShows([](QWidget *wizard) { buttonWithText(wizard, QStringLiteral("Pomoc"))->click(); });
     window->QelStartTimerTimer();
     EXPECT_EQ(recorder.contents, 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -278,11 +269,11 @@ TEST_F(ShellTest, SecondWizardPageHelpOpensTheContents)
     RecordingHelp recorder;
     open();
     whenModalShows([](QWidget *wizard) {
-        buttonNamed(wizard, QStringLiteral("Szkolenie"))->click();
+        buttonWithText(wizard, QStringLiteral("Szkolenie"))->click();
         whenModalShows([](QWidget *form) {
             QTest::keyClicks(form->findChild<QLineEdit *>("QelNewProjectNameEdit"), QStringLiteral("Drugie"));
-            buttonNamed(form, QStringLiteral("Utwórz"))->click();
-            whenModalShows([](QWidget *page) { buttonNamed(page, QStringLiteral("Pomoc"))->click(); });
+            buttonWithText(form, QStringLiteral("Utwórz"))->click();
+            whenModalShows([](QWidget *page) { buttonWithText(page, QStringLiteral("Pomoc"))->click(); });
         });
     });
     window->QelStartTimerTimer();

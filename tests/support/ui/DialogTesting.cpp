@@ -1,7 +1,10 @@
 #include "support/ui/DialogTesting.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 namespace testing_support {
 
@@ -30,6 +33,16 @@ void typeText(QWidget *widget, const QString &text)
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+QAbstractButton *buttonWithText(QWidget *window, const QString &text)
+{
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        if (b->text() == text)
+            return b;
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
 }
 
 QString tabFrom(QWidget &window)

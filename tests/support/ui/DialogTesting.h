@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+class QAbstractButton;
+
 #include <ostream>
 
 // Readable QString values in test failure messages.
@@ -47,6 +49,9 @@ QStringList childrenWithoutContext(const QWidget &window, int context);
 // Types the text into the widget key by key, as the user would. Unlike
 // QTest::keyClicks it also types characters beyond ASCII.
 void typeText(QWidget *widget, const QString &text);
+
+// The button of a window with exactly this text; fails the test when there is none.
+QAbstractButton *buttonWithText(QWidget *window, const QString &text);
 
 // Object name of the focus widget after one Tab from the current focus.
 QString tabFrom(QWidget &window);

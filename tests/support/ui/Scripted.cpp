@@ -63,8 +63,11 @@ private:
         QWidget *modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible()) {
             m_timer.stop();
+            // The action may wait in nested event loops that carry out the
+            // deferred deletion of this poller, so it runs from a local copy.
+            const std::function<void(QWidget *)> action = std::move(m_action);
             deleteLater();
-            m_action(modal);
+            action(modal);
         } else if (++m_tries > 5000) {
             m_timer.stop();
             deleteLater();

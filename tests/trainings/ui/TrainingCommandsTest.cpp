@@ -5,6 +5,7 @@
 #include "store/DataFiles.h"
 #include "store/Outline.h"
 #include "store/SlideBlocks.h"
+#include "support/ui/DialogTesting.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <QAbstractButton>
@@ -29,16 +30,6 @@ protected:
         return *number;
     }
 
-    static QAbstractButton *button(QWidget *form, const QString &text)
-    {
-        for (QAbstractButton *b : form->findChildren<QAbstractButton *>()) {
-            if (b->text() == text)
-                return b;
-        }
-        ADD_FAILURE() << "no button " << text.toStdString();
-        return nullptr;
-    }
-
     // Answers the next training dialog: a new name (or none to keep it), a
     // type (-1 to keep it), then OK or Cancel.
     void answerForm(const QString &editName, const QString &name, int type, const QString &okText)
@@ -54,7 +45,7 @@ protected:
                 auto *box = form->findChild<QComboBox *>();
                 box->setCurrentIndex(type);
             }
-            button(form, okText)->click();
+            buttonWithText(form, okText)->click();
         });
     }
 
@@ -108,7 +99,7 @@ TEST_F(TrainingCommandsTest, CancelChangesNothing)
     open();
     const QByteArray before = readFile(dir.file(kCatalogueName));
     for (Command c : {Command::NewTraining, Command::NewTrainingFrom, Command::RenameTraining}) {
-        whenModalShows([](QWidget *form) { button(form, QStringLiteral("Anuluj"))->click(); });
+        whenModalShows([](QWidget *form) { buttonWithText(form, QStringLiteral("Anuluj"))->click(); });
         window->entries(c).mainMenu->trigger();
     }
     messages.answers = {7};
@@ -133,7 +124,7 @@ TEST_F(TrainingCommandsTest, NewFromCopiesTheOutlineAndSlidesAndEditingTheCopyLe
         auto *edit = form->findChild<QLineEdit *>("QelNewProjectFromNameEdit");
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("Kopia"));
-        button(form, QStringLiteral("Utwórz"))->click();
+        buttonWithText(form, QStringLiteral("Utwórz"))->click();
     });
     window->entries(Command::NewTrainingFrom).mainMenu->trigger();
     EXPECT_EQ(selectedNumber(), 1);
@@ -249,7 +240,7 @@ TEST_F(TrainingCommandsTest, AnOutlineThatCannotBeSavedIsReportedAndKeptOnScreen
     whenModalShows([](QWidget *form) {
         // QTest types ASCII only; the Polish letter goes in as typed text.
         form->findChild<QLineEdit *>("QelNewViewNameEdit")->insert(QStringLiteral("Nowy dział"));
-        button(form, QStringLiteral("Utwórz"))->click();
+        buttonWithText(form, QStringLiteral("Utwórz"))->click();
     });
     window->entries(Command::NewItem).mainMenu->trigger();
     EXPECT_EQ(window->QelProjectsTreeView->topLevelItemCount(), 2);
