@@ -47,7 +47,7 @@ QByteArray makeSlide()
                          QStringLiteral("• Zasada %1: środki ochrony indywidualnej i zbiorowej").arg(line + 1));
     painter.end();
 
-    // Photo-like grain in a panel, from a fixed seed so every run encodes the same bytes.
+    // Photo-like grain in a panel, from a fixed generator start so every run encodes the same bytes.
     std::mt19937 random(1080);
     std::uniform_int_distribution<int> grain(-24, 24);
     for (int y = 700; y < 1000; ++y) {

@@ -1,4 +1,4 @@
-// Writes the small seed corpora of the fuzz targets: a few detailed topics of
+// Writes the small starting corpora of the fuzz targets: a few detailed topics of
 // a demo framework topic with tiny slides, a catalogue, an outline, an image
 // store with its front-page file, a presentation file and a handful of JPEGs.
 // Usage: fuzz-seeds DEMO_TOPIC.txt OUTDIR

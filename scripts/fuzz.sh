@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds the fuzz targets with clang into build-fuzz/ and runs each for the
-# given number of seconds (default 30), starting from the seed corpora in
+# given number of seconds (default 30), starting from the small corpora in
 # fuzz/corpus. Inputs a run finds worth keeping go to build-fuzz/corpus, never
 # into the repository; a finding is written to build-fuzz/findings and fails
 # the script.

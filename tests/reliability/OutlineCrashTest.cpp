@@ -24,7 +24,7 @@ TEST(OutlineCrash, EveryKilledSaveLeavesTheOldOrTheNewOutline)
     QString error;
     ASSERT_TRUE(saveOutline(path, crash_outlines::small(), &error));
 
-    // A fixed seed, so that a failure can be replayed.
+    // A fixed generator start, so that a failure can be replayed.
     QRandomGenerator random(20261208);
     constexpr int kKills = 150;
     int small = 0;

@@ -22,11 +22,11 @@ using namespace testing_support;
 
 namespace {
 
-QByteArray pattern(int size, char seed)
+QByteArray pattern(int size, char first)
 {
     QByteArray bytes(size, Qt::Uninitialized);
     for (int i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>(seed + i * 7);
+        bytes[i] = static_cast<char>(first + i * 7);
     return bytes;
 }
 

@@ -7,9 +7,7 @@
 #include "presentation/ui/ViewForms.h"
 #include "shell/ui/PaneWidgets.h"
 #include "store/DataFiles.h"
-#include "store/SlideBlocks.h"
 #include "store/components/Messages.h"
-#include "store/components/Stream.h"
 
 #include <QDropEvent>
 
@@ -22,14 +20,6 @@ namespace marbelo {
 namespace {
 
 using Slot = std::pair<QTreeWidgetItem *, int>; // parent (null: top level) and index
-
-int levelOf(const QTreeWidgetItem *item)
-{
-    int level = 0;
-    for (const QTreeWidgetItem *p = item->parent(); p; p = p->parent())
-        ++level;
-    return level;
-}
 
 int indexInParent(const QTreeWidget *tree, QTreeWidgetItem *item)
 {
@@ -95,37 +85,12 @@ Slot slotFor(const QTreeWidget *tree, QTreeWidgetItem *target, Placement placeme
     return {nullptr, tree->topLevelItemCount()};
 }
 
-QTreeWidgetItem *selectedItem(const QTreeWidget *tree)
-{
-    const QList<QTreeWidgetItem *> selected = tree->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
-}
-
 } // namespace
 
 void TQelMainForm::ShowItemSlide()
 {
-    const QList<QTreeWidgetItem *> selected = QelProjectsTreeView->selectedItems();
-    if (selected.isEmpty())
-        return;
-    const ItemReference reference = PaneTree::referenceOf(selected.first());
-    if (!hasSlide(reference)) {
-        m_state.slideShown = false;
-        LayoutViewPanel();
-    } else {
-        const int number = selectedTrainingNumber();
-        std::unique_ptr<Stream> store;
-        if (number >= 0 && OpenStream(store, m_state.dataDir + imageStoreFileName(number), kOpenRead, 1)) {
-            QByteArray coded;
-            const bool read = readSlideBlock(*store, static_cast<std::int32_t>(slideOffset(reference)), &coded);
-            store.reset();
-            // A block that cannot be read is shown as no slide, never as the previous one.
-            if (!read)
-                coded.clear();
-            showSlideThroughViewJpg(coded);
-        }
-    }
-    RefreshCommands();
+    const int number = selectedTrainingNumber();
+    showSelectedSlide(QelProjectsTreeView, number >= 0 ? m_state.dataDir + imageStoreFileName(number) : QString(), 1);
 }
 
 void TQelMainForm::QelProjectsTreeViewClick()
@@ -142,7 +107,7 @@ void TQelMainForm::QelViewNewMenuItemClick()
 {
     DisableCommands();
     {
-        QTreeWidgetItem *selected = selectedItem(QelProjectsTreeView);
+        QTreeWidgetItem *selected = QelProjectsTreeView->selectedItem();
         const OutlineSelection state = outlineSelection(QelProjectsTreeView->topLevelItemCount() > 0,
                                                         selected != nullptr, PaneTree::referenceOf(selected));
         TQelNewViewForm form(this);
@@ -159,7 +124,7 @@ void TQelMainForm::QelViewNewMenuItemClick()
             case TQelNewViewForm::NewItemKind::Section: choice = NewItemChoice::Section; break;
             case TQelNewViewForm::NewItemKind::Subsection: choice = NewItemChoice::Subsection; break;
             }
-            const NewItemPlan plan = planNewItem(choice, selected ? levelOf(selected) : -1);
+            const NewItemPlan plan = planNewItem(choice, selected ? PaneTree::levelOf(selected) : -1);
             auto *item = new QTreeWidgetItem;
             item->setText(0, form.name());
             PaneTree::setReference(item, plan.reference);
@@ -184,7 +149,7 @@ void TQelMainForm::QelViewNewMenuItemClick()
 
 void TQelMainForm::QelViewCorectMenuItemClick()
 {
-    QTreeWidgetItem *selected = selectedItem(QelProjectsTreeView);
+    QTreeWidgetItem *selected = QelProjectsTreeView->selectedItem();
     if (!selected)
         return;
     DisableCommands();
@@ -204,7 +169,7 @@ void TQelMainForm::QelViewCorectMenuItemClick()
 void TQelMainForm::moveSelectedOutlineItem(OutlineMove move)
 {
     PaneTree *tree = QelProjectsTreeView;
-    QTreeWidgetItem *item = selectedItem(tree);
+    QTreeWidgetItem *item = tree->selectedItem();
     if (!item)
         return;
     // The command availability guarantees the neighbour each move needs; a
@@ -266,7 +231,7 @@ void TQelMainForm::QelViewBottomMenuItemClick()
 
 void TQelMainForm::QelViewDeleteMenuItemClick()
 {
-    QTreeWidgetItem *selected = selectedItem(QelProjectsTreeView);
+    QTreeWidgetItem *selected = QelProjectsTreeView->selectedItem();
     if (!selected)
         return;
     DisableCommands();
@@ -304,10 +269,10 @@ void TQelMainForm::QelProjectsTreeViewDragDrop(QDropEvent *event)
 void TQelMainForm::handleOutlineDrop(const PaneTree *source, const QPoint &viewportPos)
 {
     PaneTree *tree = QelProjectsTreeView;
-    QTreeWidgetItem *topic = selectedItem(QelModuleTreeView);
+    QTreeWidgetItem *topic = QelModuleTreeView->selectedItem();
     const bool copy = source == QelModuleTreeView && topic && hasSlide(PaneTree::referenceOf(topic))
                       && tree->topLevelItemCount() > 0;
-    QTreeWidgetItem *moved = selectedItem(tree);
+    QTreeWidgetItem *moved = tree->selectedItem();
     if (!copy && (source != tree || !moved))
         return;
     QTreeWidgetItem *under = nullptr;

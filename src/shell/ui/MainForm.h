@@ -157,12 +157,18 @@ private:
     // Writes the decoded slide to View.jpg, loads it into the preview picture
     // and deletes the file; false when nothing could be shown.
     bool showSlideThroughViewJpg(const QByteArray &coded);
+    // Shows the slide of the item selected in tree, read from the file at
+    // path (opened with flag): the title labels for an item without a slide,
+    // nothing for a block that cannot be read. Then refreshes the commands.
+    void showSelectedSlide(const PaneTree *tree, const QString &path, std::int32_t flag);
     void AppendTopicToOutline(QTreeWidgetItem *target, Placement placement);
     void QelModuleTreeViewDragOver(QDragMoveEvent *event);
     // Topic search: the library is read in a worker thread while the window
     // stays live; then the hit (or the end of the walk) is shown.
     SearchHit searchLibrary(int startLine, int startNode);
     void recordSearchHit(const SearchHit &hit);
+    // After a walk without a hit: nothing is left to continue, the phrase is forgotten.
+    void endSearch();
     void selectModuleLine(int row);
     void selectModuleNode(int flatIndex);
 
@@ -178,6 +184,8 @@ private:
     // The end of every training command: commands back, the outline reloaded
     // when a training was added or deleted, availability and focus.
     void finishTrainingCommand(bool reloadOutline);
+    // Reads training number's record for a command; tells the user when it cannot.
+    bool readTrainingForCommand(int number, TrainingRecord *record);
 
     // Outline (presentation).
     void QelProjectsTreeViewDragOver(QDragMoveEvent *event);

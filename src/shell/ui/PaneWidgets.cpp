@@ -76,6 +76,20 @@ PaneTree::PaneTree(QWidget *parent) : QTreeWidget(parent)
     setUniformRowHeights(false);
 }
 
+QTreeWidgetItem *PaneTree::selectedItem() const
+{
+    const QList<QTreeWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+int PaneTree::levelOf(const QTreeWidgetItem *item)
+{
+    int level = 0;
+    for (const QTreeWidgetItem *p = item->parent(); p; p = p->parent())
+        ++level;
+    return level;
+}
+
 quint32 PaneTree::referenceOf(const QTreeWidgetItem *item)
 {
     return item ? item->data(0, kItemReferenceRole).toUInt() : 0;

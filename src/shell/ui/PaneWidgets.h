@@ -54,7 +54,11 @@ public:
     std::function<void(QDragMoveEvent *)> onDragOver;
     std::function<void(QDropEvent *)> onDrop;
 
+    // The first selected item, or none.
+    QTreeWidgetItem *selectedItem() const;
     static quint32 referenceOf(const QTreeWidgetItem *item);
+    // Depth of an item: 0 for a top-level item.
+    static int levelOf(const QTreeWidgetItem *item);
     static void setReference(QTreeWidgetItem *item, quint32 reference);
     // Every node in pre-order, expanded or not.
     QList<QTreeWidgetItem *> flatItems() const;

@@ -30,18 +30,12 @@ bool readCopyJpg(const QString &path, std::int32_t expectedSize, QByteArray *byt
            && copy->readExactly(bytes, expectedSize);
 }
 
-QTreeWidgetItem *selectedItem(const QTreeWidget *tree)
-{
-    const QList<QTreeWidgetItem *> selected = tree->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
-}
-
 } // namespace
 
 void TQelMainForm::AppendTopicToOutline(QTreeWidgetItem *target, Placement placement)
 {
     const QString topicPath = selectedModuleFile();
-    const QTreeWidgetItem *source = selectedItem(QelModuleTreeView);
+    const QTreeWidgetItem *source = QelModuleTreeView->selectedItem();
     const int number = selectedTrainingNumber();
     if (topicPath.isEmpty() || !source || number < 0)
         return;
@@ -89,7 +83,7 @@ void TQelMainForm::AppendTopicToOutline(QTreeWidgetItem *target, Placement place
         } else {
             QelProjectsTreeView->addTopLevelItem(item);
         }
-        if (QTreeWidgetItem *selected = selectedItem(QelProjectsTreeView))
+        if (QTreeWidgetItem *selected = QelProjectsTreeView->selectedItem())
             selected->setExpanded(true);
     }
     QFile::remove(copyPath);
@@ -107,14 +101,14 @@ void TQelMainForm::AppendTopicToOutline(QTreeWidgetItem *target, Placement place
 
 void TQelMainForm::QelModulesMoveMenuItemClick()
 {
-    AppendTopicToOutline(selectedItem(QelProjectsTreeView), Placement::LastChild);
+    AppendTopicToOutline(QelProjectsTreeView->selectedItem(), Placement::LastChild);
     RefreshCommands();
 }
 
 void TQelMainForm::QelModuleTreeViewDblClick()
 {
-    const QTreeWidgetItem *topic = selectedItem(QelModuleTreeView);
-    QTreeWidgetItem *section = selectedItem(QelProjectsTreeView);
+    const QTreeWidgetItem *topic = QelModuleTreeView->selectedItem();
+    QTreeWidgetItem *section = QelProjectsTreeView->selectedItem();
     if (!topic || !hasSlide(PaneTree::referenceOf(topic)) || QelProjectsTreeView->topLevelItemCount() == 0
         || !section || !mayReceiveTopics(PaneTree::referenceOf(section)))
         return;

@@ -78,6 +78,14 @@ void TQelMainForm::selectModuleNode(int flatIndex)
     QelModuleTreeView->scrollToItem(item);
 }
 
+void TQelMainForm::endSearch()
+{
+    m_state.findActive = false;
+    m_state.findModuleIndex = 0;
+    m_state.findNodeIndex = 0;
+    m_state.findText.clear();
+}
+
 void TQelMainForm::recordSearchHit(const SearchHit &hit)
 {
     selectModuleLine(hit.line);
@@ -122,10 +130,7 @@ void TQelMainForm::QelModulesFindMenuItemClick()
         if (hit.found) {
             recordSearchHit(hit);
         } else {
-            m_state.findActive = false;
-            m_state.findModuleIndex = 0;
-            m_state.findNodeIndex = 0;
-            m_state.findText.clear();
+            endSearch();
             m_messages.InformationMessage(kNotFoundText, 1, 0, 0);
             selectModuleLine(m_state.savedModuleIndex);
             selectModuleNode(m_state.savedNodeIndex);
@@ -145,10 +150,7 @@ void TQelMainForm::QelModulesFindNextMenuItemClick()
     if (hit.found) {
         recordSearchHit(hit);
     } else {
-        m_state.findActive = false;
-        m_state.findModuleIndex = 0;
-        m_state.findNodeIndex = 0;
-        m_state.findText.clear();
+        endSearch();
         m_messages.InformationMessage(kFinishedText, 1, 0, 0);
         // The walk ends on the last line with its tree rebuilt and the last
         // node it visited selected; every visited node was expanded.

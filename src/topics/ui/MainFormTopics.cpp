@@ -130,23 +130,28 @@ bool TQelMainForm::showSlideThroughViewJpg(const QByteArray &coded)
 
 void TQelMainForm::ShowModuleSlide()
 {
-    const QList<QTreeWidgetItem *> selected = QelModuleTreeView->selectedItems();
-    if (selected.isEmpty())
+    showSelectedSlide(QelModuleTreeView, selectedModuleFile(), 0);
+}
+
+void TQelMainForm::showSelectedSlide(const PaneTree *tree, const QString &path, std::int32_t flag)
+{
+    const QTreeWidgetItem *item = tree->selectedItem();
+    if (!item)
         return;
-    const ItemReference reference = PaneTree::referenceOf(selected.first());
+    const ItemReference reference = PaneTree::referenceOf(item);
     if (!hasSlide(reference)) {
         m_state.slideShown = false;
         LayoutViewPanel();
     } else {
-        const QString path = selectedModuleFile();
-        std::unique_ptr<Stream> topic;
-        if (!path.isEmpty() && OpenStream(topic, path, kOpenRead, 0)) {
+        std::unique_ptr<Stream> file;
+        if (!path.isEmpty() && OpenStream(file, path, kOpenRead, flag)) {
             QByteArray coded;
-            const bool read = readSlideBlock(*topic, static_cast<std::int32_t>(slideOffset(reference)), &coded);
-            topic.reset();
+            const bool read = readSlideBlock(*file, static_cast<std::int32_t>(slideOffset(reference)), &coded);
+            file.reset();
             if (read) {
                 showSlideThroughViewJpg(coded);
             } else {
+                // A block that cannot be read is shown as no slide, never as the previous one.
                 QelViewImage->clear();
                 m_state.slideShown = false;
                 LayoutViewPanel();

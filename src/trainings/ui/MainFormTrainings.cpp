@@ -18,14 +18,6 @@ namespace marbelo {
 
 namespace {
 
-int levelOf(const QTreeWidgetItem *item)
-{
-    int level = 0;
-    for (const QTreeWidgetItem *p = item->parent(); p; p = p->parent())
-        ++level;
-    return level;
-}
-
 void selectNone(PaneList *list)
 {
     list->setCurrentRow(-1);
@@ -90,7 +82,7 @@ void TQelMainForm::SaveProjectTree()
         return;
     std::vector<OutlineRecord> records;
     for (const QTreeWidgetItem *item : QelProjectsTreeView->flatItems())
-        records.push_back({item->text(0), levelOf(item), PaneTree::referenceOf(item)});
+        records.push_back({item->text(0), PaneTree::levelOf(item), PaneTree::referenceOf(item)});
     QString error;
     if (!saveOutline(m_state.dataDir + outlineFileName(number), records, &error)) {
         // The edited outline stays on screen; the file keeps its previous contents.
@@ -125,6 +117,15 @@ std::optional<int> TQelMainForm::addTraining(const TrainingRecord &record)
     m_state.workingTraining = record;
     QelProjectsListBox->setCurrentRow(QelProjectsListBox->insertSorted(record.name, *number));
     return number;
+}
+
+bool TQelMainForm::readTrainingForCommand(int number, TrainingRecord *record)
+{
+    if (readTrainingRecord(m_state.dataDir, number, record))
+        return true;
+    m_messages.InformationMessage(QStringLiteral("Nie udało się odczytać szkolenia z pliku %1.").arg(kCatalogueName),
+                                  1, 0, 0);
+    return false;
 }
 
 void TQelMainForm::finishTrainingCommand(bool reloadOutline)
@@ -169,10 +170,7 @@ void TQelMainForm::QelProjectsNewFromMenuItemClick()
     DisableCommands();
     bool created = false;
     TrainingRecord stored;
-    if (!readTrainingRecord(m_state.dataDir, source, &stored)) {
-        m_messages.InformationMessage(QStringLiteral("Nie udało się odczytać szkolenia z pliku %1.").arg(kCatalogueName),
-                                      1, 0, 0);
-    } else {
+    if (readTrainingForCommand(source, &stored)) {
         m_state.workingTraining = stored;
         TQelNewProjectFromForm form(this);
         form.setName(stored.name);
@@ -229,10 +227,7 @@ void TQelMainForm::QelProjectsCorectMenuItemClick()
         return;
     DisableCommands();
     TrainingRecord stored;
-    if (!readTrainingRecord(m_state.dataDir, number, &stored)) {
-        m_messages.InformationMessage(QStringLiteral("Nie udało się odczytać szkolenia z pliku %1.").arg(kCatalogueName),
-                                      1, 0, 0);
-    } else {
+    if (readTrainingForCommand(number, &stored)) {
         m_state.workingTraining = stored;
         TQelCorectProjectForm form(this);
         form.setName(stored.name);
