@@ -4,7 +4,7 @@
 #include "presentation/ui/FileSaveDialog.h"
 #include "shell/ui/HelpKey.h"
 #include "shell/ui/HelpWindow.h"
-#include "shell/ui/MainForm.h"
+#include "shell/ui/MainWindow.h"
 #include "shell/ui/SingleInstance.h"
 #include "store/DataFiles.h"
 #include "store/components/ui/MessageBoxes.h"
@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
 
     marbelo::MessageBoxes messages;
     marbelo::FileSaveDialog saveDialog;
-    marbelo::TQelMainForm window(dataDir, messages, saveDialog);
+    marbelo::MainWindow window(dataDir, messages, saveDialog);
     messages.setOwner(&window);
     saveDialog.setOwner(&window);
     instance.setWindow(&window);

@@ -1,10 +1,9 @@
 #include "topics/ModuleLibrary.h"
 
+#include "common/PolishOrder.h"
 #include "store/TopicFile.h"
 
-#include <QCollator>
 #include <QDirIterator>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -26,16 +25,6 @@ std::vector<ModuleEntry> discoverModules(const QString &dataDir)
         entries.push_back({name, next++, title});
     }
     return entries;
-}
-
-bool polishLess(const QString &a, const QString &b)
-{
-    static const QCollator collator = [] {
-        QCollator c{QLocale(QLocale::Polish, QLocale::Poland)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collator.compare(a, b) < 0;
 }
 
 std::vector<ModuleEntry> sortedByTitle(std::vector<ModuleEntry> entries)

@@ -23,7 +23,4 @@ std::vector<ModuleEntry> discoverModules(const QString &dataDir);
 // equal titles all stay, in discovery order.
 std::vector<ModuleEntry> sortedByTitle(std::vector<ModuleEntry> entries);
 
-// Polish collation, used for every sorted list of the program.
-bool polishLess(const QString &a, const QString &b);
-
 } // namespace marbelo

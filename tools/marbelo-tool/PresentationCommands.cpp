@@ -3,8 +3,8 @@
 #include "Tool.h"
 
 #include "presentation/Compose.h"
+#include "presentation/OutlineTree.h"
 #include "store/DataFiles.h"
-#include "store/Outline.h"
 #include "store/SlideBlocks.h"
 #include "store/components/Stream.h"
 
@@ -26,12 +26,9 @@ int compose(const QStringList &args)
     if (!dataDir.endsWith(QLatin1Char('/')))
         dataDir += QLatin1Char('/');
 
-    // A missing outline is an empty one, as in the program.
-    std::vector<OutlineRecord> outline;
-    readOutline(dataDir + outlineFileName(number), &outline);
-    std::vector<ItemReference> references;
-    for (const OutlineRecord &record : outline)
-        references.push_back(record.reference);
+    // The outline's pre-order, as the window composes it; a missing outline
+    // is an empty one.
+    const std::vector<ItemReference> references = OutlineTree::load(dataDir + outlineFileName(number)).references();
     TrainingRecord training;
     const ComposeResult result = composePresentation(dataDir, number, references, &training, args[2]);
     if (!result.ok)

@@ -3,11 +3,10 @@
 
 #include "Tool.h"
 
+#include "common/PolishOrder.h"
+#include "presentation/OutlineTree.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
-#include "store/Outline.h"
-#include "store/TreeBuilder.h"
-#include "topics/ModuleLibrary.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -63,18 +62,9 @@ int outline(const QStringList &args)
     const int number = args[1].toInt(&ok);
     if (!ok || number < 0)
         return usage(QStringLiteral("NUMBER must be a training number"));
-    std::vector<OutlineRecord> records;
     // A missing outline is an empty one, as in the program.
-    readOutline(dir + outlineFileName(number), &records);
-    TreeBuilder builder;
-    for (const OutlineRecord &r : records)
-        builder.add(r.level);
-    const FlatTree tree = builder.take();
-    for (int node : tree.preorder()) {
-        const OutlineRecord &r = records[static_cast<size_t>(node)];
-        out() << tree.depth[static_cast<size_t>(node)] << '\t' << hexReference(r.reference) << '\t' << r.name
-              << '\n';
-    }
+    for (const OutlineRecord &r : OutlineTree::load(dir + outlineFileName(number)).records())
+        out() << r.level << '\t' << hexReference(r.reference) << '\t' << r.name << '\n';
     return kOk;
 }
 

@@ -3,8 +3,9 @@
 //   marbelo-screenshot DATADIR OUT.png [TOPIC_ROW [NODE_INDEX]]
 
 #include "presentation/SaveDialog.h"
-#include "shell/ui/MainForm.h"
-#include "shell/ui/PaneWidgets.h"
+#include "shell/ui/MainWindow.h"
+#include "topics/ui/TopicLibraryPane.h"
+#include "common/ui/PaneWidgets.h"
 #include "store/components/Messages.h"
 
 #include <QApplication>
@@ -44,25 +45,25 @@ int main(int argc, char *argv[])
     QString dir = QDir(args[1]).absolutePath() + QLatin1Char('/');
     SilentMessages messages;
     NoSaveDialog saveDialog;
-    marbelo::TQelMainForm window(dir, messages, saveDialog);
+    marbelo::MainWindow window(dir, messages, saveDialog);
     window.show();
     window.startTimer()->stop();
     QApplication::processEvents();
 
     // Optionally pick a framework topic and a detailed topic, as a user would.
     if (args.size() > 3) {
-        auto *list = window.QelModuleListBox;
+        auto *list = window.topicLibrary().list();
         list->setCurrentRow(args[3].toInt());
-        window.QelModuleListBoxClick();
+        emit list->clicked(list->currentIndex());
     }
     if (args.size() > 4) {
-        auto *tree = window.QelModuleTreeView;
+        auto *tree = window.topicLibrary().tree();
         tree->expandAll();
         const QList<QTreeWidgetItem *> items = tree->flatItems();
         const int index = args[4].toInt();
         if (index >= 0 && index < items.size()) {
             tree->setCurrentItem(items[index]);
-            window.QelModuleTreeViewClick();
+            emit tree->clicked(tree->currentIndex());
         }
     }
     QApplication::processEvents();

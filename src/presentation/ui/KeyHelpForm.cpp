@@ -1,7 +1,7 @@
 #include "presentation/ui/KeyHelpForm.h"
 
-#include "shell/ui/DialogParts.h"
-#include "shell/ui/HelpContext.h"
+#include "common/ui/DialogParts.h"
+#include "common/ui/HelpContext.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // through the slides, open this help and end the preview.
 #pragma once
 
-#include "shell/ui/QelDialog.h"
+#include "common/ui/QelDialog.h"
 
 class QFrame;
 

@@ -1,7 +1,7 @@
 #include "presentation/ui/OutlineHitTest.h"
 
 #include "presentation/DropPlacement.h"
-#include "shell/ui/PaneWidgets.h"
+#include "common/ui/PaneWidgets.h"
 #include "store/ItemReference.h"
 
 #include <QFontMetrics>

@@ -7,7 +7,7 @@
 
 namespace marbelo {
 
-TQelWaitForm::TQelWaitForm(QWidget *owner)
+WaitForm::WaitForm(QWidget *owner)
     // A title bar without any button: the window cannot be closed by the user.
     : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                          | Qt::WindowTitleHint)
@@ -28,7 +28,7 @@ TQelWaitForm::TQelWaitForm(QWidget *owner)
     image->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this).pixmap(32, 32));
 }
 
-void TQelWaitForm::showEvent(QShowEvent *event)
+void WaitForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     QRect area;

@@ -6,12 +6,12 @@
 
 namespace marbelo {
 
-class TQelWaitForm : public QWidget
+class WaitForm : public QWidget
 {
     Q_OBJECT
 public:
     // Shown centred on the owner's window (or on the screen without owner).
-    explicit TQelWaitForm(QWidget *owner = nullptr);
+    explicit WaitForm(QWidget *owner = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,6 +1,6 @@
 #include "shell/ui/HelpKey.h"
 
-#include "shell/ui/HelpContext.h"
+#include "common/ui/HelpContext.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // opened at the section of a help context, at the contents or at the index.
 #pragma once
 
-#include "shell/ui/HelpContext.h"
+#include "common/ui/HelpContext.h"
 
 #include <QPointer>
 #include <QString>

@@ -39,7 +39,7 @@ protected:
     bool waitWindowLeft() const
     {
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<TQelWaitForm *>(w))
+            if (qobject_cast<WaitForm *>(w))
                 return true;
         }
         return false;

@@ -73,7 +73,7 @@ TEST_F(OutlineCommandsTest, NewItemDialogOffersWhatTheOutlineAllows)
         bool seen = false;
         whenModalShows([&](QWidget *form) {
             seen = true;
-            EXPECT_FALSE(window->mainMenus[3]->menuAction()->isEnabled());
+            EXPECT_FALSE(window->mainMenus()[3]->menuAction()->isEnabled());
             EXPECT_TRUE(radio(form, 1)->isEnabled());
             EXPECT_TRUE(radio(form, 2)->isEnabled());
             EXPECT_EQ(radio(form, 3)->isEnabled(), c.subsectionEnabled);
@@ -84,7 +84,7 @@ TEST_F(OutlineCommandsTest, NewItemDialogOffersWhatTheOutlineAllows)
         run(Command::NewItem);
         EXPECT_TRUE(seen);
         EXPECT_EQ(readFile(outlinePath()), before) << "a cancelled dialog saves nothing";
-        EXPECT_TRUE(window->mainMenus[3]->menuAction()->isEnabled());
+        EXPECT_TRUE(window->mainMenus()[3]->menuAction()->isEnabled());
     }
 }
 
@@ -258,6 +258,6 @@ TEST_F(OutlineCommandsTest, DeleteAsksTwiceForASubtreeAndOnlyYesRemoves)
             EXPECT_EQ(readFile(outlinePath()), before);
         }
         EXPECT_EQ(readFile(storePath()), QByteArray("QUOX") + blockBytes("slide"));
-        EXPECT_TRUE(window->mainMenus[3]->menuAction()->isEnabled());
+        EXPECT_TRUE(window->mainMenus()[3]->menuAction()->isEnabled());
     }
 }

@@ -30,7 +30,7 @@ protected:
     void dropTopic(const QString &name, const QPoint &at)
     {
         selectTopic(name);
-        window->handleOutlineDrop(window->QelModuleTreeView, at);
+        window->outline().dropAt(moduleTree(), at);
     }
 
     QPoint belowTheLastItem() const
@@ -148,10 +148,10 @@ TEST_F(OutlineDropTest, DragsFromElsewhereAreAcceptedButTheirDropIsIgnored)
     // The pane took the drop, as a copy so that no drag source removes anything.
     EXPECT_TRUE(drop.isAccepted());
     EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
-    window->handleOutlineDrop(nullptr, at);
+    window->outline().dropAt(nullptr, at);
     // A topic without a slide, dragged from the topic tree, is not a move either.
     selectTopic(QStringLiteral("Rozdział tematów"));
-    window->handleOutlineDrop(window->QelModuleTreeView, at);
+    window->outline().dropAt(moduleTree(), at);
     EXPECT_EQ(treeShape(outline()), shape);
     EXPECT_FALSE(fileExists(outlinePath()));
     EXPECT_TRUE(readFile(storePath()).isEmpty());
@@ -163,14 +163,14 @@ TEST_F(OutlineDropTest, AChapterDraggedOntoItsOwnSectionStaysButTheOutlineIsSave
     selectItem(QStringLiteral("Rozdział 1"));
     const QStringList shape = treeShape(outline());
     QFile::remove(outlinePath());
-    window->handleOutlineDrop(outline(), labelPoint(item(QStringLiteral("Dział 1.1"))));
+    window->outline().dropAt(outline(), labelPoint(item(QStringLiteral("Dział 1.1"))));
     EXPECT_EQ(treeShape(outline()), shape);
     EXPECT_EQ(fileShape(), shape);
     EXPECT_TRUE(item(QStringLiteral("Rozdział 1"))->isSelected());
     // Below the last item, whose parent is the dragged chapter: unchanged too.
     clickItem(outline(), item(QStringLiteral("Rozdział 2")));
     QFile::remove(outlinePath());
-    window->handleOutlineDrop(outline(), belowTheLastItem());
+    window->outline().dropAt(outline(), belowTheLastItem());
     EXPECT_EQ(treeShape(outline()), shape);
     EXPECT_EQ(fileShape(), shape);
 }
@@ -183,7 +183,7 @@ TEST_F(OutlineDropTest, ASectionDraggedOntoAChapterBecomesItsLastChildAndStaysSe
     clickItem(outline(), item(QStringLiteral("Dział 1.1")));
     QTreeWidgetItem *chapter = item(QStringLiteral("Rozdział 2"));
     ASSERT_FALSE(chapter->isExpanded());
-    window->handleOutlineDrop(outline(), labelPoint(chapter));
+    window->outline().dropAt(outline(), labelPoint(chapter));
     EXPECT_EQ(treeShape(outline()),
               QStringList({"0:Rozdział 1", "0:Rozdział 2", "1:Dział 2.1", "1:Dział 1.1", "2:Poddział 1.1.1",
                            "3:Wstęp"}));
@@ -200,7 +200,7 @@ TEST_F(OutlineDropTest, AnItemDroppedBelowTheLastItemMovesToTheEndOfThatLevel)
     open();
     outline()->expandAll();
     clickItem(outline(), item(QStringLiteral("Dział 1.1")));
-    window->handleOutlineDrop(outline(), belowTheLastItem());
+    window->outline().dropAt(outline(), belowTheLastItem());
     EXPECT_EQ(treeShape(outline()),
               QStringList({"0:Rozdział 1", "0:Rozdział 2", "1:Dział 2.1", "1:Dział 1.1", "2:Poddział 1.1.1",
                            "3:Wstęp"}));

@@ -1,6 +1,6 @@
 // marbelo-tool outline shows the outline exactly as the window does.
 
-#include "shell/ui/PaneWidgets.h"
+#include "common/ui/PaneWidgets.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/Outline.h"
@@ -46,7 +46,7 @@ TEST_F(OutlineToolTest, ToolAndWindowAgreeAfterEachMove)
                              {QStringLiteral("Skok"), 4, 0}},
                             &error));
     open();
-    PaneTree *outline = window->QelProjectsTreeView;
+    PaneTree *outline = outlineTree();
     auto agree = [&] {
         const ToolResult tool = runTool({"outline", dir.path(), "0"});
         ASSERT_EQ(tool.exitCode, 0);

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 using namespace marbelo;
@@ -107,9 +108,9 @@ protected:
     bool commandsEnabled() const
     {
         bool enabled = window->entries(Command::Preview).mainMenu->isEnabled();
-        for (QMenu *menu : window->mainMenus)
+        for (QMenu *menu : window->mainMenus())
             enabled = enabled && menu->menuAction()->isEnabled();
-        for (QToolButton *button : window->toolButtons)
+        for (QToolButton *button : child<QToolBar>("QelMainToolBar")->findChildren<QToolButton *>())
             enabled = enabled && button->isEnabled();
         return enabled;
     }

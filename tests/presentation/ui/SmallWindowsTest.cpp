@@ -3,7 +3,7 @@
 #include "presentation/ui/KeyHelpForm.h"
 #include "presentation/ui/WaitForm.h"
 
-#include "shell/ui/HelpContext.h"
+#include "common/ui/HelpContext.h"
 #include "support/ui/DialogTesting.h"
 
 #include <QApplication>
@@ -108,7 +108,7 @@ TEST(KeyHelpForm, EscReleaseCloses)
 
 TEST(WaitForm, CaptionSizeTextAndIcon)
 {
-    TQelWaitForm wait;
+    WaitForm wait;
     EXPECT_EQ(wait.windowTitle(), QStringLiteral("Informacja"));
     EXPECT_EQ(wait.size(), QSize(392, 53));
     EXPECT_EQ(wait.minimumSize(), wait.maximumSize());
@@ -133,7 +133,7 @@ TEST(WaitForm, ShowsModelessCentredOnItsOwner)
     QWidget owner;
     owner.setGeometry(100, 80, 800, 600);
     owner.show();
-    TQelWaitForm wait(&owner);
+    WaitForm wait(&owner);
     wait.show();
     EXPECT_TRUE(wait.isVisible());
     EXPECT_FALSE(wait.isModal());

@@ -4,7 +4,7 @@
 // what the files hold, and the user is told whenever a change did not reach
 // the disk.
 
-#include "shell/ui/PaneWidgets.h"
+#include "common/ui/PaneWidgets.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/Outline.h"
@@ -74,7 +74,7 @@ protected:
             if (e.record.isLive())
                 live << e.record.name;
         }
-        QStringList shown = listTexts(window->QelProjectsListBox);
+        QStringList shown = listTexts(trainingList());
         live.sort();
         shown.sort();
         EXPECT_EQ(shown, live);
@@ -83,14 +83,14 @@ protected:
     // Puts the list back to what the catalogue holds and selects line 0.
     void reloadList()
     {
-        window->QelProjectsListBox->clear();
+        trainingList()->clear();
         std::vector<CatalogueEntry> entries;
         ASSERT_TRUE(readCatalogue(dir.path(), &entries));
         for (const CatalogueEntry &e : entries) {
             if (e.record.isLive())
-                window->QelProjectsListBox->insertSorted(e.record.name, e.number);
+                trainingList()->insertSorted(e.record.name, e.number);
         }
-        clickLine(window->QelProjectsListBox, 0);
+        clickLine(trainingList(), 0);
     }
 
     void expectSound(const FaultCase &fault)
@@ -243,9 +243,9 @@ TEST_F(CommandFaultTest, SlidePreviewThroughViewJpg)
          [&] {
              selectTopic(QStringLiteral("Temat A"));
              // Shown whole, or not at all: the title labels take its place.
-             const bool shown = window->state().slideShown;
-             EXPECT_EQ(window->QelViewImage->isVisible(), shown);
-             EXPECT_EQ(window->Qel3DLabel1->isVisible(), !shown);
+             const bool shown = window->slidePreview().slideShown();
+             EXPECT_EQ(previewImage()->isVisible(), shown);
+             EXPECT_EQ(child<QWidget>("Qel3DLabel1")->isVisible(), !shown);
              return shown;
          },
          [&] { selectTopic(QStringLiteral("Rozdział tematów")); }},

@@ -1,7 +1,7 @@
 // The main window: start sequence, first-run wizard, size, hints and the
 // command availability applied to its entries.
 
-#include "shell/ui/PaneWidgets.h"
+#include "common/ui/PaneWidgets.h"
 #include "shell/ui/RecordingHelp.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
@@ -60,9 +60,9 @@ TEST_F(ShellTest, MainWindowHasItsDesignSizeCaptionAndPanes)
     open();
     EXPECT_EQ(window->windowTitle(), QStringLiteral(" Marbelo"));
     EXPECT_EQ(window->size(), QSize(780, 580));
-    EXPECT_EQ(window->QelMainToolBar->height(), 48);
-    EXPECT_EQ(window->QelMainStatusBar->height(), 19);
-    EXPECT_EQ(window->QelModuleListBox->parentWidget()->parentWidget()->width(), 200);
+    EXPECT_EQ(child<QToolBar>("QelMainToolBar")->height(), 48);
+    EXPECT_EQ(window->statusBar()->height(), 19);
+    EXPECT_EQ(moduleList()->parentWidget()->parentWidget()->width(), 200);
     window->resize(500, 300);
     EXPECT_GE(window->width(), 780);
     EXPECT_GE(window->height(), 580);
@@ -72,8 +72,8 @@ TEST_F(ShellTest, MainWindowHasItsDesignSizeCaptionAndPanes)
     for (const QString &name : buttons)
         EXPECT_NE(window->findChild<QToolButton *>(name), nullptr) << name.toStdString();
     EXPECT_EQ(window->findChild<QToolButton *>("QelModulesToolButton")->toolTip(), QStringLiteral("Tematy"));
-    EXPECT_EQ(window->QelModuleListBox->palette().color(QPalette::Base), QColor(255, 255, 215));
-    EXPECT_EQ(window->QelProjectsTreeView->accessibleName(), QStringLiteral("Prezentacje do szkoleń"));
+    EXPECT_EQ(moduleList()->palette().color(QPalette::Base), QColor(255, 255, 215));
+    EXPECT_EQ(outlineTree()->accessibleName(), QStringLiteral("Prezentacje do szkoleń"));
     EXPECT_EQ(window->findChild<QAction *>("QelViewBodyCreatePopupMenuItem")->text(),
               QStringLiteral("|Utwórz prezentację"));
 }
@@ -93,7 +93,7 @@ TEST_F(ShellTest, StartWithoutTrainingsOpensTheWizardHalfASecondLater)
     EXPECT_EQ(caption, QStringLiteral(" Kretor nowego szkolenia"));
     EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000));
     EXPECT_FALSE(window->startTimer()->isActive());
-    EXPECT_EQ(window->QelProjectsListBox->count(), 0);
+    EXPECT_EQ(trainingList()->count(), 0);
 }
 
 TEST_F(ShellTest, StartWithALiveTrainingHasNoWizard)
@@ -113,10 +113,10 @@ TEST_F(ShellTest, WizardTrainingThenCancelCreatesNothing)
             buttonWithText(form, QStringLiteral("Anuluj"))->click();
         });
     });
-    window->QelStartTimerTimer();
-    EXPECT_EQ(window->QelProjectsListBox->count(), 0);
+    window->runFirstStart();
+    EXPECT_EQ(trainingList()->count(), 0);
     EXPECT_FALSE(fileExists(dir.file(kCatalogueName)));
-    EXPECT_EQ(window->focusWidget(), window->QelProjectsListBox);
+    EXPECT_EQ(window->focusWidget(), trainingList());
 }
 
 TEST_F(ShellTest, WizardTrainingCreatesItAndShowsTheSecondPage)
@@ -134,12 +134,12 @@ TEST_F(ShellTest, WizardTrainingCreatesItAndShowsTheSecondPage)
             });
         });
     });
-    window->QelStartTimerTimer();
+    window->runFirstStart();
     EXPECT_EQ(secondCaption, QStringLiteral(" Kreator nowej prezentacji"));
-    ASSERT_EQ(window->QelProjectsListBox->count(), 1);
-    EXPECT_EQ(window->QelProjectsListBox->item(0)->text(), QStringLiteral("Pierwsze"));
-    EXPECT_TRUE(window->QelProjectsListBox->item(0)->isSelected());
-    EXPECT_EQ(window->QelProjectsTreeView->topLevelItemCount(), 0);
+    ASSERT_EQ(trainingList()->count(), 1);
+    EXPECT_EQ(trainingList()->item(0)->text(), QStringLiteral("Pierwsze"));
+    EXPECT_TRUE(trainingList()->item(0)->isSelected());
+    EXPECT_EQ(outlineTree()->topLevelItemCount(), 0);
     EXPECT_EQ(readFile(dir.file(QStringLiteral("Tree0000.pdl"))).size(), 0);
     EXPECT_TRUE(fileExists(dir.file(QStringLiteral("Data0000.pdl"))));
 }
@@ -148,17 +148,17 @@ TEST_F(ShellTest, WizardEscapeClosesLikeZamknij)
 {
     open();
     whenModalShows([](QWidget *wizard) { QTest::keyRelease(wizard, Qt::Key_Escape); });
-    window->QelStartTimerTimer();
+    window->runFirstStart();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(window->QelProjectsListBox->count(), 0);
+    EXPECT_EQ(trainingList()->count(), 0);
 }
 
 TEST_F(ShellTest, AvailabilityWithoutTopicsAndWithAnEmptyOutline)
 {
     addTraining(QStringLiteral("A"));
     open();
-    EXPECT_FALSE(window->mainMenus[1]->menuAction()->isEnabled());
-    EXPECT_FALSE(window->QelModulesToolButton->isEnabled());
+    EXPECT_FALSE(window->mainMenus()[1]->menuAction()->isEnabled());
+    EXPECT_FALSE(child<QToolButton>("QelModulesToolButton")->isEnabled());
     EXPECT_FALSE(enabled(Command::Find));
     EXPECT_FALSE(enabled(Command::CopyTopic));
     EXPECT_TRUE(enabled(Command::NewItem));
@@ -179,7 +179,7 @@ TEST_F(ShellTest, AvailabilityFollowsTheOutlineSelection)
                              {QStringLiteral("Dział 2"), 1, 0}},
                             &error));
     open();
-    PaneTree *outline = window->QelProjectsTreeView;
+    PaneTree *outline = outlineTree();
     ASSERT_EQ(outline->topLevelItemCount(), 1);
     QTreeWidgetItem *chapter = outline->topLevelItem(0);
     outline->expandAll();
@@ -211,35 +211,35 @@ TEST_F(ShellTest, DisableAndEnableAroundADialog)
     open();
     bool disabledMeanwhile = false;
     whenModalShows([this, &disabledMeanwhile](QWidget *form) {
-        disabledMeanwhile = !window->mainMenus[2]->menuAction()->isEnabled()
-                            && !window->QelProjectsToolButton->isEnabled() && !window->QelMainStatusBar->isEnabled()
-                            && window->QelMainStatusBar->currentMessage().isEmpty();
+        disabledMeanwhile = !window->mainMenus()[2]->menuAction()->isEnabled()
+                            && !child<QToolButton>("QelProjectsToolButton")->isEnabled() && !window->statusBar()->isEnabled()
+                            && window->statusBar()->currentMessage().isEmpty();
         QTest::keyRelease(form, Qt::Key_Escape);
     });
-    window->QelMainStatusBar->showMessage(QStringLiteral("coś"));
+    window->statusBar()->showMessage(QStringLiteral("coś"));
     window->entries(Command::NewTraining).mainMenu->trigger();
     EXPECT_TRUE(disabledMeanwhile);
     // Enabled again; "Tematy" then follows its rule (no topics here).
     for (int i : {0, 2, 3, 4})
-        EXPECT_TRUE(window->mainMenus[static_cast<size_t>(i)]->menuAction()->isEnabled()) << i;
-    EXPECT_FALSE(window->mainMenus[1]->menuAction()->isEnabled());
-    EXPECT_TRUE(window->QelProjectsToolButton->isEnabled());
-    EXPECT_TRUE(window->QelMainStatusBar->isEnabled());
+        EXPECT_TRUE(window->mainMenus()[static_cast<size_t>(i)]->menuAction()->isEnabled()) << i;
+    EXPECT_FALSE(window->mainMenus()[1]->menuAction()->isEnabled());
+    EXPECT_TRUE(child<QToolButton>("QelProjectsToolButton")->isEnabled());
+    EXPECT_TRUE(window->statusBar()->isEnabled());
 }
 
 TEST_F(ShellTest, HintsShowInTheStatusBar)
 {
     open();
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(window->QelProjectsTreeView, &enter);
-    EXPECT_EQ(window->QelMainStatusBar->currentMessage(), QStringLiteral("Okienko prezentacji do szkoleń"));
+    QApplication::sendEvent(outlineTree(), &enter);
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Okienko prezentacji do szkoleń"));
     auto *exitButton = window->findChild<QToolButton *>("QelProgramExitToolButton");
     QApplication::sendEvent(exitButton, &enter);
-    EXPECT_EQ(window->QelMainStatusBar->currentMessage(), QStringLiteral("Kończy działanie programu"));
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Kończy działanie programu"));
     EXPECT_EQ(exitButton->toolTip(), QStringLiteral("Zakończ"));
-    window->mainMenus[3]->actions().first()->hover();
-    emit window->mainMenus[3]->hovered(window->mainMenus[3]->actions().first());
-    EXPECT_EQ(window->QelMainStatusBar->currentMessage(),
+    window->mainMenus()[3]->actions().first()->hover();
+    emit window->mainMenus()[3]->hovered(window->mainMenus()[3]->actions().first());
+    EXPECT_EQ(window->statusBar()->currentMessage(),
               QStringLiteral("Tworzy nową pozycję w aktualnie tworzonej prezentacji do szkolenia"));
 }
 
@@ -249,7 +249,7 @@ TEST_F(ShellTest, ClosingTheWindowAsksNothing)
     window->entries(Command::Exit).mainMenu->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(messages.calls.empty());
-    EXPECT_TRUE(window->state().moduleFiles.empty());
+    EXPECT_TRUE(window->topicLibrary().moduleFiles().empty());
 }
 
 TEST_F(ShellTest, WizardHelpOpensTheContentsAndLeavesTheWindowUsable)
@@ -257,10 +257,10 @@ TEST_F(ShellTest, WizardHelpOpensTheContentsAndLeavesTheWindowUsable)
     RecordingHelp recorder;
     open();
     whenModalShows([](QWidget *wizard) { buttonWithText(wizard, QStringLiteral("Pomoc"))->click(); });
-    window->QelStartTimerTimer();
+    window->runFirstStart();
     EXPECT_EQ(recorder.contents, 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(window->mainMenus[2]->menuAction()->isEnabled());
+    EXPECT_TRUE(window->mainMenus()[2]->menuAction()->isEnabled());
     EXPECT_TRUE(enabled(Command::NewTraining));
 }
 
@@ -276,7 +276,7 @@ TEST_F(ShellTest, SecondWizardPageHelpOpensTheContents)
             whenModalShows([](QWidget *page) { buttonWithText(page, QStringLiteral("Pomoc"))->click(); });
         });
     });
-    window->QelStartTimerTimer();
+    window->runFirstStart();
     EXPECT_EQ(recorder.contents, 1);
-    EXPECT_EQ(window->QelProjectsListBox->count(), 1);
+    EXPECT_EQ(trainingList()->count(), 1);
 }

@@ -3,10 +3,10 @@
 
 #include "RecordingHelp.h"
 
-#include "presentation/ui/ViewForms.h"
+#include "presentation/ui/OutlineItemDialogs.h"
 #include "shell/Contact.h"
 #include "shell/ui/HelpKey.h"
-#include "shell/ui/PaneWidgets.h"
+#include "common/ui/PaneWidgets.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <QAction>
@@ -34,7 +34,7 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    TQelMainForm &openActive()
+    MainWindow &openActive()
     {
         writeTopicFile(dir.file(QStringLiteral("a.mdl")), QStringLiteral("Apteczka"),
                        {topicRecord("0", "0", "0", QStringLiteral("Opatrunki"))});
@@ -60,7 +60,7 @@ protected:
     {
         std::vector<bool> out;
         for (int i = 0; i < kCommandCount; ++i) {
-            const TQelMainForm::CommandEntries &e = window->entries(static_cast<Command>(i));
+            const MainWindow::CommandEntries &e = window->entries(static_cast<Command>(i));
             for (QAction *action : {e.mainMenu, e.dropDown, e.context})
                 out.push_back(action && action->isEnabled());
             out.push_back(e.toolButton && e.toolButton->isEnabled());
@@ -78,10 +78,10 @@ TEST_F(WindowHelpTest, F1InAPaneOpensThatPanesTopic)
 {
     openActive();
     const std::vector<std::pair<QWidget *, int>> cases = {
-        {window->QelProjectsTreeView, 2800},
-        {window->QelProjectsListBox, 2700},
-        {window->QelModuleTreeView, 2500},
-        {window->QelModuleListBox, 2400},
+        {outlineTree(), 2800},
+        {trainingList(), 2700},
+        {moduleTree(), 2500},
+        {moduleList(), 2400},
     };
     for (const auto &[pane, context] : cases) {
         SCOPED_TRACE(pane->objectName().toStdString());
@@ -95,7 +95,7 @@ TEST_F(WindowHelpTest, F1InAPaneOpensThatPanesTopic)
 TEST_F(WindowHelpTest, F1OnTheHighlightedEntryUtworzPrezentacjeOpens2249)
 {
     openActive();
-    QMenu *menu = window->mainMenus[3];
+    QMenu *menu = window->mainMenus()[3];
     QAction *create = window->entries(Command::Export).mainMenu;
     ASSERT_EQ(create->text(), QStringLiteral("Utwórz prezentację"));
     // Without a training the entry is disabled, and a disabled entry cannot be
@@ -112,8 +112,8 @@ TEST_F(WindowHelpTest, F1OnTheHighlightedEntryUtworzPrezentacjeOpens2249)
 TEST_F(WindowHelpTest, F1InEveryControlOfTheNewItemDialogOpens4040AndKeepsItOpen)
 {
     openActive();
-    TQelNewViewForm form(window.get());
-    form.setUp(TQelNewViewForm::OutlineState::Empty);
+    NewItemDialog form(window.get());
+    form.setUp(NewItemDialog::OutlineState::Empty);
     int controls = 0;
     bool stayedOpen = true;
     whenModalShows([&](QWidget *dialog) {
@@ -143,7 +143,7 @@ TEST_F(WindowHelpTest, AboutFromTheMenuTogglesItsHistoryAndRestoresTheCommands)
     int heights[3] = {0, 0, 0};
     bool menusDisabledMeanwhile = false;
     whenModalShows([&](QWidget *about) {
-        menusDisabledMeanwhile = !window->mainMenus[4]->menuAction()->isEnabled();
+        menusDisabledMeanwhile = !window->mainMenus()[4]->menuAction()->isEnabled();
         auto *history = about->findChild<QPushButton *>(QStringLiteral("QelAboutHistoryButton"));
         ASSERT_NE(history, nullptr);
         heights[0] = about->height();
@@ -158,7 +158,7 @@ TEST_F(WindowHelpTest, AboutFromTheMenuTogglesItsHistoryAndRestoresTheCommands)
     EXPECT_GT(heights[1], heights[0]);
     EXPECT_EQ(heights[2], heights[0]);
     EXPECT_EQ(enabledStates(), before);
-    EXPECT_TRUE(window->mainMenus[4]->menuAction()->isEnabled());
+    EXPECT_TRUE(window->mainMenus()[4]->menuAction()->isEnabled());
 }
 
 TEST_F(WindowHelpTest, ContactCommandsOpenTheirUrlsAndLeaveAvailabilityWhileHelpRefreshesIt)
@@ -170,7 +170,7 @@ TEST_F(WindowHelpTest, ContactCommandsOpenTheirUrlsAndLeaveAvailabilityWhileHelp
     // Put every entry of the commands that are not triggered here into the
     // opposite state, so that a refresh would show.
     for (int i = 0; i < static_cast<int>(Command::HelpContents); ++i) {
-        const TQelMainForm::CommandEntries &e = window->entries(static_cast<Command>(i));
+        const MainWindow::CommandEntries &e = window->entries(static_cast<Command>(i));
         for (QAction *action : {e.mainMenu, e.dropDown, e.context}) {
             if (action)
                 action->setEnabled(!action->isEnabled());

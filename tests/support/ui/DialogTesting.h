@@ -2,7 +2,7 @@
 // its requests, and checks that apply to every dialog.
 #pragma once
 
-#include "shell/ui/HelpContext.h"
+#include "common/ui/HelpContext.h"
 
 #include <QList>
 #include <QString>

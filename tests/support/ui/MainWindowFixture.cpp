@@ -1,6 +1,6 @@
 #include "support/ui/MainWindowFixture.h"
 
-#include "shell/ui/PaneWidgets.h"
+#include "common/ui/PaneWidgets.h"
 
 #include <QApplication>
 #include <QTest>
@@ -13,9 +13,9 @@ void MainWindowTest::TearDown()
     window.reset();
 }
 
-marbelo::TQelMainForm &MainWindowTest::open(bool keepStartTimer)
+marbelo::MainWindow &MainWindowTest::open(bool keepStartTimer)
 {
-    window = std::make_unique<marbelo::TQelMainForm>(dir.path(), messages, saveDialog);
+    window = std::make_unique<marbelo::MainWindow>(dir.path(), messages, saveDialog);
     window->show();
     if (!keepStartTimer)
         window->startTimer()->stop();

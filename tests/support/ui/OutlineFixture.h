@@ -2,7 +2,7 @@
 // topics with slides, for the copy, drop and outline editing tests.
 #pragma once
 
-#include "shell/ui/PaneWidgets.h"
+#include "common/ui/PaneWidgets.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/Outline.h"
@@ -35,7 +35,7 @@ protected:
 
     QString outlinePath() const { return dir.file(marbelo::outlineFileName(0)); }
     QString storePath() const { return dir.file(marbelo::imageStoreFileName(0)); }
-    marbelo::PaneTree *outline() const { return window->QelProjectsTreeView; }
+    marbelo::PaneTree *outline() const { return outlineTree(); }
 
     static QTreeWidgetItem *named(const marbelo::PaneTree *tree, const QString &name)
     {
@@ -47,7 +47,7 @@ protected:
         return nullptr;
     }
     QTreeWidgetItem *item(const QString &name) const { return named(outline(), name); }
-    QTreeWidgetItem *topic(const QString &name) const { return named(window->QelModuleTreeView, name); }
+    QTreeWidgetItem *topic(const QString &name) const { return named(moduleTree(), name); }
 
     void selectItem(const QString &name)
     {
@@ -56,8 +56,8 @@ protected:
     }
     void selectTopic(const QString &name)
     {
-        window->QelModuleTreeView->expandAll();
-        clickItem(window->QelModuleTreeView, topic(name));
+        moduleTree()->expandAll();
+        clickItem(moduleTree(), topic(name));
     }
 
     // "level:name" of every record of the outline file.

@@ -92,7 +92,7 @@ TEST_F(CopyTopicTest, DoubleClickIsRefusedUnlessASectionAndATopicWithASlideAreSe
         EXPECT_FALSE(window->entries(Command::CopyTopic).mainMenu->isEnabled());
         const QStringList shape = treeShape(outline());
         QFile::remove(outlinePath());
-        doubleClickItem(window->QelModuleTreeView, topic(QString::fromUtf8(c.topic)));
+        doubleClickItem(moduleTree(), topic(QString::fromUtf8(c.topic)));
         EXPECT_EQ(treeShape(outline()), shape);
         EXPECT_FALSE(fileExists(outlinePath())) << "the outline was saved";
         EXPECT_TRUE(readFile(storePath()).isEmpty());
@@ -132,7 +132,7 @@ TEST_F(CopyTopicTest, KopiujAndDoubleClickAppendBlocksAndItemsUnderTheSection)
 
     // A second slide goes to the old end of the store.
     selectTopic(QStringLiteral("Temat B"));
-    doubleClickItem(window->QelModuleTreeView, topic(QStringLiteral("Temat B")));
+    doubleClickItem(moduleTree(), topic(QStringLiteral("Temat B")));
     const QByteArray second = first + int32Bytes(static_cast<std::int32_t>(codedB.size())) + codedB;
     EXPECT_EQ(readFile(storePath()), second);
     ASSERT_EQ(section->childCount(), 3);

@@ -1,7 +1,7 @@
 // Search and find next in the main window: the find dialog answered by a
 // script, the hit shown in the list and tree, the search state and messages.
 
-#include "shell/ui/PaneWidgets.h"
+#include "common/ui/PaneWidgets.h"
 #include "support/ui/MainWindowFixture.h"
 #include "topics/ui/PreviewWidgets.h"
 
@@ -76,11 +76,11 @@ protected:
 
     int selectedNode() const
     {
-        const QList<QTreeWidgetItem *> selected = window->QelModuleTreeView->selectedItems();
-        return selected.isEmpty() ? -1 : window->QelModuleTreeView->flatIndexOf(selected.first());
+        const QList<QTreeWidgetItem *> selected = moduleTree()->selectedItems();
+        return selected.isEmpty() ? -1 : moduleTree()->flatIndexOf(selected.first());
     }
 
-    QTreeWidgetItem *node(int flatIndex) const { return window->QelModuleTreeView->flatItems().value(flatIndex); }
+    QTreeWidgetItem *node(int flatIndex) const { return moduleTree()->flatItems().value(flatIndex); }
 
     bool ancestorsExpanded(const QTreeWidgetItem *item) const
     {
@@ -93,10 +93,10 @@ protected:
 
     void expectSearchState(bool active, int moduleIndex, int nodeIndex, const QString &text)
     {
-        EXPECT_EQ(window->state().findActive, active);
-        EXPECT_EQ(window->state().findModuleIndex, moduleIndex);
-        EXPECT_EQ(window->state().findNodeIndex, nodeIndex);
-        EXPECT_EQ(window->state().findText, text);
+        EXPECT_EQ(window->topicLibrary().searchState().findActive, active);
+        EXPECT_EQ(window->topicLibrary().searchState().findModuleIndex, moduleIndex);
+        EXPECT_EQ(window->topicLibrary().searchState().findNodeIndex, nodeIndex);
+        EXPECT_EQ(window->topicLibrary().searchState().findText, text);
         EXPECT_EQ(findNextEnabled(), active);
     }
 };
@@ -110,15 +110,15 @@ TEST_F(SearchTest, TitleHitOnLineTwoThenFindNextGoesToLineThreesTitleSkippingIts
     open();
     search(QStringLiteral("znak"));
     EXPECT_TRUE(messages.calls.empty());
-    EXPECT_TRUE(window->QelModuleListBox->item(2)->isSelected());
-    EXPECT_EQ(window->QelModuleTreeView->flatItems().size(), kNodes); // rebuilt
+    EXPECT_TRUE(moduleList()->item(2)->isSelected());
+    EXPECT_EQ(moduleTree()->flatItems().size(), kNodes); // rebuilt
     EXPECT_EQ(selectedNode(), -1);
-    EXPECT_TRUE((window->focusWidget() == window->QelModuleListBox));
+    EXPECT_TRUE((window->focusWidget() == moduleList()));
     expectSearchState(true, 3, 0, QStringLiteral("ZNAK"));
 
     findNext();
     EXPECT_TRUE(messages.calls.empty());
-    EXPECT_TRUE(window->QelModuleListBox->item(3)->isSelected());
+    EXPECT_TRUE(moduleList()->item(3)->isSelected());
     EXPECT_EQ(selectedNode(), -1);
     // The last line's title: nothing further can be found.
     expectSearchState(false, 0, 0, QStringLiteral("ZNAK"));
@@ -129,27 +129,27 @@ TEST_F(SearchTest, NodeHitSelectsTheNodeWithItsAncestorsOpenAndFindNextResumesAf
     writeLibrary({{0, {{3, QStringLiteral("Szukany w głębi")}, {8, QStringLiteral("drugi SZUKANY")}}},
                   {1, {{1, QStringLiteral("szukany w linii 1")}}}});
     open();
-    const bool titlesShown = window->Qel3DLabel2->isVisible();
-    clickLine(window->QelModuleListBox, 2);
+    const bool titlesShown = child<QWidget>("Qel3DLabel2")->isVisible();
+    clickLine(moduleList(), 2);
     search(QStringLiteral("szukany"));
-    EXPECT_TRUE(window->QelModuleListBox->item(0)->isSelected());
+    EXPECT_TRUE(moduleList()->item(0)->isSelected());
     EXPECT_EQ(selectedNode(), 3);
     ASSERT_NE(node(3), nullptr);
     EXPECT_TRUE(ancestorsExpanded(node(3)));
-    EXPECT_TRUE((window->focusWidget() == window->QelModuleTreeView));
+    EXPECT_TRUE((window->focusWidget() == moduleTree()));
     expectSearchState(true, 0, 4, QStringLiteral("SZUKANY"));
     // The preview pane is left alone.
-    EXPECT_FALSE(window->state().slideShown);
-    EXPECT_EQ(window->Qel3DLabel2->isVisible(), titlesShown);
+    EXPECT_FALSE(window->slidePreview().slideShown());
+    EXPECT_EQ(child<QWidget>("Qel3DLabel2")->isVisible(), titlesShown);
 
     findNext();
-    EXPECT_TRUE(window->QelModuleListBox->item(0)->isSelected());
+    EXPECT_TRUE(moduleList()->item(0)->isSelected());
     EXPECT_EQ(selectedNode(), 8);
     EXPECT_TRUE(ancestorsExpanded(node(8)));
     expectSearchState(true, 0, 9, QStringLiteral("SZUKANY"));
 
     findNext();
-    EXPECT_TRUE(window->QelModuleListBox->item(1)->isSelected());
+    EXPECT_TRUE(moduleList()->item(1)->isSelected());
     EXPECT_EQ(selectedNode(), 1);
     expectSearchState(true, 1, 2, QStringLiteral("SZUKANY"));
     EXPECT_TRUE(messages.calls.empty());
@@ -160,9 +160,9 @@ TEST_F(SearchTest, NodeFiveOfTenOnLineZeroSetsIndicesZeroAndSix)
     writeLibrary({{0, {{5, QStringLiteral("Ochrona przed POŻAREM")}}}});
     open();
     search(QStringLiteral("pożar"));
-    EXPECT_EQ(window->QelModuleListBox->currentRow(), 0);
+    EXPECT_EQ(moduleList()->currentRow(), 0);
     EXPECT_EQ(selectedNode(), 5);
-    EXPECT_EQ(window->QelModuleTreeView->currentItem(), node(5));
+    EXPECT_EQ(moduleTree()->currentItem(), node(5));
     EXPECT_TRUE(node(5)->isExpanded());
     expectSearchState(true, 0, 6, QStringLiteral("POŻAR"));
 }
@@ -172,7 +172,7 @@ TEST_F(SearchTest, HitOnTheLastNodeOfTheLastLineEndsTheSearchAndPrefillsTheNextO
     writeLibrary({{3, {{kNodes - 1, QStringLiteral("Ostatni węzeł")}}}});
     open();
     search(QStringLiteral("ostatni węzeł"));
-    EXPECT_TRUE(window->QelModuleListBox->item(3)->isSelected());
+    EXPECT_TRUE(moduleList()->item(3)->isSelected());
     EXPECT_EQ(selectedNode(), kNodes - 1);
     // The line stays recorded; only the active mark ends the search.
     expectSearchState(false, 3, 0, QStringLiteral("OSTATNI WĘZEŁ"));
@@ -180,7 +180,7 @@ TEST_F(SearchTest, HitOnTheLastNodeOfTheLastLineEndsTheSearchAndPrefillsTheNextO
     QString prefilled;
     search(QStringLiteral("apteczka"), &prefilled);
     EXPECT_EQ(prefilled, QStringLiteral("OSTATNI WĘZEŁ"));
-    EXPECT_TRUE(window->QelModuleListBox->item(0)->isSelected()); // a new search starts at line 0
+    EXPECT_TRUE(moduleList()->item(0)->isSelected()); // a new search starts at line 0
     expectSearchState(true, 1, 0, QStringLiteral("APTECZKA"));
 }
 
@@ -199,8 +199,8 @@ TEST_F(SearchTest, FindNextAfterTheLastHitWalksOnAndReportsTheEnd)
     EXPECT_EQ(std::make_tuple(messages.calls[0].a, messages.calls[0].b, messages.calls[0].c), std::make_tuple(1, 0, 0));
     expectSearchState(false, 0, 0, QString());
     // Left where the walk ended: the last line, its last node.
-    EXPECT_TRUE(window->QelModuleListBox->item(3)->isSelected());
-    EXPECT_EQ(window->QelModuleTreeView->flatItems().size(), kNodes);
+    EXPECT_TRUE(moduleList()->item(3)->isSelected());
+    EXPECT_EQ(moduleTree()->flatItems().size(), kNodes);
     EXPECT_EQ(selectedNode(), kNodes - 1);
     EXPECT_TRUE(ancestorsExpanded(node(kNodes - 1)));
     EXPECT_TRUE(window->entries(Command::Find).mainMenu->isEnabled());
@@ -214,8 +214,8 @@ TEST_F(SearchTest, FindNextEndingOnAnEmptyTreeSelectsNoNode)
     search(QStringLiteral("trafienie"));
     findNext();
     EXPECT_EQ(messages.texts(), QStringList({kFinished}));
-    EXPECT_TRUE(window->QelModuleListBox->item(3)->isSelected());
-    EXPECT_EQ(window->QelModuleTreeView->topLevelItemCount(), 0);
+    EXPECT_TRUE(moduleList()->item(3)->isSelected());
+    EXPECT_EQ(moduleTree()->topLevelItemCount(), 0);
     EXPECT_EQ(selectedNode(), -1);
 }
 
@@ -223,33 +223,33 @@ TEST_F(SearchTest, APhraseFoundNowhereRestoresTheSelectionAndSaysSo)
 {
     writeLibrary();
     open();
-    clickLine(window->QelModuleListBox, 1);
-    window->QelModuleTreeView->expandAll();
-    clickItem(window->QelModuleTreeView, node(3));
+    clickLine(moduleList(), 1);
+    moduleTree()->expandAll();
+    clickItem(moduleTree(), node(3));
     ASSERT_EQ(selectedNode(), 3);
 
     search(QStringLiteral("nigdzie"));
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].text, kNotFound);
     EXPECT_EQ(std::make_tuple(messages.calls[0].a, messages.calls[0].b, messages.calls[0].c), std::make_tuple(1, 0, 0));
-    EXPECT_TRUE(window->QelModuleListBox->item(1)->isSelected());
+    EXPECT_TRUE(moduleList()->item(1)->isSelected());
     EXPECT_EQ(selectedNode(), 3);
-    EXPECT_TRUE((window->focusWidget() == window->QelModuleListBox));
+    EXPECT_TRUE((window->focusWidget() == moduleList()));
     expectSearchState(false, 0, 0, QString());
-    EXPECT_EQ(window->state().savedModuleIndex, 1);
-    EXPECT_EQ(window->state().savedNodeIndex, 3);
+    EXPECT_EQ(window->topicLibrary().searchState().savedModuleIndex, 1);
+    EXPECT_EQ(window->topicLibrary().searchState().savedNodeIndex, 3);
 }
 
 TEST_F(SearchTest, APhraseFoundNowhereWithNoNodeSelectedRestoresNone)
 {
     writeLibrary();
     open();
-    clickLine(window->QelModuleListBox, 2);
+    clickLine(moduleList(), 2);
     search(QStringLiteral(" apteczka")); // the leading blank is part of the phrase
     EXPECT_EQ(messages.texts(), QStringList({kNotFound}));
-    EXPECT_TRUE(window->QelModuleListBox->item(2)->isSelected());
+    EXPECT_TRUE(moduleList()->item(2)->isSelected());
     EXPECT_EQ(selectedNode(), -1);
-    EXPECT_EQ(window->state().savedNodeIndex, -1);
+    EXPECT_EQ(window->topicLibrary().searchState().savedNodeIndex, -1);
 }
 
 TEST_F(SearchTest, BlanksOnlyKeepSzukajDisabled)
@@ -288,7 +288,7 @@ TEST_F(SearchTest, CancelByButtonOrEscChangesNothing)
     open();
     search(QStringLiteral("pożar"));
     ASSERT_EQ(selectedNode(), 5);
-    const MainFormState before = window->state();
+    const TopicSearchState before = window->topicLibrary().searchState();
     for (const auto &[name, close] : ways) {
         SCOPED_TRACE(name);
         whenModalShows([&close](QWidget *dialog) {
@@ -297,15 +297,15 @@ TEST_F(SearchTest, CancelByButtonOrEscChangesNothing)
         });
         window->entries(Command::Find).mainMenu->trigger();
         EXPECT_TRUE(messages.calls.empty());
-        EXPECT_EQ(window->QelModuleListBox->currentRow(), 0);
+        EXPECT_EQ(moduleList()->currentRow(), 0);
         EXPECT_EQ(selectedNode(), 5);
         EXPECT_TRUE(ancestorsExpanded(node(5)));
         expectSearchState(before.findActive, before.findModuleIndex, before.findNodeIndex, before.findText);
-        EXPECT_EQ(window->state().savedModuleIndex, before.savedModuleIndex);
-        EXPECT_EQ(window->state().savedNodeIndex, before.savedNodeIndex);
+        EXPECT_EQ(window->topicLibrary().searchState().savedModuleIndex, before.savedModuleIndex);
+        EXPECT_EQ(window->topicLibrary().searchState().savedNodeIndex, before.savedNodeIndex);
         EXPECT_TRUE(window->entries(Command::Find).mainMenu->isEnabled());
     }
     findNext(); // the search state is intact
-    EXPECT_EQ(window->QelModuleListBox->currentRow(), 2);
+    EXPECT_EQ(moduleList()->currentRow(), 2);
     EXPECT_EQ(selectedNode(), 1);
 }

@@ -1,6 +1,6 @@
 // Browsing the topic library in the window: list, tree, slide preview.
 
-#include "shell/ui/PaneWidgets.h"
+#include "common/ui/PaneWidgets.h"
 #include "store/DataFiles.h"
 #include "store/Records.h"
 #include "support/ui/MainWindowFixture.h"
@@ -33,7 +33,7 @@ protected:
 
     QTreeWidgetItem *topicNamed(const QString &name)
     {
-        for (QTreeWidgetItem *item : window->QelModuleTreeView->flatItems()) {
+        for (QTreeWidgetItem *item : moduleTree()->flatItems()) {
             if (item->text(0) == name)
                 return item;
         }
@@ -43,14 +43,14 @@ protected:
 
     void selectList(int row)
     {
-        clickLine(window->QelModuleListBox, row);
-        window->QelModuleTreeView->expandAll();
+        clickLine(moduleList(), row);
+        moduleTree()->expandAll();
     }
 
     bool titleLabelsShown() const
     {
-        return window->Qel3DLabel2->isVisible() && window->Qel3DLabel2->width() == window->QelViewBodyPanel->width()
-               && !window->QelViewImage->isVisible();
+        return child<QWidget>("Qel3DLabel2")->isVisible() && child<QWidget>("Qel3DLabel2")->width() == previewPanel()->width()
+               && !previewImage()->isVisible();
     }
 
     QByteArray jpeg;
@@ -61,16 +61,16 @@ protected:
 TEST_F(TopicBrowsingTest, ListIsSortedFirstLineSelectedAndItsTreeBuilt)
 {
     open();
-    EXPECT_EQ(listTexts(window->QelModuleListBox),
+    EXPECT_EQ(listTexts(moduleList()),
               QStringList({"Apteczka", "Bezpieczeństwo", "Ćwiczenia"}));
-    EXPECT_TRUE(window->QelModuleListBox->item(0)->isSelected());
-    EXPECT_EQ(treeShape(window->QelModuleTreeView), QStringList({"0:Zawartość apteczki"}));
-    EXPECT_EQ(window->state().moduleFiles.size(), 3u);
+    EXPECT_TRUE(moduleList()->item(0)->isSelected());
+    EXPECT_EQ(treeShape(moduleTree()), QStringList({"0:Zawartość apteczki"}));
+    EXPECT_EQ(window->topicLibrary().moduleFiles().size(), 3u);
     // Every line's running index resolves to its own file.
     for (int row = 0; row < 3; ++row) {
-        const int index = window->QelModuleListBox->numberAt(row);
+        const int index = moduleList()->numberAt(row);
         int matches = 0;
-        for (const auto &entry : window->state().moduleFiles)
+        for (const auto &entry : window->topicLibrary().moduleFiles())
             matches += entry.second == index;
         EXPECT_EQ(matches, 1);
     }
@@ -81,37 +81,37 @@ TEST_F(TopicBrowsingTest, ClickingATopicWithASlideShowsItAndLeavesNoViewJpg)
 {
     open();
     selectList(1);
-    EXPECT_EQ(treeShape(window->QelModuleTreeView),
+    EXPECT_EQ(treeShape(moduleTree()),
               QStringList({"0:Rozdział bez slajdu", "1:Temat ze slajdem", "2:Głębiej", "1:Zepsuty slajd"}));
-    clickItem(window->QelModuleTreeView, topicNamed(QStringLiteral("Temat ze slajdem")));
-    EXPECT_TRUE(window->state().slideShown);
-    EXPECT_TRUE(window->QelViewImage->isVisible());
-    EXPECT_EQ(window->QelViewImage->pictureSize(), QSize(800, 600));
-    const int paneWidth = window->QelViewBodyPanel->width();
-    EXPECT_EQ(window->QelViewImage->geometry().width(), paneWidth - 20);
-    EXPECT_EQ(window->QelViewImage->geometry().height(), 600 * (paneWidth - 20) / 800);
-    EXPECT_FALSE(window->Qel3DLabel1->isVisible());
+    clickItem(moduleTree(), topicNamed(QStringLiteral("Temat ze slajdem")));
+    EXPECT_TRUE(window->slidePreview().slideShown());
+    EXPECT_TRUE(previewImage()->isVisible());
+    EXPECT_EQ(previewImage()->pictureSize(), QSize(800, 600));
+    const int paneWidth = previewPanel()->width();
+    EXPECT_EQ(previewImage()->geometry().width(), paneWidth - 20);
+    EXPECT_EQ(previewImage()->geometry().height(), 600 * (paneWidth - 20) / 800);
+    EXPECT_FALSE(child<QWidget>("Qel3DLabel1")->isVisible());
     EXPECT_FALSE(fileExists(dir.file(kViewJpgName)));
     // The picture was decoded at a scale that covers the shown size, not beyond.
-    EXPECT_GE(window->QelViewImage->decodedSize().width(), window->QelViewImage->width());
-    EXPECT_LE(window->QelViewImage->decodedSize().width(), 800);
+    EXPECT_GE(previewImage()->decodedSize().width(), previewImage()->width());
+    EXPECT_LE(previewImage()->decodedSize().width(), 800);
 }
 
 TEST_F(TopicBrowsingTest, HeadingWithoutSlideShowsTheTitleAndIsBold)
 {
     open();
     selectList(1);
-    clickItem(window->QelModuleTreeView, topicNamed(QStringLiteral("Temat ze slajdem")));
-    ASSERT_TRUE(window->state().slideShown);
+    clickItem(moduleTree(), topicNamed(QStringLiteral("Temat ze slajdem")));
+    ASSERT_TRUE(window->slidePreview().slideShown());
     QTreeWidgetItem *heading = topicNamed(QStringLiteral("Rozdział bez slajdu"));
-    clickItem(window->QelModuleTreeView, heading);
-    EXPECT_FALSE(window->state().slideShown);
+    clickItem(moduleTree(), heading);
+    EXPECT_FALSE(window->slidePreview().slideShown());
     EXPECT_TRUE(titleLabelsShown());
-    auto *delegate = qobject_cast<HeadingDelegate *>(window->QelModuleTreeView->itemDelegate());
+    auto *delegate = qobject_cast<HeadingDelegate *>(moduleTree()->itemDelegate());
     ASSERT_NE(delegate, nullptr);
-    const QModelIndex headingIndex = window->QelModuleTreeView->indexFromItem(heading);
+    const QModelIndex headingIndex = moduleTree()->indexFromItem(heading);
     EXPECT_TRUE(delegate->fontFor(headingIndex, QFont()).bold());
-    const QModelIndex plain = window->QelModuleTreeView->indexFromItem(topicNamed(QStringLiteral("Głębiej")));
+    const QModelIndex plain = moduleTree()->indexFromItem(topicNamed(QStringLiteral("Głębiej")));
     EXPECT_FALSE(delegate->fontFor(plain, QFont()).bold());
 }
 
@@ -119,12 +119,12 @@ TEST_F(TopicBrowsingTest, ASlideThatCannotBeDecodedShowsTheTitleNeverAStaleSlide
 {
     open();
     selectList(1);
-    clickItem(window->QelModuleTreeView, topicNamed(QStringLiteral("Temat ze slajdem")));
-    ASSERT_TRUE(window->state().slideShown);
-    clickItem(window->QelModuleTreeView, topicNamed(QStringLiteral("Zepsuty slajd")));
-    EXPECT_FALSE(window->state().slideShown);
+    clickItem(moduleTree(), topicNamed(QStringLiteral("Temat ze slajdem")));
+    ASSERT_TRUE(window->slidePreview().slideShown());
+    clickItem(moduleTree(), topicNamed(QStringLiteral("Zepsuty slajd")));
+    EXPECT_FALSE(window->slidePreview().slideShown());
     EXPECT_TRUE(titleLabelsShown());
-    EXPECT_FALSE(window->QelViewImage->hasPicture());
+    EXPECT_FALSE(previewImage()->hasPicture());
     EXPECT_FALSE(fileExists(dir.file(kViewJpgName)));
 }
 
@@ -132,54 +132,54 @@ TEST_F(TopicBrowsingTest, KeysInTheTreeShowTheNewlySelectedSlide)
 {
     open();
     selectList(1);
-    clickItem(window->QelModuleTreeView, topicNamed(QStringLiteral("Rozdział bez slajdu")));
-    ASSERT_FALSE(window->state().slideShown);
-    pressKey(window->QelModuleTreeView, Qt::Key_Down);
-    EXPECT_EQ(window->QelModuleTreeView->currentItem()->text(0), QStringLiteral("Temat ze slajdem"));
-    EXPECT_TRUE(window->state().slideShown);
+    clickItem(moduleTree(), topicNamed(QStringLiteral("Rozdział bez slajdu")));
+    ASSERT_FALSE(window->slidePreview().slideShown());
+    pressKey(moduleTree(), Qt::Key_Down);
+    EXPECT_EQ(moduleTree()->currentItem()->text(0), QStringLiteral("Temat ze slajdem"));
+    EXPECT_TRUE(window->slidePreview().slideShown());
 }
 
 TEST_F(TopicBrowsingTest, AKeyReleaseInTheListRebuildsTheTreeAndShowsTheTitle)
 {
     open();
     selectList(1);
-    clickItem(window->QelModuleTreeView, topicNamed(QStringLiteral("Temat ze slajdem")));
-    ASSERT_TRUE(window->state().slideShown);
-    pressKey(window->QelModuleListBox, Qt::Key_Down);
-    EXPECT_TRUE(window->QelModuleListBox->item(2)->isSelected());
-    EXPECT_EQ(window->QelModuleTreeView->topLevelItemCount(), 0);
-    EXPECT_FALSE(window->state().slideShown);
+    clickItem(moduleTree(), topicNamed(QStringLiteral("Temat ze slajdem")));
+    ASSERT_TRUE(window->slidePreview().slideShown());
+    pressKey(moduleList(), Qt::Key_Down);
+    EXPECT_TRUE(moduleList()->item(2)->isSelected());
+    EXPECT_EQ(moduleTree()->topLevelItemCount(), 0);
+    EXPECT_FALSE(window->slidePreview().slideShown());
     EXPECT_TRUE(titleLabelsShown());
     // Any key rebuilds, even one that does not move: expansion is lost.
-    pressKey(window->QelModuleListBox, Qt::Key_Up);
-    window->QelModuleTreeView->expandAll();
-    pressKey(window->QelModuleListBox, Qt::Key_Shift);
-    EXPECT_FALSE(window->QelModuleTreeView->topLevelItem(0)->isExpanded());
+    pressKey(moduleList(), Qt::Key_Up);
+    moduleTree()->expandAll();
+    pressKey(moduleList(), Qt::Key_Shift);
+    EXPECT_FALSE(moduleTree()->topLevelItem(0)->isExpanded());
 }
 
 TEST_F(TopicBrowsingTest, ATopicFileThatVanishedKeepsThePreview)
 {
     open();
     selectList(1);
-    clickItem(window->QelModuleTreeView, topicNamed(QStringLiteral("Temat ze slajdem")));
-    ASSERT_TRUE(window->state().slideShown);
+    clickItem(moduleTree(), topicNamed(QStringLiteral("Temat ze slajdem")));
+    ASSERT_TRUE(window->slidePreview().slideShown());
     ASSERT_TRUE(QFile::remove(dir.file("b.mdl")));
-    clickItem(window->QelModuleTreeView, topicNamed(QStringLiteral("Temat ze slajdem")));
-    EXPECT_TRUE(window->state().slideShown);
-    EXPECT_TRUE(window->QelViewImage->hasPicture());
+    clickItem(moduleTree(), topicNamed(QStringLiteral("Temat ze slajdem")));
+    EXPECT_TRUE(window->slidePreview().slideShown());
+    EXPECT_TRUE(previewImage()->hasPicture());
 }
 
 TEST_F(TopicBrowsingTest, ResizingThePaneLaysItOutAgain)
 {
     open();
     selectList(1);
-    clickItem(window->QelModuleTreeView, topicNamed(QStringLiteral("Temat ze slajdem")));
+    clickItem(moduleTree(), topicNamed(QStringLiteral("Temat ze slajdem")));
     window->resize(1100, 700);
     QApplication::processEvents();
-    const int paneWidth = window->QelViewBodyPanel->width();
-    EXPECT_EQ(window->QelViewImage->geometry().width(), paneWidth - 20);
-    EXPECT_EQ(window->QelViewImage->geometry().top(),
-              (window->QelViewBodyPanel->height() - window->QelViewImage->height()) / 2);
+    const int paneWidth = previewPanel()->width();
+    EXPECT_EQ(previewImage()->geometry().width(), paneWidth - 20);
+    EXPECT_EQ(previewImage()->geometry().top(),
+              (previewPanel()->height() - previewImage()->height()) / 2);
 }
 
 TEST_F(TopicBrowsingTest, EmptyDataDirectoryGivesEmptyPanes)
@@ -187,7 +187,7 @@ TEST_F(TopicBrowsingTest, EmptyDataDirectoryGivesEmptyPanes)
     for (const QString &name : {QStringLiteral("a.mdl"), QStringLiteral("b.mdl"), QStringLiteral("c.mdl")})
         QFile::remove(dir.file(name));
     open();
-    EXPECT_EQ(window->QelModuleListBox->count(), 0);
-    EXPECT_TRUE(window->QelModuleListBox->selectedItems().isEmpty());
-    EXPECT_EQ(window->QelModuleTreeView->topLevelItemCount(), 0);
+    EXPECT_EQ(moduleList()->count(), 0);
+    EXPECT_TRUE(moduleList()->selectedItems().isEmpty());
+    EXPECT_EQ(moduleTree()->topLevelItemCount(), 0);
 }

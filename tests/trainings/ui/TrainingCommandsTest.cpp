@@ -1,6 +1,6 @@
 // The training list and the four training commands, driven through the window.
 
-#include "shell/ui/PaneWidgets.h"
+#include "common/ui/PaneWidgets.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/Outline.h"
@@ -51,7 +51,7 @@ protected:
 
     int selectedNumber() const
     {
-        const auto selected = window->QelProjectsListBox->selectedItems();
+        const auto selected = trainingList()->selectedItems();
         return selected.isEmpty() ? -1 : selected.first()->data(kItemNumberRole).toInt();
     }
 };
@@ -66,12 +66,12 @@ TEST_F(TrainingCommandsTest, ListShowsLiveTrainingsSortedAndLoadsTheFirstOutline
     QString error;
     ASSERT_TRUE(saveOutline(dir.file(outlineFileName(2)), {{QStringLiteral("Rozdział Alfy"), 0, 0x40000000}}, &error));
     open();
-    EXPECT_EQ(listTexts(window->QelProjectsListBox), QStringList({"Alfa", "Beta"}));
+    EXPECT_EQ(listTexts(trainingList()), QStringList({"Alfa", "Beta"}));
     EXPECT_EQ(selectedNumber(), 2);
-    EXPECT_EQ(treeShape(window->QelProjectsTreeView), QStringList({"0:Rozdział Alfy"}));
-    pressKey(window->QelProjectsListBox, Qt::Key_Down);
+    EXPECT_EQ(treeShape(outlineTree()), QStringList({"0:Rozdział Alfy"}));
+    pressKey(trainingList(), Qt::Key_Down);
     EXPECT_EQ(selectedNumber(), 0);
-    EXPECT_EQ(window->QelProjectsTreeView->topLevelItemCount(), 0);
+    EXPECT_EQ(outlineTree()->topLevelItemCount(), 0);
 }
 
 TEST_F(TrainingCommandsTest, NewTrainingGetsTheNextNumberAndEmptyFiles)
@@ -83,14 +83,14 @@ TEST_F(TrainingCommandsTest, NewTrainingGetsTheNextNumberAndEmptyFiles)
     answerForm(QStringLiteral("QelNewProjectNameEdit"), QStringLiteral("  Nowe BHP  "), 3, QStringLiteral("Utwórz"));
     window->entries(Command::NewTraining).mainMenu->trigger();
     EXPECT_EQ(selectedNumber(), 3);
-    EXPECT_EQ(window->QelProjectsListBox->selectedItems().first()->text(), QStringLiteral("  Nowe BHP  "));
+    EXPECT_EQ(trainingList()->selectedItems().first()->text(), QStringLiteral("  Nowe BHP  "));
     EXPECT_EQ(readFile(dir.file(QStringLiteral("Tree0003.pdl"))).size(), 0);
     EXPECT_EQ(readFile(dir.file(QStringLiteral("Data0003.pdl"))).size(), 0);
     TrainingRecord stored;
     ASSERT_TRUE(readTrainingRecord(dir.path(), 3, &stored));
     EXPECT_EQ(stored.name, QStringLiteral("  Nowe BHP  "));
     EXPECT_EQ(stored.type, 3);
-    EXPECT_EQ(window->focusWidget(), window->QelProjectsListBox);
+    EXPECT_EQ(window->focusWidget(), trainingList());
 }
 
 TEST_F(TrainingCommandsTest, CancelChangesNothing)
@@ -105,7 +105,7 @@ TEST_F(TrainingCommandsTest, CancelChangesNothing)
     messages.answers = {7};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
     EXPECT_EQ(readFile(dir.file(kCatalogueName)), before);
-    EXPECT_EQ(listTexts(window->QelProjectsListBox), QStringList({"A"}));
+    EXPECT_EQ(listTexts(trainingList()), QStringList({"A"}));
     EXPECT_EQ(selectedNumber(), 0);
 }
 
@@ -128,7 +128,7 @@ TEST_F(TrainingCommandsTest, NewFromCopiesTheOutlineAndSlidesAndEditingTheCopyLe
     });
     window->entries(Command::NewTrainingFrom).mainMenu->trigger();
     EXPECT_EQ(selectedNumber(), 1);
-    EXPECT_EQ(treeShape(window->QelProjectsTreeView), QStringList({"0:Dział", "1:Temat"}));
+    EXPECT_EQ(treeShape(outlineTree()), QStringList({"0:Dział", "1:Temat"}));
     EXPECT_EQ(readFile(dir.file(imageStoreFileName(1))), readFile(dir.file(imageStoreFileName(0))));
     TrainingRecord copy;
     ASSERT_TRUE(readTrainingRecord(dir.path(), 1, &copy));
@@ -149,7 +149,7 @@ TEST_F(TrainingCommandsTest, RenameToTheSameNameOrOnlyTheTypeRewritesInPlace)
     open();
     answerForm(QStringLiteral("QelCorectProjectNameEdit"), QString(), 5, QStringLiteral("Popraw"));
     window->entries(Command::RenameTraining).mainMenu->trigger();
-    EXPECT_EQ(listTexts(window->QelProjectsListBox), QStringList({"Alfa", "Beta"}));
+    EXPECT_EQ(listTexts(trainingList()), QStringList({"Alfa", "Beta"}));
     EXPECT_EQ(selectedNumber(), 0);
     TrainingRecord r;
     ASSERT_TRUE(readTrainingRecord(dir.path(), 0, &r));
@@ -158,7 +158,7 @@ TEST_F(TrainingCommandsTest, RenameToTheSameNameOrOnlyTheTypeRewritesInPlace)
 
     answerForm(QStringLiteral("QelCorectProjectNameEdit"), QStringLiteral("Zeta"), -1, QStringLiteral("Popraw"));
     window->entries(Command::RenameTraining).mainMenu->trigger();
-    EXPECT_EQ(listTexts(window->QelProjectsListBox), QStringList({"Beta", "Zeta"}));
+    EXPECT_EQ(listTexts(trainingList()), QStringList({"Beta", "Zeta"}));
     EXPECT_EQ(selectedNumber(), 0);
     ASSERT_TRUE(readTrainingRecord(dir.path(), 0, &r));
     EXPECT_EQ(r.name, QStringLiteral("Zeta"));
@@ -185,27 +185,27 @@ TEST_F(TrainingCommandsTest, DeleteSelectsTheLineAboveOrNothingForTheFirst)
     ASSERT_TRUE(saveOutline(dir.file(outlineFileName(1)), {{QStringLiteral("z B"), 0, 0}}, &error));
     open();
 
-    clickLine(window->QelProjectsListBox, 2); // middle: C
+    clickLine(trainingList(), 2); // middle: C
     messages.answers = {kAnswerYes};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
     ASSERT_FALSE(messages.calls.empty());
     EXPECT_EQ(messages.calls.back().text, QStringLiteral("Czy jesteś pewien że chcesz usunąć to szkolenie ?"));
     EXPECT_EQ(messages.calls.back().c, 1);
-    EXPECT_EQ(listTexts(window->QelProjectsListBox), QStringList({"A", "B", "D"}));
+    EXPECT_EQ(listTexts(trainingList()), QStringList({"A", "B", "D"}));
     EXPECT_EQ(selectedNumber(), 1);
-    EXPECT_EQ(treeShape(window->QelProjectsTreeView), QStringList({"0:z B"}));
+    EXPECT_EQ(treeShape(outlineTree()), QStringList({"0:z B"}));
 
-    clickLine(window->QelProjectsListBox, 2); // last: D
+    clickLine(trainingList(), 2); // last: D
     messages.answers = {kAnswerYes};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
     EXPECT_EQ(selectedNumber(), 1);
 
-    clickLine(window->QelProjectsListBox, 0); // first: A
+    clickLine(trainingList(), 0); // first: A
     messages.answers = {kAnswerYes};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
-    EXPECT_EQ(listTexts(window->QelProjectsListBox), QStringList({"B"}));
+    EXPECT_EQ(listTexts(trainingList()), QStringList({"B"}));
     EXPECT_EQ(selectedNumber(), -1);
-    EXPECT_EQ(window->QelProjectsTreeView->topLevelItemCount(), 0);
+    EXPECT_EQ(outlineTree()->topLevelItemCount(), 0);
     EXPECT_FALSE(window->entries(Command::DeleteTraining).mainMenu->isEnabled());
 
     // Records stay, flagged; the files stay on disk.
@@ -223,7 +223,7 @@ TEST_F(TrainingCommandsTest, DeletingTheLastTrainingLeavesEmptyPanesAndTheRecord
     open();
     messages.answers = {kAnswerYes};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
-    EXPECT_EQ(window->QelProjectsListBox->count(), 0);
+    EXPECT_EQ(trainingList()->count(), 0);
     EXPECT_EQ(readFile(dir.file(kCatalogueName)).size(), 137);
 }
 
@@ -243,7 +243,7 @@ TEST_F(TrainingCommandsTest, AnOutlineThatCannotBeSavedIsReportedAndKeptOnScreen
         buttonWithText(form, QStringLiteral("Utwórz"))->click();
     });
     window->entries(Command::NewItem).mainMenu->trigger();
-    EXPECT_EQ(window->QelProjectsTreeView->topLevelItemCount(), 2);
+    EXPECT_EQ(outlineTree()->topLevelItemCount(), 2);
     ASSERT_FALSE(messages.calls.empty());
     EXPECT_EQ(messages.calls.back().kind, QStringLiteral("information"));
     EXPECT_TRUE(before.size() == 137);

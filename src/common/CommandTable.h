@@ -1,0 +1,60 @@
+// Every entry through which the user gives a command: the five main menus,
+// the three tool-button drop-downs, the four context menus of the panes and
+// the tool buttons; each with its object name, caption, image, help context
+// and hint. The main window builds its menus and tool bar from these tables.
+#pragma once
+
+#include "common/CommandRules.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace marbelo {
+
+// One entry of a menu; command Count stands for a separator.
+struct EntrySpec
+{
+    Command command = Command::Count;
+    const char *objectName = "";
+    QString caption;
+    int image = -1;
+    int helpContext = 0;
+    QString hint; // the long hint, shown in the status bar (main menus only)
+};
+
+struct MenuSpec
+{
+    const char *objectName;
+    QString caption;
+    int helpContext = 0;
+    QString hint;
+    std::vector<EntrySpec> entries;
+};
+
+// Where a drop-down or context menu hangs.
+enum class MenuPlace { TopicsButton, TrainingsButton, PresentationsButton, TopicList, TopicTree, TrainingList, Outline };
+
+struct PopupSpec
+{
+    MenuPlace place;
+    const char *objectName;
+    std::vector<EntrySpec> entries;
+};
+
+// A tool button; the three drop-down buttons have no command of their own.
+struct ToolButtonSpec
+{
+    const char *objectName;
+    int image;
+    QString hint; // "short|long"
+    Command command;
+    int helpContext;
+    bool gapBefore; // an 8-pixel gap separates it from the button before
+};
+
+const std::vector<MenuSpec> &mainMenuSpecs();
+const std::vector<PopupSpec> &popupSpecs();
+const std::vector<ToolButtonSpec> &toolButtonSpecs();
+
+} // namespace marbelo

@@ -1,0 +1,359 @@
+#include "presentation/ui/OutlinePane.h"
+
+#include "common/CommandRules.h"
+#include "common/ui/HelpContext.h"
+#include "common/ui/PaneWidgets.h"
+#include "presentation/ui/OutlineHitTest.h"
+#include "presentation/ui/OutlineItemDialogs.h"
+#include "store/DataFiles.h"
+#include "store/components/Messages.h"
+
+#include <QDropEvent>
+
+namespace marbelo {
+
+namespace {
+
+void recordExpansion(QTreeWidgetItem *item, std::vector<std::pair<QTreeWidgetItem *, bool>> *out)
+{
+    out->emplace_back(item, item->isExpanded());
+    for (int i = 0; i < item->childCount(); ++i)
+        recordExpansion(item->child(i), out);
+}
+
+} // namespace
+
+OutlinePane::OutlinePane(const QString &dataDir, Messages &messages, CommandFrame &frame,
+                         const TrainingSource &trainings, const TopicSource &topics, SlidePreview &preview,
+                         QWidget *dialogOwner)
+    : QObject(dialogOwner), m_dataDir(dataDir), m_messages(messages), m_frame(frame), m_trainings(trainings),
+      m_topics(topics), m_preview(preview), m_dialogOwner(dialogOwner), m_tree(new PaneTree)
+{
+    setObjectName(QStringLiteral("OutlinePane"));
+    m_tree->setObjectName(QStringLiteral("QelProjectsTreeView"));
+    m_tree->setDragEnabled(true);
+    m_tree->setAcceptDrops(true);
+    m_tree->setDragDropMode(QAbstractItemView::DragDrop);
+    m_tree->setDefaultDropAction(Qt::MoveAction);
+    // The outline hides its selection while it has no focus; the topic tree keeps it.
+    QPalette palette = m_tree->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::Text));
+    m_tree->setPalette(palette);
+
+    // While a search runs, pane input does nothing and drops are refused.
+    const auto showSlide = [this] {
+        if (!m_frame.paneInputBlocked())
+            showSelectedItemSlide();
+    };
+    connect(m_tree, &QTreeWidget::clicked, this, showSlide);
+    m_tree->onKeyUp = [showSlide](QKeyEvent *) { showSlide(); };
+    m_tree->onDragOver = [this](QDragMoveEvent *event) {
+        if (m_frame.paneInputBlocked())
+            event->ignore();
+        else
+            event->acceptProposedAction();
+    };
+    m_tree->onDrop = [this](QDropEvent *event) {
+        if (m_frame.paneInputBlocked())
+            event->ignore();
+        else
+            dropAt(dragSourceTree(event), event->position().toPoint());
+    };
+}
+
+void OutlinePane::startUp()
+{
+    paintPaleYellow(m_tree);
+    loadOutline();
+}
+
+void OutlinePane::addConditions(CommandConditions *c) const
+{
+    c->outlineHasItems = !m_outline.isEmpty();
+    const std::optional<OutlineNode> node = selectedNode();
+    c->itemSelected = node.has_value();
+    if (!node)
+        return;
+    c->itemReference = m_outline.reference(*node);
+    c->itemHasParent = m_outline.parent(*node) != kOutlineRoot;
+    c->itemIsFirstChild = m_outline.indexOf(*node) == 0;
+    const std::optional<OutlineNode> next = m_outline.sibling(*node, 1);
+    c->itemHasNextSibling = next.has_value();
+    if (next)
+        c->nextSiblingReference = m_outline.reference(*next);
+}
+
+std::vector<ItemReference> OutlinePane::outlineReferences() const
+{
+    return m_outline.references();
+}
+
+QTreeWidgetItem *OutlinePane::addItem(OutlineNode node)
+{
+    auto *item = new QTreeWidgetItem;
+    item->setText(0, m_outline.name(node));
+    PaneTree::setReference(item, m_outline.reference(node));
+    item->setData(0, kItemNodeRole, node);
+    m_items.insert(node, item);
+    putItem(item, m_outline.slotOf(node));
+    return item;
+}
+
+void OutlinePane::putItem(QTreeWidgetItem *item, OutlineSlot slot)
+{
+    if (slot.parent == kOutlineRoot)
+        m_tree->insertTopLevelItem(slot.index, item);
+    else
+        m_items.value(slot.parent)->insertChild(slot.index, item);
+}
+
+void OutlinePane::relocateItem(OutlineNode node)
+{
+    QTreeWidgetItem *item = m_items.value(node);
+    std::vector<std::pair<QTreeWidgetItem *, bool>> expansion;
+    recordExpansion(item, &expansion);
+    if (QTreeWidgetItem *parent = item->parent())
+        parent->takeChild(parent->indexOfChild(item));
+    else
+        m_tree->takeTopLevelItem(m_tree->indexOfTopLevelItem(item));
+    putItem(item, m_outline.slotOf(node));
+    for (const auto &[each, expanded] : expansion)
+        each->setExpanded(expanded);
+    m_tree->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+std::optional<OutlineNode> OutlinePane::nodeOf(const QTreeWidgetItem *item) const
+{
+    if (!item)
+        return std::nullopt;
+    return item->data(0, kItemNodeRole).toInt();
+}
+
+std::optional<OutlineNode> OutlinePane::selectedNode() const
+{
+    return nodeOf(m_tree->selectedItem());
+}
+
+void OutlinePane::loadOutline()
+{
+    m_tree->clear();
+    m_items.clear();
+    m_outline = OutlineTree();
+    const int number = m_trainings.selectedTrainingNumber();
+    if (number < 0)
+        return;
+    m_tree->setUpdatesEnabled(false);
+    m_outline = OutlineTree::load(m_dataDir + outlineFileName(number));
+    for (OutlineNode node : m_outline.preorder())
+        addItem(node);
+    m_tree->setUpdatesEnabled(true);
+}
+
+void OutlinePane::saveOutline()
+{
+    const int number = m_trainings.selectedTrainingNumber();
+    if (number < 0)
+        return;
+    QString error;
+    if (!m_outline.save(m_dataDir + outlineFileName(number), &error)) {
+        // The edited outline stays on screen; the file keeps its previous contents.
+        m_messages.InformationMessage(
+            QStringLiteral("Nie udało się zapisać prezentacji szkolenia na dysku (%1). Ostatnia zmiana jest "
+                           "widoczna na ekranie, ale plik zawiera poprzednią wersję prezentacji.")
+                .arg(error),
+            1, 0, 0);
+    }
+}
+
+void OutlinePane::showSelectedItemSlide()
+{
+    const std::optional<OutlineNode> node = selectedNode();
+    if (!node)
+        return;
+    const int number = m_trainings.selectedTrainingNumber();
+    m_preview.showSlideOf(m_outline.reference(*node),
+                          number >= 0 ? m_dataDir + imageStoreFileName(number) : QString(), 1);
+}
+
+void OutlinePane::newItem()
+{
+    // "Nowa pozycja"
+    m_frame.disableCommands();
+    {
+        const std::optional<OutlineNode> selected = selectedNode();
+        const OutlineSelection state = outlineSelection(!m_outline.isEmpty(), selected.has_value(),
+                                                        selected ? m_outline.reference(*selected) : 0);
+        NewItemDialog dialog(m_dialogOwner);
+        switch (state) {
+        case OutlineSelection::Empty: dialog.setUp(NewItemDialog::OutlineState::Empty); break;
+        case OutlineSelection::HeadingSelected: dialog.setUp(NewItemDialog::OutlineState::HeadingSelected); break;
+        case OutlineSelection::ItemSelected: dialog.setUp(NewItemDialog::OutlineState::ItemSelected); break;
+        case OutlineSelection::NoneSelected: dialog.setUp(NewItemDialog::OutlineState::NoneSelected); break;
+        }
+        if (dialog.exec() == QDialog::Accepted) {
+            NewItemChoice choice = NewItemChoice::Section;
+            switch (dialog.choice()) {
+            case NewItemDialog::NewItemKind::Chapter: choice = NewItemChoice::Chapter; break;
+            case NewItemDialog::NewItemKind::Section: choice = NewItemChoice::Section; break;
+            case NewItemDialog::NewItemKind::Subsection: choice = NewItemChoice::Subsection; break;
+            }
+            const NewItemPlan plan = planNewItem(choice, selected ? m_outline.level(*selected) : -1);
+            OutlineSlot slot = m_outline.slotFor(std::nullopt, Placement::LastChild);
+            if (plan.anchor == NewItemAnchor::SelectedEnd && selected)
+                slot = m_outline.slotFor(*selected, Placement::LastChild);
+            else if (plan.anchor == NewItemAnchor::ParentEnd && selected && m_outline.parent(*selected) != kOutlineRoot)
+                slot = m_outline.slotFor(m_outline.parent(*selected), Placement::LastChild);
+            QTreeWidgetItem *item = addItem(m_outline.insert(slot, dialog.name(), plan.reference));
+            if (item->parent())
+                item->parent()->setExpanded(true);
+            m_tree->setCurrentItem(item);
+            item->setSelected(true);
+            item->setExpanded(true);
+            saveOutline();
+        }
+    }
+    m_frame.enableCommands();
+    m_frame.refreshCommands();
+    m_tree->setFocus();
+}
+
+void OutlinePane::renameItem()
+{
+    // "Popraw pozycję"
+    const std::optional<OutlineNode> node = selectedNode();
+    if (!node)
+        return;
+    m_frame.disableCommands();
+    {
+        RenameItemDialog dialog(m_dialogOwner);
+        dialog.setName(m_outline.name(*node));
+        if (dialog.exec() == QDialog::Accepted) {
+            m_outline.rename(*node, dialog.name());
+            m_items.value(*node)->setText(0, dialog.name());
+            saveOutline();
+        }
+    }
+    m_frame.enableCommands();
+    m_frame.refreshCommands();
+    m_tree->setFocus();
+}
+
+void OutlinePane::moveSelectedItem(OutlineMove move)
+{
+    const std::optional<OutlineNode> node = selectedNode();
+    if (!node)
+        return;
+    // The command availability guarantees the neighbour each move needs; a
+    // missing one leaves the outline as it is.
+    if (m_outline.move(*node, move)) {
+        m_tree->setUpdatesEnabled(false);
+        relocateItem(*node);
+        QTreeWidgetItem *item = m_items.value(*node);
+        item->setExpanded(false);
+        if (item->parent())
+            item->parent()->setExpanded(true);
+        saveOutline();
+        m_tree->setUpdatesEnabled(true);
+    }
+    m_frame.refreshCommands();
+    m_tree->setFocus();
+}
+
+void OutlinePane::moveItemUpALevel()
+{
+    // "Przenieś wzwyż"
+    moveSelectedItem(OutlineMove::UpALevel);
+}
+
+void OutlinePane::moveItemUp()
+{
+    // "Przenieś w górę"
+    moveSelectedItem(OutlineMove::Up);
+}
+
+void OutlinePane::moveItemDown()
+{
+    // "Przenieś w dół"
+    moveSelectedItem(OutlineMove::Down);
+}
+
+void OutlinePane::moveItemDownALevel()
+{
+    // "Przenieś wgłąb"
+    moveSelectedItem(OutlineMove::DownALevel);
+}
+
+void OutlinePane::deleteItem()
+{
+    // "Usuń pozycję"
+    const std::optional<OutlineNode> node = selectedNode();
+    if (!node)
+        return;
+    m_frame.disableCommands();
+    if (m_messages.Confirmation2Message(
+            QStringLiteral("Czy jesteś pewien że chcesz usunąć tą pozycję z prezentacji ?"), 3, 0, 1)
+        == kAnswerYes) {
+        const bool remove =
+            m_outline.children(*node).empty()
+            || m_messages.Confirmation2Message(
+                   QStringLiteral("Wybrana pozycja posiada podpozycje. Czy jesteś pewien że chcesz usunąć tą "
+                                  "pozycję z prezentacji wraz z podpozycjami ?"),
+                   3, 0, 0)
+                   == kAnswerYes;
+        if (remove) {
+            // The slides of the removed items stay in the image store.
+            QTreeWidgetItem *item = m_items.value(*node);
+            const QList<QTreeWidgetItem *> gone = [&] {
+                QList<QTreeWidgetItem *> all{item};
+                for (qsizetype i = 0; i < all.size(); ++i)
+                    for (int c = 0; c < all[i]->childCount(); ++c)
+                        all.append(all[i]->child(c));
+                return all;
+            }();
+            for (const QTreeWidgetItem *each : gone)
+                m_items.remove(*nodeOf(each));
+            m_outline.remove(*node);
+            delete item;
+            saveOutline();
+        }
+    }
+    m_frame.enableCommands();
+    m_frame.refreshCommands();
+    m_tree->setFocus();
+}
+
+void OutlinePane::dropAt(const QObject *dragSource, const QPoint &viewportPos)
+{
+    const std::optional<SelectedTopic> topic = m_topics.selectedTopic();
+    const bool copy = m_topics.isTopicTree(dragSource) && topic && hasSlide(topic->reference) && !m_outline.isEmpty();
+    const std::optional<OutlineNode> moved = selectedNode();
+    if (!copy && (dragSource != m_tree || !moved))
+        return;
+    QTreeWidgetItem *under = nullptr;
+    const unsigned hit = outlineHitTest(*m_tree, viewportPos, &under);
+    const DropDecision decision = decideDrop(hit, hasSlide(PaneTree::referenceOf(under)));
+    if (!decision.act)
+        return;
+    std::optional<OutlineNode> target = nodeOf(under);
+    if (decision.target == DropTarget::ParentOfLastItem) {
+        const std::vector<OutlineNode> order = m_outline.preorder();
+        target.reset();
+        if (!order.empty() && m_outline.parent(order.back()) != kOutlineRoot)
+            target = m_outline.parent(order.back());
+    }
+    if (copy) {
+        appendTopic(target, decision.placement);
+        return;
+    }
+    // An item cannot go into its own subtree, nor in front of itself.
+    if (m_outline.moveTo(*moved, target, decision.placement)) {
+        relocateItem(*moved);
+        if (QTreeWidgetItem *parent = m_items.value(*moved)->parent())
+            parent->setExpanded(true);
+    }
+    saveOutline();
+}
+
+} // namespace marbelo

@@ -1,0 +1,82 @@
+// The outline pane: the selected training's presentation outline, shown in
+// a tree widget kept in step with the outline model; the seven editing
+// commands, the copies of topics into it and the drops on it. Every change
+// is saved at once.
+#pragma once
+
+#include "common/ui/PaneInterfaces.h"
+#include "presentation/DropPlacement.h"
+#include "presentation/OutlineEditing.h"
+#include "presentation/OutlineTree.h"
+
+#include <QHash>
+#include <QObject>
+
+class QPoint;
+class QTreeWidgetItem;
+
+namespace marbelo {
+
+struct CommandConditions;
+class Messages;
+class PaneTree;
+
+class OutlinePane : public QObject, public OutlineSource
+{
+    Q_OBJECT
+public:
+    OutlinePane(const QString &dataDir, Messages &messages, CommandFrame &frame, const TrainingSource &trainings,
+                const TopicSource &topics, SlidePreview &preview, QWidget *dialogOwner);
+
+    PaneTree *tree() const { return m_tree; }
+    const OutlineTree &outline() const { return m_outline; }
+    void startUp();
+    void addConditions(CommandConditions *conditions) const;
+    std::vector<ItemReference> outlineReferences() const override;
+    // A drop at a point of the tree's viewport, from the tree the drag
+    // started in (null: from elsewhere).
+    void dropAt(const QObject *dragSource, const QPoint &viewportPos);
+
+public slots:
+    // Shows the outline of the training selected now (LoadProjectTree).
+    void loadOutline();
+    void newItem();
+    void renameItem();
+    void moveItemUpALevel();
+    void moveItemUp();
+    void moveItemDown();
+    void moveItemDownALevel();
+    void deleteItem();
+    void copySelectedTopic();
+    void copyDoubleClickedTopic();
+
+private:
+    // Saves the outline whole (SaveProjectTree); tells the user when it cannot.
+    void saveOutline();
+    void showSelectedItemSlide();
+    void moveSelectedItem(OutlineMove move);
+    // Copies the selected detailed topic with its slide into the outline,
+    // relative to target (none: the top level's end) (AppendTopicToOutline).
+    void appendTopic(std::optional<OutlineNode> target, Placement placement);
+    // The widget side of the model: an item per node, found both ways.
+    QTreeWidgetItem *addItem(OutlineNode node);
+    void putItem(QTreeWidgetItem *item, OutlineSlot slot);
+    // Moves a node's item to where the model now has the node; its subtree
+    // keeps its expansion and it becomes the current, selected item.
+    void relocateItem(OutlineNode node);
+    std::optional<OutlineNode> nodeOf(const QTreeWidgetItem *item) const;
+    std::optional<OutlineNode> selectedNode() const;
+
+    QString m_dataDir;
+    Messages &m_messages;
+    CommandFrame &m_frame;
+    const TrainingSource &m_trainings;
+    const TopicSource &m_topics;
+    SlidePreview &m_preview;
+    QWidget *m_dialogOwner;
+    PaneTree *m_tree;
+    OutlineTree m_outline;
+    QHash<OutlineNode, QTreeWidgetItem *> m_items;
+};
+
+} // namespace marbelo

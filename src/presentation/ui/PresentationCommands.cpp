@@ -1,0 +1,147 @@
+#include "presentation/ui/PresentationCommands.h"
+
+#include "common/ui/PaneInterfaces.h"
+#include "presentation/Compose.h"
+#include "presentation/ExportPlan.h"
+#include "presentation/ui/ViewForm.h"
+#include "presentation/ui/WaitForm.h"
+#include "presentation/SaveDialog.h"
+#include "store/CopyDataFile.h"
+#include "store/DataFiles.h"
+#include "store/components/Messages.h"
+#include "store/components/Stream.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace marbelo {
+
+namespace {
+
+// The wait window for as long as a presentation is being built.
+class WaitWindow
+{
+public:
+    explicit WaitWindow(QWidget *owner) : m_form(new WaitForm(owner))
+    {
+        m_form->show();
+        QApplication::processEvents();
+    }
+    ~WaitWindow() { close(); }
+    void close()
+    {
+        if (m_form) {
+            m_form->close();
+            delete m_form;
+            m_form = nullptr;
+        }
+    }
+
+private:
+    WaitForm *m_form;
+};
+
+} // namespace
+
+PresentationCommands::PresentationCommands(const QString &dataDir, Messages &messages, SaveDialog &saveDialog,
+                                           CommandFrame &frame, const TrainingSource &trainings,
+                                           const OutlineSource &outline, QWidget *dialogOwner)
+    : QObject(dialogOwner), m_dataDir(dataDir), m_messages(messages), m_saveDialog(saveDialog), m_frame(frame),
+      m_trainings(trainings), m_outline(outline), m_dialogOwner(dialogOwner)
+{
+    setObjectName(QStringLiteral("PresentationCommands"));
+}
+
+ComposeResult PresentationCommands::composePresentation(const QString &outPath)
+{
+    const int number = m_trainings.selectedTrainingNumber();
+    if (number < 0) {
+        ComposeResult none;
+        none.error = QStringLiteral("nie wybrano szkolenia");
+        return none;
+    }
+    // The outline in pre-order, whichever of its items are expanded.
+    return marbelo::composePresentation(m_dataDir, number, m_outline.outlineReferences(), &m_workingTraining,
+                                        outPath);
+}
+
+void PresentationCommands::exportPresentation()
+{
+    // "Utwórz prezentację"
+    const QString chosen = m_saveDialog.execute();
+    if (chosen.isEmpty())
+        return;
+    const QString work = temporaryDir() + kPresentationWorkName;
+    const QString taken = refusedTarget(chosen, m_dataDir, work, m_trainings.selectedTrainingNumber());
+    if (!taken.isEmpty()) {
+        m_messages.InformationMessage(
+            QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ tego pliku używa program. "
+                           "Wybierz inną nazwę pliku lub inny folder.")
+                .arg(taken),
+            1, 0, 1);
+        return;
+    }
+
+    WaitWindow wait(m_dialogOwner);
+    const ComposeResult composed = composePresentation(work);
+    const bool written = composed.ok && CopyDataFile(work, chosen) == 0;
+    QStringList failedSides;
+    for (const SideFile &side : sideFiles(m_dataDir, presentationFolder(chosen))) {
+        if (!side.required && !QFileInfo::exists(side.source))
+            continue;
+        if (CopyDataFile(side.source, side.destination) != 0)
+            failedSides << QFileInfo(side.destination).fileName();
+    }
+    QFile::remove(work);
+    wait.close();
+
+    if (written && failedSides.isEmpty()) {
+        m_messages.InformationMessage(QStringLiteral("Prezentacja została poprawnie utworzona."), 1, 0, 1);
+        return;
+    }
+    QString text;
+    if (!composed.ok)
+        text = QStringLiteral("Nie udało się utworzyć prezentacji: %1.").arg(composed.error);
+    else if (!written)
+        text = QStringLiteral("Nie udało się zapisać prezentacji w pliku %1.").arg(QFileInfo(chosen).fileName());
+    else
+        text = QStringLiteral("Prezentacja została zapisana, ale nie będzie można jej uruchomić z tego folderu.");
+    if (!failedSides.isEmpty())
+        text += QStringLiteral("\nNie udało się skopiować plików: %1.").arg(failedSides.join(QStringLiteral(", ")));
+    m_messages.InformationMessage(text, 1, 0, 1);
+}
+
+void PresentationCommands::previewPresentation()
+{
+    // "Podgląd prezentacji"
+    m_frame.disableCommands();
+    const QString work = temporaryDir() + kPresentationWorkName;
+    QString problem;
+    {
+        WaitWindow wait(m_dialogOwner);
+        const ComposeResult composed = composePresentation(work);
+        std::unique_ptr<Stream> presentation;
+        std::vector<BlockInfo> slides;
+        if (!composed.ok)
+            problem = QStringLiteral("Nie udało się przygotować podglądu prezentacji: %1.").arg(composed.error);
+        else if (!OpenStream(presentation, work, kOpenRead, 1))
+            problem = QStringLiteral("Nie udało się otworzyć pliku prezentacji.");
+        else
+            slides = indexBlocks(*presentation, 0);
+        if (problem.isEmpty() && slides.empty())
+            problem = QStringLiteral("Prezentacja nie zawiera żadnego slajdu do wyświetlenia.");
+        wait.close();
+        if (problem.isEmpty()) {
+            TQelViewForm view(std::move(presentation), std::move(slides), m_messages, temporaryDir(), m_dialogOwner);
+            view.exec();
+        }
+    }
+    QFile::remove(work);
+    if (!problem.isEmpty())
+        m_messages.InformationMessage(problem, 1, 0, 1);
+    m_frame.refreshCommands();
+    m_frame.enableCommands();
+}
+
+} // namespace marbelo

@@ -1,0 +1,54 @@
+#include "shell/ui/HelpCommands.h"
+
+#include "common/ui/HelpContext.h"
+#include "common/ui/PaneInterfaces.h"
+#include "shell/Contact.h"
+#include "shell/ui/AboutDialog.h"
+
+namespace marbelo {
+
+HelpCommands::HelpCommands(CommandFrame &frame, QWidget *dialogOwner)
+    : QObject(dialogOwner), m_frame(frame), m_dialogOwner(dialogOwner)
+{
+    setObjectName(QStringLiteral("HelpCommands"));
+}
+
+void HelpCommands::showContents()
+{
+    // "Spis treści"
+    help().showContents();
+    m_frame.refreshCommands();
+}
+
+void HelpCommands::showIndex()
+{
+    // "Indeks"
+    help().showIndex();
+    m_frame.refreshCommands();
+}
+
+void HelpCommands::openProducerPage()
+{
+    // "Tavo w internecie": the result is not examined; availability is not touched.
+    openUrl(producerWebUrl());
+}
+
+void HelpCommands::writeToProducer()
+{
+    // "Poczta do tavo"
+    openUrl(producerMailUrl());
+}
+
+void HelpCommands::showAbout()
+{
+    // "O programie ..."
+    m_frame.disableCommands();
+    {
+        AboutDialog about(m_dialogOwner);
+        about.exec();
+    }
+    m_frame.enableCommands();
+    m_frame.refreshCommands();
+}
+
+} // namespace marbelo

@@ -1,0 +1,455 @@
+#include "shell/ui/MainWindow.h"
+
+#include "common/CommandTable.h"
+#include "common/ui/HelpContext.h"
+#include "common/ui/PaneWidgets.h"
+#include "presentation/ui/OutlinePane.h"
+#include "presentation/ui/PresentationCommands.h"
+#include "shell/ui/HelpCommands.h"
+#include "topics/ui/SlidePreviewPane.h"
+#include "topics/ui/TopicLibraryPane.h"
+#include "trainings/ui/TrainingListPane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// The images live in the GUI library's resources, which a static library must
+// register itself.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace marbelo {
+
+namespace {
+
+constexpr int kMinimumWidth = 780;
+constexpr int kMinimumHeight = 580;
+constexpr int kColumnWidth = 200;
+constexpr int kListBlockHeight = 120;
+constexpr int kCaptionHeight = 20;
+
+QIcon image(const char *folder, int index)
+{
+    return QIcon(QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(folder)).arg(index, 2, 10, QLatin1Char('0')));
+}
+
+// "short|long": the short part is a tooltip, the long part the status text.
+QString longHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+QString shortHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+// A block of a caption strip over a control; both share the pane's hint and
+// help context, and the control carries the caption as its accessible name.
+QWidget *captionedBlock(const char *blockName, const char *captionName, const QString &caption, QWidget *control,
+                        const QString &hint, int help)
+{
+    auto *panel = new QWidget;
+    panel->setObjectName(QString::fromLatin1(blockName));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *strip = new QLabel(caption, panel);
+    strip->setObjectName(QString::fromLatin1(captionName));
+    strip->setFixedHeight(kCaptionHeight);
+    strip->setFrameShape(QFrame::Panel);
+    strip->setFrameShadow(QFrame::Raised);
+    strip->setIndent(4);
+    layout->addWidget(strip);
+    layout->addWidget(control, 1);
+    for (QWidget *w : {static_cast<QWidget *>(strip), control}) {
+        setHelpContext(w, help);
+        w->setProperty("hint", hint);
+    }
+    control->setAccessibleName(caption);
+    return panel;
+}
+
+// Two blocks one above the other in a column of their own.
+QWidget *column(const char *name, const char *splitterName, QWidget *top, QWidget *bottom)
+{
+    auto *splitter = new QSplitter(Qt::Vertical);
+    splitter->setObjectName(QString::fromLatin1(splitterName));
+    splitter->addWidget(top);
+    splitter->addWidget(bottom);
+    splitter->setSizes({kListBlockHeight, 400});
+    auto *panel = new QWidget;
+    panel->setObjectName(QString::fromLatin1(name));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+    return panel;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString &dataDir, Messages &messages, SaveDialog &saveDialog, QWidget *parent)
+    : QMainWindow(parent), m_messages(messages)
+{
+    initResources();
+    setObjectName(QStringLiteral("QelMainForm"));
+    setWindowTitle(QStringLiteral(" Marbelo"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/program.png")));
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    setFont(font);
+
+    m_preview = new SlidePreviewPane(dataDir, *this);
+    m_topics = new TopicLibraryPane(dataDir, messages, *this, *m_preview, this);
+    m_trainings = new TrainingListPane(dataDir, messages, *this, this);
+    m_outline = new OutlinePane(dataDir, messages, *this, *m_trainings, *m_topics, *m_preview, this);
+    m_presentation = new PresentationCommands(dataDir, messages, saveDialog, *this, *m_trainings, *m_outline, this);
+    m_help = new HelpCommands(*this, this);
+
+    buildMenus();
+    buildToolBar();
+    buildPanes();
+    connectCommands();
+
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("QelMainStatusBar"));
+    m_statusBar->setFixedHeight(19);
+    m_statusBar->setSizeGripEnabled(true);
+    setHelpContext(m_statusBar, 2900);
+    m_statusBar->setProperty("hint", QStringLiteral("Linia status"));
+    setStatusBar(m_statusBar);
+    // Every part with a hint shows it in the status bar while the mouse is over it.
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (w->property("hint").isValid())
+            w->installEventFilter(this);
+    }
+
+    // The window is never smaller than its design size and starts centred.
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    resize(kMinimumWidth, kMinimumHeight);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    m_startTimer.setObjectName(QStringLiteral("QelStartTimer"));
+    m_startTimer.setSingleShot(true);
+    m_startTimer.setInterval(500);
+    connect(&m_startTimer, &QTimer::timeout, this, &MainWindow::runFirstStart);
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction *MainWindow::makeEntry(const EntrySpec &spec, const QString &statusHint)
+{
+    auto *action = new QAction(image("menu", spec.image), spec.caption, this);
+    const QString name = QString::fromLatin1(spec.objectName);
+    action->setObjectName(name);
+    setHelpContext(action, spec.helpContext);
+    if (!statusHint.isEmpty())
+        action->setStatusTip(statusHint);
+    CommandEntries &entries = m_commands[static_cast<int>(spec.command)];
+    if (name.contains(QLatin1String("Body")))
+        entries.context = action;
+    else if (name.contains(QLatin1String("Popup")))
+        entries.dropDown = action;
+    else
+        entries.mainMenu = action;
+    return action;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("QelMainMenu"));
+    std::size_t i = 0;
+    for (const MenuSpec &spec : mainMenuSpecs()) {
+        QMenu *menu = bar->addMenu(spec.caption);
+        const QString name = QString::fromLatin1(spec.objectName);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name + QStringLiteral("Item"));
+        menu->menuAction()->setStatusTip(spec.hint);
+        setHelpContext(menu, spec.helpContext);
+        setHelpContext(menu->menuAction(), spec.helpContext);
+        for (const EntrySpec &entry : spec.entries) {
+            if (entry.command == Command::Count)
+                menu->addSeparator();
+            else
+                menu->addAction(makeEntry(entry, entry.hint));
+        }
+        // The status bar shows the long hint of the highlighted entry.
+        connect(menu, &QMenu::hovered, this, [this](QAction *action) { showHint(action->statusTip()); });
+        m_menus[i++] = menu;
+    }
+}
+
+void MainWindow::buildToolBar()
+{
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("QelMainToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    // The icon size resets the bar's minimum height, so it comes first.
+    m_toolBar->setIconSize(QSize(32, 32));
+    m_toolBar->setFixedHeight(48);
+    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    setHelpContext(m_toolBar, 2300);
+    m_toolBar->setProperty("hint", QStringLiteral("Pasek przycisków szybkiego dostępu"));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    std::array<QToolButton *, 3> dropDownButtons{}; // topics, trainings, presentations
+    std::size_t dropDowns = 0;
+    for (const ToolButtonSpec &spec : toolButtonSpecs()) {
+        if (spec.gapBefore) {
+            auto *gap = new QWidget(m_toolBar);
+            gap->setFixedWidth(8);
+            m_toolBar->addWidget(gap);
+        }
+        auto *b = new QToolButton(m_toolBar);
+        b->setObjectName(QString::fromLatin1(spec.objectName));
+        b->setIcon(image("toolbar", spec.image));
+        b->setIconSize(QSize(32, 32));
+        b->setAutoRaise(true);
+        b->setFixedSize(40, 38);
+        b->setToolTip(shortHint(spec.hint));
+        b->setProperty("hint", longHint(spec.hint));
+        setHelpContext(b, spec.helpContext);
+        if (spec.command != Command::Count)
+            m_commands[static_cast<int>(spec.command)].toolButton = b;
+        else
+            dropDownButtons[dropDowns++] = b;
+        m_toolBar->addWidget(b);
+        m_toolButtons.push_back(b);
+    }
+    m_topicsButton = dropDownButtons[0];
+    m_presentationsButton = dropDownButtons[2];
+    // Drop-down buttons: the topics button itself runs the search; the
+    // trainings and presentations buttons only open their menus.
+    for (const PopupSpec &popup : popupSpecs()) {
+        const auto place = static_cast<std::size_t>(popup.place);
+        if (place > static_cast<std::size_t>(MenuPlace::PresentationsButton))
+            continue;
+        QToolButton *button = dropDownButtons[place];
+        auto *menu = new QMenu(button);
+        menu->setObjectName(QString::fromLatin1(popup.objectName));
+        for (const EntrySpec &entry : popup.entries)
+            menu->addAction(makeEntry(entry, QString()));
+        button->setMenu(menu);
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+        button->setFixedSize(52, 38);
+    }
+}
+
+void MainWindow::buildPanes()
+{
+    QWidget *moduleColumn = column(
+        "QelModulePanel", "QelModuleSplitter",
+        captionedBlock("QelModuleListPanel", "QelModuleListNamePanel", QStringLiteral("Tematy ramowe"),
+                       m_topics->list(), QStringLiteral("Okienko tematów ramowych"), 2400),
+        captionedBlock("QelModuleBodyPanel", "QelModuleBodyNamePanel", QStringLiteral("Tematy szczegółowe"),
+                       m_topics->tree(), QStringLiteral("Okienko tematów szczegółowych"), 2500));
+    QWidget *viewPanel = captionedBlock("QelViewPanel", "QelViewNamePanel", QStringLiteral("Podgląd tematu"),
+                                        m_preview, QStringLiteral("Okienko podglądu tematu szczegółowego"), 2600);
+    QWidget *projectsColumn = column(
+        "QelProjectsPanel", "QelProjectsSplitter",
+        captionedBlock("QelProjectsListPanel", "QelProjectsListNamePanel", QStringLiteral("Rodzaje szkoleń"),
+                       m_trainings->list(), QStringLiteral("Okienko rodzajów szkoleń"), 2700),
+        captionedBlock("QelProjectsBodyPanel", "QelProjectsBodyNamePanel", QStringLiteral("Prezentacje do szkoleń"),
+                       m_outline->tree(), QStringLiteral("Okienko prezentacji do szkoleń"), 2800));
+
+    // Columns: left | (middle | right), each border a 3-pixel splitter.
+    auto *right = new QSplitter(Qt::Horizontal);
+    right->setObjectName(QStringLiteral("QelRightSplitter"));
+    right->addWidget(viewPanel);
+    right->addWidget(projectsColumn);
+    right->setStretchFactor(0, 1);
+    right->setStretchFactor(1, 0);
+    auto *left = new QSplitter(Qt::Horizontal);
+    left->setObjectName(QStringLiteral("QelLeftSplitter"));
+    left->addWidget(moduleColumn);
+    left->addWidget(right);
+    left->setStretchFactor(0, 0);
+    left->setStretchFactor(1, 1);
+    auto *main = new QWidget(this);
+    main->setObjectName(QStringLiteral("QelMainPanel"));
+    auto *mainLayout = new QHBoxLayout(main);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    mainLayout->addWidget(left);
+    setCentralWidget(main);
+    for (QSplitter *s : main->findChildren<QSplitter *>()) {
+        s->setHandleWidth(3);
+        s->setChildrenCollapsible(false);
+    }
+    left->setSizes({kColumnWidth, kMinimumWidth - kColumnWidth});
+    right->setSizes({kMinimumWidth - 2 * kColumnWidth, kColumnWidth});
+
+    // The panes' context menus.
+    const std::array<QWidget *, 4> contextOwners = {m_topics->list(), m_topics->tree(), m_trainings->list(),
+                                                    m_outline->tree()};
+    for (const PopupSpec &popup : popupSpecs()) {
+        const auto place = static_cast<std::size_t>(popup.place) - static_cast<std::size_t>(MenuPlace::TopicList);
+        if (popup.place < MenuPlace::TopicList)
+            continue;
+        QWidget *pane = contextOwners[place];
+        auto *menu = new QMenu(pane);
+        menu->setObjectName(QString::fromLatin1(popup.objectName));
+        for (const EntrySpec &entry : popup.entries)
+            menu->addAction(makeEntry(entry, QString()));
+        pane->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(pane, &QWidget::customContextMenuRequested, menu,
+                [pane, menu](const QPoint &at) { menu->popup(pane->mapToGlobal(at)); });
+    }
+}
+
+void MainWindow::connectCommands()
+{
+    const auto connectCommand = [this](Command command, auto *receiver, auto handler) {
+        const CommandEntries &e = m_commands[static_cast<int>(command)];
+        for (QAction *action : {e.mainMenu, e.dropDown, e.context}) {
+            if (action)
+                connect(action, &QAction::triggered, receiver, handler);
+        }
+        if (e.toolButton)
+            connect(e.toolButton, &QToolButton::clicked, receiver, handler);
+    };
+    connectCommand(Command::Exit, this, &QWidget::close);
+    connectCommand(Command::Find, m_topics, &TopicLibraryPane::findInTopics);
+    connectCommand(Command::FindNext, m_topics, &TopicLibraryPane::findNextInTopics);
+    connect(m_topicsButton, &QToolButton::clicked, m_topics, &TopicLibraryPane::findInTopics);
+    connectCommand(Command::CopyTopic, m_outline, &OutlinePane::copySelectedTopic);
+    connectCommand(Command::NewTraining, m_trainings, &TrainingListPane::newTraining);
+    connectCommand(Command::NewTrainingFrom, m_trainings, &TrainingListPane::newTrainingFrom);
+    connectCommand(Command::RenameTraining, m_trainings, &TrainingListPane::renameTraining);
+    connectCommand(Command::DeleteTraining, m_trainings, &TrainingListPane::deleteTraining);
+    connectCommand(Command::NewItem, m_outline, &OutlinePane::newItem);
+    connectCommand(Command::RenameItem, m_outline, &OutlinePane::renameItem);
+    connectCommand(Command::MoveItemTop, m_outline, &OutlinePane::moveItemUpALevel);
+    connectCommand(Command::MoveItemUp, m_outline, &OutlinePane::moveItemUp);
+    connectCommand(Command::MoveItemDown, m_outline, &OutlinePane::moveItemDown);
+    connectCommand(Command::MoveItemBottom, m_outline, &OutlinePane::moveItemDownALevel);
+    connectCommand(Command::DeleteItem, m_outline, &OutlinePane::deleteItem);
+    connectCommand(Command::Preview, m_presentation, &PresentationCommands::previewPresentation);
+    connectCommand(Command::Export, m_presentation, &PresentationCommands::exportPresentation);
+    connectCommand(Command::HelpContents, m_help, &HelpCommands::showContents);
+    connectCommand(Command::HelpIndex, m_help, &HelpCommands::showIndex);
+    connectCommand(Command::HelpInternet, m_help, &HelpCommands::openProducerPage);
+    connectCommand(Command::HelpEmail, m_help, &HelpCommands::writeToProducer);
+    connectCommand(Command::About, m_help, &HelpCommands::showAbout);
+
+    // Signals between the panes.
+    connect(m_topics, &TopicLibraryPane::topicDoubleClicked, m_outline, &OutlinePane::copyDoubleClickedTopic);
+    connect(m_trainings, &TrainingListPane::outlineToShowChanged, m_outline, &OutlinePane::loadOutline);
+}
+
+void MainWindow::showHint(const QString &hint)
+{
+    if (m_statusBar && m_statusBar->isEnabled())
+        m_statusBar->showMessage(longHint(hint));
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter) {
+        const QVariant hint = watched->property("hint");
+        if (hint.isValid())
+            showHint(hint.toString());
+    } else if (event->type() == QEvent::Leave && watched->property("hint").isValid()) {
+        showHint(QString());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        startUp();
+    }
+}
+
+void MainWindow::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    // Only the end of the program hides the window for good; minimising does not.
+    if (!isMinimized() && !event->spontaneous())
+        m_topics->shutDown();
+}
+
+void MainWindow::startUp()
+{
+    // The data directory was computed by the program entry.
+    m_topics->startUp();
+    m_preview->startUp();
+    m_trainings->startUp();
+    m_outline->startUp();
+    m_preview->relayout();
+    refreshCommands();
+    m_topics->list()->setFocus();
+    if (m_trainings->list()->count() == 0)
+        m_startTimer.start();
+}
+
+bool MainWindow::paneInputBlocked() const
+{
+    return m_topics->isSearching();
+}
+
+void MainWindow::refreshCommands()
+{
+    CommandConditions conditions;
+    m_topics->addConditions(&conditions);
+    m_trainings->addConditions(&conditions);
+    m_outline->addConditions(&conditions);
+    const CommandStates states = evaluateCommands(conditions);
+    for (int i = 0; i < kCommandCount; ++i) {
+        const CommandEntries &e = m_commands[static_cast<std::size_t>(i)];
+        const bool on = states.enabled[static_cast<std::size_t>(i)];
+        for (QAction *action : {e.mainMenu, e.dropDown, e.context}) {
+            if (action)
+                action->setEnabled(on);
+        }
+        if (e.toolButton)
+            e.toolButton->setEnabled(on);
+    }
+    // Only the "Tematy" submenu and its button depend on the panes.
+    for (QMenu *menu : m_menus)
+        menu->menuAction()->setEnabled(menu != m_menus[1] || states.topicsMenu);
+    m_topicsButton->setEnabled(states.topicsMenu);
+    m_presentationsButton->setEnabled(true);
+}
+
+void MainWindow::disableCommands()
+{
+    for (QMenu *menu : m_menus)
+        menu->menuAction()->setEnabled(false);
+    for (QToolButton *button : m_toolButtons)
+        button->setEnabled(false);
+    m_statusBar->clearMessage();
+    m_statusBar->setEnabled(false);
+}
+
+void MainWindow::enableCommands()
+{
+    for (QMenu *menu : m_menus)
+        menu->menuAction()->setEnabled(true);
+    for (QToolButton *button : m_toolButtons)
+        button->setEnabled(true);
+    m_statusBar->setEnabled(true);
+}
+
+} // namespace marbelo

@@ -1,0 +1,254 @@
+#include "trainings/ui/TrainingListPane.h"
+
+#include "common/CommandRules.h"
+#include "common/ui/HelpContext.h"
+#include "common/ui/PaneWidgets.h"
+#include "store/Catalogue.h"
+#include "store/CopyDataFile.h"
+#include "store/DataFiles.h"
+#include "store/components/Messages.h"
+#include "trainings/ui/TrainingDialogs.h"
+
+#include <QFileInfo>
+
+namespace marbelo {
+
+namespace {
+
+void selectNone(PaneList *list)
+{
+    list->setCurrentRow(-1);
+    list->clearSelection();
+}
+
+} // namespace
+
+TrainingListPane::TrainingListPane(const QString &dataDir, Messages &messages, CommandFrame &frame,
+                                   QWidget *dialogOwner)
+    : QObject(dialogOwner), m_dataDir(dataDir), m_messages(messages), m_frame(frame), m_dialogOwner(dialogOwner),
+      m_list(new PaneList)
+{
+    setObjectName(QStringLiteral("TrainingListPane"));
+    m_list->setObjectName(QStringLiteral("QelProjectsListBox"));
+    m_list->setUniformItemSizes(true);
+    // While a search runs, pane input does nothing.
+    const auto choose = [this] {
+        if (!m_frame.paneInputBlocked())
+            chooseTraining();
+    };
+    connect(m_list, &QListWidget::clicked, this, choose);
+    m_list->onKeyUp = [choose](QKeyEvent *) { choose(); };
+}
+
+void TrainingListPane::startUp()
+{
+    paintPaleYellow(m_list);
+    loadTrainingList();
+}
+
+void TrainingListPane::addConditions(CommandConditions *conditions) const
+{
+    conditions->trainingSelected = !m_list->selectedItems().isEmpty();
+}
+
+int TrainingListPane::selectedTrainingNumber() const
+{
+    const QList<QListWidgetItem *> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->data(kItemNumberRole).toInt();
+}
+
+void TrainingListPane::loadTrainingList()
+{
+    m_list->setUpdatesEnabled(false);
+    m_list->clear();
+    std::vector<CatalogueEntry> entries;
+    if (readCatalogue(m_dataDir, &entries)) {
+        for (const CatalogueEntry &entry : entries) {
+            m_workingTraining = entry.record;
+            if (entry.record.isLive())
+                m_list->insertSorted(entry.record.name, entry.number);
+        }
+    }
+    m_list->setUpdatesEnabled(true);
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(0);
+    else
+        selectNone(m_list);
+}
+
+void TrainingListPane::chooseTraining()
+{
+    emit outlineToShowChanged();
+    m_frame.refreshCommands();
+    m_list->setFocus();
+}
+
+std::optional<int> TrainingListPane::addTraining(const TrainingRecord &record)
+{
+    QString error;
+    const auto number = appendTrainingRecord(m_dataDir, record, &error);
+    if (!number) {
+        m_messages.InformationMessage(QStringLiteral("Nie udało się utworzyć szkolenia: %1").arg(error), 1, 0, 0);
+        return std::nullopt;
+    }
+    m_workingTraining = record;
+    m_list->setCurrentRow(m_list->insertSorted(record.name, *number));
+    return number;
+}
+
+bool TrainingListPane::readTrainingForCommand(int number, TrainingRecord *record)
+{
+    if (readTrainingRecord(m_dataDir, number, record))
+        return true;
+    m_messages.InformationMessage(QStringLiteral("Nie udało się odczytać szkolenia z pliku %1.").arg(kCatalogueName),
+                                  1, 0, 0);
+    return false;
+}
+
+void TrainingListPane::finishCommand(bool reloadOutline)
+{
+    m_frame.enableCommands();
+    if (reloadOutline)
+        emit outlineToShowChanged();
+    m_frame.refreshCommands();
+    m_list->setFocus();
+}
+
+bool TrainingListPane::newTraining()
+{
+    // "Nowe"
+    m_frame.disableCommands();
+    bool created = false;
+    {
+        NewTrainingDialog form(m_dialogOwner);
+        form.setName(QString());
+        form.selectType(0);
+        if (form.exec() == QDialog::Accepted) {
+            const TrainingRecord record{form.name().left(kMaxNameLength), form.chosenType(), 0};
+            if (const auto number = addTraining(record)) {
+                createTrainingFiles(m_dataDir, *number);
+                created = true;
+            }
+        }
+    }
+    finishCommand(created);
+    return created;
+}
+
+void TrainingListPane::newTrainingFrom()
+{
+    // "Nowe od ..."
+    const int source = selectedTrainingNumber();
+    if (source < 0)
+        return;
+    m_frame.disableCommands();
+    bool created = false;
+    TrainingRecord stored;
+    if (readTrainingForCommand(source, &stored)) {
+        m_workingTraining = stored;
+        NewTrainingFromDialog form(m_dialogOwner);
+        form.setName(stored.name);
+        form.selectType(stored.type);
+        if (form.exec() == QDialog::Accepted) {
+            const TrainingRecord record{form.name().left(kMaxNameLength), form.chosenType(), 0};
+            if (const auto number = addTraining(record)) {
+                created = true;
+                // The image store is copied byte for byte, so the copied
+                // outline's references stay valid.
+                QStringList failed;
+                QStringList copies;
+                for (const QString &name : {imageStoreFileName(source), outlineFileName(source)}) {
+                    const QString from = m_dataDir + name;
+                    const QString to = m_dataDir
+                                       + (name.startsWith(QLatin1String("Data")) ? imageStoreFileName(*number)
+                                                                                 : outlineFileName(*number));
+                    if (!QFileInfo::exists(from))
+                        continue;
+                    if (CopyDataFile(from, to) != 0)
+                        failed << name;
+                    else
+                        copies << to;
+                }
+                // A copy without its slides or its outline would be a broken
+                // training: the whole command is taken back instead.
+                if (!failed.isEmpty() && takeBackTrainingRecord(m_dataDir, *number)) {
+                    for (const QString &copy : copies)
+                        QFile::remove(copy);
+                    delete m_list->takeItem(m_list->currentRow());
+                    m_list->setCurrentRow(m_list->rowOfNumber(source));
+                    m_workingTraining = stored;
+                    created = false;
+                    m_messages.InformationMessage(
+                        QStringLiteral("Nie udało się utworzyć szkolenia: nie udało się skopiować plików %1.")
+                            .arg(failed.join(QStringLiteral(", "))),
+                        1, 0, 0);
+                } else if (!failed.isEmpty()) {
+                    m_messages.InformationMessage(
+                        QStringLiteral("Szkolenie zostało utworzone, ale nie udało się skopiować plików: %1.")
+                            .arg(failed.join(QStringLiteral(", "))),
+                        1, 0, 0);
+                }
+            }
+        }
+    }
+    finishCommand(created);
+}
+
+void TrainingListPane::renameTraining()
+{
+    // "Popraw"
+    const int number = selectedTrainingNumber();
+    if (number < 0)
+        return;
+    m_frame.disableCommands();
+    TrainingRecord stored;
+    if (readTrainingForCommand(number, &stored)) {
+        m_workingTraining = stored;
+        RenameTrainingDialog form(m_dialogOwner);
+        form.setName(stored.name);
+        form.selectType(stored.type);
+        if (form.exec() == QDialog::Accepted) {
+            // With no type chosen (a stored type outside the table) the stored type stays.
+            const int type = form.chosenType() >= 0 ? form.chosenType() : stored.type;
+            const TrainingRecord record{form.name().left(kMaxNameLength), type, 0};
+            QString error;
+            if (rewriteTrainingRecord(m_dataDir, number, record, &error)) {
+                m_workingTraining = record;
+                delete m_list->takeItem(m_list->currentRow());
+                m_list->setCurrentRow(m_list->insertSorted(record.name, number));
+            } else {
+                m_messages.InformationMessage(QStringLiteral("Nie udało się poprawić szkolenia: %1").arg(error), 1, 0, 0);
+            }
+        }
+    }
+    finishCommand(false);
+}
+
+void TrainingListPane::deleteTraining()
+{
+    // "Usuń"
+    const int number = selectedTrainingNumber();
+    if (number < 0)
+        return;
+    m_frame.disableCommands();
+    bool deleted = false;
+    if (m_messages.Confirmation2Message(QStringLiteral("Czy jesteś pewien że chcesz usunąć to szkolenie ?"), 3, 0, 1)
+        == kAnswerYes) {
+        QString error;
+        if (markTrainingDeleted(m_dataDir, number, &error)) {
+            const int row = m_list->currentRow();
+            delete m_list->takeItem(row);
+            // The line above becomes selected; deleting the first line leaves none.
+            if (row > 0)
+                m_list->setCurrentRow(row - 1);
+            else
+                selectNone(m_list);
+            deleted = true;
+        } else {
+            m_messages.InformationMessage(QStringLiteral("Nie udało się usunąć szkolenia: %1").arg(error), 1, 0, 0);
+        }
+    }
+    finishCommand(deleted);
+}
+
+} // namespace marbelo

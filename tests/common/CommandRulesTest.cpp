@@ -1,0 +1,114 @@
+// The enabling rule of every command, evaluated without a window.
+
+#include "common/CommandRules.h"
+
+#include <gtest/gtest.h>
+
+using namespace marbelo;
+
+namespace {
+
+// A training with an outline whose selected item is a section with a next
+// sibling section, and a detailed topic with a slide: everything is enabled.
+CommandConditions everything()
+{
+    CommandConditions c;
+    c.topicsListed = true;
+    c.findActive = true;
+    c.topicSelected = true;
+    c.topicReference = 0x104;
+    c.trainingSelected = true;
+    c.outlineHasItems = true;
+    c.itemSelected = true;
+    c.itemReference = 0;
+    c.itemHasParent = true;
+    c.itemIsFirstChild = false;
+    c.itemHasNextSibling = true;
+    c.nextSiblingReference = 0;
+    return c;
+}
+
+struct Row
+{
+    const char *what;
+    std::function<void(CommandConditions &)> change;
+    std::vector<Command> disabled; // the commands this change disables
+};
+
+} // namespace
+
+TEST(CommandRules, EveryCommandIsEnabledWhenAllConditionsHold)
+{
+    const CommandStates s = evaluateCommands(everything());
+    for (int i = 0; i < kCommandCount; ++i)
+        EXPECT_TRUE(s.enabled[static_cast<size_t>(i)]) << i;
+    EXPECT_TRUE(s.topicsMenu);
+}
+
+TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
+{
+    const std::vector<Row> rows = {
+        {"no topics (T)", [](CommandConditions &c) { c.topicsListed = false; },
+         {Command::Find, Command::FindNext}},
+        {"no search under way (S)", [](CommandConditions &c) { c.findActive = false; }, {Command::FindNext}},
+        {"no detailed topic (D)", [](CommandConditions &c) { c.topicSelected = false; }, {Command::CopyTopic}},
+        {"topic without slide", [](CommandConditions &c) { c.topicReference = 0x40000000; }, {Command::CopyTopic}},
+        {"no training (P)", [](CommandConditions &c) { c.trainingSelected = false; },
+         {Command::NewTrainingFrom, Command::RenameTraining, Command::DeleteTraining, Command::NewItem}},
+        {"no item selected (N)", [](CommandConditions &c) { c.itemSelected = false; },
+         {Command::CopyTopic, Command::RenameItem, Command::MoveItemTop, Command::MoveItemUp, Command::MoveItemDown,
+          Command::MoveItemBottom, Command::DeleteItem}},
+        {"empty outline (O)",
+         [](CommandConditions &c) {
+             c.outlineHasItems = false;
+             c.itemSelected = false;
+         },
+         {Command::CopyTopic, Command::RenameItem, Command::MoveItemTop, Command::MoveItemUp, Command::MoveItemDown,
+          Command::MoveItemBottom, Command::DeleteItem, Command::Preview, Command::Export}},
+        {"chapter selected", [](CommandConditions &c) { c.itemReference = 0x40000000; }, {Command::CopyTopic}},
+        {"copied topic selected", [](CommandConditions &c) { c.itemReference = 4; }, {Command::CopyTopic}},
+        {"top-level item", [](CommandConditions &c) { c.itemHasParent = false; }, {Command::MoveItemTop}},
+        {"first child", [](CommandConditions &c) { c.itemIsFirstChild = true; }, {Command::MoveItemUp}},
+        {"last sibling", [](CommandConditions &c) { c.itemHasNextSibling = false; },
+         {Command::MoveItemDown, Command::MoveItemBottom}},
+        {"next sibling has a slide", [](CommandConditions &c) { c.nextSiblingReference = 8; }, {Command::MoveItemBottom}},
+    };
+    for (const Row &row : rows) {
+        CommandConditions c = everything();
+        row.change(c);
+        const CommandStates s = evaluateCommands(c);
+        for (int i = 0; i < kCommandCount; ++i) {
+            const auto command = static_cast<Command>(i);
+            const bool expectDisabled =
+                std::find(row.disabled.begin(), row.disabled.end(), command) != row.disabled.end();
+            EXPECT_EQ(s.isEnabled(command), !expectDisabled) << row.what << ", command " << i;
+        }
+    }
+}
+
+TEST(CommandRules, MasksLookOnlyAtTheirBits)
+{
+    CommandConditions c = everything();
+    // Bits 28 and 29 of the selected item are not part of the receive test.
+    c.itemReference = 0x30000000;
+    EXPECT_TRUE(evaluateCommands(c).isEnabled(Command::CopyTopic));
+    // The heading flag of a next sibling does not block moving under it.
+    c.nextSiblingReference = 0x40000000;
+    EXPECT_TRUE(evaluateCommands(c).isEnabled(Command::MoveItemBottom));
+    // A heading topic with a slide may be copied.
+    c.topicReference = 0x40000010;
+    EXPECT_TRUE(evaluateCommands(c).isEnabled(Command::CopyTopic));
+}
+
+TEST(CommandRules, NothingAtAllLeavesOnlyTheAlwaysCommands)
+{
+    const CommandStates s = evaluateCommands(CommandConditions());
+    const std::vector<Command> always = {Command::Exit,      Command::NewTraining,  Command::HelpContents,
+                                         Command::HelpIndex, Command::HelpInternet, Command::HelpEmail,
+                                         Command::About};
+    for (int i = 0; i < kCommandCount; ++i) {
+        const auto command = static_cast<Command>(i);
+        EXPECT_EQ(s.isEnabled(command), std::find(always.begin(), always.end(), command) != always.end()) << i;
+    }
+    EXPECT_FALSE(s.topicsMenu);
+}
