@@ -6,6 +6,7 @@
 #include "presentation/ui/OutlinePane.h"
 #include "presentation/ui/PresentationCommands.h"
 #include "shell/ui/HelpCommands.h"
+#include "shell/ui/PaneFrame.h"
 #include "topics/ui/SlidePreviewPane.h"
 #include "topics/ui/TopicLibraryPane.h"
 #include "trainings/ui/TrainingListPane.h"
@@ -15,7 +16,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHideEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
@@ -23,7 +23,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 // The images live in the GUI library's resources, which a static library must
 // register itself.
@@ -39,73 +38,11 @@ namespace {
 constexpr int kMinimumWidth = 780;
 constexpr int kMinimumHeight = 580;
 constexpr int kColumnWidth = 200;
-constexpr int kListBlockHeight = 120;
-constexpr int kCaptionHeight = 20;
-
-QIcon image(const char *folder, int index)
-{
-    return QIcon(QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(folder)).arg(index, 2, 10, QLatin1Char('0')));
-}
-
-// "short|long": the short part is a tooltip, the long part the status text.
-QString longHint(const QString &hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    return bar < 0 ? hint : hint.mid(bar + 1);
-}
-
-QString shortHint(const QString &hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    return bar < 0 ? hint : hint.left(bar);
-}
-
-// A block of a caption strip over a control; both share the pane's hint and
-// help context, and the control carries the caption as its accessible name.
-QWidget *captionedBlock(const char *blockName, const char *captionName, const QString &caption, QWidget *control,
-                        const QString &hint, int help)
-{
-    auto *panel = new QWidget;
-    panel->setObjectName(QString::fromLatin1(blockName));
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto *strip = new QLabel(caption, panel);
-    strip->setObjectName(QString::fromLatin1(captionName));
-    strip->setFixedHeight(kCaptionHeight);
-    strip->setFrameShape(QFrame::Panel);
-    strip->setFrameShadow(QFrame::Raised);
-    strip->setIndent(4);
-    layout->addWidget(strip);
-    layout->addWidget(control, 1);
-    for (QWidget *w : {static_cast<QWidget *>(strip), control}) {
-        setHelpContext(w, help);
-        w->setProperty("hint", hint);
-    }
-    control->setAccessibleName(caption);
-    return panel;
-}
-
-// Two blocks one above the other in a column of their own.
-QWidget *column(const char *name, const char *splitterName, QWidget *top, QWidget *bottom)
-{
-    auto *splitter = new QSplitter(Qt::Vertical);
-    splitter->setObjectName(QString::fromLatin1(splitterName));
-    splitter->addWidget(top);
-    splitter->addWidget(bottom);
-    splitter->setSizes({kListBlockHeight, 400});
-    auto *panel = new QWidget;
-    panel->setObjectName(QString::fromLatin1(name));
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
-    return panel;
-}
 
 } // namespace
 
 MainWindow::MainWindow(const QString &dataDir, Messages &messages, SaveDialog &saveDialog, QWidget *parent)
-    : QMainWindow(parent), m_messages(messages)
+    : QMainWindow(parent)
 {
     initResources();
     setObjectName(QStringLiteral("QelMainForm"));
@@ -156,7 +93,7 @@ MainWindow::~MainWindow() = default;
 
 QAction *MainWindow::makeEntry(const EntrySpec &spec, const QString &statusHint)
 {
-    auto *action = new QAction(image("menu", spec.image), spec.caption, this);
+    auto *action = new QAction(paneImage("menu", spec.image), spec.caption, this);
     const QString name = QString::fromLatin1(spec.objectName);
     action->setObjectName(name);
     setHelpContext(action, spec.helpContext);
@@ -170,6 +107,15 @@ QAction *MainWindow::makeEntry(const EntrySpec &spec, const QString &statusHint)
     else
         entries.mainMenu = action;
     return action;
+}
+
+QMenu *MainWindow::buildPopup(const PopupSpec &spec, QWidget *owner)
+{
+    auto *menu = new QMenu(owner);
+    menu->setObjectName(QString::fromLatin1(spec.objectName));
+    for (const EntrySpec &entry : spec.entries)
+        menu->addAction(makeEntry(entry, QString()));
+    return menu;
 }
 
 void MainWindow::buildMenus()
@@ -219,15 +165,7 @@ void MainWindow::buildToolBar()
             gap->setFixedWidth(8);
             m_toolBar->addWidget(gap);
         }
-        auto *b = new QToolButton(m_toolBar);
-        b->setObjectName(QString::fromLatin1(spec.objectName));
-        b->setIcon(image("toolbar", spec.image));
-        b->setIconSize(QSize(32, 32));
-        b->setAutoRaise(true);
-        b->setFixedSize(40, 38);
-        b->setToolTip(shortHint(spec.hint));
-        b->setProperty("hint", longHint(spec.hint));
-        setHelpContext(b, spec.helpContext);
+        QToolButton *b = makeToolButton(m_toolBar, spec);
         if (spec.command != Command::Count)
             m_commands[static_cast<int>(spec.command)].toolButton = b;
         else
@@ -244,11 +182,7 @@ void MainWindow::buildToolBar()
         if (place > static_cast<std::size_t>(MenuPlace::PresentationsButton))
             continue;
         QToolButton *button = dropDownButtons[place];
-        auto *menu = new QMenu(button);
-        menu->setObjectName(QString::fromLatin1(popup.objectName));
-        for (const EntrySpec &entry : popup.entries)
-            menu->addAction(makeEntry(entry, QString()));
-        button->setMenu(menu);
+        button->setMenu(buildPopup(popup, button));
         button->setPopupMode(QToolButton::MenuButtonPopup);
         button->setFixedSize(52, 38);
     }
@@ -305,10 +239,7 @@ void MainWindow::buildPanes()
         if (popup.place < MenuPlace::TopicList)
             continue;
         QWidget *pane = contextOwners[place];
-        auto *menu = new QMenu(pane);
-        menu->setObjectName(QString::fromLatin1(popup.objectName));
-        for (const EntrySpec &entry : popup.entries)
-            menu->addAction(makeEntry(entry, QString()));
+        QMenu *menu = buildPopup(popup, pane);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(pane, &QWidget::customContextMenuRequested, menu,
                 [pane, menu](const QPoint &at) { menu->popup(pane->mapToGlobal(at)); });

@@ -22,6 +22,7 @@ class QToolButton;
 namespace marbelo {
 
 struct EntrySpec;
+struct PopupSpec;
 class HelpCommands;
 class Messages;
 class OutlinePane;
@@ -75,11 +76,12 @@ private:
     void buildPanes();
     void connectCommands();
     QAction *makeEntry(const EntrySpec &spec, const QString &statusHint);
+    // A drop-down or context menu of entries.
+    QMenu *buildPopup(const PopupSpec &spec, QWidget *owner);
     void showHint(const QString &hint);
     // Start of the program: every pane loaded in order (FormShow).
     void startUp();
 
-    Messages &m_messages;
     TopicLibraryPane *m_topics;
     SlidePreviewPane *m_preview;
     TrainingListPane *m_trainings;

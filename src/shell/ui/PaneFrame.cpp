@@ -1,0 +1,91 @@
+#include "shell/ui/PaneFrame.h"
+
+#include "common/CommandTable.h"
+#include "common/ui/HelpContext.h"
+
+#include <QLabel>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace marbelo {
+
+namespace {
+
+constexpr int kListBlockHeight = 120;
+constexpr int kCaptionHeight = 20;
+
+} // namespace
+
+QIcon paneImage(const char *set, int index)
+{
+    return QIcon(QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(set)).arg(index, 2, 10, QLatin1Char('0')));
+}
+
+QString longHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+QString shortHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+QToolButton *makeToolButton(QToolBar *bar, const ToolButtonSpec &spec)
+{
+    auto *b = new QToolButton(bar);
+    b->setObjectName(QString::fromLatin1(spec.objectName));
+    b->setIcon(paneImage("toolbar", spec.image));
+    b->setIconSize(QSize(32, 32));
+    b->setAutoRaise(true);
+    b->setFixedSize(40, 38);
+    b->setToolTip(shortHint(spec.hint));
+    b->setProperty("hint", longHint(spec.hint));
+    setHelpContext(b, spec.helpContext);
+    return b;
+}
+
+QWidget *captionedBlock(const char *blockName, const char *captionName, const QString &caption, QWidget *control,
+                        const QString &hint, int help)
+{
+    auto *panel = new QWidget;
+    panel->setObjectName(QString::fromLatin1(blockName));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *strip = new QLabel(caption, panel);
+    strip->setObjectName(QString::fromLatin1(captionName));
+    strip->setFixedHeight(kCaptionHeight);
+    strip->setFrameShape(QFrame::Panel);
+    strip->setFrameShadow(QFrame::Raised);
+    strip->setIndent(4);
+    layout->addWidget(strip);
+    layout->addWidget(control, 1);
+    for (QWidget *w : {static_cast<QWidget *>(strip), control}) {
+        setHelpContext(w, help);
+        w->setProperty("hint", hint);
+    }
+    control->setAccessibleName(caption);
+    return panel;
+}
+
+QWidget *column(const char *name, const char *splitterName, QWidget *top, QWidget *bottom)
+{
+    auto *splitter = new QSplitter(Qt::Vertical);
+    splitter->setObjectName(QString::fromLatin1(splitterName));
+    splitter->addWidget(top);
+    splitter->addWidget(bottom);
+    splitter->setSizes({kListBlockHeight, 400});
+    auto *panel = new QWidget;
+    panel->setObjectName(QString::fromLatin1(name));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+    return panel;
+}
+
+} // namespace marbelo

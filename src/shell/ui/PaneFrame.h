@@ -1,0 +1,31 @@
+// Parts of the frame around the panes: caption strips over the pane
+// controls, the columns that stack two of them, tool buttons, images, hints.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QToolBar;
+class QToolButton;
+class QWidget;
+
+namespace marbelo {
+
+struct ToolButtonSpec;
+
+// Image index of the "menu" or "toolbar" set in the resources.
+QIcon paneImage(const char *set, int index);
+// "short|long": the short part is a tooltip, the long part the status text.
+QString longHint(const QString &hint);
+QString shortHint(const QString &hint);
+QToolButton *makeToolButton(QToolBar *bar, const ToolButtonSpec &spec);
+
+// A block of a caption strip over a control; both share the pane's hint and
+// help context, and the control carries the caption as its accessible name.
+QWidget *captionedBlock(const char *blockName, const char *captionName, const QString &caption, QWidget *control,
+                        const QString &hint, int help);
+
+// Two blocks one above the other, with a splitter between them.
+QWidget *column(const char *name, const char *splitterName, QWidget *top, QWidget *bottom);
+
+} // namespace marbelo
