@@ -18,6 +18,8 @@ CommandStates evaluateCommands(const CommandConditions &c)
     set(Command::NewTrainingFrom, c.trainingSelected);
     set(Command::RenameTraining, c.trainingSelected);
     set(Command::DeleteTraining, c.trainingSelected);
+    set(Command::UndoTraining, c.trainingsCanUndo);
+    set(Command::RedoTraining, c.trainingsCanRedo);
     set(Command::NewItem, c.trainingSelected);
     set(Command::RenameItem, item);
     set(Command::MoveItemTop, item && c.itemHasParent);
@@ -26,6 +28,8 @@ CommandStates evaluateCommands(const CommandConditions &c)
     // Only under a next sibling without a slide.
     set(Command::MoveItemBottom, item && c.itemHasNextSibling && (c.nextSiblingReference & kOffsetMask) == 0);
     set(Command::DeleteItem, item);
+    set(Command::UndoItem, c.trainingSelected && c.outlineCanUndo);
+    set(Command::RedoItem, c.trainingSelected && c.outlineCanRedo);
     set(Command::Preview, c.outlineHasItems);
     set(Command::Export, c.outlineHasItems);
     set(Command::HelpContents, true);

@@ -18,6 +18,8 @@ enum class Command {
     NewTrainingFrom,
     RenameTraining,
     DeleteTraining,
+    UndoTraining,
+    RedoTraining,
     NewItem,
     RenameItem,
     MoveItemTop,
@@ -25,6 +27,8 @@ enum class Command {
     MoveItemDown,
     MoveItemBottom,
     DeleteItem,
+    UndoItem,
+    RedoItem,
     Preview,
     Export,
     HelpContents,
@@ -52,6 +56,11 @@ struct CommandConditions
     bool itemIsFirstChild = false;      // first among its siblings (top level included)
     bool itemHasNextSibling = false;
     ItemReference nextSiblingReference = 0;
+    // What the histories hold: of the catalogue, and of the selected training's outline.
+    bool trainingsCanUndo = false;
+    bool trainingsCanRedo = false;
+    bool outlineCanUndo = false;
+    bool outlineCanRedo = false;
 };
 
 struct CommandStates

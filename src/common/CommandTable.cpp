@@ -9,6 +9,13 @@ QString s(const char16_t *text)
     return QString::fromUtf16(text);
 }
 
+// The platform's key for a standard action, or ours where it has none.
+QKeySequence standardKey(QKeySequence::StandardKey key, QKeySequence fallback)
+{
+    const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
+    return bindings.isEmpty() ? fallback : bindings.first();
+}
+
 } // namespace
 
 const std::vector<MenuSpec> &mainMenuSpecs()
@@ -30,7 +37,12 @@ const std::vector<MenuSpec> &mainMenuSpecs()
           {Command::RenameTraining, "QelProjectsCorectMenuItem", s(u"Popraw"), 6, 2233,
            s(u"Umożliwia poprawienie nazwy aktualnie wybranego szkolenia")},
           {Command::DeleteTraining, "QelProjectsDeleteMenuItem", s(u"Usuń"), 7, 2234,
-           s(u"Usuwa aktualnie wybrane szkolenie")}}},
+           s(u"Usuwa aktualnie wybrane szkolenie")},
+          {},
+          {Command::UndoTraining, "QelProjectsUndoMenuItem", s(u"Cofnij"), -1, 2235,
+           s(u"Cofa ostatnią zmianę na liście szkoleń")},
+          {Command::RedoTraining, "QelProjectsRedoMenuItem", s(u"Ponów"), -1, 2236,
+           s(u"Ponawia ostatnio cofniętą zmianę na liście szkoleń")}}},
         {"QelViewMenu", s(u"Prezentacje"), 2240, s(u"Funkcje do tworzenia, poprawiania, usuwania i generacji prezentacji"),
          {{Command::NewItem, "QelViewNewMenuItem", s(u"Nowa pozycja"), 8, 2241,
            s(u"Tworzy nową pozycję w aktualnie tworzonej prezentacji do szkolenia")},
@@ -46,6 +58,11 @@ const std::vector<MenuSpec> &mainMenuSpecs()
            s(u"Przenosi wgłąb w chierarchi aktualnie wybrana pozycję w prezentacji")},
           {Command::DeleteItem, "QelViewDeleteMenuItem", s(u"Usuń pozycję"), 14, 2247,
            s(u"Usuwa aktualnie wybraną pozycję prezentacji")},
+          {Command::UndoItem, "QelViewUndoMenuItem", s(u"Cofnij"), -1, 2255,
+           s(u"Cofa ostatnią zmianę prezentacji wybranego szkolenia")},
+          {Command::RedoItem, "QelViewRedoMenuItem", s(u"Ponów"), -1, 2256,
+           s(u"Ponawia ostatnio cofniętą zmianę prezentacji wybranego szkolenia")},
+          {},
           {Command::Preview, "QelViewViewMenuItem", s(u"Podgląd prezentacji"), 15, 2248,
            s(u"Wyświetla podgląd aktualnie tworzonej prezentacji")},
           {Command::Export, "QelViewCreateMenuItem", s(u"Utwórz prezentację"), 16, 2249,
@@ -86,6 +103,8 @@ const std::vector<PopupSpec> &popupSpecs()
         {Command::MoveItemDown, "", s(u"Przenieś w dół"), 12, 2245, {}},
         {Command::MoveItemBottom, "", s(u"Przenieś wgłąb"), 13, 2246, {}},
         {Command::DeleteItem, "", s(u"Usuń pozycję z prezentacji"), 14, 2247, {}},
+        {Command::UndoItem, "", s(u"Cofnij"), -1, 2255, {}},
+        {Command::RedoItem, "", s(u"Ponów"), -1, 2256, {}},
         {Command::Preview, "", s(u"Podgląd prezentacji"), 15, 2248, {}},
         {Command::Export, "", s(u"Utwórz prezentację"), 16, 2249, {}},
     };
@@ -106,8 +125,9 @@ const std::vector<PopupSpec> &popupSpecs()
          {named(outline[0], "QelViewNewPopupMenuItem"), named(outline[1], "QelViewCorectPopupMenuItem"),
           named(outline[2], "QelViewTopPopupMenuItem"), named(outline[3], "QelViewUpPopupMenuItem"),
           named(outline[4], "QelViewDownPopupMenuItem"), named(outline[5], "QelViewBottomPopupMenuItem"),
-          named(outline[6], "QelViewDeletePopupMenuItem"), named(outline[7], "QelViewViewPopupMenuItem"),
-          named(outline[8], "QelViewCreatePopupMenuItem")}},
+          named(outline[6], "QelViewDeletePopupMenuItem"), named(outline[7], "QelViewUndoPopupMenuItem"),
+          named(outline[8], "QelViewRedoPopupMenuItem"), {}, named(outline[9], "QelViewViewPopupMenuItem"),
+          named(outline[10], "QelViewCreatePopupMenuItem")}},
         {MenuPlace::TopicList, "QelModulesListBodyPopupMenu",
          {named(find, "QelModulesBodyFindPopupMenuItem"), named(findNext, "QelModulesBodyFindNextPopupMenuItem")}},
         {MenuPlace::TopicTree, "QelModulesBodyToolBarPopupMenu", {named(copy, "QelModulesBodyMovePopupMenuItem")}},
@@ -120,15 +140,55 @@ const std::vector<PopupSpec> &popupSpecs()
          {named(outline[0], "QelViewBodyNewPopupMenuItem"), named(outline[1], "QelViewBodyCorectPopupMenuItem"),
           named(outline[2], "QelViewBodyTopPopupMenuItem"), named(outline[3], "QelViewBodyUpPopupMenuItem"),
           named(outline[4], "QelViewBodyDownPopupMenuItem"), named(outline[5], "QelViewBodyBottomPopupMenuItem"),
-          named(outline[6], "QelViewBodyDeletePopupMenuItem"), named(outline[7], "QelViewBodyViewPopupMenuItem"),
+          named(outline[6], "QelViewBodyDeletePopupMenuItem"), named(outline[7], "QelViewBodyUndoPopupMenuItem"),
+          named(outline[8], "QelViewBodyRedoPopupMenuItem"), {}, named(outline[9], "QelViewBodyViewPopupMenuItem"),
           // The outline's context entry carries its caption as a hint.
           [&] {
-              EntrySpec e = named(outline[8], "QelViewBodyCreatePopupMenuItem");
+              EntrySpec e = named(outline[10], "QelViewBodyCreatePopupMenuItem");
               e.caption = s(u"|Utwórz prezentację");
               return e;
           }()}},
     };
     return popups;
+}
+
+const std::vector<ShortcutSpec> &shortcutSpecs()
+{
+    using K = QKeySequence;
+    static const std::vector<ShortcutSpec> shortcuts = {
+        {Command::Exit, {standardKey(K::Quit, K(Qt::CTRL | Qt::Key_Q))}, ShortcutScope::Window},
+        {Command::Find, {standardKey(K::Find, K(Qt::CTRL | Qt::Key_F))}, ShortcutScope::Window},
+        {Command::FindNext, {K(Qt::Key_F3)}, ShortcutScope::Window},
+        {Command::CopyTopic, {K(Qt::Key_Return), K(Qt::Key_Enter)}, ShortcutScope::TopicTree},
+        {Command::NewTraining, {K(Qt::CTRL | Qt::Key_N)}, ShortcutScope::Window},
+        {Command::NewTrainingFrom, {K(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}, ShortcutScope::Window},
+        {Command::RenameTraining, {K(Qt::SHIFT | Qt::Key_F2)}, ShortcutScope::Window},
+        {Command::DeleteTraining, {K(Qt::SHIFT | Qt::Key_Delete)}, ShortcutScope::Window},
+        {Command::UndoTraining, {K(Qt::CTRL | Qt::ALT | Qt::Key_Z)}, ShortcutScope::Window},
+        {Command::RedoTraining, {K(Qt::CTRL | Qt::ALT | Qt::Key_Y)}, ShortcutScope::Window},
+        {Command::NewItem, {K(Qt::Key_Insert)}, ShortcutScope::Outline},
+        {Command::RenameItem, {K(Qt::Key_F2)}, ShortcutScope::Outline},
+        {Command::MoveItemTop, {K(Qt::ALT | Qt::Key_Left)}, ShortcutScope::Outline},
+        {Command::MoveItemUp, {K(Qt::ALT | Qt::Key_Up)}, ShortcutScope::Outline},
+        {Command::MoveItemDown, {K(Qt::ALT | Qt::Key_Down)}, ShortcutScope::Outline},
+        {Command::MoveItemBottom, {K(Qt::ALT | Qt::Key_Right)}, ShortcutScope::Outline},
+        {Command::DeleteItem, {K(Qt::Key_Delete)}, ShortcutScope::Outline},
+        {Command::UndoItem, {standardKey(K::Undo, K(Qt::CTRL | Qt::Key_Z))}, ShortcutScope::Window},
+        {Command::RedoItem, {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, ShortcutScope::Window},
+        {Command::Preview, {K(Qt::Key_F5)}, ShortcutScope::Window},
+        {Command::Export, {K(Qt::CTRL | Qt::Key_E)}, ShortcutScope::Window},
+        {Command::HelpContents, {K(Qt::CTRL | Qt::Key_F1)}, ShortcutScope::Window},
+        {Command::HelpIndex, {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F1)}, ShortcutScope::Window},
+        {Command::HelpInternet, {K(Qt::CTRL | Qt::SHIFT | Qt::Key_W)}, ShortcutScope::Window},
+        {Command::HelpEmail, {K(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, ShortcutScope::Window},
+        {Command::About, {K(Qt::CTRL | Qt::SHIFT | Qt::Key_I)}, ShortcutScope::Window},
+    };
+    return shortcuts;
+}
+
+QString historyCaption(const QString &caption, const QString &what)
+{
+    return what.isEmpty() ? caption : caption + QStringLiteral(": ") + what;
 }
 
 const std::vector<ToolButtonSpec> &toolButtonSpecs()

@@ -6,6 +6,8 @@
 
 #include "common/CommandRules.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 
 #include <vector>
@@ -53,7 +55,22 @@ struct ToolButtonSpec
     bool gapBefore; // an 8-pixel gap separates it from the button before
 };
 
+// Where a command's keyboard shortcut acts: anywhere in the main window, or
+// only while the detailed-topic tree or the outline has the focus.
+enum class ShortcutScope { Window, TopicTree, Outline };
+
+struct ShortcutSpec
+{
+    Command command;
+    QList<QKeySequence> keys; // the first is shown in the menu
+    ShortcutScope scope;
+};
+
 const std::vector<MenuSpec> &mainMenuSpecs();
+const std::vector<ShortcutSpec> &shortcutSpecs();
+// The caption of an undo or redo entry naming what it acts on ("Cofnij:
+// Usuń pozycję"), or the plain caption when the history has nothing.
+QString historyCaption(const QString &caption, const QString &what);
 const std::vector<PopupSpec> &popupSpecs();
 const std::vector<ToolButtonSpec> &toolButtonSpecs();
 

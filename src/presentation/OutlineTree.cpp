@@ -218,6 +218,110 @@ bool OutlineTree::move(OutlineNode node, OutlineMove move)
     return false;
 }
 
+std::vector<int> OutlineTree::pathOf(OutlineNode node) const
+{
+    std::vector<int> path;
+    for (; node != kOutlineRoot; node = at(node).parent)
+        path.insert(path.begin(), indexOf(node));
+    return path;
+}
+
+std::optional<OutlineSlot> OutlineTree::slotAt(const std::vector<int> &path) const
+{
+    if (path.empty())
+        return std::nullopt;
+    OutlineNode parent = kOutlineRoot;
+    for (std::size_t i = 0; i + 1 < path.size(); ++i) {
+        const std::vector<OutlineNode> &list = children(parent);
+        if (path[i] < 0 || path[i] >= static_cast<int>(list.size()))
+            return std::nullopt;
+        parent = list[static_cast<std::size_t>(path[i])];
+    }
+    if (path.back() < 0 || path.back() > static_cast<int>(children(parent).size()))
+        return std::nullopt;
+    return OutlineSlot{parent, path.back()};
+}
+
+std::optional<OutlineNode> OutlineTree::nodeAt(const std::vector<int> &path) const
+{
+    const std::optional<OutlineSlot> slot = slotAt(path);
+    if (!slot || slot->index >= static_cast<int>(children(slot->parent).size()))
+        return std::nullopt;
+    return children(slot->parent)[static_cast<std::size_t>(slot->index)];
+}
+
+std::vector<OutlineRecord> OutlineTree::branch(OutlineNode node) const
+{
+    std::vector<OutlineRecord> out;
+    const int base = level(node);
+    std::vector<OutlineNode> stack{node};
+    while (!stack.empty()) {
+        const OutlineNode next = stack.back();
+        stack.pop_back();
+        out.push_back({at(next).name, level(next) - base, at(next).reference});
+        const std::vector<OutlineNode> &list = at(next).children;
+        stack.insert(stack.end(), list.rbegin(), list.rend());
+    }
+    return out;
+}
+
+OutlineNode OutlineTree::insertBranch(OutlineSlot slot, const std::vector<OutlineRecord> &records)
+{
+    // The records' levels are trusted only as far as the parent rule allows:
+    // each goes under the last node one level up, or beside the top node.
+    std::vector<OutlineNode> lastAtLevel;
+    OutlineNode top = kOutlineRoot;
+    for (const OutlineRecord &record : records) {
+        const auto level = static_cast<std::size_t>(std::max(record.level, 0));
+        if (top == kOutlineRoot || level == 0 || level > lastAtLevel.size()) {
+            if (top != kOutlineRoot)
+                continue; // a second top node or a jump: not part of one branch
+            top = insert(slot, record.name, record.reference);
+            lastAtLevel = {top};
+            continue;
+        }
+        const OutlineNode parent = lastAtLevel[level - 1];
+        const OutlineNode node = insert({parent, static_cast<int>(children(parent).size())}, record.name,
+                                        record.reference);
+        lastAtLevel.resize(level);
+        lastAtLevel.push_back(node);
+    }
+    return top;
+}
+
+bool OutlineTree::apply(const OutlineEdit &edit)
+{
+    if (edit.kind == OutlineEdit::Kind::Insert) {
+        const std::optional<OutlineSlot> slot = slotAt(edit.path);
+        if (!slot || edit.branch.empty())
+            return false;
+        insertBranch(*slot, edit.branch);
+        return true;
+    }
+    const std::optional<OutlineNode> node = nodeAt(edit.path);
+    if (!node)
+        return false;
+    switch (edit.kind) {
+    case OutlineEdit::Kind::Remove:
+        remove(*node);
+        return true;
+    case OutlineEdit::Kind::Rename:
+        rename(*node, edit.name);
+        return true;
+    case OutlineEdit::Kind::Move: {
+        // The target path is counted without the item, as in the moved outline.
+        const OutlineSlot from = slotOf(*node);
+        detach(*node);
+        const std::optional<OutlineSlot> slot = slotAt(edit.to);
+        attach(*node, slot ? *slot : from);
+        return slot.has_value();
+    }
+    case OutlineEdit::Kind::Insert:
+        break;
+    }
+    return false;
+}
+
 bool OutlineTree::moveTo(OutlineNode node, std::optional<OutlineNode> target, Placement placement)
 {
     if (target && isWithin(*target, node))

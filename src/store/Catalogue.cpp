@@ -141,6 +141,30 @@ bool rewriteTrainingRecord(const QString &dataDir, int number, const TrainingRec
     return writeRecordAt(*stream, static_cast<std::int32_t>(at), bytes, error);
 }
 
+bool readTrainingRecordBytes(const QString &dataDir, int number, RecordBytes *bytes)
+{
+    std::unique_ptr<Stream> stream;
+    return OpenStream(stream, cataloguePath(dataDir), kOpenRead, 1) && readRecordAt(*stream, number, bytes);
+}
+
+bool restoreTrainingRecord(const QString &dataDir, int number, const RecordBytes &bytes, QString *error)
+{
+    std::unique_ptr<Stream> stream;
+    if (number < 0 || !OpenStream(stream, cataloguePath(dataDir), kOpenWrite, 1)) {
+        setError(error, QCoreApplication::translate("Catalogue", "Nie można otworzyć pliku %1.")
+                            .arg(kCatalogueName));
+        return false;
+    }
+    const qint64 at = qint64(number) * kRecordSize;
+    if (at > stream->size() - stream->size() % kRecordSize) {
+        setError(error, QCoreApplication::translate("Catalogue", "Brak szkolenia w pliku %1.")
+                            .arg(kCatalogueName));
+        return false;
+    }
+    // Appended over a partial record at the end, as a new record is.
+    return writeRecordAt(*stream, static_cast<std::int32_t>(at), bytes, error);
+}
+
 bool markTrainingDeleted(const QString &dataDir, int number, QString *error)
 {
     std::unique_ptr<Stream> stream;

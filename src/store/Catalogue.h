@@ -41,6 +41,15 @@ bool takeBackTrainingRecord(const QString &dataDir, int number);
 bool rewriteTrainingRecord(const QString &dataDir, int number, const TrainingRecord &record,
                            QString *error = nullptr);
 
+// The 137 bytes of one training's record as they are on disk; false when
+// they cannot be read whole.
+bool readTrainingRecordBytes(const QString &dataDir, int number, RecordBytes *bytes);
+
+// Puts a record back exactly as it was read: over training number's record,
+// or appended when number is the catalogue's next number. On failure the old
+// bytes stay (or the catalogue keeps its length).
+bool restoreTrainingRecord(const QString &dataDir, int number, const RecordBytes &bytes, QString *error = nullptr);
+
 // Reads the record, sets its deleted flag to -1 and writes it back.
 bool markTrainingDeleted(const QString &dataDir, int number, QString *error = nullptr);
 

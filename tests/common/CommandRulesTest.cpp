@@ -25,6 +25,8 @@ CommandConditions everything()
     c.itemIsFirstChild = false;
     c.itemHasNextSibling = true;
     c.nextSiblingReference = 0;
+    c.trainingsCanUndo = c.trainingsCanRedo = true;
+    c.outlineCanUndo = c.outlineCanRedo = true;
     return c;
 }
 
@@ -54,7 +56,8 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
         {"no detailed topic (D)", [](CommandConditions &c) { c.topicSelected = false; }, {Command::CopyTopic}},
         {"topic without slide", [](CommandConditions &c) { c.topicReference = 0x40000000; }, {Command::CopyTopic}},
         {"no training (P)", [](CommandConditions &c) { c.trainingSelected = false; },
-         {Command::NewTrainingFrom, Command::RenameTraining, Command::DeleteTraining, Command::NewItem}},
+         {Command::NewTrainingFrom, Command::RenameTraining, Command::DeleteTraining, Command::NewItem,
+          Command::UndoItem, Command::RedoItem}},
         {"no item selected (N)", [](CommandConditions &c) { c.itemSelected = false; },
          {Command::CopyTopic, Command::RenameItem, Command::MoveItemTop, Command::MoveItemUp, Command::MoveItemDown,
           Command::MoveItemBottom, Command::DeleteItem}},
@@ -71,6 +74,12 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
         {"first child", [](CommandConditions &c) { c.itemIsFirstChild = true; }, {Command::MoveItemUp}},
         {"last sibling", [](CommandConditions &c) { c.itemHasNextSibling = false; },
          {Command::MoveItemDown, Command::MoveItemBottom}},
+        {"catalogue history at its start", [](CommandConditions &c) { c.trainingsCanUndo = false; },
+         {Command::UndoTraining}},
+        {"catalogue history at its end", [](CommandConditions &c) { c.trainingsCanRedo = false; },
+         {Command::RedoTraining}},
+        {"outline history at its start", [](CommandConditions &c) { c.outlineCanUndo = false; }, {Command::UndoItem}},
+        {"outline history at its end", [](CommandConditions &c) { c.outlineCanRedo = false; }, {Command::RedoItem}},
         {"next sibling has a slide", [](CommandConditions &c) { c.nextSiblingReference = 8; }, {Command::MoveItemBottom}},
     };
     for (const Row &row : rows) {

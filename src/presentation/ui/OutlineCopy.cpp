@@ -74,8 +74,12 @@ void OutlinePane::appendTopic(std::optional<OutlineNode> target, Placement place
         storeTopicSlide(*topic, copyPath, m_dataDir + imageStoreFileName(number), &failure);
     if (offset) {
         // A copied topic is never a heading, whatever the topic was.
-        addItem(m_outline.insert(m_outline.slotFor(target, placement), topic->name,
-                                 static_cast<ItemReference>(*offset)));
+        const OutlineNode node =
+            m_outline.insert(m_outline.slotFor(target, placement), topic->name, static_cast<ItemReference>(*offset));
+        addItem(node);
+        // Undone, the item goes and its slide stays in the store; redone, the
+        // item comes back with the same reference.
+        remember(QStringLiteral("Kopiuj temat"), insertionEdits(m_outline, node));
         if (QTreeWidgetItem *selected = m_tree->selectedItem())
             selected->setExpanded(true);
     }

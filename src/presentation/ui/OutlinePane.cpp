@@ -71,6 +71,10 @@ void OutlinePane::startUp()
 void OutlinePane::addConditions(CommandConditions *c) const
 {
     c->outlineHasItems = !m_outline.isEmpty();
+    if (const QUndoStack *stack = history()) {
+        c->outlineCanUndo = stack->canUndo();
+        c->outlineCanRedo = stack->canRedo();
+    }
     const std::optional<OutlineNode> node = selectedNode();
     c->itemSelected = node.has_value();
     if (!node)
@@ -124,6 +128,17 @@ void OutlinePane::relocateItem(OutlineNode node)
     item->setSelected(true);
 }
 
+void OutlinePane::deleteItems(QTreeWidgetItem *item)
+{
+    QList<QTreeWidgetItem *> gone{item};
+    for (qsizetype i = 0; i < gone.size(); ++i) {
+        m_items.remove(*nodeOf(gone[i]));
+        for (int c = 0; c < gone[i]->childCount(); ++c)
+            gone.append(gone[i]->child(c));
+    }
+    delete item;
+}
+
 std::optional<OutlineNode> OutlinePane::nodeOf(const QTreeWidgetItem *item) const
 {
     if (!item)
@@ -144,6 +159,9 @@ void OutlinePane::loadOutline()
     const int number = m_trainings.selectedTrainingNumber();
     if (number < 0)
         return;
+    // The file keeps what was last saved: a history that went past it ends here.
+    if (m_unsaved.erase(number))
+        forgetHistory(number);
     m_tree->setUpdatesEnabled(false);
     m_outline = OutlineTree::load(m_dataDir + outlineFileName(number));
     for (OutlineNode node : m_outline.preorder())
@@ -151,20 +169,28 @@ void OutlinePane::loadOutline()
     m_tree->setUpdatesEnabled(true);
 }
 
-void OutlinePane::saveOutline()
+bool OutlinePane::saveOutline(bool fromHistory)
 {
     const int number = m_trainings.selectedTrainingNumber();
     if (number < 0)
-        return;
+        return true;
     QString error;
-    if (!m_outline.save(m_dataDir + outlineFileName(number), &error)) {
-        // The edited outline stays on screen; the file keeps its previous contents.
-        m_messages.InformationMessage(
-            QStringLiteral("Nie udało się zapisać prezentacji szkolenia na dysku (%1). Ostatnia zmiana jest "
-                           "widoczna na ekranie, ale plik zawiera poprzednią wersję prezentacji.")
-                .arg(error),
-            1, 0, 0);
+    if (m_outline.save(m_dataDir + outlineFileName(number), &error)) {
+        m_unsaved.erase(number);
+        return true;
     }
+    m_unsaved.insert(number);
+    // After a command the edited outline stays on screen; after an undo or
+    // redo the outline on disk is shown again.
+    m_messages.InformationMessage(
+        fromHistory ? QStringLiteral("Nie udało się zapisać prezentacji szkolenia na dysku (%1). Widoczna jest "
+                                     "prezentacja zapisana na dysku.")
+                          .arg(error)
+                    : QStringLiteral("Nie udało się zapisać prezentacji szkolenia na dysku (%1). Ostatnia zmiana jest "
+                                     "widoczna na ekranie, ale plik zawiera poprzednią wersję prezentacji.")
+                          .arg(error),
+        1, 0, 0);
+    return false;
 }
 
 void OutlinePane::showSelectedItemSlide()
@@ -205,7 +231,9 @@ void OutlinePane::newItem()
                 slot = m_outline.slotFor(*selected, Placement::LastChild);
             else if (plan.anchor == NewItemAnchor::ParentEnd && selected && m_outline.parent(*selected) != kOutlineRoot)
                 slot = m_outline.slotFor(m_outline.parent(*selected), Placement::LastChild);
-            QTreeWidgetItem *item = addItem(m_outline.insert(slot, dialog.name(), plan.reference));
+            const OutlineNode node = m_outline.insert(slot, dialog.name(), plan.reference);
+            QTreeWidgetItem *item = addItem(node);
+            remember(QStringLiteral("Nowa pozycja"), insertionEdits(m_outline, node));
             if (item->parent())
                 item->parent()->setExpanded(true);
             m_tree->setCurrentItem(item);
@@ -230,6 +258,8 @@ void OutlinePane::renameItem()
         RenameItemDialog dialog(m_dialogOwner);
         dialog.setName(m_outline.name(*node));
         if (dialog.exec() == QDialog::Accepted) {
+            remember(QStringLiteral("Popraw pozycję"),
+                     renameEdits(m_outline.pathOf(*node), m_outline.name(*node), dialog.name()));
             m_outline.rename(*node, dialog.name());
             m_items.value(*node)->setText(0, dialog.name());
             saveOutline();
@@ -247,7 +277,11 @@ void OutlinePane::moveSelectedItem(OutlineMove move)
         return;
     // The command availability guarantees the neighbour each move needs; a
     // missing one leaves the outline as it is.
+    const std::vector<int> from = m_outline.pathOf(*node);
     if (m_outline.move(*node, move)) {
+        static const char16_t *const texts[] = {u"Przenieś wzwyż", u"Przenieś w górę", u"Przenieś w dół",
+                                                u"Przenieś wgłąb"};
+        remember(QString::fromUtf16(texts[static_cast<int>(move)]), moveEdits(from, m_outline.pathOf(*node)));
         m_tree->setUpdatesEnabled(false);
         relocateItem(*node);
         QTreeWidgetItem *item = m_items.value(*node);
@@ -304,18 +338,9 @@ void OutlinePane::deleteItem()
                    == kAnswerYes;
         if (remove) {
             // The slides of the removed items stay in the image store.
-            QTreeWidgetItem *item = m_items.value(*node);
-            const QList<QTreeWidgetItem *> gone = [&] {
-                QList<QTreeWidgetItem *> all{item};
-                for (qsizetype i = 0; i < all.size(); ++i)
-                    for (int c = 0; c < all[i]->childCount(); ++c)
-                        all.append(all[i]->child(c));
-                return all;
-            }();
-            for (const QTreeWidgetItem *each : gone)
-                m_items.remove(*nodeOf(each));
+            remember(QStringLiteral("Usuń pozycję"), removalEdits(m_outline, *node));
+            deleteItems(m_items.value(*node));
             m_outline.remove(*node);
-            delete item;
             saveOutline();
         }
     }
@@ -348,12 +373,122 @@ void OutlinePane::dropAt(const QObject *dragSource, const QPoint &viewportPos)
         return;
     }
     // An item cannot go into its own subtree, nor in front of itself.
+    const std::vector<int> from = m_outline.pathOf(*moved);
     if (m_outline.moveTo(*moved, target, decision.placement)) {
+        remember(QStringLiteral("Przenieś pozycję"), moveEdits(from, m_outline.pathOf(*moved)));
         relocateItem(*moved);
         if (QTreeWidgetItem *parent = m_items.value(*moved)->parent())
             parent->setExpanded(true);
     }
     saveOutline();
+}
+
+const QUndoStack *OutlinePane::history() const
+{
+    const auto found = m_histories.find(m_trainings.selectedTrainingNumber());
+    return found == m_histories.end() ? nullptr : found->second.get();
+}
+
+void OutlinePane::forgetHistory(int number)
+{
+    m_histories.erase(number);
+}
+
+void OutlinePane::remember(const QString &text, const std::pair<OutlineEdit, OutlineEdit> &edits)
+{
+    const int number = m_trainings.selectedTrainingNumber();
+    if (number < 0)
+        return;
+    std::unique_ptr<QUndoStack> &stack = m_histories[number];
+    if (!stack)
+        stack = std::make_unique<QUndoStack>();
+    stack->push(new OutlineChange(text, edits.first, edits.second,
+                                  [this](const OutlineEdit &edit) { return applyEdit(edit); }));
+    // A drop refreshes no other command, but its undo entry must follow.
+    emit historyChanged();
+}
+
+bool OutlinePane::applyEdit(const OutlineEdit &edit)
+{
+    const std::optional<OutlineNode> removed =
+        edit.kind == OutlineEdit::Kind::Remove ? m_outline.nodeAt(edit.path) : std::nullopt;
+    if (!m_outline.apply(edit)) {
+        m_historyFailed = true;
+        return false;
+    }
+    QTreeWidgetItem *shown = nullptr;
+    if (removed) {
+        QTreeWidgetItem *item = m_items.value(*removed);
+        shown = item->parent();
+        deleteItems(item);
+    } else {
+        const OutlineNode node = *m_outline.nodeAt(edit.kind == OutlineEdit::Kind::Move ? edit.to : edit.path);
+        if (edit.kind == OutlineEdit::Kind::Insert) {
+            // The branch's items, parents before their children.
+            std::vector<OutlineNode> pending{node};
+            while (!pending.empty()) {
+                const OutlineNode next = pending.back();
+                pending.pop_back();
+                addItem(next);
+                const std::vector<OutlineNode> &children = m_outline.children(next);
+                pending.insert(pending.end(), children.rbegin(), children.rend());
+            }
+        } else if (edit.kind == OutlineEdit::Kind::Move) {
+            relocateItem(node);
+        } else {
+            m_items.value(node)->setText(0, edit.name);
+        }
+        shown = m_items.value(node);
+    }
+    // The item the step touched is shown selected.
+    m_tree->clearSelection();
+    if (shown) {
+        for (QTreeWidgetItem *up = shown->parent(); up; up = up->parent())
+            up->setExpanded(true);
+        m_tree->setCurrentItem(shown);
+        shown->setSelected(true);
+    }
+    if (!saveOutline(true)) {
+        m_historyFailed = true;
+        return false;
+    }
+    return true;
+}
+
+void OutlinePane::stepHistory(bool back)
+{
+    const int number = m_trainings.selectedTrainingNumber();
+    const auto found = m_histories.find(number);
+    if (found == m_histories.end() || (back ? !found->second->canUndo() : !found->second->canRedo()))
+        return;
+    QUndoStack &stack = *found->second;
+    m_frame.disableCommands();
+    m_historyFailed = false;
+    if (back)
+        stack.undo();
+    else
+        stack.redo();
+    if (m_historyFailed) {
+        // What is on disk is shown again, and the history no longer fits it.
+        m_histories.erase(found);
+        m_unsaved.erase(number);
+        loadOutline();
+    }
+    m_frame.enableCommands();
+    m_frame.refreshCommands();
+    m_tree->setFocus();
+}
+
+void OutlinePane::undo()
+{
+    // "Cofnij"
+    stepHistory(true);
+}
+
+void OutlinePane::redo()
+{
+    // "Ponów"
+    stepHistory(false);
 }
 
 } // namespace marbelo

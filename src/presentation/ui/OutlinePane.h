@@ -7,10 +7,16 @@
 #include "common/ui/PaneInterfaces.h"
 #include "presentation/DropPlacement.h"
 #include "presentation/OutlineEditing.h"
+#include "presentation/OutlineHistory.h"
 #include "presentation/OutlineTree.h"
 
 #include <QHash>
 #include <QObject>
+#include <QUndoStack>
+
+#include <map>
+#include <memory>
+#include <set>
 
 class QPoint;
 class QTreeWidgetItem;
@@ -33,9 +39,15 @@ public:
     void startUp();
     void addConditions(CommandConditions *conditions) const;
     std::vector<ItemReference> outlineReferences() const override;
+    // The selected training's outline history, or none yet.
+    const QUndoStack *history() const;
     // A drop at a point of the tree's viewport, from the tree the drag
     // started in (null: from elsewhere).
     void dropAt(const QObject *dragSource, const QPoint &viewportPos);
+
+signals:
+    // The selected training's history changed, or another training's is shown.
+    void historyChanged();
 
 public slots:
     // Shows the outline of the training selected now (LoadProjectTree).
@@ -49,10 +61,21 @@ public slots:
     void deleteItem();
     void copySelectedTopic();
     void copyDoubleClickedTopic();
+    void undo();
+    void redo();
+    // A training number was given to a new training: an old history of
+    // that number no longer fits its outline.
+    void forgetHistory(int number);
 
 private:
     // Saves the outline whole (SaveProjectTree); tells the user when it cannot.
-    void saveOutline();
+    bool saveOutline(bool fromHistory = false);
+    // Puts a change into the selected training's history.
+    void remember(const QString &text, const std::pair<OutlineEdit, OutlineEdit> &edits);
+    // Replays an edit of the history on the outline and its tree, selects the
+    // item it touched and saves; false when it could not be applied or saved.
+    bool applyEdit(const OutlineEdit &edit);
+    void stepHistory(bool back);
     void showSelectedItemSlide();
     void moveSelectedItem(OutlineMove move);
     // Copies the selected detailed topic with its slide into the outline,
@@ -60,6 +83,8 @@ private:
     void appendTopic(std::optional<OutlineNode> target, Placement placement);
     // The widget side of the model: an item per node, found both ways.
     QTreeWidgetItem *addItem(OutlineNode node);
+    // Deletes an item with its subtree's items.
+    void deleteItems(QTreeWidgetItem *item);
     void putItem(QTreeWidgetItem *item, OutlineSlot slot);
     // Moves a node's item to where the model now has the node; its subtree
     // keeps its expansion and it becomes the current, selected item.
@@ -77,6 +102,9 @@ private:
     PaneTree *m_tree;
     OutlineTree m_outline;
     QHash<OutlineNode, QTreeWidgetItem *> m_items;
+    std::map<int, std::unique_ptr<QUndoStack>> m_histories; // per training number
+    std::set<int> m_unsaved;      // trainings whose last save failed: their history ends at a reload
+    bool m_historyFailed = false; // an undo or redo could not be applied or saved
 };
 
 } // namespace marbelo

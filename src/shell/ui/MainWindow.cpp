@@ -23,6 +23,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 // The images live in the GUI library's resources, which a static library must
 // register itself.
@@ -113,8 +114,12 @@ QMenu *MainWindow::buildPopup(const PopupSpec &spec, QWidget *owner)
 {
     auto *menu = new QMenu(owner);
     menu->setObjectName(QString::fromLatin1(spec.objectName));
-    for (const EntrySpec &entry : spec.entries)
-        menu->addAction(makeEntry(entry, QString()));
+    for (const EntrySpec &entry : spec.entries) {
+        if (entry.command == Command::Count)
+            menu->addSeparator();
+        else
+            menu->addAction(makeEntry(entry, QString()));
+    }
     return menu;
 }
 
@@ -257,6 +262,17 @@ void MainWindow::connectCommands()
         if (e.toolButton)
             connect(e.toolButton, &QToolButton::clicked, receiver, handler);
     };
+    // Shortcuts sit on the main menu's entries, so they act only while their
+    // command is available; pane-scoped ones only while that pane has the focus.
+    for (const ShortcutSpec &spec : shortcutSpecs()) {
+        QAction *action = m_commands[static_cast<int>(spec.command)].mainMenu;
+        action->setShortcuts(spec.keys);
+        if (spec.scope == ShortcutScope::Window)
+            continue;
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        (spec.scope == ShortcutScope::Outline ? static_cast<QWidget *>(m_outline->tree()) : m_topics->tree())
+            ->addAction(action);
+    }
     connectCommand(Command::Exit, this, &QWidget::close);
     connectCommand(Command::Find, m_topics, &TopicLibraryPane::findInTopics);
     connectCommand(Command::FindNext, m_topics, &TopicLibraryPane::findNextInTopics);
@@ -266,6 +282,8 @@ void MainWindow::connectCommands()
     connectCommand(Command::NewTrainingFrom, m_trainings, &TrainingListPane::newTrainingFrom);
     connectCommand(Command::RenameTraining, m_trainings, &TrainingListPane::renameTraining);
     connectCommand(Command::DeleteTraining, m_trainings, &TrainingListPane::deleteTraining);
+    connectCommand(Command::UndoTraining, m_trainings, &TrainingListPane::undo);
+    connectCommand(Command::RedoTraining, m_trainings, &TrainingListPane::redo);
     connectCommand(Command::NewItem, m_outline, &OutlinePane::newItem);
     connectCommand(Command::RenameItem, m_outline, &OutlinePane::renameItem);
     connectCommand(Command::MoveItemTop, m_outline, &OutlinePane::moveItemUpALevel);
@@ -273,6 +291,8 @@ void MainWindow::connectCommands()
     connectCommand(Command::MoveItemDown, m_outline, &OutlinePane::moveItemDown);
     connectCommand(Command::MoveItemBottom, m_outline, &OutlinePane::moveItemDownALevel);
     connectCommand(Command::DeleteItem, m_outline, &OutlinePane::deleteItem);
+    connectCommand(Command::UndoItem, m_outline, &OutlinePane::undo);
+    connectCommand(Command::RedoItem, m_outline, &OutlinePane::redo);
     connectCommand(Command::Preview, m_presentation, &PresentationCommands::previewPresentation);
     connectCommand(Command::Export, m_presentation, &PresentationCommands::exportPresentation);
     connectCommand(Command::HelpContents, m_help, &HelpCommands::showContents);
@@ -284,6 +304,8 @@ void MainWindow::connectCommands()
     // Signals between the panes.
     connect(m_topics, &TopicLibraryPane::topicDoubleClicked, m_outline, &OutlinePane::copyDoubleClickedTopic);
     connect(m_trainings, &TrainingListPane::outlineToShowChanged, m_outline, &OutlinePane::loadOutline);
+    connect(m_trainings, &TrainingListPane::trainingCreated, m_outline, &OutlinePane::forgetHistory);
+    connect(m_outline, &OutlinePane::historyChanged, this, [this] { refreshHistoryEntries(currentStates()); });
 }
 
 void MainWindow::showHint(const QString &hint)
@@ -333,54 +355,6 @@ void MainWindow::startUp()
     m_topics->list()->setFocus();
     if (m_trainings->list()->count() == 0)
         m_startTimer.start();
-}
-
-bool MainWindow::paneInputBlocked() const
-{
-    return m_topics->isSearching();
-}
-
-void MainWindow::refreshCommands()
-{
-    CommandConditions conditions;
-    m_topics->addConditions(&conditions);
-    m_trainings->addConditions(&conditions);
-    m_outline->addConditions(&conditions);
-    const CommandStates states = evaluateCommands(conditions);
-    for (int i = 0; i < kCommandCount; ++i) {
-        const CommandEntries &e = m_commands[static_cast<std::size_t>(i)];
-        const bool on = states.enabled[static_cast<std::size_t>(i)];
-        for (QAction *action : {e.mainMenu, e.dropDown, e.context}) {
-            if (action)
-                action->setEnabled(on);
-        }
-        if (e.toolButton)
-            e.toolButton->setEnabled(on);
-    }
-    // Only the "Tematy" submenu and its button depend on the panes.
-    for (QMenu *menu : m_menus)
-        menu->menuAction()->setEnabled(menu != m_menus[1] || states.topicsMenu);
-    m_topicsButton->setEnabled(states.topicsMenu);
-    m_presentationsButton->setEnabled(true);
-}
-
-void MainWindow::disableCommands()
-{
-    for (QMenu *menu : m_menus)
-        menu->menuAction()->setEnabled(false);
-    for (QToolButton *button : m_toolButtons)
-        button->setEnabled(false);
-    m_statusBar->clearMessage();
-    m_statusBar->setEnabled(false);
-}
-
-void MainWindow::enableCommands()
-{
-    for (QMenu *menu : m_menus)
-        menu->menuAction()->setEnabled(true);
-    for (QToolButton *button : m_toolButtons)
-        button->setEnabled(true);
-    m_statusBar->setEnabled(true);
 }
 
 } // namespace marbelo

@@ -79,6 +79,10 @@ private:
     // A drop-down or context menu of entries.
     QMenu *buildPopup(const PopupSpec &spec, QWidget *owner);
     void showHint(const QString &hint);
+    // Every command's availability from what the panes show now.
+    CommandStates currentStates() const;
+    // The undo and redo entries: their captions name what they act on.
+    void refreshHistoryEntries(const CommandStates &states);
     // Start of the program: every pane loaded in order (FormShow).
     void startUp();
 

@@ -7,8 +7,10 @@
 #include "store/CopyDataFile.h"
 #include "store/DataFiles.h"
 #include "store/components/Messages.h"
+#include "trainings/ui/CatalogueHistory.h"
 #include "trainings/ui/TrainingDialogs.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace marbelo {
@@ -49,6 +51,8 @@ void TrainingListPane::startUp()
 void TrainingListPane::addConditions(CommandConditions *conditions) const
 {
     conditions->trainingSelected = !m_list->selectedItems().isEmpty();
+    conditions->trainingsCanUndo = m_history.canUndo();
+    conditions->trainingsCanRedo = m_history.canRedo();
 }
 
 int TrainingListPane::selectedTrainingNumber() const
@@ -128,6 +132,8 @@ bool TrainingListPane::newTraining()
             if (const auto number = addTraining(record)) {
                 createTrainingFiles(m_dataDir, *number);
                 created = true;
+                emit trainingCreated(*number);
+                remember(QStringLiteral("Nowe szkolenie"), *number, std::nullopt);
             }
         }
     }
@@ -162,8 +168,11 @@ void TrainingListPane::newTrainingFrom()
                     const QString to = m_dataDir
                                        + (name.startsWith(QLatin1String("Data")) ? imageStoreFileName(*number)
                                                                                  : outlineFileName(*number));
-                    if (!QFileInfo::exists(from))
+                    // No file to copy: none may be left there from a training taken back.
+                    if (!QFileInfo::exists(from)) {
+                        QFile::remove(to);
                         continue;
+                    }
                     if (CopyDataFile(from, to) != 0)
                         failed << name;
                     else
@@ -187,6 +196,10 @@ void TrainingListPane::newTrainingFrom()
                         QStringLiteral("Szkolenie zostało utworzone, ale nie udało się skopiować plików: %1.")
                             .arg(failed.join(QStringLiteral(", "))),
                         1, 0, 0);
+                }
+                if (created) {
+                    emit trainingCreated(*number);
+                    remember(QStringLiteral("Nowe szkolenie od ..."), *number, std::nullopt);
                 }
             }
         }
@@ -212,7 +225,11 @@ void TrainingListPane::renameTraining()
             const int type = form.chosenType() >= 0 ? form.chosenType() : stored.type;
             const TrainingRecord record{form.name().left(kMaxNameLength), type, 0};
             QString error;
+            RecordBytes before{};
+            const bool known = readTrainingRecordBytes(m_dataDir, number, &before);
             if (rewriteTrainingRecord(m_dataDir, number, record, &error)) {
+                if (known)
+                    remember(QStringLiteral("Popraw szkolenie"), number, before);
                 m_workingTraining = record;
                 delete m_list->takeItem(m_list->currentRow());
                 m_list->setCurrentRow(m_list->insertSorted(record.name, number));
@@ -235,7 +252,11 @@ void TrainingListPane::deleteTraining()
     if (m_messages.Confirmation2Message(QStringLiteral("Czy jesteś pewien że chcesz usunąć to szkolenie ?"), 3, 0, 1)
         == kAnswerYes) {
         QString error;
+        RecordBytes before{};
+        const bool known = readTrainingRecordBytes(m_dataDir, number, &before);
         if (markTrainingDeleted(m_dataDir, number, &error)) {
+            if (known)
+                remember(QStringLiteral("Usuń szkolenie"), number, before);
             const int row = m_list->currentRow();
             delete m_list->takeItem(row);
             // The line above becomes selected; deleting the first line leaves none.
@@ -249,6 +270,69 @@ void TrainingListPane::deleteTraining()
         }
     }
     finishCommand(deleted);
+}
+
+void TrainingListPane::remember(const QString &text, int number, const std::optional<RecordBytes> &before)
+{
+    RecordBytes after{};
+    if (!readTrainingRecordBytes(m_dataDir, number, &after))
+        return;
+    m_history.push(new CatalogueChange(text, m_dataDir, number, before, after,
+                                       [this](int changed, const std::optional<RecordBytes> &state) {
+                                           return applyRecordState(changed, state);
+                                       }));
+}
+
+bool TrainingListPane::applyRecordState(int number, const std::optional<RecordBytes> &state)
+{
+    m_lastChanged = number;
+    QString error;
+    const bool written = state ? restoreTrainingRecord(m_dataDir, number, *state, &error)
+                               : takeBackTrainingRecord(m_dataDir, number);
+    if (!written) {
+        m_historyFailed = true;
+        m_messages.InformationMessage(
+            QStringLiteral("Nie udało się zapisać zmiany listy szkoleń (%1). Widoczna jest lista szkoleń zapisana "
+                           "na dysku.")
+                .arg(error.isEmpty() ? QStringLiteral("nie można zapisać pliku %1").arg(kCatalogueName)
+                                     : error.chopped(error.endsWith(QLatin1Char('.')) ? 1 : 0)),
+            1, 0, 0);
+    }
+    return written;
+}
+
+void TrainingListPane::stepHistory(bool back)
+{
+    if (back ? !m_history.canUndo() : !m_history.canRedo())
+        return;
+    m_frame.disableCommands();
+    const int selected = selectedTrainingNumber();
+    m_historyFailed = false;
+    if (back)
+        m_history.undo();
+    else
+        m_history.redo();
+    // A history that could not be written no longer matches the disk.
+    if (m_historyFailed)
+        m_history.clear();
+    loadTrainingList();
+    const int row = m_list->rowOfNumber(m_lastChanged);
+    const int kept = m_list->rowOfNumber(selected);
+    if (row >= 0 || kept >= 0)
+        m_list->setCurrentRow(row >= 0 ? row : kept);
+    finishCommand(true);
+}
+
+void TrainingListPane::undo()
+{
+    // "Cofnij" of the training commands
+    stepHistory(true);
+}
+
+void TrainingListPane::redo()
+{
+    // "Ponów" of the training commands
+    stepHistory(false);
 }
 
 } // namespace marbelo

@@ -6,6 +6,7 @@
 #include "store/Records.h"
 
 #include <QObject>
+#include <QUndoStack>
 
 #include <optional>
 
@@ -26,6 +27,8 @@ public:
     void startUp();
     void addConditions(CommandConditions *conditions) const;
     int selectedTrainingNumber() const override;
+    // The catalogue's history (one for the whole list), kept while the program runs.
+    const QUndoStack *history() const { return &m_history; }
 
 public slots:
     // "Nowe"; true when a training was created.
@@ -33,10 +36,14 @@ public slots:
     void newTrainingFrom();
     void renameTraining();
     void deleteTraining();
+    void undo();
+    void redo();
 
 signals:
     // Another training (or none) is selected: its outline is to be shown.
     void outlineToShowChanged();
+    // A training number was given to a new training.
+    void trainingCreated(int number);
 
 private:
     void loadTrainingList();
@@ -45,6 +52,12 @@ private:
     std::optional<int> addTraining(const TrainingRecord &record);
     // Reads training number's record for a command; tells the user when it cannot.
     bool readTrainingForCommand(int number, TrainingRecord *record);
+    // Puts the record into its history in the state it now has on disk.
+    void remember(const QString &text, int number, const std::optional<RecordBytes> &before);
+    // Writes a record state for undo or redo; tells the user when it cannot.
+    bool applyRecordState(int number, const std::optional<RecordBytes> &state);
+    // Undo or redo, then the list as it is on disk with the changed training selected.
+    void stepHistory(bool back);
     // The end of every training command: commands back, the outline reloaded
     // when a training was added or deleted, availability and focus.
     void finishCommand(bool reloadOutline);
@@ -55,6 +68,9 @@ private:
     QWidget *m_dialogOwner;
     PaneList *m_list;
     TrainingRecord m_workingTraining; // the working training record
+    QUndoStack m_history;
+    int m_lastChanged = -1;      // the training the last undo or redo changed
+    bool m_historyFailed = false; // an undo or redo could not be written
 };
 
 } // namespace marbelo

@@ -1,0 +1,85 @@
+// Keyboard shortcuts: every command has one, none is given twice, and each
+// triggers its command exactly when the command is available.
+
+#include "common/CommandTable.h"
+#include "store/Catalogue.h"
+#include "store/DataFiles.h"
+#include "store/Outline.h"
+#include "support/ui/MainWindowFixture.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <set>
+
+using namespace marbelo;
+using namespace testing_support;
+
+TEST(Shortcuts, EveryCommandHasItsOwnKeys)
+{
+    std::set<int> commands;
+    std::set<QString> keys;
+    for (const ShortcutSpec &spec : shortcutSpecs()) {
+        EXPECT_TRUE(commands.insert(static_cast<int>(spec.command)).second) << static_cast<int>(spec.command);
+        for (const QKeySequence &key : spec.keys)
+            EXPECT_TRUE(keys.insert(key.toString()).second) << key.toString().toStdString();
+    }
+    EXPECT_EQ(commands.size(), static_cast<std::size_t>(kCommandCount));
+}
+
+class ShortcutTest : public MainWindowTest
+{
+protected:
+    // Presses every shortcut where it acts, each after prepare, and checks
+    // that its command ran exactly when its entry was enabled; returns how many ran.
+    int pressEveryShortcut(const std::function<void()> &prepare = [] {})
+    {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        int ran = 0;
+        for (const ShortcutSpec &spec : shortcutSpecs()) {
+            SCOPED_TRACE(spec.keys.first().toString().toStdString());
+            prepare();
+            QAction *action = window->entries(spec.command).mainMenu;
+            // The spy stands in for the command's handler, so nothing opens.
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            QSignalSpy spy(action, &QAction::triggered);
+            QWidget *focus = spec.scope == ShortcutScope::Outline     ? static_cast<QWidget *>(outlineTree())
+                             : spec.scope == ShortcutScope::TopicTree ? moduleTree()
+                                                                      : window->centralWidget();
+            focus->setFocus();
+            const QKeyCombination key = spec.keys.first()[0];
+            // No text for the key: QTest knows no character for some of them.
+            QTest::sendKeyEvent(QTest::Click, focus, key.key(), '\0', key.keyboardModifiers());
+            EXPECT_EQ(spy.count(), action->isEnabled() ? 1 : 0) << action->objectName().toStdString();
+            ran += static_cast<int>(spy.count());
+        }
+        return ran;
+    }
+};
+
+TEST_F(ShortcutTest, ActOnlyWhereTheirCommandIsAvailable)
+{
+    // Nothing in the data directory: only the commands that are always there.
+    open();
+    EXPECT_EQ(pressEveryShortcut(), 7);
+
+    // A training, a topic and an outline item selected: nearly everything.
+    window.reset();
+    ASSERT_TRUE(appendTrainingRecord(dir.path(), {QStringLiteral("A"), 0, 0}).has_value());
+    QString error;
+    ASSERT_TRUE(saveOutline(dir.file(outlineFileName(0)),
+                            {{QStringLiteral("D1"), 0, 0}, {QStringLiteral("D2"), 0, 0}}, &error));
+    writeTopicFile(dir.file(QStringLiteral("t.mdl")), QStringLiteral("Tematy"),
+                   {topicRecord("0", "0", "1", QStringLiteral("Temat"), makeJpeg(8, 8, 0x336699))});
+    open();
+    const auto select = [this] {
+        clickItem(moduleTree(), moduleTree()->topLevelItem(0));
+        clickItem(outlineTree(), outlineTree()->topLevelItem(1));
+    };
+    // Not: find next (no search), up a level, down, down a level (D2 is the
+    // last top-level item) and the four undo and redo entries (no history).
+    EXPECT_EQ(pressEveryShortcut(select), kCommandCount - 8);
+}
