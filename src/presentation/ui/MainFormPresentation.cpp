@@ -126,7 +126,7 @@ void TQelMainForm::QelViewViewMenuItemClick()
             problem = QStringLiteral("Prezentacja nie zawiera żadnego slajdu do wyświetlenia.");
         wait.close();
         if (problem.isEmpty()) {
-            TQelViewForm view(std::move(presentation), std::move(slides), m_messages, temporaryDir(), this);
+            ViewForm view(std::move(presentation), std::move(slides), m_messages, this);
             view.exec();
         }
     }
