@@ -115,7 +115,7 @@ void ViewForm::FormShow()
         m_console->setScreen(screens.at(0));
         m_console->setGeometry(screens.at(0)->availableGeometry());
         updateConsole();
-        m_console->show();
+        m_console->showMaximized();
     }
     hidePointer();
 }

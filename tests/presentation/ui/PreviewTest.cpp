@@ -128,6 +128,8 @@ TEST_F(PreviewTest, FullScreenWindowShowsFrontPageThenItemsInOutlineOrder)
         EXPECT_TRUE(view->property("ownsF1").toBool());
         EXPECT_EQ(view->palette().color(QPalette::Window), view->palette().color(QPalette::Button));
         EXPECT_EQ(view->slideCount(), 3);
+        // One screen: no presenter console.
+        EXPECT_EQ(view->console(), nullptr);
         EXPECT_FALSE(commandsEnabled());
         EXPECT_TRUE(fileExists(workFile()));
         EXPECT_TRUE(view->pointerHidden());
