@@ -82,11 +82,25 @@ QImage SlidePictures::picture(int index)
         if (!image.isNull())
             m_pictures.insert(index, image);
     }
-    readAround(index);
     return image;
 }
 
 void SlidePictures::readAround(int index)
+{
+    m_around = index;
+    if (m_aroundQueued)
+        return;
+    m_aroundQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_aroundQueued = false;
+            readAroundNow(m_around);
+        },
+        Qt::QueuedConnection);
+}
+
+void SlidePictures::readAroundNow(int index)
 {
     for (auto it = m_pictures.begin(); it != m_pictures.end();) {
         if (worthKeeping(it.key(), index, m_count))

@@ -47,8 +47,13 @@ public:
     void setReadAhead(bool on) { m_readAhead = on; }
 
     // The picture of slide index for the screen; decoded now when it is not
-    // ready. Then the slides around it are queued for decoding ahead.
+    // ready.
     QImage picture(int index);
+    // Keeps the pictures around the slide shown and queues the missing ones
+    // for decoding ahead, once the events already waiting are handled: the
+    // step that shows a slide ends first, and the worker does not compete
+    // with drawing it.
+    void readAround(int index);
     // The picture if it is ready, else a null image; never decodes.
     QImage readyPicture(int index) const { return m_pictures.value(index); }
 
@@ -58,14 +63,14 @@ public:
     QSize thumbnailSize() const { return m_thumbSize; }
 
     // True when no decoding is queued or running.
-    bool idle() const { return m_pending.isEmpty() && m_thumbsPending == 0; }
+    bool idle() const { return !m_aroundQueued && m_pending.isEmpty() && m_thumbsPending == 0; }
 
 signals:
     void pictureReady(int index);
     void thumbnailReady(int index);
 
 private:
-    void readAround(int index);
+    void readAroundNow(int index);
     void queuePicture(int index);
     QByteArray coded(int index) const;
 
@@ -83,6 +88,8 @@ private:
     QHash<int, QImage> m_thumbnails;
     QSize m_thumbSize;
     int m_thumbsPending = 0;
+    int m_around = 0;
+    bool m_aroundQueued = false;
     QThreadPool m_worker;
 };
 

@@ -7,6 +7,8 @@ namespace marbelo {
 SlideCanvas::SlideCanvas(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    // Every paint covers the whole control, so nothing is drawn beneath it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void SlideCanvas::setPicture(const QImage &picture, SlideFit fit)
@@ -35,9 +37,11 @@ void SlideCanvas::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), m_blank);
         return;
     }
-    if (m_picture.isNull())
+    if (m_picture.isNull()) {
+        painter.fillRect(rect(), palette().color(QPalette::Window));
         return;
-    if (m_fit == SlideFit::KeepProportions)
+    }
+    if (m_fit == SlideFit::KeepProportions && m_picture.size() != size())
         painter.fillRect(rect(), Qt::black);
     // A picture made for this size is copied as it is: the fast path of a step.
     if (m_picture.size() == size() || (m_fit == SlideFit::KeepProportions && m_picture.width() <= width()

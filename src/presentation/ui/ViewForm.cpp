@@ -138,6 +138,7 @@ void ViewForm::ShowCurrentSlide()
         QelViewImage->setPicture(picture, fit());
     // Drawn at once, without taking further input while the key is handled.
     QelViewImage->repaint();
+    m_pictures.readAround(m_stepper.current());
     updateDescription();
     updateConsole();
 }

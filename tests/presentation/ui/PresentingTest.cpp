@@ -187,7 +187,9 @@ TEST_F(PresentingTest, NeighboursAreDecodedAheadAtTheScreenSize)
     // Only the neighbours and the ends are kept.
     QTRY_VERIFY(view->pictures().idle());
     releaseKey(Qt::Key_Space);
+    QTRY_VERIFY(view->pictures().idle());
     EXPECT_TRUE(view->pictures().readyPicture(1).isNull());
+    EXPECT_FALSE(view->pictures().readyPicture(4).isNull());
 }
 
 using PresentingOneSlideTest = PresentingFixture;
