@@ -147,35 +147,44 @@ void SlidePictures::queuePicture(int index)
 
 void SlidePictures::requestThumbnails(QSize size)
 {
-    if (size == m_thumbSize && (m_thumbsPending > 0 || m_thumbnails.size() == m_count))
+    if (size == m_thumbSize && (m_thumbsPending > 0 || m_nextThumbnail >= m_count))
         return;
     m_thumbSize = size;
     m_thumbnails.clear();
-    const int generation = ++m_thumbGeneration;
+    ++m_thumbGeneration;
     m_thumbsPending = 0;
-    if (size.isEmpty())
+    m_nextThumbnail = 0;
+    if (!size.isEmpty())
+        queueNextThumbnail();
+}
+
+void SlidePictures::queueNextThumbnail()
+{
+    QByteArray bytes;
+    while (bytes.isEmpty() && m_nextThumbnail < m_count)
+        bytes = coded(m_nextThumbnail++);
+    if (bytes.isEmpty())
         return;
-    for (int index = 0; index < m_count; ++index) {
-        const QByteArray bytes = coded(index);
-        if (bytes.isEmpty())
-            continue;
-        ++m_thumbsPending;
-        m_worker.start([this, index, generation, bytes, size] {
-            const QImage image = renderSlide(bytes, size, SlideFit::Stretch);
-            QMetaObject::invokeMethod(
-                this,
-                [this, index, generation, image] {
-                    if (generation != m_thumbGeneration)
-                        return;
-                    --m_thumbsPending;
-                    if (image.isNull())
-                        return;
+    const int index = m_nextThumbnail - 1;
+    const int generation = m_thumbGeneration;
+    const QSize size = m_thumbSize;
+    ++m_thumbsPending;
+    m_worker.start([this, index, generation, bytes, size] {
+        const QImage image = renderSlide(bytes, size, SlideFit::Stretch);
+        QMetaObject::invokeMethod(
+            this,
+            [this, index, generation, image] {
+                if (generation != m_thumbGeneration)
+                    return;
+                --m_thumbsPending;
+                if (!image.isNull()) {
                     m_thumbnails.insert(index, image);
                     emit thumbnailReady(index);
-                },
-                Qt::QueuedConnection);
-        });
-    }
+                }
+                queueNextThumbnail();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 } // namespace marbelo

@@ -72,6 +72,7 @@ signals:
 private:
     void readAroundNow(int index);
     void queuePicture(int index);
+    void queueNextThumbnail();
     QByteArray coded(int index) const;
 
     SlideReader m_reader;
@@ -87,6 +88,10 @@ private:
     QSet<int> m_pending;
     QHash<int, QImage> m_thumbnails;
     QSize m_thumbSize;
+    // Thumbnails go to the worker one at a time, so that a slide wanted for
+    // the screen never waits behind all of them, and only one slide's bytes
+    // are held for them at once.
+    int m_nextThumbnail = 0;
     int m_thumbsPending = 0;
     int m_around = 0;
     bool m_aroundQueued = false;
