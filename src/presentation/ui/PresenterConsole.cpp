@@ -74,22 +74,22 @@ PresenterConsole::PresenterConsole(QWidget *owner)
     restartTimer();
 }
 
-void PresenterConsole::showSlides(const QImage &current, const QImage &next, SlideFit fit, int index, int count)
+void PresenterConsole::showSlides(const QImage &current, const QImage &next, int index, int count)
 {
     if (current.isNull())
         m_current->clear();
     else
-        m_current->setPicture(current, fit);
-    showNext(next, fit);
+        m_current->setPicture(current, SlideFit::KeepProportions);
+    showNext(next);
     m_slideLabel->setText(QStringLiteral("Slajd %1 z %2").arg(index + 1).arg(count));
 }
 
-void PresenterConsole::showNext(const QImage &next, SlideFit fit)
+void PresenterConsole::showNext(const QImage &next)
 {
     if (next.isNull())
         m_next->clear();
     else
-        m_next->setPicture(next, fit);
+        m_next->setPicture(next, SlideFit::KeepProportions);
 }
 
 void PresenterConsole::restartTimer()

@@ -4,9 +4,8 @@
 // window, which decides what they do.
 #pragma once
 
-#include "presentation/SlidePictures.h"
-
 #include <QDateTime>
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -24,9 +23,10 @@ class PresenterConsole : public QWidget
 public:
     explicit PresenterConsole(QWidget *owner);
 
-    // Pictures may be null (not decoded yet, or no next slide).
-    void showSlides(const QImage &current, const QImage &next, SlideFit fit, int index, int count);
-    void showNext(const QImage &next, SlideFit fit);
+    // Pictures may be null (not decoded yet, or no next slide). They are
+    // shown with their own proportions, however the projector shows them.
+    void showSlides(const QImage &current, const QImage &next, int index, int count);
+    void showNext(const QImage &next);
     // The time since the start counts from now again.
     void restartTimer();
     // Where the time comes from (tests set their own clock); restarts the timer.

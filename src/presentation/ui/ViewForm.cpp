@@ -56,13 +56,13 @@ ViewForm::ViewForm(std::unique_ptr<Stream> presentation, std::vector<BlockInfo> 
     // The digits of a slide number, small in the bottom right corner.
     m_numberLabel = new QLabel(this);
     m_numberLabel->setObjectName(QStringLiteral("QelViewNumberLabel"));
-    m_numberLabel->setStyleSheet(
-        QStringLiteral("QLabel { color: white; background: rgba(0, 0, 0, 160); padding: 2px 6px; }"));
+    m_numberLabel->setStyleSheet(QStringLiteral(
+        "QLabel { color: white; background: rgba(0, 0, 0, 160); padding: 2px 6px; font-size: 20px; }"));
     m_numberLabel->hide();
 
     connect(&m_pictures, &SlidePictures::pictureReady, this, [this](int index) {
         if (m_console && index == m_stepper.current() + 1)
-            m_console->showNext(m_pictures.readyPicture(index), fit());
+            m_console->showNext(m_pictures.readyPicture(index));
     });
     setWindowState(Qt::WindowMaximized);
     updateDescription();
@@ -148,7 +148,7 @@ void ViewForm::updateConsole()
     if (!m_console)
         return;
     const int at = m_stepper.current();
-    m_console->showSlides(m_pictures.readyPicture(at), m_pictures.readyPicture(at + 1), fit(), at, m_stepper.count());
+    m_console->showSlides(m_pictures.readyPicture(at), m_pictures.readyPicture(at + 1), at, m_stepper.count());
 }
 
 void ViewForm::updateDescription()
