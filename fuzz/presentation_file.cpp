@@ -1,11 +1,11 @@
 // Presentation files (*.pnn) as the full-screen preview and the player open
-// them: the index of their blocks, each slide read by its offset, passed
-// through View.jpg and decoded at a screen's size.
+// them: the index of their blocks, each slide read by its offset and made
+// into a picture of a screen's size, stretched and with its proportions.
 
 #include "FuzzSupport.h"
 #include "PlainBlocks.h"
 
-#include "presentation/SlideFile.h"
+#include "presentation/SlidePictures.h"
 #include "store/SlideBlocks.h"
 #include "store/components/Coding.h"
 #include "store/components/JpegDecoder.h"
@@ -26,7 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::vector<fuzz::PlainBlock> plain = fuzz::plainIndex(file, 0, &plainComplete);
     FUZZ_CHECK(complete == plainComplete && slides.size() == plain.size());
 
-    const QString viewJpg = fuzz::workDir() + QStringLiteral("View.jpg");
     for (std::size_t i = 0; i < slides.size(); ++i) {
         FUZZ_CHECK(slides[i].offset == plain[i].offset && slides[i].length == plain[i].length);
         QByteArray coded;
@@ -35,12 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // The first and the last slide go the whole way to the screen.
         if (i != 0 && i + 1 != slides.size())
             continue;
-        QByteArray jpeg;
-        const bool passed = passThroughFile(viewJpg, coded, &jpeg);
-        FUZZ_CHECK(!QFile::exists(viewJpg));
-        FUZZ_CHECK(passed && jpeg == BCodeToStr(coded));
-        const QImage picture = decodeJpeg(jpeg, QSize(320, 240));
-        FUZZ_CHECK(picture.isNull() || picture.format() == QImage::Format_RGB32);
+        const QSize screen(320, 240);
+        const QImage stretched = renderSlide(coded, screen, SlideFit::Stretch);
+        FUZZ_CHECK(stretched.isNull() || stretched.size() == screen);
+        const QImage kept = renderSlide(coded, screen, SlideFit::KeepProportions);
+        FUZZ_CHECK(kept.isNull()
+                   || (kept.width() <= screen.width() && kept.height() <= screen.height()
+                       && (kept.width() == screen.width() || kept.height() == screen.height())));
     }
 
     return 0;

@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     MessageBoxes messages;
-    TQelViewForm view(std::move(presentation), std::move(slides), messages, temporaryDir());
+    ViewForm view(std::move(presentation), std::move(slides), messages);
     messages.setOwner(&view);
     view.exec();
     return 0;

@@ -1,5 +1,6 @@
 // The key help window of the full-screen preview: lists the keys that step
-// through the slides, open this help and end the preview.
+// through the slides, jump, blank the screen, open the overview and this help,
+// and end the preview.
 #pragma once
 
 #include "common/ui/QelDialog.h"
@@ -8,11 +9,11 @@ class QFrame;
 
 namespace marbelo {
 
-class TQelHelpForm : public QelDialog
+class KeyHelpForm : public QelDialog
 {
     Q_OBJECT
 public:
-    explicit TQelHelpForm(QWidget *owner = nullptr);
+    explicit KeyHelpForm(QWidget *owner = nullptr);
 
 protected:
     void formShow() override;

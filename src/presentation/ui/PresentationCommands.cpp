@@ -133,7 +133,7 @@ void PresentationCommands::previewPresentation()
             problem = QStringLiteral("Prezentacja nie zawiera żadnego slajdu do wyświetlenia.");
         wait.close();
         if (problem.isEmpty()) {
-            TQelViewForm view(std::move(presentation), std::move(slides), m_messages, temporaryDir(), m_dialogOwner);
+            ViewForm view(std::move(presentation), std::move(slides), m_messages, m_dialogOwner);
             view.exec();
         }
     }

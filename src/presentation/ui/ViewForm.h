@@ -1,8 +1,11 @@
 // The full-screen preview window " Podgląd prezentacji": shows the slides of a
-// presentation file one at a time, stepped by keys and mouse buttons. Used by
-// the program's preview and by the player of exported presentations.
+// presentation file one at a time, stepped and jumped by keys and mouse
+// buttons, with a blanked screen, an overview of all slides and, on a second
+// screen, the presenter console. Used by the program's preview and by the
+// player of exported presentations.
 #pragma once
 
+#include "presentation/SlidePictures.h"
 #include "presentation/SlideStepper.h"
 #include "store/SlideBlocks.h"
 
@@ -11,30 +14,46 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
+
 namespace marbelo {
 
 class Messages;
-class SlideImage;
+class PresenterConsole;
+class SlideCanvas;
+class SlideOverview;
 class Stream;
 
-class TQelViewForm : public QDialog
+class ViewForm : public QDialog
 {
     Q_OBJECT
 public:
-    // Shows the blocks of the open presentation file; each slide is decoded
-    // through workDir + "View.jpg". The end of the preview is confirmed
-    // through messages.
-    TQelViewForm(std::unique_ptr<Stream> presentation, std::vector<BlockInfo> slides, Messages &messages,
-                 const QString &workDir, QWidget *owner = nullptr);
-    ~TQelViewForm() override;
+    // Shows the blocks of the open presentation file. The end of the preview
+    // is confirmed through messages.
+    ViewForm(std::unique_ptr<Stream> presentation, std::vector<BlockInfo> slides, Messages &messages,
+             QWidget *owner = nullptr);
+    ~ViewForm() override;
+
+    enum class Mode { Slide, Blank, Overview };
 
     int currentSlide() const { return m_stepper.current(); }
     int slideCount() const { return m_stepper.count(); }
     bool pointerHidden() const { return m_pointerHidden; }
-    SlideImage *QelViewImage = nullptr;
+    Mode mode() const { return m_mode; }
+    SlideFit fit() const { return m_pictures.fit(); }
+    // The digits of a slide number typed so far.
+    QString typedNumber() const { return m_number.digits(); }
+    SlidePictures &pictures() { return m_pictures; }
+    // The console on the first screen, when there are two or more.
+    PresenterConsole *console() const { return m_console; }
+    SlideOverview *overview() const { return m_overview; }
+
+    SlideCanvas *QelViewImage = nullptr;
 
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -42,19 +61,29 @@ protected:
 
 private:
     void FormShow();
-    void FormKeyUp(QKeyEvent *event);
+    void FormKeyUp(int key, bool autoRepeat);
     bool FormCloseQuery();
     void QelViewImageMouseUp(Qt::MouseButton button);
     void ShowCurrentSlide();
-    void act(SlideAction action);
+    void act(SlideAction action, int key);
+    void overviewKey(int key);
+    void leaveOverview(int open);
+    void blankScreen(const QColor &colour);
+    void updateConsole();
+    void updateDescription();
     void showPointer();
     void hidePointer();
 
     std::unique_ptr<Stream> m_presentation;
     std::vector<BlockInfo> m_slides;
     Messages &m_messages;
-    QString m_workDir;
     SlideStepper m_stepper;
+    SlideNumberEntry m_number;
+    SlidePictures m_pictures;
+    Mode m_mode = Mode::Slide;
+    SlideOverview *m_overview = nullptr;
+    QLabel *m_numberLabel = nullptr;
+    PresenterConsole *m_console = nullptr;
     bool m_pointerHidden = false;
 };
 

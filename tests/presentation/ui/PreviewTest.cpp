@@ -7,7 +7,7 @@
 #include "presentation/ui/ViewForm.h"
 #include "store/DataFiles.h"
 #include "store/Outline.h"
-#include "topics/ui/PreviewWidgets.h"
+#include "presentation/ui/SlideCanvas.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,7 +35,7 @@ void releaseKey(QWidget *w, Qt::Key key)
     QApplication::sendEvent(w, &event);
 }
 
-void releaseButton(TQelViewForm *view, Qt::MouseButton button)
+void releaseButton(ViewForm *view, Qt::MouseButton button)
 {
     const QPointF at(10, 10);
     QMouseEvent event(QEvent::MouseButtonRelease, at, view->QelViewImage->mapToGlobal(at), button, Qt::NoButton,
@@ -45,7 +45,7 @@ void releaseButton(TQelViewForm *view, Qt::MouseButton button)
 
 // 'r', 'g' or 'b': the strongest colour in the middle of the shown slide, or
 // '-' when nothing is drawn there.
-char shownColour(TQelViewForm *view)
+char shownColour(ViewForm *view)
 {
     if (!view->QelViewImage->hasPicture())
         return '-';
@@ -64,11 +64,11 @@ class PreviewTest : public PresentationTest
 {
 protected:
     // Runs the preview command; body drives the window and must end it.
-    void preview(std::function<void(TQelViewForm *)> body)
+    void preview(std::function<void(ViewForm *)> body)
     {
         bool shown = false;
         whenModalShows([&](QWidget *modal) {
-            auto *view = qobject_cast<TQelViewForm *>(modal);
+            auto *view = qobject_cast<ViewForm *>(modal);
             ASSERT_NE(view, nullptr);
             shown = true;
             body(view);
@@ -97,7 +97,7 @@ protected:
         return !opened;
     }
 
-    void endWithYes(TQelViewForm *view)
+    void endWithYes(ViewForm *view)
     {
         messages.answers.push_back(kAnswerYes);
         releaseKey(view, Qt::Key_Escape);
@@ -121,7 +121,7 @@ protected:
 TEST_F(PreviewTest, FullScreenWindowShowsFrontPageThenItemsInOutlineOrder)
 {
     open();
-    preview([&](TQelViewForm *view) {
+    preview([&](ViewForm *view) {
         EXPECT_EQ(view->windowTitle(), " Podgląd prezentacji");
         EXPECT_TRUE(view->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_EQ(view->geometry(), QGuiApplication::primaryScreen()->geometry());
@@ -129,6 +129,8 @@ TEST_F(PreviewTest, FullScreenWindowShowsFrontPageThenItemsInOutlineOrder)
         EXPECT_TRUE(view->property("ownsF1").toBool());
         EXPECT_EQ(view->palette().color(QPalette::Window), view->palette().color(QPalette::Button));
         EXPECT_EQ(view->slideCount(), 3);
+        // One screen: no presenter console.
+        EXPECT_EQ(view->console(), nullptr);
         EXPECT_FALSE(commandsEnabled());
         EXPECT_TRUE(fileExists(workFile()));
         EXPECT_TRUE(view->pointerHidden());
@@ -153,7 +155,7 @@ TEST_F(PreviewTest, FullScreenWindowShowsFrontPageThenItemsInOutlineOrder)
 TEST_F(PreviewTest, KeysAndButtonsStopAtBothEnds)
 {
     open();
-    preview([&](TQelViewForm *view) {
+    preview([&](ViewForm *view) {
         const struct
         {
             std::function<void()> input;
@@ -166,7 +168,7 @@ TEST_F(PreviewTest, KeysAndButtonsStopAtBothEnds)
             {[&] { releaseButton(view, Qt::RightButton); }, 0, 0},
             {[&] { releaseKey(view, Qt::Key_Right); }, 0, 1},
             {[&] { releaseButton(view, Qt::MiddleButton); }, 1, 1},
-            {[&] { releaseKey(view, Qt::Key_Home); }, 1, 1},
+            {[&] { releaseKey(view, Qt::Key_F2); }, 1, 1},
             {[&] { releaseKey(view, Qt::Key_A); }, 1, 1},
             {[&] { releaseButton(view, Qt::LeftButton); }, 1, 2},
             {[&] { releaseKey(view, Qt::Key_Space); }, 2, 2},
@@ -195,7 +197,7 @@ TEST_F(PreviewTest, KeysAndButtonsStopAtBothEnds)
 TEST_F(PreviewTest, EscThenNoKeepsTheSlideWithThePointerHidden)
 {
     open();
-    preview([&](TQelViewForm *view) {
+    preview([&](ViewForm *view) {
         releaseKey(view, Qt::Key_Space);
         messages.answers.push_back(7);
         releaseKey(view, Qt::Key_Escape);
@@ -220,12 +222,12 @@ TEST_F(PreviewTest, EscThenNoKeepsTheSlideWithThePointerHidden)
 TEST_F(PreviewTest, F1OpensTheKeyHelpAndClosingItReturnsToTheSameSlide)
 {
     open();
-    preview([&](TQelViewForm *view) {
+    preview([&](ViewForm *view) {
         releaseKey(view, Qt::Key_Space);
         for (const bool withEsc : {true, false}) {
             bool helped = false;
             whenModalShows([&](QWidget *help) {
-                helped = qobject_cast<TQelHelpForm *>(help) != nullptr;
+                helped = qobject_cast<KeyHelpForm *>(help) != nullptr;
                 EXPECT_EQ(help->windowTitle(), " Pomoc");
                 EXPECT_EQ(QApplication::overrideCursor(), nullptr);
                 if (withEsc)
@@ -251,7 +253,7 @@ TEST_F(PreviewTest, UndecodableSlideShowsAnEmptyScreen)
     writeFile(dir.file(imageStoreFileName(0)),
               readFile(dir.file(imageStoreFileName(0))).replace(slideB, QByteArray(slideB.size(), 'x')));
     open();
-    preview([&](TQelViewForm *view) {
+    preview([&](ViewForm *view) {
         releaseKey(view, Qt::Key_Space);
         EXPECT_EQ(shownColour(view), 'g');
         releaseKey(view, Qt::Key_Space);

@@ -31,21 +31,22 @@ T *child(const QWidget &window, const char *name)
 
 TEST(KeyHelpForm, CaptionSizeAndPanel)
 {
-    TQelHelpForm form;
+    KeyHelpForm form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral(" Pomoc"));
-    EXPECT_EQ(form.size(), QSize(392, 215));
+    // The five lines of the classic window and eight more keys, 24 pixels each.
+    EXPECT_EQ(form.size(), QSize(392, 215 + 8 * 24));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     auto *panel = child<QFrame>(form, "QelHelpPanel");
-    EXPECT_EQ(panel->geometry(), QRect(8, 8, 377, 161));
+    EXPECT_EQ(panel->geometry(), QRect(8, 8, 377, 161 + 8 * 24));
     EXPECT_EQ(panel->frameShape(), QFrame::Panel);
     EXPECT_EQ(panel->frameShadow(), QFrame::Sunken);
     auto *bevel = child<QFrame>(form, "QelHelpBevel");
     EXPECT_EQ(bevel->frameShape(), QFrame::HLine);
-    EXPECT_EQ(bevel->pos(), QPoint(8, 176));
+    EXPECT_EQ(bevel->pos(), QPoint(8, 176 + 8 * 24));
     EXPECT_EQ(bevel->width(), 377);
     auto *close = child<QPushButton>(form, "QelHelpCloseButton");
     EXPECT_EQ(close->text(), QStringLiteral("Zamknij"));
-    EXPECT_EQ(close->geometry(), QRect(310, 184, 75, 25));
+    EXPECT_EQ(close->geometry(), QRect(310, 184 + 8 * 24, 75, 25));
     EXPECT_TRUE(close->isDefault());
     EXPECT_EQ(helpContext(&form), 4090);
     EXPECT_EQ(childrenWithoutContext(form, 4090), QStringList());
@@ -53,7 +54,7 @@ TEST(KeyHelpForm, CaptionSizeAndPanel)
 
 TEST(KeyHelpForm, LabelsHoldTheKeyTexts)
 {
-    TQelHelpForm form;
+    KeyHelpForm form;
     const auto *panel = child<QFrame>(form, "QelHelpPanel");
     const struct
     {
@@ -68,6 +69,14 @@ TEST(KeyHelpForm, LabelsHoldTheKeyTexts)
          "Poprzedni temat prezentacji - strzałka w górę lub w lewo, klawisz strona \nw górę."},
         {"QelViewerHelpBody4Label", 112, "Okienko pomocy - klawisz \"F1\"."},
         {"QelViewerHelpBody5Label", 136, "Zakończenie prezentacji - klawisz \"Esc\"."},
+        {"QelViewerHelpBody6Label", 160, "Pierwszy i ostatni temat - klawisze \"Home\" i \"End\"."},
+        {"QelViewerHelpBody7Label", 184, "Temat o podanym numerze - cyfry numeru, potem klawisz \"Enter\"."},
+        {"QelViewerHelpBody8Label", 208, "Czarny ekran - klawisz \"B\" lub \".\", biały ekran - \"W\" lub \",\"."},
+        {"QelViewerHelpBody9Label", 232, "Powrót do tematu - dowolny klawisz lub kliknięcie."},
+        {"QelViewerHelpBody10Label", 256, "Przegląd slajdów - \"G\" lub \"Tab\"; strzałki, \"Enter\", \"Esc\"."},
+        {"QelViewerHelpBody11Label", 280, "Zachowanie proporcji slajdu - klawisz \"P\"."},
+        {"QelViewerHelpBody12Label", 304, "Czas od początku od nowa (konsola prezentera) - \"R\"."},
+        {"QelViewerHelpBody13Label", 328, "Mysz: lewy przycisk - kolejny temat, prawy - poprzedni."},
     };
     for (const auto &row : rows) {
         const auto *label = child<QLabel>(form, row.name);
@@ -86,7 +95,7 @@ TEST(KeyHelpForm, LabelsHoldTheKeyTexts)
 
 TEST(KeyHelpForm, ShowPaintsThePanelAndCloseGivesCancel)
 {
-    TQelHelpForm form;
+    KeyHelpForm form;
     form.show();
     EXPECT_EQ(child(form, "QelHelpPanel")->palette().color(QPalette::Window), kPaleYellow);
     EXPECT_TRUE(child(form, "QelHelpPanel")->autoFillBackground());
@@ -97,7 +106,7 @@ TEST(KeyHelpForm, ShowPaintsThePanelAndCloseGivesCancel)
 
 TEST(KeyHelpForm, EscReleaseCloses)
 {
-    TQelHelpForm form;
+    KeyHelpForm form;
     ASSERT_TRUE(showActive(form));
     QTest::keyPress(child(form, "QelHelpCloseButton"), Qt::Key_Escape);
     EXPECT_TRUE(form.isVisible());
