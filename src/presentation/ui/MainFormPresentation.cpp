@@ -58,7 +58,8 @@ ComposeResult TQelMainForm::ComposePresentation(const QString &outPath)
     std::vector<ItemReference> references;
     for (const QTreeWidgetItem *item : QelProjectsTreeView->flatItems())
         references.push_back(PaneTree::referenceOf(item));
-    return composePresentation(m_state.dataDir, number, references, &m_state.workingTraining, outPath);
+    return composePresentation(m_state.dataDir, number, references, &m_state.workingTraining, outPath,
+                               m_state.location.frontPagePath());
 }
 
 void TQelMainForm::QelViewCreateMenuItemClick()
@@ -67,7 +68,8 @@ void TQelMainForm::QelViewCreateMenuItemClick()
     if (chosen.isEmpty())
         return;
     const QString work = temporaryDir() + kPresentationWorkName;
-    const QString taken = refusedTarget(chosen, m_state.dataDir, work, selectedTrainingNumber());
+    const QString taken = refusedTarget(chosen, m_state.dataDir, work, selectedTrainingNumber(),
+                                        m_state.location.playerDir());
     if (!taken.isEmpty()) {
         m_messages.InformationMessage(
             QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ tego pliku używa program. "
@@ -81,7 +83,7 @@ void TQelMainForm::QelViewCreateMenuItemClick()
     const ComposeResult composed = ComposePresentation(work);
     const bool written = composed.ok && CopyDataFile(work, chosen) == 0;
     QStringList failedSides;
-    for (const SideFile &side : sideFiles(m_state.dataDir, presentationFolder(chosen))) {
+    for (const SideFile &side : sideFiles(m_state.location.playerDir(), presentationFolder(chosen))) {
         if (!side.required && !QFileInfo::exists(side.source))
             continue;
         if (CopyDataFile(side.source, side.destination) != 0)

@@ -63,11 +63,19 @@ QString shortHint(const QString &hint)
 
 TQelMainForm::TQelMainForm(const QString &dataDir, Messages &messages, SaveDialog &saveDialog,
                            QWidget *parent)
+    : TQelMainForm(DataLocation::portable(dataDir), messages, saveDialog, parent)
+{
+    m_state.dataDir = dataDir;
+}
+
+TQelMainForm::TQelMainForm(const DataLocation &location, Messages &messages, SaveDialog &saveDialog,
+                           QWidget *parent)
     : QMainWindow(parent), m_messages(messages), m_saveDialog(saveDialog)
 {
     initResources();
     setObjectName(QStringLiteral("QelMainForm"));
-    m_state.dataDir = dataDir;
+    m_state.location = location;
+    m_state.dataDir = location.dataDir();
     setWindowTitle(QStringLiteral(" Marbelo"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/program.png")));
     QFont font = QApplication::font();

@@ -7,6 +7,7 @@
 
 #include "presentation/DropPlacement.h"
 #include "shell/CommandRules.h"
+#include "store/DataLocation.h"
 #include "store/Records.h"
 
 #include <QMainWindow>
@@ -45,7 +46,8 @@ enum class OutlineMove;
 struct MainFormState
 {
     QString dataDir;                                // with its trailing separator
-    std::vector<std::pair<QString, int>> moduleFiles; // ModuleFiles: file name, running index
+    DataLocation location;                          // where each kind of file lives
+    std::vector<std::pair<QString, int>> moduleFiles; // ModuleFiles: file path, running index
     bool moduleFilesCreated = false;
     bool slideShown = false;                        // SlideShown
     TrainingRecord workingTraining;                 // the working training record
@@ -64,6 +66,8 @@ class TQelMainForm : public QMainWindow
     Q_OBJECT
 public:
     TQelMainForm(const QString &dataDir, Messages &messages, SaveDialog &saveDialog,
+                 QWidget *parent = nullptr);
+    TQelMainForm(const DataLocation &location, Messages &messages, SaveDialog &saveDialog,
                  QWidget *parent = nullptr);
     ~TQelMainForm() override;
 

@@ -35,7 +35,7 @@ void TQelMainForm::QelHelpAboutMenuItemClick()
 {
     DisableCommands();
     {
-        TQelAboutForm about(this);
+        TQelAboutForm about(this, m_state.dataDir);
         about.exec();
     }
     EnableCommands();

@@ -24,9 +24,9 @@ void TQelMainForm::LoadModuleList()
     QelModuleListBox->setUpdatesEnabled(false);
     QelModuleListBox->clear();
     m_state.moduleFiles.clear();
-    for (const ModuleEntry &entry : discoverModules(m_state.dataDir)) {
+    for (const ModuleEntry &entry : discoverModules(m_state.location.libraryDirs())) {
         QelModuleListBox->insertSorted(entry.title, entry.runningIndex);
-        m_state.moduleFiles.emplace_back(entry.fileName, entry.runningIndex);
+        m_state.moduleFiles.emplace_back(entry.path(), entry.runningIndex);
     }
     QelModuleListBox->setUpdatesEnabled(true);
     if (QelModuleListBox->count() > 0) {
@@ -45,7 +45,7 @@ QString TQelMainForm::selectedModuleFile() const
     const int index = selected.first()->data(kItemNumberRole).toInt();
     for (const auto &[name, runningIndex] : m_state.moduleFiles) {
         if (runningIndex == index)
-            return m_state.dataDir + name;
+            return name;
     }
     return QString();
 }
@@ -62,7 +62,7 @@ void TQelMainForm::LoadModuleTree()
         if (runningIndex != index)
             continue;
         TopicFile file;
-        if (!readTopicFile(m_state.dataDir + name, &file))
+        if (!readTopicFile(name, &file))
             continue;
         std::vector<QTreeWidgetItem *> items(file.nodes.size(), nullptr);
         for (std::size_t i = 0; i < file.nodes.size(); ++i) {
