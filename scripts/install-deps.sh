@@ -11,6 +11,7 @@ PACKAGES="
   fonts-dejavu-core
   xvfb xauth
   clang libclang-rt-dev
+  dpkg-dev lintian appstream desktop-file-utils librsvg2-bin
 "
 
 SUDO=""

@@ -60,7 +60,7 @@ bool readBlockInto(Stream &stream, std::int32_t offset, QByteArray *buffer)
 
 ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
                                   const std::vector<ItemReference> &references, TrainingRecord *training,
-                                  const QString &outPath)
+                                  const QString &outPath, const QString &frontPagePath)
 {
     ComposeResult result;
     TrainingRecord record;
@@ -89,7 +89,7 @@ ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
     const QString tooLarge = QStringLiteral("prezentacja jest zbyt duża");
 
     std::unique_ptr<Stream> front;
-    if (training->type >= 0 && OpenStream(front, dataDir + kFrontPageName, kOpenRead, 1)) {
+    if (training->type >= 0 && OpenStream(front, frontPagePath.isEmpty() ? dataDir + kFrontPageName : frontPagePath, kOpenRead, 1)) {
         QByteArray coded;
         // Blocks before t are skipped by their lengths, each checked against
         // what the file holds.

@@ -30,9 +30,10 @@ struct ComposeResult
 // Nothing is written when the image store cannot be opened. A negative length,
 // or one that runs past its file, stops the composition and fails it. The
 // output replaces outPath only when it was written whole; on failure an
-// existing outPath is left as it was.
+// existing outPath is left as it was. frontPagePath: the front-page file, when
+// it does not lie in dataDir.
 ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
                                   const std::vector<ItemReference> &references, TrainingRecord *training,
-                                  const QString &outPath);
+                                  const QString &outPath, const QString &frontPagePath = QString());
 
 } // namespace marbelo

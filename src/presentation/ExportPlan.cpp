@@ -15,8 +15,9 @@ QString presentationFolder(const QString &chosenPath)
     return folder;
 }
 
-std::vector<SideFile> sideFiles(const QString &dataDir, const QString &folder)
+std::vector<SideFile> sideFiles(const QString &playerDir, const QString &folder)
 {
+    const QString &dataDir = playerDir;
     return {
         {dataDir + QStringLiteral("Common.dll"), folder + QStringLiteral("Common.dll"), false},
         {dataDir + QStringLiteral("Basic.dll"), folder + QStringLiteral("Basic.dll"), false},
@@ -36,14 +37,14 @@ bool sameFile(const QString &a, const QString &b)
 }
 
 QString refusedTarget(const QString &chosenPath, const QString &dataDir, const QString &workPath,
-                      int trainingNumber)
+                      int trainingNumber, const QString &playerDir)
 {
     QStringList taken = {workPath,
                          dataDir + kCatalogueName,
                          dataDir + kFrontPageName,
                          dataDir + outlineFileName(trainingNumber),
                          dataDir + imageStoreFileName(trainingNumber)};
-    for (const SideFile &side : sideFiles(dataDir, presentationFolder(chosenPath)))
+    for (const SideFile &side : sideFiles(playerDir.isEmpty() ? dataDir : playerDir, presentationFolder(chosenPath)))
         taken << side.source << side.destination;
     for (const QString &path : taken) {
         if (sameFile(chosenPath, path))

@@ -10,7 +10,7 @@ namespace marbelo {
 
 struct SideFile
 {
-    QString source;      // in the data directory
+    QString source;      // in the folder of the player
     QString destination; // in the presentation folder
     bool required;       // the folder cannot play without it
 };
@@ -21,15 +21,16 @@ QString presentationFolder(const QString &chosenPath);
 // Common.dll, Basic.dll, Shadow.dll (copied when present: their services are
 // built into our programs), TarvixView.exe as Start.exe and Autorun.inf, in
 // the order they are copied.
-std::vector<SideFile> sideFiles(const QString &dataDir, const QString &folder);
+std::vector<SideFile> sideFiles(const QString &playerDir, const QString &folder);
 
 // True when both names lead to the same file (existing or not).
 bool sameFile(const QString &a, const QString &b);
 
 // Non-empty when writing the presentation to chosenPath would destroy a file
 // the export reads or writes: the working file, a data file it composes from,
-// a side file's source or a side file's place in the folder.
+// a side file's source or a side file's place in the folder. playerDir: where
+// the side files come from, when not from dataDir.
 QString refusedTarget(const QString &chosenPath, const QString &dataDir, const QString &workPath,
-                      int trainingNumber);
+                      int trainingNumber, const QString &playerDir = QString());
 
 } // namespace marbelo

@@ -1,5 +1,5 @@
-// Program entry: one copy per user, the Polish Qt texts, the help file, and
-// the main window on the data directory next to the executable.
+// Program entry: the data location, one copy per user, the Polish Qt texts,
+// the help file, and the main window.
 
 #include "presentation/ui/FileSaveDialog.h"
 #include "shell/ui/HelpKey.h"
@@ -7,9 +7,11 @@
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/SingleInstance.h"
 #include "store/DataFiles.h"
+#include "store/DataLocation.h"
 #include "store/components/ui/MessageBoxes.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -22,8 +24,18 @@ int main(int argc, char *argv[])
     const QString helpFile = QStringLiteral("TarvixHelp.html");
     app.setProperty("helpFile", helpFile);
 
+    // Decided once: the program's own folder, or the user's data folder when
+    // the program is installed.
+    const marbelo::DataLocation location = marbelo::DataLocation::decide(
+        marbelo::dataDirFromExecutable(QCoreApplication::applicationFilePath()),
+        marbelo::DataLocation::userDataDir());
+    QString prepareError;
+    const bool prepared = location.prepare(&prepareError);
+
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     marbelo::SingleInstance instance(executable.toUpper());
+    if (location.mode() == marbelo::DataLocation::Mode::Installed && prepared)
+        instance.setLockDir(location.dataDir());
     if (!instance.acquire()) {
         instance.activateRunningCopy();
         return 0;
@@ -34,18 +46,22 @@ int main(int argc, char *argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
-    const QString dataDir = marbelo::dataDirFromExecutable(QCoreApplication::applicationFilePath());
-    marbelo::HelpWindow helpWindow(dataDir + helpFile);
+    marbelo::HelpWindow helpWindow(location.helpPath());
     marbelo::installHelpProvider(&helpWindow);
     marbelo::HelpKey::install();
 
     marbelo::MessageBoxes messages;
     marbelo::FileSaveDialog saveDialog;
-    marbelo::MainWindow window(dataDir, messages, saveDialog);
+    marbelo::MainWindow window(location, messages, saveDialog);
     messages.setOwner(&window);
     saveDialog.setOwner(&window);
     instance.setWindow(&window);
     window.show();
+    // Each command that writes reports its own failure; this says why they will.
+    if (!prepared)
+        messages.InformationMessage(QStringLiteral("Nie udało się przygotować folderu danych programu %1: %2.")
+                                        .arg(QDir::toNativeSeparators(location.dataDir()), prepareError),
+                                    1, 0, 1);
     const int result = QApplication::exec();
     marbelo::installHelpProvider(nullptr);
     return result;

@@ -9,11 +9,11 @@
 
 namespace marbelo {
 
-std::vector<ModuleEntry> discoverModules(const QString &dataDir)
+namespace {
+
+void discoverIn(const QString &dataDir, int &next, std::vector<ModuleEntry> &entries)
 {
-    std::vector<ModuleEntry> entries;
     QDirIterator it(dataDir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    int next = 0;
     while (it.hasNext()) {
         it.next();
         const QString name = it.fileName();
@@ -22,8 +22,23 @@ std::vector<ModuleEntry> discoverModules(const QString &dataDir)
         QString title;
         if (!readTopicTitle(dataDir + name, &title))
             continue;
-        entries.push_back({name, next++, title});
+        entries.push_back({name, next++, title, dataDir});
     }
+}
+
+} // namespace
+
+std::vector<ModuleEntry> discoverModules(const QString &dataDir)
+{
+    return discoverModules(QStringList{dataDir});
+}
+
+std::vector<ModuleEntry> discoverModules(const QStringList &dirs)
+{
+    std::vector<ModuleEntry> entries;
+    int next = 0;
+    for (const QString &dir : dirs)
+        discoverIn(dir, next, entries);
     return entries;
 }
 

@@ -2,6 +2,8 @@
 
 #include "store/TopicFile.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace marbelo {
@@ -27,7 +29,7 @@ SearchHit findInLibrary(const QString &dataDir, const std::vector<SearchLine> &l
             return hit; // the tree is not read for a title hit
         }
         TopicFile file;
-        if (line.fileName.isEmpty() || !readTopicFile(dataDir + line.fileName, &file))
+        if (line.fileName.isEmpty() || !readTopicFile(QDir(dataDir).filePath(line.fileName), &file))
             file = TopicFile();
         const std::vector<int> order = file.tree.preorder();
         hit.nodeCount = static_cast<int>(order.size());

@@ -13,7 +13,7 @@ namespace marbelo {
 struct SearchLine
 {
     QString title;
-    QString fileName; // bare name in the data directory; empty when unknown
+    QString fileName; // name in the data directory or a full path; empty when unknown
 };
 
 struct SearchHit

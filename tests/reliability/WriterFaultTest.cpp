@@ -7,6 +7,7 @@
 #include "store/Catalogue.h"
 #include "store/CopyDataFile.h"
 #include "store/DataFiles.h"
+#include "store/DataLocation.h"
 #include "store/Outline.h"
 #include "store/Records.h"
 #include "store/SlideBlocks.h"
@@ -193,4 +194,17 @@ TEST_F(WriterFaultTest, SlidePassedThroughViewJpg)
                         limits.push_back(limit);
                     return limits;
                 }());
+}
+
+TEST_F(WriterFaultTest, EmptyCatalogueOfAnInstalledFirstStart)
+{
+    // The catalogue is empty: no size limit can cut it, so every point must
+    // leave it whole (or, had the write failed, absent and reported).
+    const DataLocation location = DataLocation::installed(dir.path(), dir.path(), dir.path());
+    const FaultRow row = runFaultMatrix({QStringLiteral("empty catalogue of a first installed start"), dir.path(),
+                                         {{file(kCatalogueName), std::nullopt, QByteArray()}},
+                                         [&] { return location.prepare(nullptr); }});
+    recordRow(row);
+    EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(row.whole, row.points) << row.summary().toStdString();
 }

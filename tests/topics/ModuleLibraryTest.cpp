@@ -47,3 +47,25 @@ TEST(ModuleLibrary, EmptyOrMissingDirectoryListsNothing)
     EXPECT_TRUE(discoverModules(dir.path()).empty());
     EXPECT_TRUE(discoverModules(dir.file("missing/")).empty());
 }
+
+TEST(ModuleLibrary, SeveralFoldersContinueTheRunningIndexAndKeepTheirPaths)
+{
+    TempDataDir shared;
+    TempDataDir own;
+    writeTopicFile(shared.file("a.mdl"), QStringLiteral("A"), {});
+    writeTopicFile(shared.file("b.mdl"), QStringLiteral("B"), {});
+    // The same file name in the user's folder is a topic of its own.
+    writeTopicFile(own.file("a.mdl"), QStringLiteral("Własny"), {});
+    const std::vector<ModuleEntry> found = discoverModules(QStringList{shared.path(), own.path()});
+    ASSERT_EQ(found.size(), 3u);
+    QStringList seen;
+    for (size_t i = 0; i < found.size(); ++i) {
+        EXPECT_EQ(found[i].runningIndex, static_cast<int>(i));
+        seen << found[i].title + QLatin1Char('=') + found[i].path();
+    }
+    seen.sort();
+    EXPECT_EQ(seen, QStringList({"A=" + shared.file("a.mdl"), "B=" + shared.file("b.mdl"),
+                                 QStringLiteral("Własny=") + own.file("a.mdl")}));
+    // The shared folder is listed first: its entries take the low indices.
+    EXPECT_EQ(found[2].dir, own.path());
+}

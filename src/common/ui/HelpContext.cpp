@@ -34,15 +34,6 @@ int helpContext(const QObject *object)
     return object ? object->property(kProperty).toInt() : 0;
 }
 
-void paintPaleYellow(QWidget *widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, kPaleYellow);
-    palette.setColor(QPalette::Window, kPaleYellow);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 HelpProvider &help()
 {
     return *g_provider;

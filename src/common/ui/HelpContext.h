@@ -2,22 +2,16 @@
 // requests made with them.
 #pragma once
 
-#include <QColor>
+#include "common/ui/PaleYellow.h"
 
 class QObject;
 class QWidget;
 
 namespace marbelo {
 
-// The pale yellow of lists, trees, edits and panels (red 255, green 255, blue 215).
-inline const QColor kPaleYellow = QColor(255, 255, 215);
-
 // Help context of a widget, an action or a menu; 0 when none is attached.
 void setHelpContext(QObject *object, int context);
 int helpContext(const QObject *object);
-
-// Paints a widget's background pale yellow.
-void paintPaleYellow(QWidget *widget);
 
 // Where help requests go: the in-program help window, or a recording double in tests.
 class HelpProvider

@@ -44,10 +44,10 @@ private:
 
 } // namespace
 
-PresentationCommands::PresentationCommands(const QString &dataDir, Messages &messages, SaveDialog &saveDialog,
+PresentationCommands::PresentationCommands(const DataLocation &location, Messages &messages, SaveDialog &saveDialog,
                                            CommandFrame &frame, const TrainingSource &trainings,
                                            const OutlineSource &outline, QWidget *dialogOwner)
-    : QObject(dialogOwner), m_dataDir(dataDir), m_messages(messages), m_saveDialog(saveDialog), m_frame(frame),
+    : QObject(dialogOwner), m_location(location), m_messages(messages), m_saveDialog(saveDialog), m_frame(frame),
       m_trainings(trainings), m_outline(outline), m_dialogOwner(dialogOwner)
 {
     setObjectName(QStringLiteral("PresentationCommands"));
@@ -62,8 +62,8 @@ ComposeResult PresentationCommands::composePresentation(const QString &outPath)
         return none;
     }
     // The outline in pre-order, whichever of its items are expanded.
-    return marbelo::composePresentation(m_dataDir, number, m_outline.outlineReferences(), &m_workingTraining,
-                                        outPath);
+    return marbelo::composePresentation(m_location.dataDir(), number, m_outline.outlineReferences(),
+                                        &m_workingTraining, outPath, m_location.frontPagePath());
 }
 
 void PresentationCommands::exportPresentation()
@@ -73,7 +73,8 @@ void PresentationCommands::exportPresentation()
     if (chosen.isEmpty())
         return;
     const QString work = temporaryDir() + kPresentationWorkName;
-    const QString taken = refusedTarget(chosen, m_dataDir, work, m_trainings.selectedTrainingNumber());
+    const QString taken = refusedTarget(chosen, m_location.dataDir(), work, m_trainings.selectedTrainingNumber(),
+                                        m_location.playerDir());
     if (!taken.isEmpty()) {
         m_messages.InformationMessage(
             QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ tego pliku używa program. "
@@ -87,7 +88,7 @@ void PresentationCommands::exportPresentation()
     const ComposeResult composed = composePresentation(work);
     const bool written = composed.ok && CopyDataFile(work, chosen) == 0;
     QStringList failedSides;
-    for (const SideFile &side : sideFiles(m_dataDir, presentationFolder(chosen))) {
+    for (const SideFile &side : sideFiles(m_location.playerDir(), presentationFolder(chosen))) {
         if (!side.required && !QFileInfo::exists(side.source))
             continue;
         if (CopyDataFile(side.source, side.destination) != 0)

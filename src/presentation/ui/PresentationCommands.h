@@ -2,6 +2,7 @@
 // its full-screen preview and its export as a presentation folder.
 #pragma once
 
+#include "store/DataLocation.h"
 #include "store/Records.h"
 
 #include <QObject>
@@ -19,7 +20,7 @@ class PresentationCommands : public QObject
 {
     Q_OBJECT
 public:
-    PresentationCommands(const QString &dataDir, Messages &messages, SaveDialog &saveDialog, CommandFrame &frame,
+    PresentationCommands(const DataLocation &location, Messages &messages, SaveDialog &saveDialog, CommandFrame &frame,
                          const TrainingSource &trainings, const OutlineSource &outline, QWidget *dialogOwner);
 
 public slots:
@@ -30,7 +31,7 @@ private:
     // Composes the selected training's presentation into outPath (ComposePresentation).
     ComposeResult composePresentation(const QString &outPath);
 
-    QString m_dataDir;
+    DataLocation m_location;
     Messages &m_messages;
     SaveDialog &m_saveDialog;
     CommandFrame &m_frame;

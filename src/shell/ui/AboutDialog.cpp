@@ -2,6 +2,7 @@
 
 #include "common/ui/HelpContext.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -38,7 +39,7 @@ QPixmap programIcon()
 
 } // namespace
 
-AboutDialog::AboutDialog(QWidget *owner)
+AboutDialog::AboutDialog(QWidget *owner, const QString &dataDir)
     : QelDialog(owner, QStringLiteral("O programie ..."), kAboutHelpContext, QSize(kClientWidth, kShortHeight))
 {
     setObjectName(QStringLiteral("QelAboutForm"));
@@ -90,7 +91,10 @@ AboutDialog::AboutDialog(QWidget *owner)
     m_historyMemo->setGeometry(8, 288, 337, 113);
     m_historyMemo->setReadOnly(true);
     m_historyMemo->setTabChangesFocus(true);
-    m_historyMemo->setPlainText(QStringLiteral("22-08-2005 \nUkończenie prac nad programem w wersji 1.0.\n-----"));
+    QString history = QStringLiteral("22-08-2005 \nUkończenie prac nad programem w wersji 1.0.\n-----");
+    if (!dataDir.isEmpty())
+        history += QStringLiteral("\nDane programu: ") + QDir::toNativeSeparators(dataDir);
+    m_historyMemo->setPlainText(history);
 
     setTabOrder(m_closeButton, historyButton);
     setTabOrder(historyButton, helpButton);

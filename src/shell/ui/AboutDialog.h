@@ -19,7 +19,8 @@ public:
     static constexpr int kShortHeight = 281;
     static constexpr int kTallHeight = 409;
 
-    explicit AboutDialog(QWidget *owner);
+    // dataDir: the data folder, named at the end of the history.
+    explicit AboutDialog(QWidget *owner, const QString &dataDir = QString());
 
     bool historyShown() const { return height() > kShortHeight; }
 

@@ -7,8 +7,8 @@
 
 namespace marbelo {
 
-HelpCommands::HelpCommands(CommandFrame &frame, QWidget *dialogOwner)
-    : QObject(dialogOwner), m_frame(frame), m_dialogOwner(dialogOwner)
+HelpCommands::HelpCommands(const QString &dataDir, CommandFrame &frame, QWidget *dialogOwner)
+    : QObject(dialogOwner), m_dataDir(dataDir), m_frame(frame), m_dialogOwner(dialogOwner)
 {
     setObjectName(QStringLiteral("HelpCommands"));
 }
@@ -44,7 +44,7 @@ void HelpCommands::showAbout()
     // "O programie ..."
     m_frame.disableCommands();
     {
-        AboutDialog about(m_dialogOwner);
+        AboutDialog about(m_dialogOwner, m_dataDir);
         about.exec();
     }
     m_frame.enableCommands();

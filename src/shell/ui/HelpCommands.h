@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QWidget;
 
@@ -14,7 +15,8 @@ class HelpCommands : public QObject
 {
     Q_OBJECT
 public:
-    HelpCommands(CommandFrame &frame, QWidget *dialogOwner);
+    // dataDir: the data folder the About box names.
+    HelpCommands(const QString &dataDir, CommandFrame &frame, QWidget *dialogOwner);
 
 public slots:
     void showContents();
@@ -24,6 +26,7 @@ public slots:
     void showAbout();
 
 private:
+    QString m_dataDir;
     CommandFrame &m_frame;
     QWidget *m_dialogOwner;
 };

@@ -43,8 +43,14 @@ constexpr int kColumnWidth = 200;
 } // namespace
 
 MainWindow::MainWindow(const QString &dataDir, Messages &messages, SaveDialog &saveDialog, QWidget *parent)
+    : MainWindow(DataLocation::portable(dataDir), messages, saveDialog, parent)
+{
+}
+
+MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDialog &saveDialog, QWidget *parent)
     : QMainWindow(parent)
 {
+    const QString dataDir = location.dataDir();
     initResources();
     setObjectName(QStringLiteral("QelMainForm"));
     setWindowTitle(QStringLiteral(" Marbelo"));
@@ -54,11 +60,11 @@ MainWindow::MainWindow(const QString &dataDir, Messages &messages, SaveDialog &s
     setFont(font);
 
     m_preview = new SlidePreviewPane(dataDir, *this);
-    m_topics = new TopicLibraryPane(dataDir, messages, *this, *m_preview, this);
+    m_topics = new TopicLibraryPane(location.libraryDirs(), messages, *this, *m_preview, this);
     m_trainings = new TrainingListPane(dataDir, messages, *this, this);
     m_outline = new OutlinePane(dataDir, messages, *this, *m_trainings, *m_topics, *m_preview, this);
-    m_presentation = new PresentationCommands(dataDir, messages, saveDialog, *this, *m_trainings, *m_outline, this);
-    m_help = new HelpCommands(*this, this);
+    m_presentation = new PresentationCommands(location, messages, saveDialog, *this, *m_trainings, *m_outline, this);
+    m_help = new HelpCommands(dataDir, *this, this);
 
     buildMenus();
     buildToolBar();

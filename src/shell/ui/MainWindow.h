@@ -6,6 +6,7 @@
 
 #include "common/CommandRules.h"
 #include "common/ui/PaneInterfaces.h"
+#include "store/DataLocation.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -36,6 +37,8 @@ class MainWindow : public QMainWindow, public CommandFrame
 {
     Q_OBJECT
 public:
+    MainWindow(const DataLocation &location, Messages &messages, SaveDialog &saveDialog, QWidget *parent = nullptr);
+    // Everything in one folder, as a program folder that keeps its data.
     MainWindow(const QString &dataDir, Messages &messages, SaveDialog &saveDialog, QWidget *parent = nullptr);
     ~MainWindow() override;
 

@@ -25,6 +25,8 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::lockPath() const
 {
+    if (!m_lockDir.isEmpty())
+        return QDir(m_lockDir).filePath(m_name + QStringLiteral(".lock"));
     return QDir::tempPath() + QLatin1Char('/') + m_name + QLatin1Char('-') + userTag() + QStringLiteral(".lock");
 }
 

@@ -29,6 +29,9 @@ public:
     bool activateRunningCopy();
     // The window to bring to the front when another copy starts.
     void setWindow(QWidget *window) { m_window = window; }
+    // Keeps the lock in dir (a folder of the user's own) instead of the
+    // temporary directory; set before acquire().
+    void setLockDir(const QString &dir) { m_lockDir = dir; }
 
     QString lockPath() const;
     QString serverName() const;
@@ -37,6 +40,7 @@ private:
     void raiseWindow();
 
     QString m_name;
+    QString m_lockDir;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
     QPointer<QWidget> m_window;

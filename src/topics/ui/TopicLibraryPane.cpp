@@ -10,9 +10,9 @@
 
 namespace marbelo {
 
-TopicLibraryPane::TopicLibraryPane(const QString &dataDir, Messages &messages, CommandFrame &frame,
+TopicLibraryPane::TopicLibraryPane(const QStringList &libraryDirs, Messages &messages, CommandFrame &frame,
                                    SlidePreview &preview, QWidget *dialogOwner)
-    : QObject(dialogOwner), m_dataDir(dataDir), m_messages(messages), m_frame(frame), m_preview(preview),
+    : QObject(dialogOwner), m_libraryDirs(libraryDirs), m_messages(messages), m_frame(frame), m_preview(preview),
       m_dialogOwner(dialogOwner), m_list(new PaneList), m_tree(new PaneTree)
 {
     setObjectName(QStringLiteral("TopicLibraryPane"));
@@ -74,9 +74,9 @@ void TopicLibraryPane::loadModuleList()
     m_list->setUpdatesEnabled(false);
     m_list->clear();
     m_moduleFiles.clear();
-    for (const ModuleEntry &entry : discoverModules(m_dataDir)) {
+    for (const ModuleEntry &entry : discoverModules(m_libraryDirs)) {
         m_list->insertSorted(entry.title, entry.runningIndex);
-        m_moduleFiles.emplace_back(entry.fileName, entry.runningIndex);
+        m_moduleFiles.emplace_back(entry.path(), entry.runningIndex);
     }
     m_list->setUpdatesEnabled(true);
     if (m_list->count() > 0) {
@@ -93,9 +93,9 @@ QString TopicLibraryPane::selectedModuleFile() const
     if (selected.isEmpty())
         return QString();
     const int index = selected.first()->data(kItemNumberRole).toInt();
-    for (const auto &[name, runningIndex] : m_moduleFiles) {
+    for (const auto &[path, runningIndex] : m_moduleFiles) {
         if (runningIndex == index)
-            return m_dataDir + name;
+            return path;
     }
     return QString();
 }
@@ -108,11 +108,11 @@ void TopicLibraryPane::loadModuleTree()
         return;
     const int index = selected.first()->data(kItemNumberRole).toInt();
     m_tree->setUpdatesEnabled(false);
-    for (const auto &[name, runningIndex] : m_moduleFiles) {
+    for (const auto &[path, runningIndex] : m_moduleFiles) {
         if (runningIndex != index)
             continue;
         TopicFile file;
-        if (!readTopicFile(m_dataDir + name, &file))
+        if (!readTopicFile(path, &file))
             continue;
         std::vector<QTreeWidgetItem *> items(file.nodes.size(), nullptr);
         for (std::size_t i = 0; i < file.nodes.size(); ++i) {

@@ -6,6 +6,7 @@
 #include "common/ui/PaneInterfaces.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <utility>
 #include <vector>
@@ -33,7 +34,8 @@ class TopicLibraryPane : public QObject, public TopicSource
 {
     Q_OBJECT
 public:
-    TopicLibraryPane(const QString &dataDir, Messages &messages, CommandFrame &frame, SlidePreview &preview,
+    // libraryDirs: the folders whose topic files are listed.
+    TopicLibraryPane(const QStringList &libraryDirs, Messages &messages, CommandFrame &frame, SlidePreview &preview,
                      QWidget *dialogOwner);
 
     PaneList *list() const { return m_list; }
@@ -46,7 +48,7 @@ public:
     void addConditions(CommandConditions *conditions) const;
     bool isSearching() const { return m_searching; }
     const TopicSearchState &searchState() const { return m_search; }
-    // File name and running index of every framework topic listed (ModuleFiles).
+    // File path and running index of every framework topic listed (ModuleFiles).
     const std::vector<std::pair<QString, int>> &moduleFiles() const { return m_moduleFiles; }
 
     std::optional<SelectedTopic> selectedTopic() const override;
@@ -74,7 +76,7 @@ private:
     void selectModuleLine(int row);
     void selectModuleNode(int flatIndex);
 
-    QString m_dataDir;
+    QStringList m_libraryDirs;
     Messages &m_messages;
     CommandFrame &m_frame;
     SlidePreview &m_preview;

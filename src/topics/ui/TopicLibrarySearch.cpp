@@ -30,9 +30,9 @@ SearchHit TopicLibraryPane::searchLibrary(int startLine, int startNode)
     for (int row = 0; row < m_list->count(); ++row) {
         SearchLine line{m_list->item(row)->text(), QString()};
         const int index = m_list->numberAt(row);
-        for (const auto &[name, runningIndex] : m_moduleFiles) {
+        for (const auto &[path, runningIndex] : m_moduleFiles) {
             if (runningIndex == index) {
-                line.fileName = name;
+                line.fileName = path;
                 break;
             }
         }
@@ -42,8 +42,9 @@ SearchHit TopicLibraryPane::searchLibrary(int startLine, int startNode)
     m_searching = true;
     SearchHit hit;
     QEventLoop loop;
-    std::thread worker([&, dataDir = m_dataDir, findText = m_search.findText] {
-        hit = findInLibrary(dataDir, lines, findText, startLine, startNode);
+    // The lines name their files by full path.
+    std::thread worker([&, findText = m_search.findText] {
+        hit = findInLibrary(QString(), lines, findText, startLine, startNode);
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     // The loop may also be left early by the application quitting; the

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -212,4 +213,12 @@ TEST(AboutForm, HelpButtonOpensTopic4000AndKeepsTheBoxOpen)
     EXPECT_EQ(help.topics, QList<int>{4000});
     EXPECT_TRUE(shown.form.isVisible());
     EXPECT_EQ(shown.form.result(), 0);
+}
+
+TEST(AboutForm, HistoryEndsWithTheDataFolder)
+{
+    AboutDialog form(nullptr, QStringLiteral("/home/trener/.local/share/marbelo/"));
+    const auto *memo = part<QPlainTextEdit>(form, "QelAboutHistoryMemo");
+    EXPECT_EQ(memo->toPlainText().split(QLatin1Char('\n')).last(),
+              QDir::toNativeSeparators(QStringLiteral("Dane programu: /home/trener/.local/share/marbelo/")));
 }
