@@ -1,0 +1,67 @@
+// The writers of own topics against a file-size limit at each byte count: the
+// import's new topic file and the rename's rewritten title.
+
+#include "store/TopicFile.h"
+#include "support/FaultMatrix.h"
+#include "support/FileSizeLimit.h"
+#include "support/Fixtures.h"
+#include "topics/OwnTopics.h"
+
+#include <gtest/gtest.h>
+
+using namespace marbelo;
+using namespace testing_support;
+
+namespace {
+
+class OwnTopicFaultTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!FileSizeLimit::isSupported())
+            GTEST_SKIP() << "this platform has no per-process file-size limit";
+    }
+
+    void expectSound(const FaultCase &fault)
+    {
+        const FaultRow row = runFaultMatrix(fault);
+        recordRow(row);
+        EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
+        EXPECT_GT(row.refused, 0) << row.summary().toStdString();
+        EXPECT_GE(row.whole, 1) << row.summary().toStdString();
+    }
+
+    TempDataDir dir;     // the data directory
+    TempDataDir sources; // the files imported
+};
+
+} // namespace
+
+TEST_F(OwnTopicFaultTest, ImportWritesANewTopicFileWholeOrNotAtAll)
+{
+    const QByteArray jpeg = makeJpeg(8, 8);
+    writeFile(sources.file("hala.jpg"), jpeg);
+    const QByteArray after =
+        buildTopicFile(cp1250(QStringLiteral("Hala")), {topicRecord("0", "0", "1", QStringLiteral("hala"), jpeg)});
+    expectSound({QStringLiteral("slide import"), dir.path(),
+                 {{dir.file(QStringLiteral("Własne 001.mdl")), std::nullopt, after}},
+                 [&] {
+                     QString name;
+                     return importOwnTopic(dir.path(), QStringLiteral("Hala"), {sources.file("hala.jpg")}, {}, &name)
+                         .ok();
+                 }});
+}
+
+TEST_F(OwnTopicFaultTest, RenameRewritesTheTitleWholeOrNotAtAll)
+{
+    const std::vector<TopicRecordSource> records = {
+        topicRecord("0", "0", "1", QStringLiteral("Slajd 1"), makeJpeg(8, 8))};
+    const QByteArray before = buildTopicFile(cp1250(QStringLiteral("Stary tytuł")), records);
+    const QByteArray after = buildTopicFile(cp1250(QStringLiteral("Nowy tytuł tematu")), records);
+    const QString path = dir.file(QStringLiteral("Własne 001.mdl"));
+    expectSound({QStringLiteral("own topic rename"), dir.path(), {{path, before, after}}, [&] {
+                     QString error;
+                     return renameTopicFile(path, QStringLiteral("Nowy tytuł tematu"), &error);
+                 }});
+}
