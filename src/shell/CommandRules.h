@@ -32,6 +32,9 @@ enum class Command {
     HelpInternet,
     HelpEmail,
     About,
+    ImportSlides,
+    RenameOwnTopic,
+    DeleteOwnTopic,
     Count
 };
 
@@ -52,6 +55,7 @@ struct CommandConditions
     bool itemIsFirstChild = false;      // first among its siblings (top level included)
     bool itemHasNextSibling = false;
     ItemReference nextSiblingReference = 0;
+    bool ownTopicSelected = false;      // the selected framework topic was imported
 };
 
 struct CommandStates

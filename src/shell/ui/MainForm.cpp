@@ -78,6 +78,7 @@ TQelMainForm::TQelMainForm(const QString &dataDir, Messages &messages, SaveDialo
     buildToolBar();
     buildPanes();
     buildContextMenus();
+    buildOwnTopicEntries();
 
     QelMainStatusBar = new QStatusBar(this);
     QelMainStatusBar->setObjectName(QStringLiteral("QelMainStatusBar"));
@@ -322,7 +323,11 @@ void TQelMainForm::buildToolBar()
                                 QStringLiteral("Szukaj dalej w tematach"), 2, 2222, QString()));
     topics->addAction(makeEntry(Command::CopyTopic, QStringLiteral("QelModulesMovePopupMenuItem"),
                                 QStringLiteral("Kopiuj temat"), 3, 2223, QString()));
-    connect(QelModulesToolButton, &QToolButton::clicked, this, &TQelMainForm::QelModulesFindMenuItemClick);
+    // The button stays enabled for the import in its list; its own click is the search.
+    connect(QelModulesToolButton, &QToolButton::clicked, this, [this] {
+        if (entries(Command::Find).mainMenu->isEnabled())
+            QelModulesFindMenuItemClick();
+    });
 
     QMenu *trainings = QelProjectsToolButton->menu();
     trainings->addAction(makeEntry(Command::NewTraining, QStringLiteral("QelProjectsNewPopupMenuItem"),

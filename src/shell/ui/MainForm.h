@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -33,6 +34,7 @@ namespace marbelo {
 
 struct ComposeResult;
 class Messages;
+class OpenFilesDialog;
 class PaneList;
 class PaneTree;
 class SaveDialog;
@@ -81,6 +83,8 @@ public:
     // The outline's drop, with the tree the drag came from (null: elsewhere)
     // and the drop point in the outline's viewport.
     void handleOutlineDrop(const PaneTree *source, const QPoint &viewportPos);
+    // The slide import's file dialog; a QFileDialog unless one is set.
+    void setOpenFilesDialog(std::shared_ptr<OpenFilesDialog> dialog) { m_openFilesDialog = std::move(dialog); }
 
 public slots:
     // Frame and start (shell).
@@ -102,6 +106,10 @@ public slots:
     void QelModulesFindMenuItemClick();
     void QelModulesFindNextMenuItemClick();
     void QelViewBodyPanelResize();
+    // Own topics (topics/ui/ImportCommand.cpp, OwnTopicCommands.cpp).
+    void QelModulesImportMenuItemClick();
+    void QelModulesRenameMenuItemClick();
+    void QelModulesDeleteMenuItemClick();
 
     // Trainings.
     void QelProjectsListBoxClick();
@@ -171,6 +179,11 @@ private:
     void endSearch();
     void selectModuleLine(int row);
     void selectModuleNode(int flatIndex);
+    // Own topics: the entries of the import, rename and delete commands; the
+    // list read again with the topic of fileName (or line row) selected.
+    void buildOwnTopicEntries();
+    bool selectedModuleIsOwn() const;
+    void reloadModuleList(const QString &fileName, int row = 0);
 
     // Trainings.
     void LoadProjectList();
@@ -225,6 +238,7 @@ private:
     QTimer m_startTimer;
     std::array<CommandEntries, kCommandCount> m_commands{};
     bool m_shownOnce = false;
+    std::shared_ptr<OpenFilesDialog> m_openFilesDialog;
 };
 
 } // namespace marbelo

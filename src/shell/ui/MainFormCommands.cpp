@@ -16,6 +16,7 @@ CommandConditions TQelMainForm::currentConditions() const
     CommandConditions c;
     c.topicsListed = QelModuleListBox->count() > 0;
     c.findActive = m_state.findActive;
+    c.ownTopicSelected = selectedModuleIsOwn();
     const QList<QTreeWidgetItem *> topics = QelModuleTreeView->selectedItems();
     c.topicSelected = !topics.isEmpty();
     if (c.topicSelected)
