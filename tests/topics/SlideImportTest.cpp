@@ -103,6 +103,7 @@ TEST(SlideImport, PicturesBecomeOneSlideNamedAfterTheFile)
     const std::vector<Case> cases = {
         {"PNG", QStringLiteral("hala.png"), pictureBytes(40, 20, "PNG"), QSize(40, 20), false},
         {"BMP", QStringLiteral("dach.bmp"), pictureBytes(30, 10, "BMP"), QSize(30, 10), false},
+        {"WebP", QStringLiteral("plan.webp"), pictureBytes(24, 12, "WEBP"), QSize(24, 12), false},
         {"baseline JPEG within the slide size", QStringLiteral("zdj.cie.jpg"), baseline, QSize(64, 48), true},
         {"JPEG turned by EXIF", QStringLiteral("obrot.jpg"), jpegWithOrientation(makeJpeg(40, 20), 6),
          QSize(20, 40), false},
