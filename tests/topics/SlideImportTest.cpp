@@ -177,6 +177,21 @@ TEST(SlideImport, BadInputIsRefusedNamingTheFileAndNothingIsWritten)
     }
 }
 
+TEST(SlideImport, SlidesBeyondWhatAReferenceAddressesAreRefused)
+{
+    TempDataDir dir;
+    const QByteArray jpeg = makeJpeg(64, 48);
+    writeFile(dir.file("1.jpg"), jpeg);
+    writeFile(dir.file("2.jpg"), jpeg);
+    const qint64 oneSlide = 4 + 128 + 5 * 4 + 1 + 3 + jpeg.size();
+    std::vector<ImportedSlide> slides;
+    EXPECT_TRUE(readSlides({dir.file("1.jpg")}, &slides, {}, oneSlide).ok());
+    const ImportResult result = readSlides({dir.file("1.jpg"), dir.file("2.jpg")}, &slides, {}, oneSlide);
+    EXPECT_EQ(result.status, ImportStatus::Failed);
+    EXPECT_TRUE(result.message.contains(QStringLiteral("„2.jpg”"))) << result.message.toStdString();
+    EXPECT_TRUE(slides.empty());
+}
+
 TEST(SlideImport, CancellingLeavesNoFile)
 {
     TempDataDir dir;

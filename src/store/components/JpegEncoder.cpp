@@ -89,8 +89,9 @@ bool isBaselineJpeg(const QByteArray &jpeg)
             ++at;
             continue;
         }
-        // SOF0 is baseline; any other frame type (SOF1..SOF15 without DHT,
-        // JPG and DAC) is not, and data before a frame header is not a JPEG.
+        // SOF0 is baseline; every other frame header (SOF1..SOF15; C4, C8
+        // and CC are DHT, JPG and DAC, not frames) is not, and neither is a
+        // scan or the end before any frame header.
         if (marker == 0xC0)
             return true;
         if ((marker >= 0xC1 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)

@@ -196,7 +196,8 @@ ImportResult pictureSlide(const QString &fileName, const QByteArray &bytes, QByt
     return {};
 }
 
-ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *slides, const ImportProgress &progress)
+ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *slides, const ImportProgress &progress,
+                        qint64 sizeLimit)
 {
     slides->clear();
     std::vector<Source> sources(static_cast<std::size_t>(files.size()));
@@ -209,7 +210,19 @@ ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *sl
     }
 
     std::vector<ImportedSlide> out;
-    out.reserve(static_cast<std::size_t>(total));
+    // The topic file's size so far: the longest title, then per slide four
+    // lengths and fields (a name of at most 128 bytes) and the slide block.
+    qint64 size = 4 + 128;
+    const auto add = [&](ImportedSlide &&slide, const QString &path) {
+        size += 5 * 4 + std::min<qint64>(slide.name.size(), 128) + 3 + slide.jpeg.size();
+        if (size > sizeLimit)
+            return ImportResult::failed(
+                QStringLiteral("Slajdy nie zmieszczą się w jednym temacie: z plikiem %1 temat byłby większy niż %2 MB.")
+                    .arg(quoted(path))
+                    .arg(sizeLimit / (1024 * 1024)));
+        out.push_back(std::move(slide));
+        return ImportResult();
+    };
     const auto cancelled = [&] { return progress && !progress(static_cast<int>(out.size()), total); };
     if (cancelled())
         return {ImportStatus::Cancelled, QString()};
@@ -217,10 +230,11 @@ ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *sl
         if (!source.pdf) {
             ImportedSlide slide;
             slide.name = QFileInfo(source.path).completeBaseName();
-            const ImportResult read = pictureSlide(source.path, source.picture, &slide.jpeg);
+            ImportResult read = pictureSlide(source.path, source.picture, &slide.jpeg);
+            if (read.ok())
+                read = add(std::move(slide), source.path);
             if (!read.ok())
                 return read;
-            out.push_back(std::move(slide));
             if (cancelled())
                 return {ImportStatus::Cancelled, QString()};
         } else {
@@ -228,10 +242,11 @@ ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *sl
             pageNames(*source.pdf, &pages);
             for (int page = 0; page < source.slides; ++page) {
                 ImportedSlide &slide = pages[static_cast<std::size_t>(page)];
-                const ImportResult rendered = renderPage(source, page, &slide.jpeg);
+                ImportResult rendered = renderPage(source, page, &slide.jpeg);
+                if (rendered.ok())
+                    rendered = add(std::move(slide), source.path);
                 if (!rendered.ok())
                     return rendered;
-                out.push_back(std::move(slide));
                 if (cancelled())
                     return {ImportStatus::Cancelled, QString()};
             }

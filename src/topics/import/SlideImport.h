@@ -15,6 +15,8 @@ namespace marbelo {
 inline constexpr int kSlideLongSide = 1920;
 inline constexpr qint64 kMaxPicturePixels = 100'000'000;
 inline constexpr int kMaxSlideDepth = 2;
+// The largest topic file whose slides an item reference can address (bits 0-29).
+inline constexpr qint64 kMaxTopicFileSize = 0x3FFFFFFF;
 
 struct ImportedSlide
 {
@@ -43,9 +45,10 @@ QStringList slideFilePatterns();
 
 // Reads every file into slides, in order. All files are opened and checked
 // before the first page is rendered; on failure or cancellation slides is
-// left empty.
+// left empty. Slides that would make a topic file larger than sizeLimit are
+// refused.
 ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *slides,
-                        const ImportProgress &progress = {});
+                        const ImportProgress &progress = {}, qint64 sizeLimit = kMaxTopicFileSize);
 
 // The slides of one picture file's bytes: kept as they are when they are a
 // baseline JPEG within the slide size, otherwise decoded (EXIF orientation

@@ -17,6 +17,8 @@
 #include <QProgressDialog>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace marbelo {
 
 namespace {
