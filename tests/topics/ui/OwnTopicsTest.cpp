@@ -66,6 +66,7 @@ TEST_F(OwnTopicsTest, ImportAddsTheTopicFromADeckAndAPictureAndSelectsIt)
         auto *edit = form->findChild<QLineEdit *>(QStringLiteral("QelImportTitleTitleEdit"));
         offered = edit->text();
         EXPECT_EQ(edit->maxLength(), 128);
+        EXPECT_TRUE(childrenWithoutContext(*form, 4120).isEmpty());
         buttonWithText(form, QStringLiteral("Importuj"))->click();
     });
     window->entries(Command::ImportSlides).context->trigger();
