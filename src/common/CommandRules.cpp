@@ -37,7 +37,12 @@ CommandStates evaluateCommands(const CommandConditions &c)
     set(Command::HelpInternet, true);
     set(Command::HelpEmail, true);
     set(Command::About, true);
-    s.topicsMenu = c.topicsListed;
+    set(Command::ImportSlides, true);
+    // The vendor's topics are never changed.
+    set(Command::RenameOwnTopic, c.ownTopicSelected);
+    set(Command::DeleteOwnTopic, c.ownTopicSelected);
+    // The menu holds the import, which needs no topic; its other entries follow their own rules.
+    s.topicsMenu = true;
     return s;
 }
 

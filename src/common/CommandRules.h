@@ -36,6 +36,9 @@ enum class Command {
     HelpInternet,
     HelpEmail,
     About,
+    ImportSlides,
+    RenameOwnTopic,
+    DeleteOwnTopic,
     Count
 };
 
@@ -61,6 +64,7 @@ struct CommandConditions
     bool trainingsCanRedo = false;
     bool outlineCanUndo = false;
     bool outlineCanRedo = false;
+    bool ownTopicSelected = false;      // the selected framework topic was imported
 };
 
 struct CommandStates

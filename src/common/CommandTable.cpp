@@ -29,7 +29,10 @@ const std::vector<MenuSpec> &mainMenuSpecs()
            s(u"Kontynuuje dalsze przeszukiwanie tematów")},
           {},
           {Command::CopyTopic, "QelModulesMoveMenuItem", s(u"Kopiuj"), 3, 2223,
-           s(u"Kopiuje temat szczegółowy do prezentacji")}}},
+           s(u"Kopiuje temat szczegółowy do prezentacji")},
+          {},
+          {Command::ImportSlides, "QelModulesImportMenuItem", s(u"Importuj slajdy..."), -1, 2224,
+           s(u"Importuje slajdy z dokumentów PDF i obrazów jako nowy temat ramowy")}}},
         {"QelProjectsMenu", s(u"Szkolenia"), 2230, s(u"Funkcje do tworzenia, poprawiania i usuwania szkoleń"),
          {{Command::NewTraining, "QelProjectsNewMenuItem", s(u"Nowe"), 4, 2231, s(u"Tworzy nowe szkolenie")},
           {Command::NewTrainingFrom, "QelProjectsNewFromMenuItem", s(u"Nowe od ..."), 5, 2232,
@@ -89,6 +92,7 @@ const std::vector<PopupSpec> &popupSpecs()
     const EntrySpec find{Command::Find, "", s(u"Szukaj w tematach"), 1, 2221, {}};
     const EntrySpec findNext{Command::FindNext, "", s(u"Szukaj dalej w tematach"), 2, 2222, {}};
     const EntrySpec copy{Command::CopyTopic, "", s(u"Kopiuj temat"), 3, 2223, {}};
+    const EntrySpec import{Command::ImportSlides, "", s(u"Importuj slajdy..."), -1, 2224, {}};
     const EntrySpec trainings[] = {
         {Command::NewTraining, "", s(u"Nowe szkolenie"), 4, 2231, {}},
         {Command::NewTrainingFrom, "", s(u"Nowe szkolenie od ..."), 5, 2232, {}},
@@ -116,7 +120,7 @@ const std::vector<PopupSpec> &popupSpecs()
     static const std::vector<PopupSpec> popups = {
         {MenuPlace::TopicsButton, "QelModulesToolBarPopupMenu",
          {named(find, "QelModulesFindPopupMenuItem"), named(findNext, "QelModulesFindNextPopupMenuItem"),
-          named(copy, "QelModulesMovePopupMenuItem")}},
+          named(copy, "QelModulesMovePopupMenuItem"), {}, named(import, "QelModulesImportPopupMenuItem")}},
         {MenuPlace::TrainingsButton, "QelProjectsToolBarPopupMenu",
          {named(trainings[0], "QelProjectsNewPopupMenuItem"), named(trainings[1], "QelProjectsNewFromPopupMenuItem"),
           named(trainings[2], "QelProjectsCorectPopupMenuItem"),
@@ -129,7 +133,10 @@ const std::vector<PopupSpec> &popupSpecs()
           named(outline[8], "QelViewRedoPopupMenuItem"), {}, named(outline[9], "QelViewViewPopupMenuItem"),
           named(outline[10], "QelViewCreatePopupMenuItem")}},
         {MenuPlace::TopicList, "QelModulesListBodyPopupMenu",
-         {named(find, "QelModulesBodyFindPopupMenuItem"), named(findNext, "QelModulesBodyFindNextPopupMenuItem")}},
+         {named(find, "QelModulesBodyFindPopupMenuItem"), named(findNext, "QelModulesBodyFindNextPopupMenuItem"), {},
+          named(import, "QelModulesBodyImportPopupMenuItem"),
+          {Command::RenameOwnTopic, "QelModulesBodyRenamePopupMenuItem", s(u"Zmień nazwę tematu"), -1, 2225, {}},
+          {Command::DeleteOwnTopic, "QelModulesBodyDeletePopupMenuItem", s(u"Usuń temat"), -1, 2226, {}}}},
         {MenuPlace::TopicTree, "QelModulesBodyToolBarPopupMenu", {named(copy, "QelModulesBodyMovePopupMenuItem")}},
         {MenuPlace::TrainingList, "QelProjectsBodyToolBarPopupMenu",
          {named(trainings[0], "QelProjectsBodyNewPopupMenuItem"),
@@ -160,6 +167,9 @@ const std::vector<ShortcutSpec> &shortcutSpecs()
         {Command::Find, {standardKey(K::Find, K(Qt::CTRL | Qt::Key_F))}, ShortcutScope::Window},
         {Command::FindNext, {K(Qt::Key_F3)}, ShortcutScope::Window},
         {Command::CopyTopic, {K(Qt::Key_Return), K(Qt::Key_Enter)}, ShortcutScope::TopicTree},
+        {Command::ImportSlides, {K(Qt::CTRL | Qt::Key_I)}, ShortcutScope::Window},
+        {Command::RenameOwnTopic, {K(Qt::CTRL | Qt::Key_F2)}, ShortcutScope::Window},
+        {Command::DeleteOwnTopic, {K(Qt::CTRL | Qt::Key_Delete)}, ShortcutScope::Window},
         {Command::NewTraining, {K(Qt::CTRL | Qt::Key_N)}, ShortcutScope::Window},
         {Command::NewTrainingFrom, {K(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}, ShortcutScope::Window},
         {Command::RenameTraining, {K(Qt::SHIFT | Qt::Key_F2)}, ShortcutScope::Window},

@@ -27,6 +27,7 @@ CommandConditions everything()
     c.nextSiblingReference = 0;
     c.trainingsCanUndo = c.trainingsCanRedo = true;
     c.outlineCanUndo = c.outlineCanRedo = true;
+    c.ownTopicSelected = true;
     return c;
 }
 
@@ -53,6 +54,8 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
         {"no topics (T)", [](CommandConditions &c) { c.topicsListed = false; },
          {Command::Find, Command::FindNext}},
         {"no search under way (S)", [](CommandConditions &c) { c.findActive = false; }, {Command::FindNext}},
+        {"a vendor topic", [](CommandConditions &c) { c.ownTopicSelected = false; },
+         {Command::RenameOwnTopic, Command::DeleteOwnTopic}},
         {"no detailed topic (D)", [](CommandConditions &c) { c.topicSelected = false; }, {Command::CopyTopic}},
         {"topic without slide", [](CommandConditions &c) { c.topicReference = 0x40000000; }, {Command::CopyTopic}},
         {"no training (P)", [](CommandConditions &c) { c.trainingSelected = false; },
@@ -114,10 +117,10 @@ TEST(CommandRules, NothingAtAllLeavesOnlyTheAlwaysCommands)
     const CommandStates s = evaluateCommands(CommandConditions());
     const std::vector<Command> always = {Command::Exit,      Command::NewTraining,  Command::HelpContents,
                                          Command::HelpIndex, Command::HelpInternet, Command::HelpEmail,
-                                         Command::About};
+                                         Command::About,     Command::ImportSlides};
     for (int i = 0; i < kCommandCount; ++i) {
         const auto command = static_cast<Command>(i);
         EXPECT_EQ(s.isEnabled(command), std::find(always.begin(), always.end(), command) != always.end()) << i;
     }
-    EXPECT_FALSE(s.topicsMenu);
+    EXPECT_TRUE(s.topicsMenu); // it holds the import
 }

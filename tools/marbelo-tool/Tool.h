@@ -24,6 +24,7 @@ QString hexReference(quint32 reference); // 0x%08X
 int libraryBuild(const QStringList &args);
 int libraryDump(const QStringList &args);
 int libraryList(const QStringList &args);
+int libraryImport(const QStringList &args);
 int frontBuild(const QStringList &args);
 int extract(const QStringList &args);
 int trainings(const QStringList &args);

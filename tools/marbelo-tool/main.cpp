@@ -35,6 +35,7 @@ int usage(const QString &message)
              "  marbelo-tool library build SOURCE OUT.mdl\n"
              "  marbelo-tool library dump FILE.mdl\n"
              "  marbelo-tool library list DATADIR\n"
+             "  marbelo-tool library import OUT.mdl TITLE FILE...\n"
              "  marbelo-tool front build OUT.fdl JPEG...\n"
              "  marbelo-tool extract FILE DIR\n"
              "  marbelo-tool trainings DATADIR\n"
@@ -63,6 +64,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("library build"), tool::libraryBuild},
         {QStringLiteral("library dump"), tool::libraryDump},
         {QStringLiteral("library list"), tool::libraryList},
+        {QStringLiteral("library import"), tool::libraryImport},
         {QStringLiteral("front build"), tool::frontBuild},
         {QStringLiteral("extract"), tool::extract},
         {QStringLiteral("trainings"), tool::trainings},

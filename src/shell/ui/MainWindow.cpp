@@ -60,7 +60,7 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
     setFont(font);
 
     m_preview = new SlidePreviewPane(dataDir, *this);
-    m_topics = new TopicLibraryPane(location.libraryDirs(), messages, *this, *m_preview, this);
+    m_topics = new TopicLibraryPane(location.libraryDirs(), dataDir, messages, *this, *m_preview, this);
     m_trainings = new TrainingListPane(dataDir, messages, *this, this);
     m_outline = new OutlinePane(dataDir, messages, *this, *m_trainings, *m_topics, *m_preview, this);
     m_presentation = new PresentationCommands(location, messages, saveDialog, *this, *m_trainings, *m_outline, this);
@@ -271,10 +271,14 @@ void MainWindow::connectCommands()
     // Shortcuts sit on the main menu's entries, so they act only while their
     // command is available; pane-scoped ones only while that pane has the focus.
     for (const ShortcutSpec &spec : shortcutSpecs()) {
-        QAction *action = m_commands[static_cast<int>(spec.command)].mainMenu;
+        QAction *action = shortcutEntry(spec.command);
         action->setShortcuts(spec.keys);
-        if (spec.scope == ShortcutScope::Window)
+        if (spec.scope == ShortcutScope::Window) {
+            // An entry of a context menu alone acts from the whole window.
+            if (action != m_commands[static_cast<int>(spec.command)].mainMenu)
+                addAction(action);
             continue;
+        }
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         (spec.scope == ShortcutScope::Outline ? static_cast<QWidget *>(m_outline->tree()) : m_topics->tree())
             ->addAction(action);
@@ -282,7 +286,15 @@ void MainWindow::connectCommands()
     connectCommand(Command::Exit, this, &QWidget::close);
     connectCommand(Command::Find, m_topics, &TopicLibraryPane::findInTopics);
     connectCommand(Command::FindNext, m_topics, &TopicLibraryPane::findNextInTopics);
-    connect(m_topicsButton, &QToolButton::clicked, m_topics, &TopicLibraryPane::findInTopics);
+    // The topics button stays enabled for the import in its list; its own
+    // click is the search, when there is something to search.
+    connect(m_topicsButton, &QToolButton::clicked, this, [this] {
+        if (m_commands[static_cast<int>(Command::Find)].mainMenu->isEnabled())
+            m_topics->findInTopics();
+    });
+    connectCommand(Command::ImportSlides, m_topics, &TopicLibraryPane::importSlides);
+    connectCommand(Command::RenameOwnTopic, m_topics, &TopicLibraryPane::renameOwnTopic);
+    connectCommand(Command::DeleteOwnTopic, m_topics, &TopicLibraryPane::deleteOwnTopic);
     connectCommand(Command::CopyTopic, m_outline, &OutlinePane::copySelectedTopic);
     connectCommand(Command::NewTraining, m_trainings, &TrainingListPane::newTraining);
     connectCommand(Command::NewTrainingFrom, m_trainings, &TrainingListPane::newTrainingFrom);

@@ -51,6 +51,13 @@ public:
         QToolButton *toolButton = nullptr;
     };
     const CommandEntries &entries(Command command) const { return m_commands[static_cast<int>(command)]; }
+    // The entry that carries a command's shortcut: its main menu entry, or
+    // its context entry when it has none.
+    QAction *shortcutEntry(Command command) const
+    {
+        const CommandEntries &e = entries(command);
+        return e.mainMenu ? e.mainMenu : e.context;
+    }
     // "Program", "Tematy", "Szkolenia", "Prezentacje", "Pomoc".
     const std::array<QMenu *, 5> &mainMenus() const { return m_menus; }
     QTimer *startTimer() { return &m_startTimer; }

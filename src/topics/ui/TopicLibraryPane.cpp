@@ -10,9 +10,9 @@
 
 namespace marbelo {
 
-TopicLibraryPane::TopicLibraryPane(const QStringList &libraryDirs, Messages &messages, CommandFrame &frame,
-                                   SlidePreview &preview, QWidget *dialogOwner)
-    : QObject(dialogOwner), m_libraryDirs(libraryDirs), m_messages(messages), m_frame(frame), m_preview(preview),
+TopicLibraryPane::TopicLibraryPane(const QStringList &libraryDirs, const QString &dataDir, Messages &messages,
+                                   CommandFrame &frame, SlidePreview &preview, QWidget *dialogOwner)
+    : QObject(dialogOwner), m_libraryDirs(libraryDirs), m_dataDir(dataDir), m_messages(messages), m_frame(frame), m_preview(preview),
       m_dialogOwner(dialogOwner), m_list(new PaneList), m_tree(new PaneTree)
 {
     setObjectName(QStringLiteral("TopicLibraryPane"));
@@ -63,6 +63,7 @@ void TopicLibraryPane::addConditions(CommandConditions *c) const
 {
     c->topicsListed = m_list->count() > 0;
     c->findActive = m_search.findActive;
+    c->ownTopicSelected = selectedModuleIsOwn();
     const QTreeWidgetItem *topic = m_tree->selectedItem();
     c->topicSelected = topic != nullptr;
     if (topic)

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,7 @@ namespace marbelo {
 
 struct CommandConditions;
 class Messages;
+class OpenFilesDialog;
 class PaneList;
 class PaneTree;
 struct SearchHit;
@@ -34,8 +36,9 @@ class TopicLibraryPane : public QObject, public TopicSource
 {
     Q_OBJECT
 public:
-    // libraryDirs: the folders whose topic files are listed.
-    TopicLibraryPane(const QStringList &libraryDirs, Messages &messages, CommandFrame &frame, SlidePreview &preview,
+    // libraryDirs: the folders whose topic files are listed; dataDir: where
+    // imported topics go.
+    TopicLibraryPane(const QStringList &libraryDirs, const QString &dataDir, Messages &messages, CommandFrame &frame, SlidePreview &preview,
                      QWidget *dialogOwner);
 
     PaneList *list() const { return m_list; }
@@ -54,9 +57,15 @@ public:
     std::optional<SelectedTopic> selectedTopic() const override;
     bool isTopicTree(const QObject *dragSource) const override;
 
+    // The slide import's file dialog; a QFileDialog unless one is set.
+    void setOpenFilesDialog(std::shared_ptr<OpenFilesDialog> dialog) { m_openFilesDialog = std::move(dialog); }
+
 public slots:
     void findInTopics();
     void findNextInTopics();
+    void importSlides();
+    void renameOwnTopic();
+    void deleteOwnTopic();
 
 signals:
     // The detailed topic was double-clicked: copy it into the outline.
@@ -75,8 +84,13 @@ private:
     void endSearch();
     void selectModuleLine(int row);
     void selectModuleNode(int flatIndex);
+    // Own topics: imported into the data directory, known by their file name.
+    bool selectedModuleIsOwn() const;
+    // The list read again with the topic at path (or else line row) selected.
+    void reloadModuleList(const QString &path, int row = 0);
 
     QStringList m_libraryDirs;
+    QString m_dataDir;
     Messages &m_messages;
     CommandFrame &m_frame;
     SlidePreview &m_preview;
@@ -86,6 +100,7 @@ private:
     std::vector<std::pair<QString, int>> m_moduleFiles;
     TopicSearchState m_search;
     bool m_searching = false;
+    std::shared_ptr<OpenFilesDialog> m_openFilesDialog;
 };
 
 } // namespace marbelo

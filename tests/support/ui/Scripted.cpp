@@ -44,6 +44,16 @@ QString ScriptedSaveDialog::execute()
     return path;
 }
 
+QStringList ScriptedOpenFilesDialog::execute()
+{
+    ++shown;
+    if (answers.empty())
+        return {};
+    const QStringList files = answers.front();
+    answers.pop_front();
+    return files;
+}
+
 namespace {
 
 // Polls from the event loop that exec() runs; gives up after a while so that a

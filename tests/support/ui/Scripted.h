@@ -3,6 +3,7 @@
 
 #include "presentation/SaveDialog.h"
 #include "store/components/Messages.h"
+#include "topics/OpenFilesDialog.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,6 +41,15 @@ public:
     std::deque<QString> answers;
     int shown = 0;
     QString execute() override;
+};
+
+// Answers the import's file dialog from a queue of file lists (empty = cancelled).
+class ScriptedOpenFilesDialog : public marbelo::OpenFilesDialog
+{
+public:
+    std::deque<QStringList> answers;
+    int shown = 0;
+    QStringList execute() override;
 };
 
 // Runs action on the next modal widget that opens (a dialog shown with exec()).

@@ -1,0 +1,59 @@
+// Own slides: PDF decks and pictures read into slides for a framework topic.
+// A PDF gives one slide per page, named after its bookmarks; a picture gives
+// one slide named after its file. Shared by the window and marbelo-tool.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace marbelo {
+
+inline constexpr int kSlideLongSide = 1920;
+inline constexpr qint64 kMaxPicturePixels = 100'000'000;
+inline constexpr int kMaxSlideDepth = 2;
+// The largest topic file whose slides an item reference can address (bits 0-29).
+inline constexpr qint64 kMaxTopicFileSize = 0x3FFFFFFF;
+
+struct ImportedSlide
+{
+    QString name;
+    int depth = 0;
+    QByteArray jpeg; // a complete JPEG file image, plain
+};
+
+// Told after each slide how many of the total are done; returning false
+// cancels the import. Also called once with 0 before the first slide.
+using ImportProgress = std::function<bool(int done, int total)>;
+
+enum class ImportStatus { Done, Failed, Cancelled };
+
+struct ImportResult
+{
+    ImportStatus status = ImportStatus::Done;
+    QString message; // for Failed: what went wrong with which file, in Polish
+
+    bool ok() const { return status == ImportStatus::Done; }
+    static ImportResult failed(const QString &message) { return {ImportStatus::Failed, message}; }
+};
+
+// The file patterns the import accepts, as a file dialog filter lists them.
+QStringList slideFilePatterns();
+
+// Reads every file into slides, in order. All files are opened and checked
+// before the first page is rendered; on failure or cancellation slides is
+// left empty. Slides that would make a topic file larger than sizeLimit are
+// refused.
+ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *slides,
+                        const ImportProgress &progress = {}, qint64 sizeLimit = kMaxTopicFileSize);
+
+// The slides of one picture file's bytes: kept as they are when they are a
+// baseline JPEG within the slide size, otherwise decoded (EXIF orientation
+// applied), scaled down to the slide size and encoded. A picture of more than
+// kMaxPicturePixels is refused before it is decoded.
+ImportResult pictureSlide(const QString &fileName, const QByteArray &bytes, QByteArray *jpeg);
+
+} // namespace marbelo

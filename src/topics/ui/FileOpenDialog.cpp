@@ -1,0 +1,27 @@
+#include "topics/ui/FileOpenDialog.h"
+
+#include "presentation/ui/FileSaveDialog.h"
+#include "topics/import/SlideImport.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace marbelo {
+
+QStringList FileOpenDialog::execute()
+{
+    const QString start = m_lastDirectory.isEmpty() ? FileSaveDialog::initialDirectory() : m_lastDirectory;
+    QFileDialog dialog(m_owner, QStringLiteral("Importuj slajdy z plików PDF i obrazów"), start,
+                       QStringLiteral("Slajdy (%1)").arg(slideFilePatterns().join(QLatin1Char(' '))));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setSizeGripEnabled(true);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    if (!files.isEmpty())
+        m_lastDirectory = QFileInfo(files.first()).absolutePath();
+    return files;
+}
+
+} // namespace marbelo

@@ -1,0 +1,151 @@
+// Own topics: "Importuj slajdy..." brings PDF decks and pictures in as a new
+// framework topic (with a progress dialog that can cancel); "Zmień nazwę
+// tematu" and "Usuń temat" act on such topics only, never on the vendor's.
+
+#include "topics/ui/TopicLibraryPane.h"
+
+#include "common/ui/PaneWidgets.h"
+#include "store/components/Messages.h"
+#include "topics/OwnTopics.h"
+#include "topics/ui/FileOpenDialog.h"
+#include "topics/ui/TopicTitleForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+
+#include <algorithm>
+
+namespace marbelo {
+
+namespace {
+
+// The files into a new own topic with a progress dialog; the new file's
+// name, or empty when nothing was imported (the user was told why).
+QString importWithProgress(QWidget *owner, Messages &messages, const QString &dataDir, const QString &title,
+                           const QStringList &files)
+{
+    QProgressDialog progress(QStringLiteral("Importowanie slajdów..."), QStringLiteral("Anuluj"), 0, 1, owner);
+    progress.setObjectName(QStringLiteral("QelImportProgress"));
+    progress.setWindowTitle(QStringLiteral("Importuj slajdy"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setMinimumDuration(0);
+    progress.show();
+    QString fileName;
+    // Setting the value of a modal progress dialog lets the window take events,
+    // so "Anuluj" is seen between two slides.
+    const ImportResult result = importOwnTopic(
+        dataDir, title, files,
+        [&progress](int done, int total) {
+            progress.setMaximum(total);
+            progress.setValue(done);
+            return !progress.wasCanceled();
+        },
+        &fileName);
+    progress.close();
+    if (result.status == ImportStatus::Failed)
+        messages.InformationMessage(result.message, 1, 0, 0);
+    return result.ok() ? fileName : QString();
+}
+
+} // namespace
+
+bool TopicLibraryPane::selectedModuleIsOwn() const
+{
+    const QString path = selectedModuleFile();
+    // Only the data directory holds topics of the trainer's own.
+    return !path.isEmpty() && QFileInfo(path).absolutePath() == QDir(m_dataDir).absolutePath()
+           && isOwnTopicFileName(QFileInfo(path).fileName());
+}
+
+void TopicLibraryPane::reloadModuleList(const QString &path, int row)
+{
+    // Lines and running indices change: a search cannot be continued.
+    m_search.findActive = false;
+    m_search.findModuleIndex = 0;
+    m_search.findNodeIndex = 0;
+    loadModuleList();
+    int target = std::min(row, m_list->count() - 1);
+    for (const auto &[file, runningIndex] : m_moduleFiles) {
+        if (!path.isEmpty() && file == path)
+            target = m_list->rowOfNumber(runningIndex);
+    }
+    selectModuleLine(target);
+    m_preview.showTitle();
+    m_list->setFocus();
+}
+
+void TopicLibraryPane::importSlides()
+{
+    // "Importuj slajdy..."
+    m_frame.disableCommands();
+    if (!m_openFilesDialog)
+        m_openFilesDialog = std::make_shared<FileOpenDialog>(m_dialogOwner);
+    const QStringList files = m_openFilesDialog->execute();
+    QString imported;
+    if (!files.isEmpty()) {
+        QString title;
+        {
+            TopicTitleForm form(m_dialogOwner, TopicTitleForm::Import);
+            form.setTitle(QFileInfo(files.first()).completeBaseName());
+            if (form.exec() == QDialog::Accepted)
+                title = form.title();
+        }
+        if (!title.isEmpty())
+            imported = importWithProgress(m_dialogOwner, m_messages, m_dataDir, title, files);
+    }
+    if (!imported.isEmpty())
+        reloadModuleList(m_dataDir + imported);
+    m_frame.enableCommands();
+    m_frame.refreshCommands();
+}
+
+void TopicLibraryPane::renameOwnTopic()
+{
+    // "Zmień nazwę tematu"
+    if (!selectedModuleIsOwn())
+        return;
+    m_frame.disableCommands();
+    const QString path = selectedModuleFile();
+    QString title;
+    {
+        TopicTitleForm form(m_dialogOwner, TopicTitleForm::Rename);
+        form.setTitle(m_list->selectedItems().first()->text());
+        if (form.exec() == QDialog::Accepted)
+            title = form.title();
+    }
+    if (!title.isEmpty()) {
+        QString error;
+        if (renameTopicFile(path, title, &error))
+            reloadModuleList(path);
+        else
+            m_messages.InformationMessage(error, 1, 0, 0);
+    }
+    m_frame.enableCommands();
+    m_frame.refreshCommands();
+}
+
+void TopicLibraryPane::deleteOwnTopic()
+{
+    // "Usuń temat"
+    if (!selectedModuleIsOwn())
+        return;
+    m_frame.disableCommands();
+    const QString path = selectedModuleFile();
+    const int row = m_list->currentRow();
+    const QString question = QStringLiteral("Czy jesteś pewien że chcesz usunąć temat „%1” ?")
+                                 .arg(m_list->selectedItems().first()->text());
+    if (m_messages.Confirmation2Message(question, 3, 0, 1) == kAnswerYes) {
+        QString error;
+        if (deleteTopicFile(path, &error))
+            reloadModuleList(QString(), row);
+        else
+            m_messages.InformationMessage(error, 1, 0, 0);
+    }
+    m_frame.enableCommands();
+    m_frame.refreshCommands();
+}
+
+} // namespace marbelo
