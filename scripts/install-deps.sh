@@ -8,7 +8,8 @@ PACKAGES="
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-translations-l10n qt6-gtk-platformtheme
   libturbojpeg0-dev libjpeg62-turbo-dev
   libgtest-dev googletest
-  fonts-dejavu-core
+  fonts-dejavu-core libhpdf-dev
+  chromium chromium-driver python3-selenium poppler-utils
   xvfb xauth
   clang libclang-rt-dev
 "

@@ -26,6 +26,16 @@ std::vector<SideFile> sideFiles(const QString &dataDir, const QString &folder)
     };
 }
 
+QString browserPageName(const QString &chosenPath)
+{
+    return QFileInfo(chosenPath).completeBaseName() + QStringLiteral(".html");
+}
+
+QString slideFolderName(const QString &chosenPath)
+{
+    return QFileInfo(chosenPath).completeBaseName() + QStringLiteral("-slajdy");
+}
+
 bool sameFile(const QString &a, const QString &b)
 {
     const QFileInfo first(a);
@@ -45,6 +55,7 @@ QString refusedTarget(const QString &chosenPath, const QString &dataDir, const Q
                          dataDir + imageStoreFileName(trainingNumber)};
     for (const SideFile &side : sideFiles(dataDir, presentationFolder(chosenPath)))
         taken << side.source << side.destination;
+    taken << presentationFolder(chosenPath) + browserPageName(chosenPath);
     for (const QString &path : taken) {
         if (sameFile(chosenPath, path))
             return QFileInfo(path).fileName();
