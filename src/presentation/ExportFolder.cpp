@@ -131,17 +131,16 @@ bool writeBrowserPlayer(const QString &presentationPath, const QString &folder, 
 
 } // namespace
 
-ExportResult exportPresentationFolder(const QString &dataDir, int trainingNumber,
-                                      const std::vector<ItemReference> &references, TrainingRecord *training,
-                                      const QString &chosenPath, const QString &workPath)
+ExportResult writePresentationFolder(const ComposeResult &composed, const QString &dataDir, const QString &title,
+                                     const QString &chosenPath, const QString &workPath)
 {
     ExportResult result;
+    result.composed = composed;
     const QString folder = presentationFolder(chosenPath);
-    result.composed = composePresentation(dataDir, trainingNumber, references, training, workPath);
-    result.presentationWritten = result.composed.ok && CopyDataFile(workPath, chosenPath) == 0;
-    if (result.composed.ok
-        && !writeBrowserPlayer(workPath, folder, browserPageName(chosenPath), slideFolderName(chosenPath),
-                               training->name, &result.slides))
+    result.presentationWritten = composed.ok && CopyDataFile(workPath, chosenPath) == 0;
+    if (composed.ok
+        && !writeBrowserPlayer(workPath, folder, browserPageName(chosenPath), slideFolderName(chosenPath), title,
+                               &result.slides))
         result.failedBrowser << browserPageName(chosenPath) << slideFolderName(chosenPath);
     for (const SideFile &side : sideFiles(dataDir, folder)) {
         if (!side.required && !QFileInfo::exists(side.source))
@@ -152,6 +151,14 @@ ExportResult exportPresentationFolder(const QString &dataDir, int trainingNumber
     }
     QFile::remove(workPath);
     return result;
+}
+
+ExportResult exportPresentationFolder(const QString &dataDir, int trainingNumber,
+                                      const std::vector<ItemReference> &references, TrainingRecord *training,
+                                      const QString &chosenPath, const QString &workPath)
+{
+    const ComposeResult composed = composePresentation(dataDir, trainingNumber, references, training, workPath);
+    return writePresentationFolder(composed, dataDir, training->name, chosenPath, workPath);
 }
 
 QString exportMessage(const ExportResult &result, const QString &chosenPath)

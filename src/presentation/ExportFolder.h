@@ -26,13 +26,17 @@ struct ExportResult
     bool ok() const { return presentationWritten && failedSides.isEmpty() && failedBrowser.isEmpty(); }
 };
 
-// Composes the presentation into workPath (deleted afterwards) and writes the
-// folder of chosenPath. Every file is written whole or not at all, and an
-// older file of the same name stays as it was when its new one fails. The
+// Writes the folder of chosenPath from the presentation composed into
+// workPath (deleted afterwards); title is the browser page's. Every file is
+// written whole or not at all, and an older file of the same name stays as it was when its new one fails. The
 // slides are written into a new folder that replaces an older NAME-slajdy
 // whole, only once every slide is written, so no slide of an earlier export
 // remains; NAME.html is written only with the slides it lists. Start.exe gets
 // the executable bit; the other files get the usual modes of new files.
+ExportResult writePresentationFolder(const ComposeResult &composed, const QString &dataDir, const QString &title,
+                                     const QString &chosenPath, const QString &workPath);
+
+// Composes the training's presentation into workPath, then as above.
 ExportResult exportPresentationFolder(const QString &dataDir, int trainingNumber,
                                       const std::vector<ItemReference> &references, TrainingRecord *training,
                                       const QString &chosenPath, const QString &workPath);

@@ -28,6 +28,7 @@ CommandStates evaluateCommands(const CommandConditions &c)
     set(Command::DeleteItem, item);
     set(Command::Preview, c.outlineHasItems);
     set(Command::Export, c.outlineHasItems);
+    set(Command::SavePdf, c.outlineHasItems);
     set(Command::HelpContents, true);
     set(Command::HelpIndex, true);
     set(Command::HelpInternet, true);

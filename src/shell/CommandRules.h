@@ -27,6 +27,7 @@ enum class Command {
     DeleteItem,
     Preview,
     Export,
+    SavePdf,
     HelpContents,
     HelpIndex,
     HelpInternet,

@@ -3,6 +3,7 @@
 #include "shell/ui/MainForm.h"
 
 #include "presentation/Compose.h"
+#include "presentation/ExportFolder.h"
 #include "presentation/ExportPlan.h"
 #include "presentation/ui/ViewForm.h"
 #include "presentation/ui/WaitForm.h"
@@ -79,31 +80,10 @@ void TQelMainForm::QelViewCreateMenuItemClick()
 
     WaitWindow wait(this);
     const ComposeResult composed = ComposePresentation(work);
-    const bool written = composed.ok && CopyDataFile(work, chosen) == 0;
-    QStringList failedSides;
-    for (const SideFile &side : sideFiles(m_state.dataDir, presentationFolder(chosen))) {
-        if (!side.required && !QFileInfo::exists(side.source))
-            continue;
-        if (CopyDataFile(side.source, side.destination) != 0)
-            failedSides << QFileInfo(side.destination).fileName();
-    }
-    QFile::remove(work);
+    const ExportResult result =
+        writePresentationFolder(composed, m_state.dataDir, m_state.workingTraining.name, chosen, work);
     wait.close();
-
-    if (written && failedSides.isEmpty()) {
-        m_messages.InformationMessage(QStringLiteral("Prezentacja została poprawnie utworzona."), 1, 0, 1);
-        return;
-    }
-    QString text;
-    if (!composed.ok)
-        text = QStringLiteral("Nie udało się utworzyć prezentacji: %1.").arg(composed.error);
-    else if (!written)
-        text = QStringLiteral("Nie udało się zapisać prezentacji w pliku %1.").arg(QFileInfo(chosen).fileName());
-    else
-        text = QStringLiteral("Prezentacja została zapisana, ale nie będzie można jej uruchomić z tego folderu.");
-    if (!failedSides.isEmpty())
-        text += QStringLiteral("\nNie udało się skopiować plików: %1.").arg(failedSides.join(QStringLiteral(", ")));
-    m_messages.InformationMessage(text, 1, 0, 1);
+    m_messages.InformationMessage(exportMessage(result, chosen), 1, 0, 1);
 }
 
 void TQelMainForm::QelViewViewMenuItemClick()

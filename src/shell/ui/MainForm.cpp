@@ -203,6 +203,8 @@ void TQelMainForm::buildMenus()
          QStringLiteral("Wyświetla podgląd aktualnie tworzonej prezentacji")},
         {Command::Export, "QelViewCreateMenuItem", QStringLiteral("Utwórz prezentację"), 16, 2249,
          QStringLiteral("Generuje i zapisuje gotową prezentację w wybranej lokalizacji")},
+        {Command::SavePdf, "QelViewPdfMenuItem", QStringLiteral("Zapisz jako PDF"), 16, 2250,
+         QStringLiteral("Zapisuje slajdy prezentacji lub materiały dla uczestników w pliku PDF")},
     };
     for (const auto &e : viewEntries)
         view->addAction(makeEntry(e.command, QString::fromLatin1(e.name), e.caption, e.image, e.help, e.hint));
@@ -345,6 +347,7 @@ void TQelMainForm::buildToolBar()
         {Command::DeleteItem, "QelViewDeletePopupMenuItem", QStringLiteral("Usuń pozycję z prezentacji"), 14, 2247},
         {Command::Preview, "QelViewViewPopupMenuItem", QStringLiteral("Podgląd prezentacji"), 15, 2248},
         {Command::Export, "QelViewCreatePopupMenuItem", QStringLiteral("Utwórz prezentację"), 16, 2249},
+        {Command::SavePdf, "QelViewPdfPopupMenuItem", QStringLiteral("Zapisz jako PDF"), 16, 2250},
     };
     for (const auto &e : viewEntries)
         view->addAction(makeEntry(e.command, QString::fromLatin1(e.name), e.caption, e.image, e.help, QString()));
@@ -392,6 +395,7 @@ void TQelMainForm::buildContextMenus()
         {Command::DeleteItem, "QelViewBodyDeletePopupMenuItem", QStringLiteral("Usuń pozycję z prezentacji"), 14, 2247},
         {Command::Preview, "QelViewBodyViewPopupMenuItem", QStringLiteral("Podgląd prezentacji"), 15, 2248},
         {Command::Export, "QelViewBodyCreatePopupMenuItem", QStringLiteral("|Utwórz prezentację"), 16, 2249},
+        {Command::SavePdf, "QelViewBodyPdfPopupMenuItem", QStringLiteral("Zapisz jako PDF"), 16, 2250},
     };
     for (const auto &e : entries)
         outline->addAction(makeEntry(e.command, QString::fromLatin1(e.name), e.caption, e.image, e.help, QString()));
@@ -413,6 +417,7 @@ void TQelMainForm::buildContextMenus()
     connectCommand(Command::DeleteItem, &TQelMainForm::QelViewDeleteMenuItemClick);
     connectCommand(Command::Preview, &TQelMainForm::QelViewViewMenuItemClick);
     connectCommand(Command::Export, &TQelMainForm::QelViewCreateMenuItemClick);
+    connectCommand(Command::SavePdf, &TQelMainForm::QelViewPdfMenuItemClick);
     connectCommand(Command::HelpContents, &TQelMainForm::QelHelpContentMenuItemClick);
     connectCommand(Command::HelpIndex, &TQelMainForm::QelHelpIndexMenuItemClick);
     connectCommand(Command::HelpInternet, &TQelMainForm::QelHelpInternetMenuItemClick);

@@ -123,6 +123,7 @@ public slots:
     void QelViewDeleteMenuItemClick();
     void QelViewViewMenuItemClick();
     void QelViewCreateMenuItemClick();
+    void QelViewPdfMenuItemClick(); // in presentation/ui/PdfCommand.cpp
 
     // Help, contact and About (shell).
     void QelHelpContentMenuItemClick();

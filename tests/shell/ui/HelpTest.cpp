@@ -24,7 +24,7 @@ namespace {
 // Every help context carried by a menu entry, pane or dialog of the program.
 const QList<int> kHelpContexts = {
     2210, 2219, 2220, 2221, 2222, 2223, 2230, 2231, 2232, 2233, 2234, 2240, 2241, 2242, 2243, 2244,
-    2245, 2246, 2247, 2248, 2249, 2260, 2261, 2262, 2263, 2264, 2265, 2300, 2400, 2500, 2600, 2700,
+    2245, 2246, 2247, 2248, 2249, 2250, 2260, 2261, 2262, 2263, 2264, 2265, 2300, 2400, 2500, 2600, 2700,
     2800, 2900, 4000, 4010, 4020, 4030, 4040, 4050, 4080, 4090, 4100, 4110, 5500};
 
 const QString kHelpSource = QStringLiteral(MARBELO_HELP_SOURCE);
