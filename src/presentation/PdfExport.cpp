@@ -10,11 +10,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <hpdf.h>
 
 #include <algorithm>
 #include <memory>
+
+// The font is compiled into the core library, which is linked statically:
+// its resources must be registered by name.
+static void registerFontResources()
+{
+    Q_INIT_RESOURCE(pdffont);
+}
 
 namespace marbelo {
 
@@ -175,17 +183,11 @@ bool saveWhole(HPDF_Doc doc, const QString &outPath)
 
 } // namespace
 
-QString pdfFontPath(const QString &dataDir)
-{
-    const QString beside = dataDir + QStringLiteral("DejaVuSans.ttf");
-    if (QFileInfo::exists(beside))
-        return beside;
-    return QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
-}
-
 PdfResult writePresentationPdf(const QString &presentationPath, const QString &title, PdfLayout layout,
-                               const QString &fontPath, const QString &outPath)
+                               const QString &outPath)
 {
+    static const bool registered = (registerFontResources(), true);
+    Q_UNUSED(registered);
     PdfResult result;
     std::unique_ptr<Stream> presentation;
     if (!OpenStream(presentation, presentationPath, kOpenRead, 1)) {
@@ -215,12 +217,17 @@ PdfResult writePresentationPdf(const QString &presentationPath, const QString &t
 
     HPDF_Font font = nullptr;
     const QByteArray titleBytes = pdfText(title);
+    std::unique_ptr<QTemporaryFile> fontFile;
     if (layout == PdfLayout::Handouts) {
-        const QByteArray fontFile = QFile::encodeName(fontPath);
-        const char *fontName = HPDF_LoadTTFontFromFile(doc.get(), fontFile.constData(), HPDF_TRUE);
+        // libharu reads fonts from files only, and trusts them: it is given
+        // the program's own copy, never a file from outside.
+        fontFile.reset(QTemporaryFile::createNativeFile(QStringLiteral(":/pdf/DejaVuSans.ttf")));
+        const QByteArray fontPath = fontFile ? QFile::encodeName(fontFile->fileName()) : QByteArray();
+        const char *fontName =
+            fontFile ? HPDF_LoadTTFontFromFile(doc.get(), fontPath.constData(), HPDF_TRUE) : nullptr;
         font = fontName ? HPDF_GetFont(doc.get(), fontName, "CP1250") : nullptr;
         if (!font) {
-            result.error = QStringLiteral("nie można wczytać czcionki %1").arg(QFileInfo(fontPath).fileName());
+            result.error = QStringLiteral("nie można wczytać czcionki");
             return result;
         }
     }
@@ -283,7 +290,7 @@ PdfResult exportPresentationPdf(const QString &dataDir, int trainingNumber,
     PdfResult result;
     const ComposeResult composed = composePresentation(dataDir, trainingNumber, references, training, workPath);
     if (composed.ok)
-        result = writePresentationPdf(workPath, training->name, layout, pdfFontPath(dataDir), outPath);
+        result = writePresentationPdf(workPath, training->name, layout, outPath);
     else
         result.error = composed.error;
     QFile::remove(workPath);

@@ -23,15 +23,12 @@ struct PdfResult
     int pages = 0;
 };
 
-// The font the handouts' text is set in: DejaVuSans.ttf in the data directory,
-// else where Debian's fonts-dejavu-core puts it.
-QString pdfFontPath(const QString &dataDir);
-
 // Writes the slides of the presentation file presentationPath as a PDF to
 // outPath, whole or not at all (an older outPath then stays as it was).
-// title is the document's title and the handouts' header.
+// title is the document's title and the handouts' header, set in the font
+// the program carries in its resources.
 PdfResult writePresentationPdf(const QString &presentationPath, const QString &title, PdfLayout layout,
-                               const QString &fontPath, const QString &outPath);
+                               const QString &outPath);
 
 // Composes the training's presentation into workPath (deleted afterwards) and
 // writes its PDF, titled with the training's name.

@@ -63,7 +63,7 @@ void TQelMainForm::QelViewPdfMenuItemClick()
     PdfResult result;
     const ComposeResult composed = ComposePresentation(work);
     if (composed.ok)
-        result = writePresentationPdf(work, m_state.workingTraining.name, layout, pdfFontPath(m_state.dataDir), chosen);
+        result = writePresentationPdf(work, m_state.workingTraining.name, layout, chosen);
     else
         result.error = composed.error;
     QFile::remove(work);
