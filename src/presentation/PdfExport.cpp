@@ -221,10 +221,13 @@ PdfResult writePresentationPdf(const QString &presentationPath, const QString &t
     if (layout == PdfLayout::Handouts) {
         // libharu reads fonts from files only, and trusts them: it is given
         // the program's own copy, never a file from outside.
-        fontFile.reset(QTemporaryFile::createNativeFile(QStringLiteral(":/pdf/DejaVuSans.ttf")));
-        const QByteArray fontPath = fontFile ? QFile::encodeName(fontFile->fileName()) : QByteArray();
-        const char *fontName =
-            fontFile ? HPDF_LoadTTFontFromFile(doc.get(), fontPath.constData(), HPDF_TRUE) : nullptr;
+        // A copy cut short (a full disk) would crash it: the copy must be whole.
+        const QString resource = QStringLiteral(":/pdf/DejaVuSans.ttf");
+        fontFile.reset(QTemporaryFile::createNativeFile(resource));
+        const bool whole = fontFile && fontFile->flush()
+                           && QFileInfo(fontFile->fileName()).size() == QFileInfo(resource).size();
+        const QByteArray fontPath = whole ? QFile::encodeName(fontFile->fileName()) : QByteArray();
+        const char *fontName = whole ? HPDF_LoadTTFontFromFile(doc.get(), fontPath.constData(), HPDF_TRUE) : nullptr;
         font = fontName ? HPDF_GetFont(doc.get(), fontName, "CP1250") : nullptr;
         if (!font) {
             result.error = QStringLiteral("nie można wczytać czcionki");

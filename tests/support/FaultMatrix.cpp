@@ -27,6 +27,7 @@ void putBack(const WrittenFile &file)
 {
     QFile::remove(file.path);
     if (file.before) {
+        QDir().mkpath(QFileInfo(file.path).absolutePath());
         QFile out(file.path);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly)) << file.path.toStdString();
         ASSERT_EQ(out.write(*file.before), file.before->size());
