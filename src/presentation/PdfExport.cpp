@@ -1,6 +1,7 @@
 #include "presentation/PdfExport.h"
 
-#include "presentation/Compose.h"
+#include "store/Catalogue.h"
+#include "store/DataFiles.h"
 #include "store/Cp1250.h"
 #include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
@@ -15,7 +16,11 @@
 #include <hpdf.h>
 
 #include <algorithm>
+#include <cstring>
+#include <deque>
+#include <limits>
 #include <memory>
+#include <optional>
 
 // The font is compiled into the core library, which is linked statically:
 // its resources must be registered by name.
@@ -152,65 +157,231 @@ private:
     HPDF_Page m_page = nullptr;
 };
 
-// Copies the document libharu holds in memory into outPath, chunk by chunk.
+// One slide as it lies in a file: the coded bytes of a block.
+struct SlideBlock
+{
+    Stream *file = nullptr;
+    std::int32_t data = 0; // offset of the first coded byte
+    std::int32_t length = 0;
+};
+
+// Reads the decoded bytes of slide blocks through a window of the file, so
+// that libharu's small reads cost neither a system call nor an allocation
+// each. Slides are read one after another, so one window serves them all.
+class SlideReader
+{
+public:
+    // Decoded bytes [pos, pos + count) of block, or false when the file
+    // cannot give them.
+    bool read(const SlideBlock &block, std::int32_t pos, HPDF_BYTE *out, std::int32_t count)
+    {
+        while (count > 0) {
+            if (m_block != &block || pos < m_start || pos >= m_start + m_window.size()) {
+                if (!load(block, pos))
+                    return false;
+            }
+            const std::int32_t from = pos - m_start;
+            const std::int32_t n = std::min<std::int32_t>(count, static_cast<std::int32_t>(m_window.size()) - from);
+            std::memcpy(out, m_window.constData() + from, static_cast<std::size_t>(n));
+            out += n;
+            pos += n;
+            count -= n;
+        }
+        return true;
+    }
+
+private:
+    static constexpr std::int32_t kWindow = 1 << 18;
+
+    bool load(const SlideBlock &block, std::int32_t pos)
+    {
+        m_block = nullptr;
+        const std::int32_t n = std::min(kWindow, block.length - pos);
+        if (pos < 0 || n <= 0 || block.file->seek(block.data + pos, kFromStart) != block.data + pos)
+            return false;
+        m_window.resize(n);
+        if (block.file->read(m_window.data(), n) != n)
+            return false;
+        BCodeInPlace(m_window.data(), n, pos);
+        m_block = &block;
+        m_start = pos;
+        return true;
+    }
+
+    const SlideBlock *m_block = nullptr;
+    std::int32_t m_start = 0;
+    QByteArray m_window;
+};
+
+// A libharu stream over one slide block, read from its file when read.
+struct SlideStream
+{
+    SlideReader *reader;
+    const SlideBlock *block;
+    std::int32_t pos = 0;
+    // While libharu reads the picture's header only: the first seek back to
+    // the start ends the header, and the copy libharu then makes of the whole
+    // picture is given no bytes (the image stream is replaced afterwards).
+    bool headerOnly = false;
+    bool headerRead = false;
+    bool failed = false;
+};
+
+SlideStream *slideStream(HPDF_Stream stream)
+{
+    return static_cast<SlideStream *>(stream->attr);
+}
+
+HPDF_STATUS readSlide(HPDF_Stream stream, HPDF_BYTE *out, HPDF_UINT *size)
+{
+    SlideStream *s = slideStream(stream);
+    if (s->headerOnly && s->headerRead) {
+        *size = 0;
+        return HPDF_STREAM_EOF;
+    }
+    const std::int32_t left = s->block->length - s->pos;
+    const std::int32_t n = static_cast<std::int32_t>(std::min<HPDF_UINT>(*size, static_cast<HPDF_UINT>(left)));
+    if (n > 0 && !s->reader->read(*s->block, s->pos, out, n)) {
+        s->failed = true;
+        *size = 0;
+        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
+    }
+    s->pos += n;
+    const bool whole = static_cast<HPDF_UINT>(n) == *size;
+    *size = static_cast<HPDF_UINT>(n);
+    if (whole)
+        return HPDF_OK;
+    // A picture that ends inside its header is no picture.
+    if (s->headerOnly) {
+        s->failed = true;
+        return HPDF_SetError(stream->error, HPDF_STREAM_EOF, 0);
+    }
+    return HPDF_STREAM_EOF;
+}
+
+HPDF_STATUS seekSlide(HPDF_Stream stream, HPDF_INT pos, HPDF_WhenceMode mode)
+{
+    SlideStream *s = slideStream(stream);
+    const qint64 target = mode == HPDF_SEEK_SET ? pos : mode == HPDF_SEEK_CUR ? qint64(s->pos) + pos
+                                                                              : qint64(s->block->length) + pos;
+    if (target < 0 || target > s->block->length) {
+        s->failed = true;
+        return HPDF_SetError(stream->error, HPDF_STREAM_EOF, 0);
+    }
+    if (s->headerOnly && mode == HPDF_SEEK_SET && target == 0 && s->pos > 0)
+        s->headerRead = true;
+    s->pos = static_cast<std::int32_t>(target);
+    return HPDF_OK;
+}
+
+HPDF_INT32 tellSlide(HPDF_Stream stream)
+{
+    return slideStream(stream)->pos;
+}
+
+HPDF_UINT32 slideSize(HPDF_Stream stream)
+{
+    return static_cast<HPDF_UINT32>(slideStream(stream)->block->length);
+}
+
+HPDF_Stream newSlideStream(HPDF_Doc doc, SlideStream *state)
+{
+    return HPDF_CallbackReader_New(doc->mmgr, readSlide, seekSlide, tellSlide, slideSize, state);
+}
+
+// The slide as a PDF image whose bytes are read from the slide's file only
+// when the document is written: libharu takes the picture's size from its
+// header and would otherwise keep a copy of every slide in memory, copied
+// byte by byte, until the end. Null when the slide is no JPEG picture.
+HPDF_Image loadSlideImage(HPDF_Doc doc, SlideReader *reader, const SlideBlock &block,
+                          std::deque<SlideStream> *streams)
+{
+    SlideStream header{reader, &block};
+    header.headerOnly = true;
+    HPDF_Stream headerStream = newSlideStream(doc, &header);
+    if (!headerStream)
+        return nullptr;
+    HPDF_Image image = HPDF_Image_LoadJpegImage(doc->mmgr, headerStream, doc->xref);
+    HPDF_Stream_Free(headerStream);
+    if (!image || header.failed || !header.headerRead || HPDF_Image_GetWidth(image) == 0
+        || HPDF_Image_GetHeight(image) == 0)
+        return nullptr;
+    streams->push_back({reader, &block});
+    HPDF_Stream bytes = newSlideStream(doc, &streams->back());
+    if (!bytes)
+        return nullptr;
+    HPDF_Stream_Free(image->stream);
+    image->stream = bytes;
+    return image;
+}
+
+HPDF_STATUS writeToSaveFile(HPDF_Stream stream, const HPDF_BYTE *bytes, HPDF_UINT size)
+{
+    auto *out = static_cast<QSaveFile *>(stream->attr);
+    if (out->write(reinterpret_cast<const char *>(bytes), size) != static_cast<qint64>(size))
+        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
+    return HPDF_OK;
+}
+
+// Has libharu write the document straight into outPath's save file, which
+// is put in place only when written whole.
 bool saveWhole(HPDF_Doc doc, const QString &outPath)
 {
-    if (HPDF_SaveToStream(doc) != HPDF_OK)
-        return false;
     QSaveFile out(outPath);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    HPDF_ResetStream(doc);
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        HPDF_UINT32 size = static_cast<HPDF_UINT32>(buffer.size());
-        const HPDF_STATUS status = HPDF_ReadFromStream(doc, reinterpret_cast<HPDF_BYTE *>(buffer.data()), &size);
-        if (size > 0 && out.write(buffer.constData(), size) != static_cast<qint64>(size)) {
-            out.cancelWriting();
-            commitWhole(out);
-            return false;
-        }
-        if (status == HPDF_STREAM_EOF)
-            break;
-        if (status != HPDF_OK) {
-            out.cancelWriting();
-            commitWhole(out);
-            return false;
-        }
+    // The document's own output stream (a memory stream by default) becomes
+    // one that writes into the save file.
+    if (doc->stream)
+        HPDF_Stream_Free(doc->stream);
+    doc->stream = HPDF_CallbackWriter_New(doc->mmgr, writeToSaveFile, &out);
+    const bool written = doc->stream && HPDF_SaveToStream(doc) == HPDF_OK;
+    HPDF_Stream_Free(doc->stream);
+    doc->stream = nullptr;
+    if (!written) {
+        out.cancelWriting();
+        commitWhole(out);
+        return false;
     }
     return commitWhole(out);
 }
 
-} // namespace
+QString corruptSlide(int item, int trainingNumber)
+{
+    return QStringLiteral("slajd pozycji %1 w pliku %2 jest uszkodzony").arg(item + 1).arg(imageStoreFileName(trainingNumber));
+}
 
-PdfResult writePresentationPdf(const QString &presentationPath, const QString &title, PdfLayout layout,
-                               const QString &outPath)
+// A block's bytes, checked to lie within its file.
+std::optional<SlideBlock> slideBlock(Stream &file, std::int32_t offset)
+{
+    std::int32_t length = 0;
+    if (offset < 0 || file.seek(offset, kFromStart) != offset || !file.readInt32(&length) || length < 0
+        || length > file.size() - file.position())
+        return std::nullopt;
+    return SlideBlock{&file, file.position(), length};
+}
+
+PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, PdfLayout layout,
+                   const QString &outPath)
 {
     static const bool registered = (registerFontResources(), true);
     Q_UNUSED(registered);
     PdfResult result;
-    std::unique_ptr<Stream> presentation;
-    if (!OpenStream(presentation, presentationPath, kOpenRead, 1)) {
-        result.error = QStringLiteral("nie można otworzyć pliku prezentacji");
-        return result;
-    }
-    bool complete = false;
-    const std::vector<BlockInfo> blocks = indexBlocks(*presentation, 0, &complete);
-    if (!complete) {
-        result.error = QStringLiteral("plik prezentacji jest uszkodzony");
-        return result;
-    }
     if (blocks.empty()) {
         result.error = QStringLiteral("prezentacja nie zawiera żadnego slajdu");
         return result;
     }
 
+    // The slides' streams outlive the document that reads them.
+    SlideReader reader;
+    std::deque<SlideStream> streams;
     PdfErrors errors;
     Doc doc(HPDF_New(onPdfError, &errors));
     if (!doc) {
         result.error = QStringLiteral("brak pamięci");
         return result;
     }
+    // Pictures stay as their JPEG bytes: no compression on top.
     HPDF_SetCompressionMode(doc.get(), HPDF_COMP_NONE);
     HPDF_SetInfoAttr(doc.get(), HPDF_INFO_CREATOR, kCreator);
     HPDF_SetInfoAttr(doc.get(), HPDF_INFO_PRODUCER, kCreator);
@@ -243,15 +414,8 @@ PdfResult writePresentationPdf(const QString &presentationPath, const QString &t
                               ? (count + HandoutPage::kSlidesPerPage - 1) / HandoutPage::kSlidesPerPage
                               : count;
     HandoutPage handouts(doc.get(), font, titleBytes);
-    QByteArray coded;
-    for (int i = 0; i < count; ++i) {
-        if (!readSlideBlock(*presentation, blocks[i].offset, &coded)) {
-            result.error = QStringLiteral("plik prezentacji jest uszkodzony");
-            return result;
-        }
-        const QByteArray jpeg = BCodeToStr(coded);
-        HPDF_Image image = HPDF_LoadJpegImageFromMem(doc.get(), reinterpret_cast<const HPDF_BYTE *>(jpeg.constData()),
-                                                     static_cast<HPDF_UINT>(jpeg.size()));
+    for (int i = 0; i < count && errors.status == HPDF_OK; ++i) {
+        HPDF_Image image = loadSlideImage(doc.get(), &reader, blocks[i], &streams);
         if (!image) {
             result.error = QStringLiteral("slajd %1 nie jest poprawnym obrazem JPEG").arg(i + 1);
             return result;
@@ -262,7 +426,7 @@ PdfResult writePresentationPdf(const QString &presentationPath, const QString &t
         } else {
             const float w = HPDF_Image_GetWidth(image), h = HPDF_Image_GetHeight(image);
             HPDF_Page page = HPDF_AddPage(doc.get());
-            if (!page || w <= 0 || h <= 0)
+            if (!page)
                 break;
             const float height = std::max(1.0f, kSlidePageWidth * h / w);
             HPDF_Page_SetWidth(page, kSlidePageWidth);
@@ -274,10 +438,10 @@ PdfResult writePresentationPdf(const QString &presentationPath, const QString &t
         result.error = QStringLiteral("błąd biblioteki PDF (kod 0x%1)").arg(errors.status, 4, 16, QLatin1Char('0'));
         return result;
     }
-    coded.clear();
-    presentation.reset();
     if (!saveWhole(doc.get(), outPath) || errors.status != HPDF_OK) {
-        result.error = QStringLiteral("nie można zapisać pliku %1").arg(QFileInfo(outPath).fileName());
+        const bool unreadable = std::any_of(streams.begin(), streams.end(), [](const SlideStream &s) { return s.failed; });
+        result.error = unreadable ? QStringLiteral("nie można odczytać slajdów")
+                                  : QStringLiteral("nie można zapisać pliku %1").arg(QFileInfo(outPath).fileName());
         return result;
     }
     result.ok = true;
@@ -286,18 +450,58 @@ PdfResult writePresentationPdf(const QString &presentationPath, const QString &t
     return result;
 }
 
+} // namespace
+
 PdfResult exportPresentationPdf(const QString &dataDir, int trainingNumber,
                                 const std::vector<ItemReference> &references, TrainingRecord *training,
-                                const QString &workPath, PdfLayout layout, const QString &outPath)
+                                PdfLayout layout, const QString &outPath)
 {
     PdfResult result;
-    const ComposeResult composed = composePresentation(dataDir, trainingNumber, references, training, workPath);
-    if (composed.ok)
-        result = writePresentationPdf(workPath, training->name, layout, outPath);
-    else
-        result.error = composed.error;
-    QFile::remove(workPath);
-    return result;
+    TrainingRecord record;
+    if (readTrainingRecord(dataDir, trainingNumber, &record))
+        *training = record;
+
+    // The slides a composed presentation would hold, in its order (see
+    // composePresentation), read from where they are stored.
+    std::unique_ptr<Stream> store;
+    if (!OpenStream(store, dataDir + imageStoreFileName(trainingNumber), kOpenRead, 1)) {
+        result.error = QStringLiteral("nie można otworzyć pliku slajdów szkolenia %1")
+                           .arg(imageStoreFileName(trainingNumber));
+        return result;
+    }
+    std::vector<SlideBlock> blocks;
+    qint64 total = 0;
+    std::unique_ptr<Stream> front;
+    if (training->type >= 0 && OpenStream(front, dataDir + kFrontPageName, kOpenRead, 1)) {
+        // Blocks before t are skipped by their lengths, each checked against
+        // what the file holds.
+        QByteArray coded;
+        if (!readNthBlock(*front, training->type, &coded)) {
+            result.error = QStringLiteral("plik stron tytułowych %1 jest uszkodzony").arg(kFrontPageName);
+            return result;
+        }
+        const std::int32_t length = static_cast<std::int32_t>(coded.size());
+        blocks.push_back({front.get(), front->position() - length, length});
+        total += length;
+    }
+    for (std::size_t i = 0; i < references.size(); ++i) {
+        if (!hasSlide(references[i]))
+            continue;
+        const std::optional<SlideBlock> block =
+            slideBlock(*store, static_cast<std::int32_t>(slideOffset(references[i])));
+        if (!block) {
+            result.error = corruptSlide(static_cast<int>(i), trainingNumber);
+            return result;
+        }
+        blocks.push_back(*block);
+        total += block->length;
+    }
+    // As large as a presentation file may be: libharu counts in 32 bits.
+    if (total > std::numeric_limits<std::int32_t>::max() / 2) {
+        result.error = QStringLiteral("prezentacja jest zbyt duża");
+        return result;
+    }
+    return writePdf(blocks, training->name, layout, outPath);
 }
 
 QString pdfMessage(const PdfResult &result)

@@ -23,18 +23,17 @@ struct PdfResult
     int pages = 0;
 };
 
-// Writes the slides of the presentation file presentationPath as a PDF to
-// outPath, whole or not at all (an older outPath then stays as it was).
-// title is the document's title and the handouts' header, set in the font
-// the program carries in its resources.
-PdfResult writePresentationPdf(const QString &presentationPath, const QString &title, PdfLayout layout,
-                               const QString &outPath);
-
-// Composes the training's presentation into workPath (deleted afterwards) and
-// writes its PDF, titled with the training's name.
+// Reads training number's record from the catalogue into *training (kept as
+// it was when the catalogue cannot be read) and writes, whole or not at all,
+// the PDF of the slides a composed presentation would hold (the front page of
+// the training's type, then the slide of every reference that has one, in
+// order), titled with the training's name. The slides are read straight from
+// the front-page file and the training's image store; an older outPath stays
+// as it was on any failure. The handouts' text is set in the font the program
+// carries in its resources.
 PdfResult exportPresentationPdf(const QString &dataDir, int trainingNumber,
                                 const std::vector<ItemReference> &references, TrainingRecord *training,
-                                const QString &workPath, PdfLayout layout, const QString &outPath);
+                                PdfLayout layout, const QString &outPath);
 
 // The text the window shows when the PDF has been written or has failed.
 QString pdfMessage(const PdfResult &result);

@@ -42,7 +42,7 @@ protected:
     {
         data = writeTrainingData(dir.path(), kTitle, slides);
         TrainingRecord training;
-        return exportPresentationPdf(dir.path(), 0, data.references, &training, dir.file("View.pnn"), layout, out);
+        return exportPresentationPdf(dir.path(), 0, data.references, &training, layout, out);
     }
 
     TempDataDir dir;
@@ -129,8 +129,8 @@ TEST_F(PdfExportTest, AFailureWritesNothingAndKeepsAnOlderFile)
         data = writeTrainingData(dir.path(), kTitle, 2);
         c.spoil();
         TrainingRecord training;
-        const PdfResult result = exportPresentationPdf(dir.path(), 0, data.references, &training,
-                                                       dir.file("View.pnn"), PdfLayout::Handouts, pdf);
+        const PdfResult result =
+            exportPresentationPdf(dir.path(), 0, data.references, &training, PdfLayout::Handouts, pdf);
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.error.startsWith(c.error)) << result.error.toStdString();
         EXPECT_TRUE(pdfMessage(result).startsWith(QStringLiteral("Nie udało się zapisać pliku PDF: ")));

@@ -113,7 +113,6 @@ TEST_F(ExportWriterFaultTest, PresentationFolderWithTheBrowserPlayer)
 TEST_F(ExportWriterFaultTest, Pdf)
 {
     const TrainingData data = writeTrainingData(dir.path(), QStringLiteral("Szkolenie żółć"), 2);
-    writeFile(dir.file("p.pnn"), data.presentation);
     const struct
     {
         PdfLayout layout;
@@ -123,11 +122,12 @@ TEST_F(ExportWriterFaultTest, Pdf)
                  {PdfLayout::Handouts, "PDF handouts (over an older file)", 997}};
     for (const auto &c : cases) {
         const QString pdf = folder() + "p.pdf";
-        ASSERT_TRUE(writePresentationPdf(dir.file("p.pnn"), QStringLiteral("Szkolenie żółć"), c.layout, pdf).ok);
-        const QByteArray whole = readFile(pdf);
         const auto write = [&] {
-            return writePresentationPdf(dir.file("p.pnn"), QStringLiteral("Szkolenie żółć"), c.layout, pdf).ok;
+            TrainingRecord training;
+            return exportPresentationPdf(dir.path(), 0, data.references, &training, c.layout, pdf).ok;
         };
+        ASSERT_TRUE(write());
+        const QByteArray whole = readFile(pdf);
         const FaultCase fault{QString::fromLatin1(c.name), folder(), {{pdf, QByteArray("older pdf"), whole}}, write};
         expectSound(fault, sampled(fault, 64, c.stride));
     }

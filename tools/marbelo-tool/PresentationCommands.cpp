@@ -100,9 +100,8 @@ int pdf(const QStringList &args)
     if (!taken.isEmpty())
         return fail(QStringLiteral("pdf: ") + args[2] + QStringLiteral(" would overwrite ") + taken);
     TrainingRecord training;
-    const PdfResult result =
-        exportPresentationPdf(parsed.dataDir, parsed.number, parsed.references, &training, work,
-                              handouts ? PdfLayout::Handouts : PdfLayout::Slides, args[2]);
+    const PdfResult result = exportPresentationPdf(parsed.dataDir, parsed.number, parsed.references, &training,
+                                                   handouts ? PdfLayout::Handouts : PdfLayout::Slides, args[2]);
     if (!result.ok)
         return fail(QStringLiteral("pdf: ") + result.error);
     out() << "slides\t" << result.slides << "\tpages\t" << result.pages << Qt::endl;

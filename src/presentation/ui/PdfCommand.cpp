@@ -3,12 +3,12 @@
 
 #include "presentation/ui/PdfCommand.h"
 
-#include "presentation/Compose.h"
 #include "presentation/ExportPlan.h"
 #include "presentation/PdfExport.h"
 #include "presentation/ui/PdfLayoutForm.h"
 #include "presentation/ui/WaitForm.h"
 #include "shell/ui/MainForm.h"
+#include "shell/ui/PaneWidgets.h"
 #include "store/DataFiles.h"
 #include "store/components/Messages.h"
 
@@ -60,13 +60,16 @@ void TQelMainForm::QelViewPdfMenuItemClick()
     auto wait = std::make_unique<TQelWaitForm>(this);
     wait->show();
     QApplication::processEvents();
+    // The outline in pre-order, as "Utwórz prezentację" composes it.
+    std::vector<ItemReference> references;
+    for (const QTreeWidgetItem *item : QelProjectsTreeView->flatItems())
+        references.push_back(PaneTree::referenceOf(item));
+    const int number = selectedTrainingNumber();
     PdfResult result;
-    const ComposeResult composed = ComposePresentation(work);
-    if (composed.ok)
-        result = writePresentationPdf(work, m_state.workingTraining.name, layout, chosen);
+    if (number >= 0)
+        result = exportPresentationPdf(m_state.dataDir, number, references, &m_state.workingTraining, layout, chosen);
     else
-        result.error = composed.error;
-    QFile::remove(work);
+        result.error = QStringLiteral("nie wybrano szkolenia");
     wait.reset();
     m_messages.InformationMessage(pdfMessage(result), 1, 0, 1);
 }
