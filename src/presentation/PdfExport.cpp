@@ -172,12 +172,12 @@ class SlideReader
 {
 public:
     // Decoded bytes [pos, pos + count) of block, or false when the file
-    // cannot give them.
-    bool read(const SlideBlock &block, std::int32_t pos, HPDF_BYTE *out, std::int32_t count)
+    // cannot give them. window is how much is read ahead at a time.
+    bool read(const SlideBlock &block, std::int32_t pos, HPDF_BYTE *out, std::int32_t count, std::int32_t window)
     {
         while (count > 0) {
             if (m_block != &block || pos < m_start || pos >= m_start + m_window.size()) {
-                if (!load(block, pos))
+                if (!load(block, pos, window))
                     return false;
             }
             const std::int32_t from = pos - m_start;
@@ -191,12 +191,10 @@ public:
     }
 
 private:
-    static constexpr std::int32_t kWindow = 1 << 18;
-
-    bool load(const SlideBlock &block, std::int32_t pos)
+    bool load(const SlideBlock &block, std::int32_t pos, std::int32_t window)
     {
         m_block = nullptr;
-        const std::int32_t n = std::min(kWindow, block.length - pos);
+        const std::int32_t n = std::min(window, block.length - pos);
         if (pos < 0 || n <= 0 || block.file->seek(block.data + pos, kFromStart) != block.data + pos)
             return false;
         m_window.resize(n);
@@ -241,7 +239,10 @@ HPDF_STATUS readSlide(HPDF_Stream stream, HPDF_BYTE *out, HPDF_UINT *size)
     }
     const std::int32_t left = s->block->length - s->pos;
     const std::int32_t n = static_cast<std::int32_t>(std::min<HPDF_UINT>(*size, static_cast<HPDF_UINT>(left)));
-    if (n > 0 && !s->reader->read(*s->block, s->pos, out, n)) {
+    // The header is near the start: a small window for it, a large one for
+    // the picture's bytes.
+    const std::int32_t window = s->headerOnly ? (1 << 13) : (1 << 17);
+    if (n > 0 && !s->reader->read(*s->block, s->pos, out, n, window)) {
         s->failed = true;
         *size = 0;
         return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
@@ -315,10 +316,60 @@ HPDF_Image loadSlideImage(HPDF_Doc doc, SlideReader *reader, const SlideBlock &b
     return image;
 }
 
-HPDF_STATUS writeToSaveFile(HPDF_Stream stream, const HPDF_BYTE *bytes, HPDF_UINT size)
+// The save file, written in large pieces: libharu writes a few bytes or 4 KB
+// at a time.
+class PdfOutput
 {
-    auto *out = static_cast<QSaveFile *>(stream->attr);
-    if (out->write(reinterpret_cast<const char *>(bytes), size) != static_cast<qint64>(size))
+public:
+    explicit PdfOutput(const QString &path) : m_file(path) {}
+
+    bool open()
+    {
+        m_buffer.reserve(kBuffer);
+        return m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool write(const char *bytes, qsizetype size)
+    {
+        if (m_buffer.size() + size > kBuffer && !flush())
+            return false;
+        if (size >= kBuffer)
+            return m_file.write(bytes, size) == size;
+        m_buffer.append(bytes, size);
+        return true;
+    }
+    bool commit()
+    {
+        if (!flush()) {
+            m_file.cancelWriting();
+            commitWhole(m_file);
+            return false;
+        }
+        return commitWhole(m_file);
+    }
+    void cancel()
+    {
+        m_file.cancelWriting();
+        commitWhole(m_file);
+    }
+
+private:
+    static constexpr qsizetype kBuffer = 1 << 17;
+
+    bool flush()
+    {
+        const bool written = m_buffer.isEmpty() || m_file.write(m_buffer) == m_buffer.size();
+        m_buffer.clear();
+        return written;
+    }
+
+    QSaveFile m_file;
+    QByteArray m_buffer;
+};
+
+HPDF_STATUS writeToOutput(HPDF_Stream stream, const HPDF_BYTE *bytes, HPDF_UINT size)
+{
+    auto *out = static_cast<PdfOutput *>(stream->attr);
+    if (!out->write(reinterpret_cast<const char *>(bytes), static_cast<qsizetype>(size)))
         return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
     return HPDF_OK;
 }
@@ -327,23 +378,22 @@ HPDF_STATUS writeToSaveFile(HPDF_Stream stream, const HPDF_BYTE *bytes, HPDF_UIN
 // is put in place only when written whole.
 bool saveWhole(HPDF_Doc doc, const QString &outPath)
 {
-    QSaveFile out(outPath);
-    if (!out.open(QIODevice::WriteOnly))
+    PdfOutput out(outPath);
+    if (!out.open())
         return false;
     // The document's own output stream (a memory stream by default) becomes
     // one that writes into the save file.
     if (doc->stream)
         HPDF_Stream_Free(doc->stream);
-    doc->stream = HPDF_CallbackWriter_New(doc->mmgr, writeToSaveFile, &out);
+    doc->stream = HPDF_CallbackWriter_New(doc->mmgr, writeToOutput, &out);
     const bool written = doc->stream && HPDF_SaveToStream(doc) == HPDF_OK;
     HPDF_Stream_Free(doc->stream);
     doc->stream = nullptr;
     if (!written) {
-        out.cancelWriting();
-        commitWhole(out);
+        out.cancel();
         return false;
     }
-    return commitWhole(out);
+    return out.commit();
 }
 
 QString corruptSlide(int item, int trainingNumber)
