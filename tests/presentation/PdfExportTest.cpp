@@ -2,6 +2,7 @@
 // layouts, the slides' JPEG bytes as they are, the title and the Polish text.
 
 #include "presentation/PdfExport.h"
+#include "store/components/Coding.h"
 #include "support/Fixtures.h"
 #include "support/PresentationData.h"
 
@@ -115,6 +116,18 @@ TEST_F(PdfExportTest, AFailureWritesNothingAndKeepsAnOlderFile)
              writeFile(dir.file("Data0000.pdl"), store);
          },
          "slajd 2 nie jest poprawnym obrazem JPEG"},
+        {"slide whose header runs past its end",
+         [&] {
+             QByteArray store = readFile(dir.file("Data0000.pdl"));
+             // SOI, then an APP0 segment of 65535 bytes, coded from the first slide's first byte.
+             const QByteArray header = BCodeToStr(QByteArray::fromHex("FFD8FFE0FFFF"));
+             store.replace(8, header.size(), header);
+             writeFile(dir.file("Data0000.pdl"), store);
+         },
+         "slajd 2 nie jest poprawnym obrazem JPEG"},
+        {"corrupt front-page file",
+         [&] { writeFile(dir.file("TarvixFront.fdl"), readFile(dir.file("TarvixFront.fdl")).left(40)); },
+         "plik stron tytułowych TarvixFront.fdl jest uszkodzony"},
         {"corrupt presentation",
          [&] {
              QByteArray store = readFile(dir.file("Data0000.pdl"));
