@@ -9,7 +9,8 @@ PACKAGES="
   libturbojpeg0-dev libjpeg62-turbo-dev
   qt6-pdf-dev qt6-image-formats-plugins libhpdf-dev poppler-utils
   libgtest-dev googletest
-  fonts-dejavu-core
+  fonts-dejavu-core libhpdf-dev
+  chromium chromium-driver python3-selenium poppler-utils
   xvfb xauth
   clang libclang-rt-dev
   dpkg-dev lintian appstream desktop-file-utils librsvg2-bin

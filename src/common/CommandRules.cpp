@@ -32,6 +32,7 @@ CommandStates evaluateCommands(const CommandConditions &c)
     set(Command::RedoItem, c.trainingSelected && c.outlineCanRedo);
     set(Command::Preview, c.outlineHasItems);
     set(Command::Export, c.outlineHasItems);
+    set(Command::SavePdf, c.outlineHasItems);
     set(Command::HelpContents, true);
     set(Command::HelpIndex, true);
     set(Command::HelpInternet, true);

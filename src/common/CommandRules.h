@@ -31,6 +31,7 @@ enum class Command {
     RedoItem,
     Preview,
     Export,
+    SavePdf,
     HelpContents,
     HelpIndex,
     HelpInternet,

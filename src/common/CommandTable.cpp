@@ -69,7 +69,9 @@ const std::vector<MenuSpec> &mainMenuSpecs()
           {Command::Preview, "QelViewViewMenuItem", s(u"Podgląd prezentacji"), 15, 2248,
            s(u"Wyświetla podgląd aktualnie tworzonej prezentacji")},
           {Command::Export, "QelViewCreateMenuItem", s(u"Utwórz prezentację"), 16, 2249,
-           s(u"Generuje i zapisuje gotową prezentację w wybranej lokalizacji")}}},
+           s(u"Generuje i zapisuje gotową prezentację w wybranej lokalizacji")},
+          {Command::SavePdf, "QelViewPdfMenuItem", s(u"Zapisz jako PDF"), 16, 2250,
+           s(u"Zapisuje slajdy prezentacji lub materiały dla uczestników w pliku PDF")}}},
         {"QelHelpMenu", s(u"Pomoc"), 2260, s(u"Funkcje informacyjne i kontaktowe"),
          {{Command::HelpContents, "QelHelpContentMenuItem", s(u"Spis treści"), 17, 2261,
            s(u"Uruchamia system pomocy programu i przechodzi do spisu treści pomocy")},
@@ -111,6 +113,7 @@ const std::vector<PopupSpec> &popupSpecs()
         {Command::RedoItem, "", s(u"Ponów"), -1, 2256, {}},
         {Command::Preview, "", s(u"Podgląd prezentacji"), 15, 2248, {}},
         {Command::Export, "", s(u"Utwórz prezentację"), 16, 2249, {}},
+        {Command::SavePdf, "", s(u"Zapisz jako PDF"), 16, 2250, {}},
     };
     // The same entries under the names of each menu.
     const auto named = [](EntrySpec entry, const char *name) {
@@ -131,7 +134,7 @@ const std::vector<PopupSpec> &popupSpecs()
           named(outline[4], "QelViewDownPopupMenuItem"), named(outline[5], "QelViewBottomPopupMenuItem"),
           named(outline[6], "QelViewDeletePopupMenuItem"), named(outline[7], "QelViewUndoPopupMenuItem"),
           named(outline[8], "QelViewRedoPopupMenuItem"), {}, named(outline[9], "QelViewViewPopupMenuItem"),
-          named(outline[10], "QelViewCreatePopupMenuItem")}},
+          named(outline[10], "QelViewCreatePopupMenuItem"), named(outline[11], "QelViewPdfPopupMenuItem")}},
         {MenuPlace::TopicList, "QelModulesListBodyPopupMenu",
          {named(find, "QelModulesBodyFindPopupMenuItem"), named(findNext, "QelModulesBodyFindNextPopupMenuItem"), {},
           named(import, "QelModulesBodyImportPopupMenuItem"),
@@ -154,7 +157,8 @@ const std::vector<PopupSpec> &popupSpecs()
               EntrySpec e = named(outline[10], "QelViewBodyCreatePopupMenuItem");
               e.caption = s(u"|Utwórz prezentację");
               return e;
-          }()}},
+          }(),
+          named(outline[11], "QelViewBodyPdfPopupMenuItem")}},
     };
     return popups;
 }
@@ -187,6 +191,7 @@ const std::vector<ShortcutSpec> &shortcutSpecs()
         {Command::RedoItem, {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, ShortcutScope::Window},
         {Command::Preview, {K(Qt::Key_F5)}, ShortcutScope::Window},
         {Command::Export, {K(Qt::CTRL | Qt::Key_E)}, ShortcutScope::Window},
+        {Command::SavePdf, {standardKey(K::Print, K(Qt::CTRL | Qt::Key_P))}, ShortcutScope::Window},
         {Command::HelpContents, {K(Qt::CTRL | Qt::Key_F1)}, ShortcutScope::Window},
         {Command::HelpIndex, {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F1)}, ShortcutScope::Window},
         {Command::HelpInternet, {K(Qt::CTRL | Qt::SHIFT | Qt::Key_W)}, ShortcutScope::Window},

@@ -10,6 +10,8 @@
 #include "store/components/ui/MessageBoxes.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QTextStream>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -26,11 +28,21 @@ int main(int argc, char *argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
-    const QString path = findPresentation(app.arguments().mid(1), QApplication::applicationDirPath());
+    // "--check" finds and indexes the presentation as a start does, prints
+    // its slide count and ends: how an installation checks the folder plays.
+    QStringList arguments = app.arguments().mid(1);
+    const bool check = !arguments.isEmpty() && arguments.first() == QLatin1String("--check");
+    if (check)
+        arguments.removeFirst();
+    const QString path = findPresentation(arguments, QApplication::applicationDirPath());
     std::unique_ptr<Stream> presentation;
     std::vector<BlockInfo> slides;
     if (!path.isEmpty() && OpenStream(presentation, path, kOpenRead, 1))
         slides = indexBlocks(*presentation, 0);
+    if (check) {
+        QTextStream(stdout) << "slides\t" << slides.size() << "\t" << QFileInfo(path).fileName() << Qt::endl;
+        return slides.empty() ? 1 : 0;
+    }
     if (slides.empty()) {
         QMessageBox::information(nullptr, QStringLiteral("Dravelo"),
                                  QStringLiteral("Nie znaleziono prezentacji do wyświetlenia."));

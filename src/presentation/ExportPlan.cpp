@@ -27,6 +27,16 @@ std::vector<SideFile> sideFiles(const QString &playerDir, const QString &folder)
     };
 }
 
+QString browserPageName(const QString &chosenPath)
+{
+    return QFileInfo(chosenPath).completeBaseName() + QStringLiteral(".html");
+}
+
+QString slideFolderName(const QString &chosenPath)
+{
+    return QFileInfo(chosenPath).completeBaseName() + QStringLiteral("-slajdy");
+}
+
 bool sameFile(const QString &a, const QString &b)
 {
     const QFileInfo first(a);
@@ -46,6 +56,7 @@ QString refusedTarget(const QString &chosenPath, const QString &dataDir, const Q
                          dataDir + imageStoreFileName(trainingNumber)};
     for (const SideFile &side : sideFiles(playerDir.isEmpty() ? dataDir : playerDir, presentationFolder(chosenPath)))
         taken << side.source << side.destination;
+    taken << presentationFolder(chosenPath) + browserPageName(chosenPath);
     for (const QString &path : taken) {
         if (sameFile(chosenPath, path))
             return QFileInfo(path).fileName();

@@ -23,13 +23,18 @@ QString presentationFolder(const QString &chosenPath);
 // the order they are copied.
 std::vector<SideFile> sideFiles(const QString &playerDir, const QString &folder);
 
+// The browser player beside FOLDER/NAME.pnn: NAME.html and the folder
+// NAME-slajdy of its slides.
+QString browserPageName(const QString &chosenPath);
+QString slideFolderName(const QString &chosenPath);
+
 // True when both names lead to the same file (existing or not).
 bool sameFile(const QString &a, const QString &b);
 
 // Non-empty when writing the presentation to chosenPath would destroy a file
 // the export reads or writes: the working file, a data file it composes from,
-// a side file's source or a side file's place in the folder. playerDir: where
-// the side files come from, when not from dataDir.
+// a side file's source, a side file's place in the folder or the browser page.
+// playerDir: where the side files come from, when not from dataDir.
 QString refusedTarget(const QString &chosenPath, const QString &dataDir, const QString &workPath,
                       int trainingNumber, const QString &playerDir = QString());
 

@@ -70,7 +70,7 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
              c.itemSelected = false;
          },
          {Command::CopyTopic, Command::RenameItem, Command::MoveItemTop, Command::MoveItemUp, Command::MoveItemDown,
-          Command::MoveItemBottom, Command::DeleteItem, Command::Preview, Command::Export}},
+          Command::MoveItemBottom, Command::DeleteItem, Command::Preview, Command::Export, Command::SavePdf}},
         {"chapter selected", [](CommandConditions &c) { c.itemReference = 0x40000000; }, {Command::CopyTopic}},
         {"copied topic selected", [](CommandConditions &c) { c.itemReference = 4; }, {Command::CopyTopic}},
         {"top-level item", [](CommandConditions &c) { c.itemHasParent = false; }, {Command::MoveItemTop}},

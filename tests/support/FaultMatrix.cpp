@@ -27,6 +27,7 @@ void putBack(const WrittenFile &file)
 {
     QFile::remove(file.path);
     if (file.before) {
+        QDir().mkpath(QFileInfo(file.path).absolutePath());
         QFile out(file.path);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly)) << file.path.toStdString();
         ASSERT_EQ(out.write(*file.before), file.before->size());
@@ -75,9 +76,10 @@ FaultRow runFaultMatrix(const FaultCase &fault, const std::vector<qint64> &limit
     row.writer = fault.writer;
     FileSizeLimit limit;
     QSet<QString> expectedNames;
+    // A file in a subfolder of the checked folder stands for that subfolder.
     for (const WrittenFile &file : fault.files) {
         if (file.before || file.after)
-            expectedNames.insert(QFileInfo(file.path).fileName());
+            expectedNames.insert(QDir(fault.dir).relativeFilePath(file.path).section(QLatin1Char('/'), 0, 0));
     }
 
     // The last run has no limit: there the write must succeed whole.

@@ -39,7 +39,7 @@ struct FaultRow
 struct FaultCase
 {
     QString writer;
-    QString dir; // checked for files left behind
+    QString dir; // checked for files left behind (files may lie in its subfolders)
     std::vector<WrittenFile> files;
     // Runs the writer once; true when it reports success (for a command run
     // through the window: when no message was shown).

@@ -2,6 +2,7 @@
 
 #include "Tool.h"
 
+#include "presentation/DecodedSlides.h"
 #include "store/Cp1250.h"
 #include "store/DataFiles.h"
 #include "store/SaveFile.h"
@@ -180,17 +181,9 @@ int extract(const QStringList &args)
 
     if (!QDir().mkpath(args[1]))
         return fail(args[1] + QStringLiteral(": cannot be created"));
-    const QDir dir(args[1]);
-    int n = 0;
-    for (std::int32_t offset : offsets) {
-        QByteArray coded;
-        if (!readSlideBlock(*stream, offset, &coded))
-            return fail(path + QStringLiteral(": corrupt slide block at offset ") + QString::number(offset));
-        QString error;
-        const QString name = QStringLiteral("slide-%1.jpg").arg(++n, 4, 10, QLatin1Char('0'));
-        if (!writeWholeFile(dir.filePath(name), BCodeToStr(coded), &error))
-            return fail(error);
-    }
+    QString error;
+    if (!writeDecodedSlides(*stream, offsets, args[1], QStringLiteral("slide-"), &error))
+        return fail(error.startsWith(QLatin1String("corrupt")) ? path + QStringLiteral(": ") + error : error);
     if (!complete)
         return fail(path + QStringLiteral(": corrupt block; extraction stopped at the last whole block"));
     return kOk;

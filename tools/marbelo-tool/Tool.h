@@ -30,6 +30,8 @@ int extract(const QStringList &args);
 int trainings(const QStringList &args);
 int outline(const QStringList &args);
 int compose(const QStringList &args);
+int exportFolder(const QStringList &args);
+int pdf(const QStringList &args);
 int blocks(const QStringList &args);
 
 } // namespace tool

@@ -41,6 +41,8 @@ int usage(const QString &message)
              "  marbelo-tool trainings DATADIR\n"
              "  marbelo-tool outline DATADIR NUMBER\n"
              "  marbelo-tool compose DATADIR NUMBER OUT.pnn\n"
+             "  marbelo-tool export DATADIR NUMBER FOLDER/NAME.pnn\n"
+             "  marbelo-tool pdf DATADIR NUMBER OUT.pdf [--handouts]\n"
              "  marbelo-tool blocks FILE\n"
           << Qt::flush;
     return kUsage;
@@ -70,6 +72,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("trainings"), tool::trainings},
         {QStringLiteral("outline"), tool::outline},
         {QStringLiteral("compose"), tool::compose},
+        {QStringLiteral("export"), tool::exportFolder},
+        {QStringLiteral("pdf"), tool::pdf},
         {QStringLiteral("blocks"), tool::blocks},
     };
     // Commands are one or two words long.

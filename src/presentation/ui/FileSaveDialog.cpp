@@ -13,11 +13,10 @@ QString FileSaveDialog::initialDirectory()
 
 QString FileSaveDialog::execute()
 {
-    QFileDialog dialog(m_owner, QStringLiteral("Zapisz prezentację w wybranej lokalizacji pod nazwą ..."),
-                       initialDirectory(), QStringLiteral("Pliki prezentacji (*.pnn)"));
+    QFileDialog dialog(m_owner, m_title, initialDirectory(), m_filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("pnn"));
+    dialog.setDefaultSuffix(m_suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setSizeGripEnabled(true);
     if (!m_lastPath.isEmpty())

@@ -1,5 +1,6 @@
-// The export's save dialog "Zapisz prezentację w wybranej lokalizacji pod
-// nazwą ...", asking before it overwrites and remembering the last name.
+// The save dialogs of the export ("Zapisz prezentację w wybranej lokalizacji
+// pod nazwą ...") and of the PDF, asking before they overwrite and
+// remembering the last name.
 #pragma once
 
 #include "presentation/SaveDialog.h"
@@ -13,6 +14,11 @@ class FileSaveDialog : public SaveDialog
 {
 public:
     explicit FileSaveDialog(QWidget *owner = nullptr) : m_owner(owner) {}
+    // A dialog with its own title, filter ("Caption (*.ext)") and suffix.
+    FileSaveDialog(QWidget *owner, const QString &title, const QString &filter, const QString &suffix)
+        : m_owner(owner), m_title(title), m_filter(filter), m_suffix(suffix)
+    {
+    }
     void setOwner(QWidget *owner) { m_owner = owner; }
     QString execute() override;
 
@@ -22,6 +28,9 @@ public:
 
 private:
     QPointer<QWidget> m_owner;
+    QString m_title = QStringLiteral("Zapisz prezentację w wybranej lokalizacji pod nazwą ...");
+    QString m_filter = QStringLiteral("Pliki prezentacji (*.pnn)");
+    QString m_suffix = QStringLiteral("pnn");
     QString m_lastPath;
 };
 

@@ -2,6 +2,7 @@
 
 #include "common/ui/PaneInterfaces.h"
 #include "presentation/Compose.h"
+#include "presentation/ExportFolder.h"
 #include "presentation/ExportPlan.h"
 #include "presentation/ui/ViewForm.h"
 #include "presentation/ui/WaitForm.h"
@@ -86,31 +87,10 @@ void PresentationCommands::exportPresentation()
 
     WaitWindow wait(m_dialogOwner);
     const ComposeResult composed = composePresentation(work);
-    const bool written = composed.ok && CopyDataFile(work, chosen) == 0;
-    QStringList failedSides;
-    for (const SideFile &side : sideFiles(m_location.playerDir(), presentationFolder(chosen))) {
-        if (!side.required && !QFileInfo::exists(side.source))
-            continue;
-        if (CopyDataFile(side.source, side.destination) != 0)
-            failedSides << QFileInfo(side.destination).fileName();
-    }
-    QFile::remove(work);
+    const ExportResult result =
+        writePresentationFolder(composed, m_location.playerDir(), m_workingTraining.name, chosen, work);
     wait.close();
-
-    if (written && failedSides.isEmpty()) {
-        m_messages.InformationMessage(QStringLiteral("Prezentacja została poprawnie utworzona."), 1, 0, 1);
-        return;
-    }
-    QString text;
-    if (!composed.ok)
-        text = QStringLiteral("Nie udało się utworzyć prezentacji: %1.").arg(composed.error);
-    else if (!written)
-        text = QStringLiteral("Nie udało się zapisać prezentacji w pliku %1.").arg(QFileInfo(chosen).fileName());
-    else
-        text = QStringLiteral("Prezentacja została zapisana, ale nie będzie można jej uruchomić z tego folderu.");
-    if (!failedSides.isEmpty())
-        text += QStringLiteral("\nNie udało się skopiować plików: %1.").arg(failedSides.join(QStringLiteral(", ")));
-    m_messages.InformationMessage(text, 1, 0, 1);
+    m_messages.InformationMessage(exportMessage(result, chosen), 1, 0, 1);
 }
 
 void PresentationCommands::previewPresentation()

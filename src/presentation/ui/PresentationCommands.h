@@ -26,6 +26,7 @@ public:
 public slots:
     void previewPresentation();
     void exportPresentation();
+    void savePdf();
 
 private:
     // Composes the selected training's presentation into outPath (ComposePresentation).

@@ -313,6 +313,7 @@ void MainWindow::connectCommands()
     connectCommand(Command::RedoItem, m_outline, &OutlinePane::redo);
     connectCommand(Command::Preview, m_presentation, &PresentationCommands::previewPresentation);
     connectCommand(Command::Export, m_presentation, &PresentationCommands::exportPresentation);
+    connectCommand(Command::SavePdf, m_presentation, &PresentationCommands::savePdf);
     connectCommand(Command::HelpContents, m_help, &HelpCommands::showContents);
     connectCommand(Command::HelpIndex, m_help, &HelpCommands::showIndex);
     connectCommand(Command::HelpInternet, m_help, &HelpCommands::openProducerPage);

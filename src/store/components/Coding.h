@@ -9,4 +9,7 @@ namespace marbelo {
 // operation, and the length never changes.
 QByteArray BCodeToStr(const QByteArray &coded);
 
+// The same in place, for bytes that begin at byte start of a coded run.
+void BCodeInPlace(char *bytes, qsizetype size, qsizetype start);
+
 } // namespace marbelo

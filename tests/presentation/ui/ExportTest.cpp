@@ -2,7 +2,9 @@
 
 #include "PresentationFixture.h"
 
+#include "presentation/BrowserPage.h"
 #include "presentation/ui/WaitForm.h"
+#include "store/components/Coding.h"
 #include "store/Records.h"
 #include "store/SlideBlocks.h"
 #include "store/DataFiles.h"
@@ -13,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QFile>
 
 using namespace marbelo;
@@ -53,7 +57,10 @@ TEST_F(ExportTest, WritesThePresentationUnderTheChosenNameAndTheViewerAsStartExe
     open();
     exportTo(outFolder() + "Moje szkolenie.pnn");
     EXPECT_EQ(saveDialog.shown, 1);
-    EXPECT_EQ(outFiles(), QStringList({"Autorun.inf", "Moje szkolenie.pnn", "Start.exe"}));
+    EXPECT_EQ(outFiles(), QStringList({"Autorun.inf", "Moje szkolenie.html", "Moje szkolenie.pnn", "Start.exe"}));
+    EXPECT_EQ(QDir(outFolder() + "Moje szkolenie-slajdy").entryList(QDir::Files),
+              QStringList({"0001.jpg", "0002.jpg", "0003.jpg"}));
+    EXPECT_EQ(readFile(outFolder() + "Moje szkolenie-slajdy/0003.jpg"), BCodeToStr(slideB));
     EXPECT_EQ(readFile(outFolder() + "Moje szkolenie.pnn"), expectedPresentation());
     EXPECT_EQ(readFile(outFolder() + "Start.exe"), QByteArray("viewer program"));
     EXPECT_EQ(readFile(outFolder() + "Autorun.inf"), readFile(dir.file("Autorun.inf")));
@@ -72,7 +79,7 @@ TEST_F(ExportTest, ComponentsAreCopiedWhenTheDataDirectoryHasThem)
     writeFile(dir.file("Shadow.dll"), "shadow");
     open();
     exportTo(outFolder() + "p.pnn");
-    EXPECT_EQ(outFiles(), QStringList({"Autorun.inf", "Common.dll", "Shadow.dll", "Start.exe", "p.pnn"}));
+    EXPECT_EQ(outFiles(), QStringList({"Autorun.inf", "Common.dll", "Shadow.dll", "Start.exe", "p.html", "p.pnn"}));
     EXPECT_EQ(readFile(outFolder() + "Shadow.dll"), QByteArray("shadow"));
     EXPECT_EQ(messages.texts(), QStringList({kSuccess}));
 }
@@ -91,7 +98,8 @@ TEST_F(ExportTest, SameExportTwiceReplacesEveryFile)
     writeFile(dir.file(kFrontPageName), fronts);
     exportTo(outFolder() + "p.pnn");
     EXPECT_EQ(saveDialog.shown, 2);
-    EXPECT_EQ(outFiles(), QStringList({"Autorun.inf", "Start.exe", "p.pnn"}));
+    EXPECT_EQ(outFiles(), QStringList({"Autorun.inf", "Start.exe", "p.html", "p.pnn"}));
+    EXPECT_EQ(readFile(outFolder() + "p-slajdy/0001.jpg"), BCodeToStr(newFront));
     EXPECT_EQ(readFile(outFolder() + "p.pnn"), blockBytes(newFront) + blockBytes(slideA) + blockBytes(slideB));
     EXPECT_EQ(readFile(outFolder() + "Start.exe"), QByteArray("viewer 2"));
     EXPECT_EQ(readFile(outFolder() + "Autorun.inf"), readFile(dir.file("Autorun.inf")));
@@ -185,16 +193,46 @@ TEST_F(ExportTest, ToolComposesTheSameBytesAsTheExport)
                               .arg(slideB.size()));
 }
 
+TEST_F(ExportTest, ToolExportWritesTheSameFilesBytesAndModesAsTheWindow)
+{
+    open();
+    exportTo(outFolder() + "p.pnn");
+    ASSERT_EQ(messages.texts(), QStringList({kSuccess}));
+    const ToolResult exported = runTool({"export", dir.path(), "0", dir.file("tool/p.pnn")});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+
+    const auto tree = [](const QString &root) {
+        QStringList entries;
+        QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            entries << QStringLiteral("%1 %2 %3")
+                           .arg(QDir(root).relativeFilePath(path))
+                           .arg(int(QFile::permissions(path)), 0, 16)
+                           .arg(QString::fromLatin1(readFile(path).toHex().left(64)) + QString::number(QFileInfo(path).size()));
+        }
+        entries.sort();
+        return entries;
+    };
+    EXPECT_EQ(tree(dir.file("tool")), tree(outFolder()));
+    EXPECT_EQ(tree(outFolder()).size(), 8); // 4 files, the slide folder and its 3 slides
+}
+
 TEST_F(ExportTest, AFullDiskAtAnyPointLeavesWholeFilesAndIsReported)
 {
     if (!FileSizeLimit::isSupported())
         GTEST_SKIP() << "this platform has no per-process file-size limit";
     open();
     const QString chosen = outFolder() + "p.pnn";
+    const QString slides = outFolder() + "p-slajdy/";
     const FaultCase fault{
         QStringLiteral("window: export a presentation folder"),
         outFolder(),
         {{chosen, QByteArray("older presentation"), expectedPresentation()},
+         {outFolder() + "p.html", std::nullopt, browserPage(QStringLiteral("Szkolenie"), "p-slajdy", 3)},
+         {slides + "0001.jpg", std::nullopt, BCodeToStr(front)},
+         {slides + "0002.jpg", std::nullopt, BCodeToStr(slideA)},
+         {slides + "0003.jpg", std::nullopt, BCodeToStr(slideB)},
          {outFolder() + "Start.exe", std::nullopt, QByteArray("viewer program")},
          {outFolder() + "Autorun.inf", std::nullopt, readFile(dir.file("Autorun.inf"))},
          {workFile(), std::nullopt, std::nullopt}},
@@ -203,8 +241,15 @@ TEST_F(ExportTest, AFullDiskAtAnyPointLeavesWholeFilesAndIsReported)
             exportTo(chosen);
             EXPECT_FALSE(waitWindowLeft());
             return messages.calls.size() == 1 && messages.calls[0].text == kSuccess;
-        }};
-    const FaultRow row = runFaultMatrix(fault);
+        },
+        [&] { QDir(slides).removeRecursively(); }};
+    // Every byte count up to the largest slide, then every 37th up to the page's size.
+    std::vector<qint64> limits;
+    for (qint64 limit : everyFailurePoint(fault)) {
+        if (limit <= std::max({front.size(), slideA.size(), slideB.size()}) + 8 || limit % 37 == 0)
+            limits.push_back(limit);
+    }
+    const FaultRow row = runFaultMatrix(fault, limits);
     recordRow(row);
     EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
     EXPECT_GT(row.refused, 0) << row.summary().toStdString();

@@ -165,7 +165,8 @@ TEST_F(ShellTest, AvailabilityWithoutTopicsAndWithAnEmptyOutline)
     EXPECT_FALSE(enabled(Command::CopyTopic));
     EXPECT_TRUE(enabled(Command::NewItem));
     for (Command c : {Command::RenameItem, Command::MoveItemTop, Command::MoveItemUp, Command::MoveItemDown,
-                      Command::MoveItemBottom, Command::DeleteItem, Command::Preview, Command::Export})
+                      Command::MoveItemBottom, Command::DeleteItem, Command::Preview, Command::Export,
+                      Command::SavePdf})
         EXPECT_FALSE(enabled(c));
     EXPECT_TRUE(enabled(Command::NewTrainingFrom));
 }

@@ -1,0 +1,43 @@
+#include "presentation/DecodedSlides.h"
+
+#include "store/SaveFile.h"
+#include "store/SlideBlocks.h"
+#include "store/components/Coding.h"
+#include "store/components/Stream.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace marbelo {
+
+QString decodedSlideName(const QString &prefix, int n)
+{
+    return prefix + QStringLiteral("%1.jpg").arg(n, 4, 10, QLatin1Char('0'));
+}
+
+bool writeDecodedSlides(Stream &stream, const std::vector<std::int32_t> &offsets, const QString &dir,
+                        const QString &prefix, QString *error)
+{
+    const QDir folder(dir);
+    QByteArray coded;
+    int n = 0;
+    for (std::int32_t offset : offsets) {
+        if (!readSlideBlock(stream, offset, &coded)) {
+            *error = QStringLiteral("corrupt slide block at offset %1").arg(offset);
+            return false;
+        }
+        const QString path = folder.filePath(decodedSlideName(prefix, ++n));
+        const QByteArray jpeg = BCodeToStr(coded);
+        QSaveFile file(path);
+        QString why;
+        if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size() || !commitWhole(file, &why)) {
+            if (file.isOpen())
+                file.cancelWriting();
+            *error = path + QStringLiteral(": ") + (why.isEmpty() ? file.errorString() : why);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace marbelo

@@ -1,0 +1,74 @@
+// "Zapisz jako PDF": the presentation's slides, or the participants' handouts,
+// in a PDF file.
+
+#include "presentation/ui/PdfCommand.h"
+
+#include "presentation/ExportPlan.h"
+#include "presentation/PdfExport.h"
+#include "presentation/ui/PdfLayoutDialog.h"
+#include "presentation/ui/WaitForm.h"
+#include "common/ui/PaneInterfaces.h"
+#include "presentation/ui/PresentationCommands.h"
+#include "store/DataFiles.h"
+#include "store/components/Messages.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <memory>
+
+namespace marbelo {
+
+PdfCommandDialogs::PdfCommandDialogs(QWidget *window)
+    : QObject(window),
+      m_fileDialog(window, QStringLiteral("Zapisz prezentację jako PDF"), QStringLiteral("Pliki PDF (*.pdf)"),
+                   QStringLiteral("pdf"))
+{
+    setObjectName(QStringLiteral("QelPdfCommandDialogs"));
+}
+
+PdfCommandDialogs &PdfCommandDialogs::of(QWidget *window)
+{
+    auto *dialogs = window->findChild<PdfCommandDialogs *>(QString(), Qt::FindDirectChildrenOnly);
+    return dialogs ? *dialogs : *new PdfCommandDialogs(window);
+}
+
+void PresentationCommands::savePdf()
+{
+    // "Zapisz jako PDF"
+    PdfLayout layout = PdfLayout::Slides;
+    {
+        PdfLayoutDialog dialog(m_dialogOwner);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        layout = dialog.layout();
+    }
+    const QString chosen = PdfCommandDialogs::of(m_dialogOwner).saveDialog().execute();
+    if (chosen.isEmpty())
+        return;
+    const int number = m_trainings.selectedTrainingNumber();
+    const QString work = temporaryDir() + kPresentationWorkName;
+    const QString taken = refusedTarget(chosen, m_location.dataDir(), work, number, m_location.playerDir());
+    if (!taken.isEmpty()) {
+        m_messages.InformationMessage(
+            QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ tego pliku używa program. "
+                           "Wybierz inną nazwę pliku lub inny folder.")
+                .arg(taken),
+            1, 0, 1);
+        return;
+    }
+
+    auto wait = std::make_unique<WaitForm>(m_dialogOwner);
+    wait->show();
+    QApplication::processEvents();
+    PdfResult result;
+    if (number >= 0)
+        result = exportPresentationPdf(m_location.dataDir(), number, m_outline.outlineReferences(),
+                                       &m_workingTraining, layout, chosen);
+    else
+        result.error = QStringLiteral("nie wybrano szkolenia");
+    wait.reset();
+    m_messages.InformationMessage(pdfMessage(result), 1, 0, 1);
+}
+
+} // namespace marbelo

@@ -1,0 +1,155 @@
+// The PDF of a presentation, read back with poppler's tools: pages of both
+// layouts, the slides' JPEG bytes as they are, the title and the Polish text.
+
+#include "presentation/PdfExport.h"
+#include "store/components/Coding.h"
+#include "support/Fixtures.h"
+#include "support/PresentationData.h"
+
+#include <QDir>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace marbelo;
+using namespace testing_support;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Szkolenie okresowe – żółć & <BHP>");
+
+QString run(const QString &program, const QStringList &args)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QStringLiteral("failed: ") + program + QLatin1Char(' ') + QString::fromUtf8(process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString infoField(const QString &pdf, const QString &field)
+{
+    for (const QString &line : run(QStringLiteral("pdfinfo"), {pdf}).split(QLatin1Char('\n'))) {
+        if (line.startsWith(field + QLatin1Char(':')))
+            return line.mid(field.size() + 1).trimmed();
+    }
+    return QString();
+}
+
+class PdfExportTest : public ::testing::Test
+{
+protected:
+    PdfResult write(PdfLayout layout, const QString &out, int slides = 4)
+    {
+        data = writeTrainingData(dir.path(), kTitle, slides);
+        TrainingRecord training;
+        return exportPresentationPdf(dir.path(), 0, data.references, &training, layout, out);
+    }
+
+    TempDataDir dir;
+    TrainingData data;
+};
+
+} // namespace
+
+TEST_F(PdfExportTest, BothLayoutsEmbedEverySlideByteForByte)
+{
+    const struct
+    {
+        PdfLayout layout;
+        int slides;
+        int pages;
+        QString pageSize;
+    } cases[] = {
+        {PdfLayout::Slides, 4, 5, QStringLiteral("842 x 631.5 pts")}, // the front page is 32 × 24
+        {PdfLayout::Handouts, 4, 2, QStringLiteral("595.276 x 841.89 pts (A4)")},
+        {PdfLayout::Handouts, 5, 2, QStringLiteral("595.276 x 841.89 pts (A4)")},
+        {PdfLayout::Handouts, 6, 3, QStringLiteral("595.276 x 841.89 pts (A4)")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.pages);
+        const QString pdf = dir.file("out.pdf");
+        const PdfResult result = write(c.layout, pdf, c.slides);
+        ASSERT_TRUE(result.ok) << result.error.toStdString();
+        EXPECT_EQ(result.pages, c.pages);
+        EXPECT_EQ(infoField(pdf, "Pages"), QString::number(c.pages));
+        EXPECT_EQ(infoField(pdf, "Page size"), c.pageSize);
+        EXPECT_EQ(infoField(pdf, "Title"), kTitle);
+        EXPECT_EQ(infoField(pdf, "Creator"), QStringLiteral("Dravelo"));
+
+        const QString images = dir.file("images/");
+        QDir(images).removeRecursively();
+        QDir().mkpath(images);
+        run(QStringLiteral("pdfimages"), {QStringLiteral("-j"), pdf, images + QStringLiteral("s")});
+        const QStringList extracted = QDir(images).entryList(QDir::Files, QDir::Name);
+        ASSERT_EQ(extracted.size(), qsizetype(data.jpegs.size()));
+        for (qsizetype i = 0; i < extracted.size(); ++i) {
+            EXPECT_TRUE(extracted[i].endsWith(QLatin1String(".jpg"))) << extracted[i].toStdString();
+            EXPECT_EQ(readFile(images + extracted[i]), data.jpegs[i]) << i;
+        }
+    }
+}
+
+TEST_F(PdfExportTest, HandoutsCarryTheTrainingsNameAndPageNumbersInPolish)
+{
+    const QString pdf = dir.file("h.pdf");
+    ASSERT_TRUE(write(PdfLayout::Handouts, pdf, 5).ok);
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_EQ(text.count(kTitle), 2) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Strona 1 z 2"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Strona 2 z 2"))) << text.toStdString();
+}
+
+TEST_F(PdfExportTest, AFailureWritesNothingAndKeepsAnOlderFile)
+{
+    const struct
+    {
+        const char *what;
+        std::function<void()> spoil;
+        QString error;
+    } cases[] = {
+        {"missing image store", [&] { QFile::remove(dir.file("Data0000.pdl")); }, "nie można otworzyć pliku slajdów"},
+        {"slide that is no JPEG",
+         [&] {
+             QByteArray store = readFile(dir.file("Data0000.pdl"));
+             store[12] = char(store[12] ^ 0x55); // inside the first slide's SOI marker
+             writeFile(dir.file("Data0000.pdl"), store);
+         },
+         "slajd 2 nie jest poprawnym obrazem JPEG"},
+        {"slide whose header runs past its end",
+         [&] {
+             QByteArray store = readFile(dir.file("Data0000.pdl"));
+             // SOI, then an APP0 segment of 65535 bytes, coded from the first slide's first byte.
+             const QByteArray header = BCodeToStr(QByteArray::fromHex("FFD8FFE0FFFF"));
+             store.replace(8, header.size(), header);
+             writeFile(dir.file("Data0000.pdl"), store);
+         },
+         "slajd 2 nie jest poprawnym obrazem JPEG"},
+        {"corrupt front-page file",
+         [&] { writeFile(dir.file("TarvixFront.fdl"), readFile(dir.file("TarvixFront.fdl")).left(40)); },
+         "plik stron tytułowych TarvixFront.fdl jest uszkodzony"},
+        {"corrupt presentation",
+         [&] {
+             QByteArray store = readFile(dir.file("Data0000.pdl"));
+             writeFile(dir.file("Data0000.pdl"), store.left(store.size() - 1));
+         },
+         "slajd pozycji 3"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString pdf = dir.file("p.pdf");
+        writeFile(pdf, "older pdf");
+        data = writeTrainingData(dir.path(), kTitle, 2);
+        c.spoil();
+        TrainingRecord training;
+        const PdfResult result =
+            exportPresentationPdf(dir.path(), 0, data.references, &training, PdfLayout::Handouts, pdf);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.error.startsWith(c.error)) << result.error.toStdString();
+        EXPECT_TRUE(pdfMessage(result).startsWith(QStringLiteral("Nie udało się zapisać pliku PDF: ")));
+        EXPECT_EQ(readFile(pdf), QByteArray("older pdf"));
+        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("p.pdf*")}, QDir::Files | QDir::Hidden),
+                  QStringList({"p.pdf"}));
+        EXPECT_FALSE(fileExists(dir.file("View.pnn")));
+    }
+}
