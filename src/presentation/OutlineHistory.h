@@ -11,6 +11,25 @@
 
 namespace marbelo {
 
+// One change of an outline, by the paths of the items it touches, so that it
+// can be replayed on any outline with the same contents: the steps of undo.
+struct OutlineEdit
+{
+    enum class Kind { Insert, Remove, Rename, Move };
+    Kind kind = Kind::Rename;
+    std::vector<int> path;             // the item (for Insert: where the branch goes)
+    std::vector<int> to;               // Move: the item's path once moved
+    std::vector<OutlineRecord> branch; // Insert: the subtree, levels from 0
+    QString name;                      // Rename: the new name
+};
+
+// A node's subtree as records in pre-order, levels counted from the node (0).
+std::vector<OutlineRecord> outlineBranch(const OutlineTree &tree, OutlineNode node);
+// Inserts such records at slot; returns the subtree's top node.
+OutlineNode insertOutlineBranch(OutlineTree &tree, OutlineSlot slot, const std::vector<OutlineRecord> &records);
+// Applies an edit; false, with nothing changed, when it does not fit.
+bool applyOutlineEdit(OutlineTree &tree, const OutlineEdit &edit);
+
 class OutlineChange : public QUndoCommand
 {
 public:

@@ -30,18 +30,6 @@ struct OutlineSlot
     friend bool operator==(const OutlineSlot &, const OutlineSlot &) = default;
 };
 
-// One change of an outline, by the paths of the items it touches, so that it
-// can be replayed on any outline with the same contents: the steps of undo.
-struct OutlineEdit
-{
-    enum class Kind { Insert, Remove, Rename, Move };
-    Kind kind = Kind::Rename;
-    std::vector<int> path;             // the item (for Insert: where the branch goes)
-    std::vector<int> to;               // Move: the item's path once moved
-    std::vector<OutlineRecord> branch; // Insert: the subtree, levels from 0
-    QString name;                      // Rename: the new name
-};
-
 class OutlineTree
 {
 public:
@@ -94,12 +82,6 @@ public:
     std::optional<OutlineNode> nodeAt(const std::vector<int> &path) const;
     // The slot of a path: its parent and last index.
     std::optional<OutlineSlot> slotAt(const std::vector<int> &path) const;
-    // A node's subtree as records in pre-order, levels counted from the node (0).
-    std::vector<OutlineRecord> branch(OutlineNode node) const;
-    // Inserts such records at slot; returns the subtree's top node.
-    OutlineNode insertBranch(OutlineSlot slot, const std::vector<OutlineRecord> &records);
-    // Applies an edit; false, with nothing changed, when it does not fit.
-    bool apply(const OutlineEdit &edit);
     // A drag within the outline: in front of target or as its last child (no
     // target: the top level's end). False, with nothing changed, when the
     // target is the node itself or lies in its subtree.

@@ -1,10 +1,13 @@
 // The outline model: built from records by the parent rule, written back in
 // pre-order, and the operations the window's commands and undo use.
 
+#include "presentation/OutlineHistory.h"
 #include "presentation/OutlineTree.h"
 #include "support/Fixtures.h"
 
 #include <QStringList>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -141,4 +144,52 @@ TEST(OutlineTree, SavesAndLoadsThroughTheOutlineFile)
     ASSERT_TRUE(sample().save(path, &error)) << error.toStdString();
     EXPECT_EQ(shape(OutlineTree::load(path)), shape(sample()));
     EXPECT_EQ(OutlineTree::load(path).references(), sample().references());
+}
+
+TEST(OutlineTree, HistoryEditsReplayOnAReloadedOutlineBothWays)
+{
+    struct Case
+    {
+        const char *what;
+        std::function<std::pair<OutlineEdit, OutlineEdit>(OutlineTree &)> change; // made on the tree
+    };
+    const std::vector<Case> cases = {
+        {"insert", [](OutlineTree &t) {
+             return insertionEdits(t, t.insert(t.slotFor(named(t, QStringLiteral("A")), Placement::LastChild),
+                                               QStringLiteral("new"), 0x30));
+         }},
+        {"remove a subtree", [](OutlineTree &t) {
+             const auto edits = removalEdits(t, named(t, QStringLiteral("A")));
+             t.remove(named(t, QStringLiteral("A")));
+             return edits;
+         }},
+        {"rename", [](OutlineTree &t) {
+             const OutlineNode a2 = named(t, QStringLiteral("A2"));
+             const auto edits = renameEdits(t.pathOf(a2), QStringLiteral("A2"), QStringLiteral("renamed"));
+             t.rename(a2, QStringLiteral("renamed"));
+             return edits;
+         }},
+        {"move into a later sibling", [](OutlineTree &t) {
+             const OutlineNode a = named(t, QStringLiteral("A"));
+             const std::vector<int> from = t.pathOf(a);
+             t.move(a, OutlineMove::DownALevel);
+             return moveEdits(from, t.pathOf(a));
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        OutlineTree changed = sample();
+        const auto [forward, backward] = c.change(changed);
+        // The history replays on the outline as read back from its file.
+        OutlineTree replayed = OutlineTree::fromRecords(sample().records());
+        ASSERT_TRUE(applyOutlineEdit(replayed, forward));
+        EXPECT_EQ(replayed.records(), changed.records());
+        ASSERT_TRUE(applyOutlineEdit(replayed, backward));
+        EXPECT_EQ(replayed.records(), sample().records());
+    }
+    // An edit that does not fit the outline changes nothing.
+    OutlineTree tree = sample();
+    EXPECT_FALSE(applyOutlineEdit(tree, {OutlineEdit::Kind::Remove, {7}, {}, {}, {}}));
+    EXPECT_FALSE(applyOutlineEdit(tree, {OutlineEdit::Kind::Move, {0}, {0, 9}, {}, {}}));
+    EXPECT_EQ(tree.records(), sample().records());
 }

@@ -76,7 +76,7 @@ void OutlinePane::appendTopic(std::optional<OutlineNode> target, Placement place
         // A copied topic is never a heading, whatever the topic was.
         const OutlineNode node =
             m_outline.insert(m_outline.slotFor(target, placement), topic->name, static_cast<ItemReference>(*offset));
-        addItem(node);
+        m_items.add(node);
         // Undone, the item goes and its slide stays in the store; redone, the
         // item comes back with the same reference.
         remember(QStringLiteral("Kopiuj temat"), insertionEdits(m_outline, node));

@@ -12,22 +12,12 @@
 
 namespace marbelo {
 
-namespace {
-
-void recordExpansion(QTreeWidgetItem *item, std::vector<std::pair<QTreeWidgetItem *, bool>> *out)
-{
-    out->emplace_back(item, item->isExpanded());
-    for (int i = 0; i < item->childCount(); ++i)
-        recordExpansion(item->child(i), out);
-}
-
-} // namespace
-
 OutlinePane::OutlinePane(const QString &dataDir, Messages &messages, CommandFrame &frame,
                          const TrainingSource &trainings, const TopicSource &topics, SlidePreview &preview,
                          QWidget *dialogOwner)
     : QObject(dialogOwner), m_dataDir(dataDir), m_messages(messages), m_frame(frame), m_trainings(trainings),
-      m_topics(topics), m_preview(preview), m_dialogOwner(dialogOwner), m_tree(new PaneTree)
+      m_topics(topics), m_preview(preview), m_dialogOwner(dialogOwner), m_tree(new PaneTree),
+      m_items(m_tree, m_outline)
 {
     setObjectName(QStringLiteral("OutlinePane"));
     m_tree->setObjectName(QStringLiteral("QelProjectsTreeView"));
@@ -93,62 +83,9 @@ std::vector<ItemReference> OutlinePane::outlineReferences() const
     return m_outline.references();
 }
 
-QTreeWidgetItem *OutlinePane::addItem(OutlineNode node)
-{
-    auto *item = new QTreeWidgetItem;
-    item->setText(0, m_outline.name(node));
-    PaneTree::setReference(item, m_outline.reference(node));
-    item->setData(0, kItemNodeRole, node);
-    m_items.insert(node, item);
-    putItem(item, m_outline.slotOf(node));
-    return item;
-}
-
-void OutlinePane::putItem(QTreeWidgetItem *item, OutlineSlot slot)
-{
-    if (slot.parent == kOutlineRoot)
-        m_tree->insertTopLevelItem(slot.index, item);
-    else
-        m_items.value(slot.parent)->insertChild(slot.index, item);
-}
-
-void OutlinePane::relocateItem(OutlineNode node)
-{
-    QTreeWidgetItem *item = m_items.value(node);
-    std::vector<std::pair<QTreeWidgetItem *, bool>> expansion;
-    recordExpansion(item, &expansion);
-    if (QTreeWidgetItem *parent = item->parent())
-        parent->takeChild(parent->indexOfChild(item));
-    else
-        m_tree->takeTopLevelItem(m_tree->indexOfTopLevelItem(item));
-    putItem(item, m_outline.slotOf(node));
-    for (const auto &[each, expanded] : expansion)
-        each->setExpanded(expanded);
-    m_tree->setCurrentItem(item);
-    item->setSelected(true);
-}
-
-void OutlinePane::deleteItems(QTreeWidgetItem *item)
-{
-    QList<QTreeWidgetItem *> gone{item};
-    for (qsizetype i = 0; i < gone.size(); ++i) {
-        m_items.remove(*nodeOf(gone[i]));
-        for (int c = 0; c < gone[i]->childCount(); ++c)
-            gone.append(gone[i]->child(c));
-    }
-    delete item;
-}
-
-std::optional<OutlineNode> OutlinePane::nodeOf(const QTreeWidgetItem *item) const
-{
-    if (!item)
-        return std::nullopt;
-    return item->data(0, kItemNodeRole).toInt();
-}
-
 std::optional<OutlineNode> OutlinePane::selectedNode() const
 {
-    return nodeOf(m_tree->selectedItem());
+    return m_items.nodeOf(m_tree->selectedItem());
 }
 
 void OutlinePane::loadOutline()
@@ -165,7 +102,7 @@ void OutlinePane::loadOutline()
     m_tree->setUpdatesEnabled(false);
     m_outline = OutlineTree::load(m_dataDir + outlineFileName(number));
     for (OutlineNode node : m_outline.preorder())
-        addItem(node);
+        m_items.add(node);
     m_tree->setUpdatesEnabled(true);
 }
 
@@ -232,7 +169,7 @@ void OutlinePane::newItem()
             else if (plan.anchor == NewItemAnchor::ParentEnd && selected && m_outline.parent(*selected) != kOutlineRoot)
                 slot = m_outline.slotFor(m_outline.parent(*selected), Placement::LastChild);
             const OutlineNode node = m_outline.insert(slot, dialog.name(), plan.reference);
-            QTreeWidgetItem *item = addItem(node);
+            QTreeWidgetItem *item = m_items.add(node);
             remember(QStringLiteral("Nowa pozycja"), insertionEdits(m_outline, node));
             if (item->parent())
                 item->parent()->setExpanded(true);
@@ -261,7 +198,7 @@ void OutlinePane::renameItem()
             remember(QStringLiteral("Popraw pozycję"),
                      renameEdits(m_outline.pathOf(*node), m_outline.name(*node), dialog.name()));
             m_outline.rename(*node, dialog.name());
-            m_items.value(*node)->setText(0, dialog.name());
+            m_items.item(*node)->setText(0, dialog.name());
             saveOutline();
         }
     }
@@ -283,8 +220,8 @@ void OutlinePane::moveSelectedItem(OutlineMove move)
                                                 u"Przenieś wgłąb"};
         remember(QString::fromUtf16(texts[static_cast<int>(move)]), moveEdits(from, m_outline.pathOf(*node)));
         m_tree->setUpdatesEnabled(false);
-        relocateItem(*node);
-        QTreeWidgetItem *item = m_items.value(*node);
+        m_items.relocate(*node);
+        QTreeWidgetItem *item = m_items.item(*node);
         item->setExpanded(false);
         if (item->parent())
             item->parent()->setExpanded(true);
@@ -339,7 +276,7 @@ void OutlinePane::deleteItem()
         if (remove) {
             // The slides of the removed items stay in the image store.
             remember(QStringLiteral("Usuń pozycję"), removalEdits(m_outline, *node));
-            deleteItems(m_items.value(*node));
+            m_items.remove(*node);
             m_outline.remove(*node);
             saveOutline();
         }
@@ -361,7 +298,7 @@ void OutlinePane::dropAt(const QObject *dragSource, const QPoint &viewportPos)
     const DropDecision decision = decideDrop(hit, hasSlide(PaneTree::referenceOf(under)));
     if (!decision.act)
         return;
-    std::optional<OutlineNode> target = nodeOf(under);
+    std::optional<OutlineNode> target = m_items.nodeOf(under);
     if (decision.target == DropTarget::ParentOfLastItem) {
         const std::vector<OutlineNode> order = m_outline.preorder();
         target.reset();
@@ -376,8 +313,8 @@ void OutlinePane::dropAt(const QObject *dragSource, const QPoint &viewportPos)
     const std::vector<int> from = m_outline.pathOf(*moved);
     if (m_outline.moveTo(*moved, target, decision.placement)) {
         remember(QStringLiteral("Przenieś pozycję"), moveEdits(from, m_outline.pathOf(*moved)));
-        relocateItem(*moved);
-        if (QTreeWidgetItem *parent = m_items.value(*moved)->parent())
+        m_items.relocate(*moved);
+        if (QTreeWidgetItem *parent = m_items.item(*moved)->parent())
             parent->setExpanded(true);
     }
     saveOutline();
@@ -412,33 +349,24 @@ bool OutlinePane::applyEdit(const OutlineEdit &edit)
 {
     const std::optional<OutlineNode> removed =
         edit.kind == OutlineEdit::Kind::Remove ? m_outline.nodeAt(edit.path) : std::nullopt;
-    if (!m_outline.apply(edit)) {
+    if (!applyOutlineEdit(m_outline, edit)) {
         m_historyFailed = true;
         return false;
     }
     QTreeWidgetItem *shown = nullptr;
     if (removed) {
-        QTreeWidgetItem *item = m_items.value(*removed);
-        shown = item->parent();
-        deleteItems(item);
+        shown = m_items.item(*removed)->parent();
+        m_items.remove(*removed);
     } else {
         const OutlineNode node = *m_outline.nodeAt(edit.kind == OutlineEdit::Kind::Move ? edit.to : edit.path);
-        if (edit.kind == OutlineEdit::Kind::Insert) {
-            // The branch's items, parents before their children.
-            std::vector<OutlineNode> pending{node};
-            while (!pending.empty()) {
-                const OutlineNode next = pending.back();
-                pending.pop_back();
-                addItem(next);
-                const std::vector<OutlineNode> &children = m_outline.children(next);
-                pending.insert(pending.end(), children.rbegin(), children.rend());
-            }
-        } else if (edit.kind == OutlineEdit::Kind::Move) {
-            relocateItem(node);
+        if (edit.kind == OutlineEdit::Kind::Insert)
+            m_items.addBranch(node);
+        else if (edit.kind == OutlineEdit::Kind::Move) {
+            m_items.relocate(node);
         } else {
-            m_items.value(node)->setText(0, edit.name);
+            m_items.item(node)->setText(0, edit.name);
         }
-        shown = m_items.value(node);
+        shown = m_items.item(node);
     }
     // The item the step touched is shown selected.
     m_tree->clearSelection();

@@ -9,8 +9,8 @@
 #include "presentation/OutlineEditing.h"
 #include "presentation/OutlineHistory.h"
 #include "presentation/OutlineTree.h"
+#include "presentation/ui/OutlineItems.h"
 
-#include <QHash>
 #include <QObject>
 #include <QUndoStack>
 
@@ -81,15 +81,6 @@ private:
     // Copies the selected detailed topic with its slide into the outline,
     // relative to target (none: the top level's end) (AppendTopicToOutline).
     void appendTopic(std::optional<OutlineNode> target, Placement placement);
-    // The widget side of the model: an item per node, found both ways.
-    QTreeWidgetItem *addItem(OutlineNode node);
-    // Deletes an item with its subtree's items.
-    void deleteItems(QTreeWidgetItem *item);
-    void putItem(QTreeWidgetItem *item, OutlineSlot slot);
-    // Moves a node's item to where the model now has the node; its subtree
-    // keeps its expansion and it becomes the current, selected item.
-    void relocateItem(OutlineNode node);
-    std::optional<OutlineNode> nodeOf(const QTreeWidgetItem *item) const;
     std::optional<OutlineNode> selectedNode() const;
 
     QString m_dataDir;
@@ -101,7 +92,7 @@ private:
     QWidget *m_dialogOwner;
     PaneTree *m_tree;
     OutlineTree m_outline;
-    QHash<OutlineNode, QTreeWidgetItem *> m_items;
+    OutlineItems m_items;
     std::map<int, std::unique_ptr<QUndoStack>> m_histories; // per training number
     std::set<int> m_unsaved;      // trainings whose last save failed: their history ends at a reload
     bool m_historyFailed = false; // an undo or redo could not be applied or saved
