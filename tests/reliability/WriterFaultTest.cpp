@@ -88,6 +88,25 @@ TEST_F(WriterFaultTest, TrainingRecordRewriteInPlace)
                  [&] { return rewriteTrainingRecord(dir.path(), 1, renamed); }});
 }
 
+TEST_F(WriterFaultTest, TrainingRecordRestoredByUndoAndRedo)
+{
+    // Undo puts a record's old bytes back in place (here: name bytes past the
+    // name that a canonical writer would have cleared), redo appends a record
+    // taken back.
+    const QByteArray a = trainingRecordBytes(QStringLiteral("A"), 0);
+    QByteArray old = trainingRecordBytes(QStringLiteral("B"), 1);
+    old[100] = 'x';
+    const QByteArray deleted = trainingRecordBytes(QStringLiteral("B"), 1, -1);
+    RecordBytes restored{};
+    std::copy(old.begin(), old.end(), restored.begin());
+    expectSound({QStringLiteral("training record restored (undo)"), dir.path(),
+                 {{file(kCatalogueName), a + deleted, a + old}},
+                 [&] { return restoreTrainingRecord(dir.path(), 1, restored); }});
+    expectSound({QStringLiteral("training record restored at the end (redo of a new training)"), dir.path(),
+                 {{file(kCatalogueName), a, a + old}},
+                 [&] { return restoreTrainingRecord(dir.path(), 1, restored); }});
+}
+
 TEST_F(WriterFaultTest, TrainingDeletionMark)
 {
     const QByteArray a = trainingRecordBytes(QStringLiteral("A"), 0), b = trainingRecordBytes(QStringLiteral("B"), 1);

@@ -255,3 +255,35 @@ TEST_F(CommandFaultTest, SlidePreviewThroughViewJpg)
     EXPECT_EQ(row.whole, 2) << row.summary().toStdString();
     EXPECT_EQ(row.refused, static_cast<int>(limits.size()) - 1) << row.summary().toStdString();
 }
+
+TEST_F(CommandFaultTest, UndoADeleteAndRedoIt)
+{
+    open();
+    std::vector<OutlineRecord> deleted = kOutline;
+    deleted.erase(deleted.begin() + 1, deleted.begin() + 3);
+    // Each run starts from a delete of "Dział 1.1" with its subsection.
+    const auto deleteTheSection = [&] {
+        writeFile(outlinePath(), outline0);
+        reloadList();
+        selectItem(QStringLiteral("Dział 1.1"));
+        messages.answers = {kAnswerYes, kAnswerYes};
+        window->entries(Command::DeleteItem).mainMenu->trigger();
+        ASSERT_EQ(readFile(outlinePath()), outlineBytes(deleted));
+    };
+    // A failed step shows what is on disk, and says so.
+    const auto undoOrRedo = [&](Command command) {
+        const bool quiet = runQuietly([&] { window->entries(command).mainMenu->trigger(); });
+        EXPECT_EQ(treeShape(outline()), fileShape());
+        return quiet;
+    };
+    expectSound({QStringLiteral("window: undo of a delete"), dir.path(),
+                 {{outlinePath(), outlineBytes(deleted), outline0}},
+                 [&] { return undoOrRedo(Command::UndoItem); }, deleteTheSection});
+    expectSound({QStringLiteral("window: redo of a delete"), dir.path(),
+                 {{outlinePath(), outline0, outlineBytes(deleted)}},
+                 [&] { return undoOrRedo(Command::RedoItem); },
+                 [&] {
+                     deleteTheSection();
+                     window->entries(Command::UndoItem).mainMenu->trigger();
+                 }});
+}
