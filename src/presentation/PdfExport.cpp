@@ -546,8 +546,9 @@ PdfResult exportPresentationPdf(const QString &dataDir, int trainingNumber,
         blocks.push_back(*block);
         total += block->length;
     }
-    // As large as a presentation file may be: libharu counts in 32 bits.
-    if (total > std::numeric_limits<std::int32_t>::max() / 2) {
+    // No more than a presentation file may hold (2 GiB with the blocks'
+    // length words), well within libharu's 32-bit file offsets.
+    if (total + 4 * qint64(blocks.size()) > std::numeric_limits<std::int32_t>::max()) {
         result.error = QStringLiteral("prezentacja jest zbyt duża");
         return result;
     }
