@@ -16,7 +16,6 @@
 #include <hpdf.h>
 
 #include <algorithm>
-#include <cstring>
 #include <deque>
 #include <limits>
 #include <memory>
@@ -182,7 +181,8 @@ public:
             }
             const std::int32_t from = pos - m_start;
             const std::int32_t n = std::min<std::int32_t>(count, static_cast<std::int32_t>(m_window.size()) - from);
-            std::memcpy(out, m_window.constData() + from, static_cast<std::size_t>(n));
+            // The window holds the coded bytes: decoding is the copy.
+            BCodeCopy(m_window.constData() + from, reinterpret_cast<char *>(out), n, pos);
             out += n;
             pos += n;
             count -= n;
@@ -200,7 +200,6 @@ private:
         m_window.resize(n);
         if (block.file->read(m_window.data(), n) != n)
             return false;
-        BCodeInPlace(m_window.data(), n, pos);
         m_block = &block;
         m_start = pos;
         return true;
