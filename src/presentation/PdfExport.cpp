@@ -397,7 +397,9 @@ bool saveWhole(HPDF_Doc doc, const QString &outPath)
 
 QString corruptSlide(int item, int trainingNumber)
 {
-    return QStringLiteral("slajd pozycji %1 w pliku %2 jest uszkodzony").arg(item + 1).arg(imageStoreFileName(trainingNumber));
+    return QStringLiteral("slajd pozycji %1 w pliku %2 jest uszkodzony")
+        .arg(item + 1)
+        .arg(imageStoreFileName(trainingNumber));
 }
 
 // A block's bytes, checked to lie within its file.
@@ -488,7 +490,8 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
         return result;
     }
     if (!saveWhole(doc.get(), outPath) || errors.status != HPDF_OK) {
-        const bool unreadable = std::any_of(streams.begin(), streams.end(), [](const SlideStream &s) { return s.failed; });
+        const bool unreadable =
+            std::any_of(streams.begin(), streams.end(), [](const SlideStream &s) { return s.failed; });
         result.error = unreadable ? QStringLiteral("nie można odczytać slajdów")
                                   : QStringLiteral("nie można zapisać pliku %1").arg(QFileInfo(outPath).fileName());
         return result;
