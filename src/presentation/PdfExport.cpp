@@ -16,7 +16,6 @@
 #include <hpdf.h>
 
 #include <algorithm>
-#include <cstring>
 #include <deque>
 #include <limits>
 #include <memory>
@@ -182,7 +181,8 @@ public:
             }
             const std::int32_t from = pos - m_start;
             const std::int32_t n = std::min<std::int32_t>(count, static_cast<std::int32_t>(m_window.size()) - from);
-            std::memcpy(out, m_window.constData() + from, static_cast<std::size_t>(n));
+            // The window holds the coded bytes: decoding is the copy.
+            BCodeCopy(m_window.constData() + from, reinterpret_cast<char *>(out), n, pos);
             out += n;
             pos += n;
             count -= n;
@@ -200,7 +200,6 @@ private:
         m_window.resize(n);
         if (block.file->read(m_window.data(), n) != n)
             return false;
-        BCodeInPlace(m_window.data(), n, pos);
         m_block = &block;
         m_start = pos;
         return true;
@@ -398,7 +397,9 @@ bool saveWhole(HPDF_Doc doc, const QString &outPath)
 
 QString corruptSlide(int item, int trainingNumber)
 {
-    return QStringLiteral("slajd pozycji %1 w pliku %2 jest uszkodzony").arg(item + 1).arg(imageStoreFileName(trainingNumber));
+    return QStringLiteral("slajd pozycji %1 w pliku %2 jest uszkodzony")
+        .arg(item + 1)
+        .arg(imageStoreFileName(trainingNumber));
 }
 
 // A block's bytes, checked to lie within its file.
@@ -489,7 +490,8 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
         return result;
     }
     if (!saveWhole(doc.get(), outPath) || errors.status != HPDF_OK) {
-        const bool unreadable = std::any_of(streams.begin(), streams.end(), [](const SlideStream &s) { return s.failed; });
+        const bool unreadable =
+            std::any_of(streams.begin(), streams.end(), [](const SlideStream &s) { return s.failed; });
         result.error = unreadable ? QStringLiteral("nie można odczytać slajdów")
                                   : QStringLiteral("nie można zapisać pliku %1").arg(QFileInfo(outPath).fileName());
         return result;
@@ -546,8 +548,9 @@ PdfResult exportPresentationPdf(const QString &dataDir, int trainingNumber,
         blocks.push_back(*block);
         total += block->length;
     }
-    // As large as a presentation file may be: libharu counts in 32 bits.
-    if (total > std::numeric_limits<std::int32_t>::max() / 2) {
+    // No more than a presentation file may hold (2 GiB with the blocks'
+    // length words), well within libharu's 32-bit file offsets.
+    if (total + 4 * qint64(blocks.size()) > std::numeric_limits<std::int32_t>::max()) {
         result.error = QStringLiteral("prezentacja jest zbyt duża");
         return result;
     }

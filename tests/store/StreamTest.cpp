@@ -100,15 +100,18 @@ TEST(Coding, KnownVectorAndRoundTrip)
     EXPECT_EQ(BCodeToStr(QByteArray()).size(), 0);
 }
 
-TEST(Coding, InPlaceFromAnyPositionOfARun)
+TEST(Coding, CopyFromAnyPositionOfARun)
 {
     // Zero bytes from position start of a run come out as the key from start mod 8.
     const QByteArray key = QByteArray("QUOXIRAN").repeated(8);
     for (qsizetype start : {0, 1, 7, 8, 13}) {
         for (qsizetype size : {0, 1, 7, 8, 9, 23, 40}) {
-            QByteArray bytes(size, '\0');
-            BCodeInPlace(bytes.data(), size, start);
+            const QByteArray zeros(size, '\0');
+            QByteArray bytes(size, 'x');
+            BCodeCopy(zeros.constData(), bytes.data(), size, start);
             EXPECT_EQ(bytes, key.mid(start % 8, size)) << start << ' ' << size;
+            BCodeCopy(bytes.constData(), bytes.data(), size, start);
+            EXPECT_EQ(bytes, zeros) << start << ' ' << size;
         }
     }
 }

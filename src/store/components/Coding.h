@@ -9,7 +9,8 @@ namespace marbelo {
 // operation, and the length never changes.
 QByteArray BCodeToStr(const QByteArray &coded);
 
-// The same in place, for bytes that begin at byte start of a coded run.
-void BCodeInPlace(char *bytes, qsizetype size, qsizetype start);
+// The same from in to out (which may be the same bytes), for size bytes that
+// begin at byte start of a coded run.
+void BCodeCopy(const char *in, char *out, qsizetype size, qsizetype start);
 
 } // namespace marbelo
