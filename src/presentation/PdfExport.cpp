@@ -506,7 +506,8 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
 
 PdfResult exportPresentationPdf(const QString &dataDir, int trainingNumber,
                                 const std::vector<ItemReference> &references, TrainingRecord *training,
-                                PdfLayout layout, const QString &outPath)
+                                PdfLayout layout, const QString &outPath,
+                                const QString &frontPagePath)
 {
     PdfResult result;
     TrainingRecord record;
@@ -524,7 +525,8 @@ PdfResult exportPresentationPdf(const QString &dataDir, int trainingNumber,
     std::vector<SlideBlock> blocks;
     qint64 total = 0;
     std::unique_ptr<Stream> front;
-    if (training->type >= 0 && OpenStream(front, dataDir + kFrontPageName, kOpenRead, 1)) {
+    const QString frontPath = frontPagePath.isEmpty() ? dataDir + kFrontPageName : frontPagePath;
+    if (training->type >= 0 && OpenStream(front, frontPath, kOpenRead, 1)) {
         // Blocks before t are skipped by their lengths, each checked against
         // what the file holds.
         QByteArray coded;

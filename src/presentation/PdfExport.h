@@ -30,10 +30,11 @@ struct PdfResult
 // order), titled with the training's name. The slides are read straight from
 // the front-page file and the training's image store; an older outPath stays
 // as it was on any failure. The handouts' text is set in the font the program
-// carries in its resources.
+// carries in its resources. frontPagePath: the front-page file, when it does
+// not lie in dataDir.
 PdfResult exportPresentationPdf(const QString &dataDir, int trainingNumber,
                                 const std::vector<ItemReference> &references, TrainingRecord *training,
-                                PdfLayout layout, const QString &outPath);
+                                PdfLayout layout, const QString &outPath, const QString &frontPagePath = QString());
 
 // The text the window shows when the PDF has been written or has failed.
 QString pdfMessage(const PdfResult &result);

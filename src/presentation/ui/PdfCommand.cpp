@@ -64,7 +64,7 @@ void PresentationCommands::savePdf()
     PdfResult result;
     if (number >= 0)
         result = exportPresentationPdf(m_location.dataDir(), number, m_outline.outlineReferences(),
-                                       &m_workingTraining, layout, chosen);
+                                       &m_workingTraining, layout, chosen, m_location.frontPagePath());
     else
         result.error = QStringLiteral("nie wybrano szkolenia");
     wait.reset();
