@@ -18,9 +18,9 @@ QKeySequence standardKey(QKeySequence::StandardKey key, QKeySequence fallback)
 
 } // namespace
 
-const std::vector<MenuSpec> &mainMenuSpecs()
+const std::vector<MenuInfo> &mainMenuTable()
 {
-    static const std::vector<MenuSpec> menus = {
+    static const std::vector<MenuInfo> menus = {
         {"QelProgramMenu", s(u"Program"), 2210, s(u"Funkcje pomocnicze"),
          {{Command::Exit, "QelProgramExitMenuItem", s(u"Zakończ"), 0, 2219, s(u"Kończy działanie programu")}}},
         {"QelModulesMenu", s(u"Tematy"), 2220, s(u"Funkcje do przeszukiwania i kopiowania tematów do prezentacji"),
@@ -89,19 +89,19 @@ const std::vector<MenuSpec> &mainMenuSpecs()
     return menus;
 }
 
-const std::vector<PopupSpec> &popupSpecs()
+const std::vector<PopupInfo> &popupTable()
 {
-    const EntrySpec find{Command::Find, "", s(u"Szukaj w tematach"), 1, 2221, {}};
-    const EntrySpec findNext{Command::FindNext, "", s(u"Szukaj dalej w tematach"), 2, 2222, {}};
-    const EntrySpec copy{Command::CopyTopic, "", s(u"Kopiuj temat"), 3, 2223, {}};
-    const EntrySpec import{Command::ImportSlides, "", s(u"Importuj slajdy..."), -1, 2224, {}};
-    const EntrySpec trainings[] = {
+    const EntryInfo find{Command::Find, "", s(u"Szukaj w tematach"), 1, 2221, {}};
+    const EntryInfo findNext{Command::FindNext, "", s(u"Szukaj dalej w tematach"), 2, 2222, {}};
+    const EntryInfo copy{Command::CopyTopic, "", s(u"Kopiuj temat"), 3, 2223, {}};
+    const EntryInfo import{Command::ImportSlides, "", s(u"Importuj slajdy..."), -1, 2224, {}};
+    const EntryInfo trainings[] = {
         {Command::NewTraining, "", s(u"Nowe szkolenie"), 4, 2231, {}},
         {Command::NewTrainingFrom, "", s(u"Nowe szkolenie od ..."), 5, 2232, {}},
         {Command::RenameTraining, "", s(u"Popraw szkolenie"), 6, 2233, {}},
         {Command::DeleteTraining, "", s(u"Usuń szkolenie"), 7, 2234, {}},
     };
-    const EntrySpec outline[] = {
+    const EntryInfo outline[] = {
         {Command::NewItem, "", s(u"Nowa pozycja w prezentacji"), 8, 2241, {}},
         {Command::RenameItem, "", s(u"Popraw pozycję w prezentacji"), 9, 2242, {}},
         {Command::MoveItemTop, "", s(u"Przenieś wzwyż"), 10, 2243, {}},
@@ -116,11 +116,11 @@ const std::vector<PopupSpec> &popupSpecs()
         {Command::SavePdf, "", s(u"Zapisz jako PDF"), 16, 2250, {}},
     };
     // The same entries under the names of each menu.
-    const auto named = [](EntrySpec entry, const char *name) {
+    const auto named = [](EntryInfo entry, const char *name) {
         entry.objectName = name;
         return entry;
     };
-    static const std::vector<PopupSpec> popups = {
+    static const std::vector<PopupInfo> popups = {
         {MenuPlace::TopicsButton, "QelModulesToolBarPopupMenu",
          {named(find, "QelModulesFindPopupMenuItem"), named(findNext, "QelModulesFindNextPopupMenuItem"),
           named(copy, "QelModulesMovePopupMenuItem"), {}, named(import, "QelModulesImportPopupMenuItem")}},
@@ -154,7 +154,7 @@ const std::vector<PopupSpec> &popupSpecs()
           named(outline[8], "QelViewBodyRedoPopupMenuItem"), {}, named(outline[9], "QelViewBodyViewPopupMenuItem"),
           // The outline's context entry carries its caption as a hint.
           [&] {
-              EntrySpec e = named(outline[10], "QelViewBodyCreatePopupMenuItem");
+              EntryInfo e = named(outline[10], "QelViewBodyCreatePopupMenuItem");
               e.caption = s(u"|Utwórz prezentację");
               return e;
           }(),
@@ -163,10 +163,10 @@ const std::vector<PopupSpec> &popupSpecs()
     return popups;
 }
 
-const std::vector<ShortcutSpec> &shortcutSpecs()
+const std::vector<ShortcutInfo> &shortcutTable()
 {
     using K = QKeySequence;
-    static const std::vector<ShortcutSpec> shortcuts = {
+    static const std::vector<ShortcutInfo> shortcuts = {
         {Command::Exit, {standardKey(K::Quit, K(Qt::CTRL | Qt::Key_Q))}, ShortcutScope::Window},
         {Command::Find, {standardKey(K::Find, K(Qt::CTRL | Qt::Key_F))}, ShortcutScope::Window},
         {Command::FindNext, {K(Qt::Key_F3)}, ShortcutScope::Window},
@@ -206,9 +206,9 @@ QString historyCaption(const QString &caption, const QString &what)
     return what.isEmpty() ? caption : caption + QStringLiteral(": ") + what;
 }
 
-const std::vector<ToolButtonSpec> &toolButtonSpecs()
+const std::vector<ToolButtonInfo> &toolButtonTable()
 {
-    static const std::vector<ToolButtonSpec> buttons = {
+    static const std::vector<ToolButtonInfo> buttons = {
         {"QelProgramExitToolButton", 0, s(u"Zakończ|Kończy działanie programu"), Command::Exit, 2219, false},
         {"QelModulesToolButton", 1, s(u"Tematy|Funkcje do przeszukiwania i kopiowania tematów do prezentacji"),
          Command::Count, 2220, true},

@@ -15,7 +15,7 @@
 namespace marbelo {
 
 // One entry of a menu; command Count stands for a separator.
-struct EntrySpec
+struct EntryInfo
 {
     Command command = Command::Count;
     const char *objectName = "";
@@ -25,27 +25,27 @@ struct EntrySpec
     QString hint; // the long hint, shown in the status bar (main menus only)
 };
 
-struct MenuSpec
+struct MenuInfo
 {
     const char *objectName;
     QString caption;
     int helpContext = 0;
     QString hint;
-    std::vector<EntrySpec> entries;
+    std::vector<EntryInfo> entries;
 };
 
 // Where a drop-down or context menu hangs.
 enum class MenuPlace { TopicsButton, TrainingsButton, PresentationsButton, TopicList, TopicTree, TrainingList, Outline };
 
-struct PopupSpec
+struct PopupInfo
 {
     MenuPlace place;
     const char *objectName;
-    std::vector<EntrySpec> entries;
+    std::vector<EntryInfo> entries;
 };
 
 // A tool button; the three drop-down buttons have no command of their own.
-struct ToolButtonSpec
+struct ToolButtonInfo
 {
     const char *objectName;
     int image;
@@ -59,19 +59,19 @@ struct ToolButtonSpec
 // only while the detailed-topic tree or the outline has the focus.
 enum class ShortcutScope { Window, TopicTree, Outline };
 
-struct ShortcutSpec
+struct ShortcutInfo
 {
     Command command;
     QList<QKeySequence> keys; // the first is shown in the menu
     ShortcutScope scope;
 };
 
-const std::vector<MenuSpec> &mainMenuSpecs();
-const std::vector<ShortcutSpec> &shortcutSpecs();
+const std::vector<MenuInfo> &mainMenuTable();
+const std::vector<ShortcutInfo> &shortcutTable();
 // The caption of an undo or redo entry naming what it acts on ("Cofnij:
 // Usuń pozycję"), or the plain caption when the history has nothing.
 QString historyCaption(const QString &caption, const QString &what);
-const std::vector<PopupSpec> &popupSpecs();
-const std::vector<ToolButtonSpec> &toolButtonSpecs();
+const std::vector<PopupInfo> &popupTable();
+const std::vector<ToolButtonInfo> &toolButtonTable();
 
 } // namespace marbelo

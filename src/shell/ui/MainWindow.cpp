@@ -98,15 +98,15 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
 
 MainWindow::~MainWindow() = default;
 
-QAction *MainWindow::makeEntry(const EntrySpec &spec, const QString &statusHint)
+QAction *MainWindow::makeEntry(const EntryInfo &info, const QString &statusHint)
 {
-    auto *action = new QAction(paneImage("menu", spec.image), spec.caption, this);
-    const QString name = QString::fromLatin1(spec.objectName);
+    auto *action = new QAction(paneImage("menu", info.image), info.caption, this);
+    const QString name = QString::fromLatin1(info.objectName);
     action->setObjectName(name);
-    setHelpContext(action, spec.helpContext);
+    setHelpContext(action, info.helpContext);
     if (!statusHint.isEmpty())
         action->setStatusTip(statusHint);
-    CommandEntries &entries = m_commands[static_cast<int>(spec.command)];
+    CommandEntries &entries = m_commands[static_cast<int>(info.command)];
     if (name.contains(QLatin1String("Body")))
         entries.context = action;
     else if (name.contains(QLatin1String("Popup")))
@@ -116,11 +116,11 @@ QAction *MainWindow::makeEntry(const EntrySpec &spec, const QString &statusHint)
     return action;
 }
 
-QMenu *MainWindow::buildPopup(const PopupSpec &spec, QWidget *owner)
+QMenu *MainWindow::buildPopup(const PopupInfo &info, QWidget *owner)
 {
     auto *menu = new QMenu(owner);
-    menu->setObjectName(QString::fromLatin1(spec.objectName));
-    for (const EntrySpec &entry : spec.entries) {
+    menu->setObjectName(QString::fromLatin1(info.objectName));
+    for (const EntryInfo &entry : info.entries) {
         if (entry.command == Command::Count)
             menu->addSeparator();
         else
@@ -134,15 +134,15 @@ void MainWindow::buildMenus()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("QelMainMenu"));
     std::size_t i = 0;
-    for (const MenuSpec &spec : mainMenuSpecs()) {
-        QMenu *menu = bar->addMenu(spec.caption);
-        const QString name = QString::fromLatin1(spec.objectName);
+    for (const MenuInfo &info : mainMenuTable()) {
+        QMenu *menu = bar->addMenu(info.caption);
+        const QString name = QString::fromLatin1(info.objectName);
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name + QStringLiteral("Item"));
-        menu->menuAction()->setStatusTip(spec.hint);
-        setHelpContext(menu, spec.helpContext);
-        setHelpContext(menu->menuAction(), spec.helpContext);
-        for (const EntrySpec &entry : spec.entries) {
+        menu->menuAction()->setStatusTip(info.hint);
+        setHelpContext(menu, info.helpContext);
+        setHelpContext(menu->menuAction(), info.helpContext);
+        for (const EntryInfo &entry : info.entries) {
             if (entry.command == Command::Count)
                 menu->addSeparator();
             else
@@ -170,15 +170,15 @@ void MainWindow::buildToolBar()
 
     std::array<QToolButton *, 3> dropDownButtons{}; // topics, trainings, presentations
     std::size_t dropDowns = 0;
-    for (const ToolButtonSpec &spec : toolButtonSpecs()) {
-        if (spec.gapBefore) {
+    for (const ToolButtonInfo &info : toolButtonTable()) {
+        if (info.gapBefore) {
             auto *gap = new QWidget(m_toolBar);
             gap->setFixedWidth(8);
             m_toolBar->addWidget(gap);
         }
-        QToolButton *b = makeToolButton(m_toolBar, spec);
-        if (spec.command != Command::Count)
-            m_commands[static_cast<int>(spec.command)].toolButton = b;
+        QToolButton *b = makeToolButton(m_toolBar, info);
+        if (info.command != Command::Count)
+            m_commands[static_cast<int>(info.command)].toolButton = b;
         else
             dropDownButtons[dropDowns++] = b;
         m_toolBar->addWidget(b);
@@ -188,7 +188,7 @@ void MainWindow::buildToolBar()
     m_presentationsButton = dropDownButtons[2];
     // Drop-down buttons: the topics button itself runs the search; the
     // trainings and presentations buttons only open their menus.
-    for (const PopupSpec &popup : popupSpecs()) {
+    for (const PopupInfo &popup : popupTable()) {
         const auto place = static_cast<std::size_t>(popup.place);
         if (place > static_cast<std::size_t>(MenuPlace::PresentationsButton))
             continue;
@@ -245,7 +245,7 @@ void MainWindow::buildPanes()
     // The panes' context menus.
     const std::array<QWidget *, 4> contextOwners = {m_topics->list(), m_topics->tree(), m_trainings->list(),
                                                     m_outline->tree()};
-    for (const PopupSpec &popup : popupSpecs()) {
+    for (const PopupInfo &popup : popupTable()) {
         const auto place = static_cast<std::size_t>(popup.place) - static_cast<std::size_t>(MenuPlace::TopicList);
         if (popup.place < MenuPlace::TopicList)
             continue;
@@ -270,17 +270,17 @@ void MainWindow::connectCommands()
     };
     // Shortcuts sit on the main menu's entries, so they act only while their
     // command is available; pane-scoped ones only while that pane has the focus.
-    for (const ShortcutSpec &spec : shortcutSpecs()) {
-        QAction *action = shortcutEntry(spec.command);
-        action->setShortcuts(spec.keys);
-        if (spec.scope == ShortcutScope::Window) {
+    for (const ShortcutInfo &info : shortcutTable()) {
+        QAction *action = shortcutEntry(info.command);
+        action->setShortcuts(info.keys);
+        if (info.scope == ShortcutScope::Window) {
             // An entry of a context menu alone acts from the whole window.
-            if (action != m_commands[static_cast<int>(spec.command)].mainMenu)
+            if (action != m_commands[static_cast<int>(info.command)].mainMenu)
                 addAction(action);
             continue;
         }
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        (spec.scope == ShortcutScope::Outline ? static_cast<QWidget *>(m_outline->tree()) : m_topics->tree())
+        (info.scope == ShortcutScope::Outline ? static_cast<QWidget *>(m_outline->tree()) : m_topics->tree())
             ->addAction(action);
     }
     connectCommand(Command::Exit, this, &QWidget::close);

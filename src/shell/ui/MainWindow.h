@@ -22,8 +22,8 @@ class QToolButton;
 
 namespace marbelo {
 
-struct EntrySpec;
-struct PopupSpec;
+struct EntryInfo;
+struct PopupInfo;
 class HelpCommands;
 class Messages;
 class OutlinePane;
@@ -85,9 +85,9 @@ private:
     void buildToolBar();
     void buildPanes();
     void connectCommands();
-    QAction *makeEntry(const EntrySpec &spec, const QString &statusHint);
+    QAction *makeEntry(const EntryInfo &info, const QString &statusHint);
     // A drop-down or context menu of entries.
-    QMenu *buildPopup(const PopupSpec &spec, QWidget *owner);
+    QMenu *buildPopup(const PopupInfo &info, QWidget *owner);
     void showHint(const QString &hint);
     // Every command's availability from what the panes show now.
     CommandStates currentStates() const;

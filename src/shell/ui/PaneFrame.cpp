@@ -35,17 +35,17 @@ QString shortHint(const QString &hint)
     return bar < 0 ? hint : hint.left(bar);
 }
 
-QToolButton *makeToolButton(QToolBar *bar, const ToolButtonSpec &spec)
+QToolButton *makeToolButton(QToolBar *bar, const ToolButtonInfo &info)
 {
     auto *b = new QToolButton(bar);
-    b->setObjectName(QString::fromLatin1(spec.objectName));
-    b->setIcon(paneImage("toolbar", spec.image));
+    b->setObjectName(QString::fromLatin1(info.objectName));
+    b->setIcon(paneImage("toolbar", info.image));
     b->setIconSize(QSize(32, 32));
     b->setAutoRaise(true);
     b->setFixedSize(40, 38);
-    b->setToolTip(shortHint(spec.hint));
-    b->setProperty("hint", longHint(spec.hint));
-    setHelpContext(b, spec.helpContext);
+    b->setToolTip(shortHint(info.hint));
+    b->setProperty("hint", longHint(info.hint));
+    setHelpContext(b, info.helpContext);
     return b;
 }
 

@@ -11,14 +11,14 @@ class QWidget;
 
 namespace marbelo {
 
-struct ToolButtonSpec;
+struct ToolButtonInfo;
 
 // Image index of the "menu" or "toolbar" set in the resources.
 QIcon paneImage(const char *set, int index);
 // "short|long": the short part is a tooltip, the long part the status text.
 QString longHint(const QString &hint);
 QString shortHint(const QString &hint);
-QToolButton *makeToolButton(QToolBar *bar, const ToolButtonSpec &spec);
+QToolButton *makeToolButton(QToolBar *bar, const ToolButtonInfo &info);
 
 // A block of a caption strip over a control; both share the pane's hint and
 // help context, and the control carries the caption as its accessible name.

@@ -21,9 +21,9 @@ TEST(Shortcuts, EveryCommandHasItsOwnKeys)
 {
     std::set<int> commands;
     std::set<QString> keys;
-    for (const ShortcutSpec &spec : shortcutSpecs()) {
-        EXPECT_TRUE(commands.insert(static_cast<int>(spec.command)).second) << static_cast<int>(spec.command);
-        for (const QKeySequence &key : spec.keys)
+    for (const ShortcutInfo &info : shortcutTable()) {
+        EXPECT_TRUE(commands.insert(static_cast<int>(info.command)).second) << static_cast<int>(info.command);
+        for (const QKeySequence &key : info.keys)
             EXPECT_TRUE(keys.insert(key.toString()).second) << key.toString().toStdString();
     }
     EXPECT_EQ(commands.size(), static_cast<std::size_t>(kCommandCount));
@@ -39,18 +39,18 @@ protected:
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         int ran = 0;
-        for (const ShortcutSpec &spec : shortcutSpecs()) {
-            SCOPED_TRACE(spec.keys.first().toString().toStdString());
+        for (const ShortcutInfo &info : shortcutTable()) {
+            SCOPED_TRACE(info.keys.first().toString().toStdString());
             prepare();
-            QAction *action = window->shortcutEntry(spec.command);
+            QAction *action = window->shortcutEntry(info.command);
             // The spy stands in for the command's handler, so nothing opens.
             QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
             QSignalSpy spy(action, &QAction::triggered);
-            QWidget *focus = spec.scope == ShortcutScope::Outline     ? static_cast<QWidget *>(outlineTree())
-                             : spec.scope == ShortcutScope::TopicTree ? moduleTree()
+            QWidget *focus = info.scope == ShortcutScope::Outline     ? static_cast<QWidget *>(outlineTree())
+                             : info.scope == ShortcutScope::TopicTree ? moduleTree()
                                                                       : window->centralWidget();
             focus->setFocus();
-            const QKeyCombination key = spec.keys.first()[0];
+            const QKeyCombination key = info.keys.first()[0];
             // No text for the key: QTest knows no character for some of them.
             QTest::sendKeyEvent(QTest::Click, focus, key.key(), '\0', key.keyboardModifiers());
             EXPECT_EQ(spy.count(), action->isEnabled() ? 1 : 0) << action->objectName().toStdString();
