@@ -58,21 +58,29 @@ bool readBlockInto(Stream &stream, std::int32_t offset, QByteArray *buffer)
 
 } // namespace
 
+std::unique_ptr<Stream> openTrainingSlides(const QString &dataDir, int trainingNumber, TrainingRecord *training,
+                                           QString *error)
+{
+    TrainingRecord record;
+    if (readTrainingRecord(dataDir, trainingNumber, &record))
+        *training = record;
+    std::unique_ptr<Stream> store;
+    if (!OpenStream(store, dataDir + imageStoreFileName(trainingNumber), kOpenRead, 1)) {
+        *error = QStringLiteral("nie można otworzyć pliku slajdów szkolenia %1")
+                     .arg(imageStoreFileName(trainingNumber));
+        return nullptr;
+    }
+    return store;
+}
+
 ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
                                   const std::vector<ItemReference> &references, TrainingRecord *training,
                                   const QString &outPath, const QString &frontPagePath)
 {
     ComposeResult result;
-    TrainingRecord record;
-    if (readTrainingRecord(dataDir, trainingNumber, &record))
-        *training = record;
-
-    std::unique_ptr<Stream> store;
-    if (!OpenStream(store, dataDir + imageStoreFileName(trainingNumber), kOpenRead, 1)) {
-        result.error = QStringLiteral("nie można otworzyć pliku slajdów szkolenia %1")
-                           .arg(imageStoreFileName(trainingNumber));
+    const std::unique_ptr<Stream> store = openTrainingSlides(dataDir, trainingNumber, training, &result.error);
+    if (!store)
         return result;
-    }
 
     Output out(outPath);
     if (!out.open()) {
@@ -89,7 +97,8 @@ ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
     const QString tooLarge = QStringLiteral("prezentacja jest zbyt duża");
 
     std::unique_ptr<Stream> front;
-    if (training->type >= 0 && OpenStream(front, frontPagePath.isEmpty() ? dataDir + kFrontPageName : frontPagePath, kOpenRead, 1)) {
+    const QString frontPath = frontPagePath.isEmpty() ? dataDir + kFrontPageName : frontPagePath;
+    if (training->type >= 0 && OpenStream(front, frontPath, kOpenRead, 1)) {
         QByteArray coded;
         // Blocks before t are skipped by their lengths, each checked against
         // what the file holds.

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 namespace marbelo {
@@ -32,6 +33,14 @@ struct ComposeResult
 // output replaces outPath only when it was written whole; on failure an
 // existing outPath is left as it was. frontPagePath: the front-page file, when
 // it does not lie in dataDir.
+class Stream;
+
+// The first steps of every composition: training number's record read into
+// *training (kept as it was when the catalogue cannot be read), then its
+// image store opened; none, with the reason in error, when it cannot be.
+std::unique_ptr<Stream> openTrainingSlides(const QString &dataDir, int trainingNumber, TrainingRecord *training,
+                                           QString *error);
+
 ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
                                   const std::vector<ItemReference> &references, TrainingRecord *training,
                                   const QString &outPath, const QString &frontPagePath = QString());

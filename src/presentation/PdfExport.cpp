@@ -1,6 +1,6 @@
 #include "presentation/PdfExport.h"
 
-#include "store/Catalogue.h"
+#include "presentation/Compose.h"
 #include "store/DataFiles.h"
 #include "store/Cp1250.h"
 #include "store/SaveFile.h"
@@ -510,18 +510,11 @@ PdfResult exportPresentationPdf(const QString &dataDir, int trainingNumber,
                                 const QString &frontPagePath)
 {
     PdfResult result;
-    TrainingRecord record;
-    if (readTrainingRecord(dataDir, trainingNumber, &record))
-        *training = record;
-
     // The slides a composed presentation would hold, in its order (see
     // composePresentation), read from where they are stored.
-    std::unique_ptr<Stream> store;
-    if (!OpenStream(store, dataDir + imageStoreFileName(trainingNumber), kOpenRead, 1)) {
-        result.error = QStringLiteral("nie można otworzyć pliku slajdów szkolenia %1")
-                           .arg(imageStoreFileName(trainingNumber));
+    const std::unique_ptr<Stream> store = openTrainingSlides(dataDir, trainingNumber, training, &result.error);
+    if (!store)
         return result;
-    }
     std::vector<SlideBlock> blocks;
     qint64 total = 0;
     std::unique_ptr<Stream> front;

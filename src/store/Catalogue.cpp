@@ -53,6 +53,28 @@ bool writeRecordAt(Stream &stream, std::int32_t at, const RecordBytes &bytes, QS
     return false;
 }
 
+// Writes bytes as training number's record: over it, or, with mayAppend, as
+// the next record when number is the catalogue's next number (over a partial
+// record at the end, as a new record is).
+bool writeRecordNumber(const QString &dataDir, int number, const RecordBytes &bytes, bool mayAppend,
+                       QString *error)
+{
+    std::unique_ptr<Stream> stream;
+    if (number < 0 || !OpenStream(stream, cataloguePath(dataDir), kOpenWrite, 1)) {
+        setError(error, QCoreApplication::translate("Catalogue", "Nie można otworzyć pliku %1.")
+                            .arg(kCatalogueName));
+        return false;
+    }
+    const qint64 at = qint64(number) * kRecordSize;
+    const qint64 wholeRecords = stream->size() - stream->size() % kRecordSize;
+    if (mayAppend ? at > wholeRecords : at + kRecordSize > stream->size()) {
+        setError(error, QCoreApplication::translate("Catalogue", "Brak szkolenia w pliku %1.")
+                            .arg(kCatalogueName));
+        return false;
+    }
+    return writeRecordAt(*stream, static_cast<std::int32_t>(at), bytes, error);
+}
+
 } // namespace
 
 bool readCatalogue(const QString &dataDir, std::vector<CatalogueEntry> *entries)
@@ -126,19 +148,7 @@ bool rewriteTrainingRecord(const QString &dataDir, int number, const TrainingRec
         setError(error, QCoreApplication::translate("Catalogue", "Nazwa zawiera niedozwolone znaki."));
         return false;
     }
-    std::unique_ptr<Stream> stream;
-    if (number < 0 || !OpenStream(stream, cataloguePath(dataDir), kOpenWrite, 1)) {
-        setError(error, QCoreApplication::translate("Catalogue", "Nie można otworzyć pliku %1.")
-                            .arg(kCatalogueName));
-        return false;
-    }
-    const qint64 at = qint64(number) * kRecordSize;
-    if (at + kRecordSize > stream->size()) {
-        setError(error, QCoreApplication::translate("Catalogue", "Brak szkolenia w pliku %1.")
-                            .arg(kCatalogueName));
-        return false;
-    }
-    return writeRecordAt(*stream, static_cast<std::int32_t>(at), bytes, error);
+    return writeRecordNumber(dataDir, number, bytes, false, error);
 }
 
 bool readTrainingRecordBytes(const QString &dataDir, int number, RecordBytes *bytes)
@@ -149,20 +159,7 @@ bool readTrainingRecordBytes(const QString &dataDir, int number, RecordBytes *by
 
 bool restoreTrainingRecord(const QString &dataDir, int number, const RecordBytes &bytes, QString *error)
 {
-    std::unique_ptr<Stream> stream;
-    if (number < 0 || !OpenStream(stream, cataloguePath(dataDir), kOpenWrite, 1)) {
-        setError(error, QCoreApplication::translate("Catalogue", "Nie można otworzyć pliku %1.")
-                            .arg(kCatalogueName));
-        return false;
-    }
-    const qint64 at = qint64(number) * kRecordSize;
-    if (at > stream->size() - stream->size() % kRecordSize) {
-        setError(error, QCoreApplication::translate("Catalogue", "Brak szkolenia w pliku %1.")
-                            .arg(kCatalogueName));
-        return false;
-    }
-    // Appended over a partial record at the end, as a new record is.
-    return writeRecordAt(*stream, static_cast<std::int32_t>(at), bytes, error);
+    return writeRecordNumber(dataDir, number, bytes, true, error);
 }
 
 bool markTrainingDeleted(const QString &dataDir, int number, QString *error)

@@ -96,19 +96,33 @@ bool saveTopicFile(const QString &path, const QByteArray &bytes, QString *error)
     return false;
 }
 
-ImportResult importTopicFile(const QString &path, const QString &title, const QStringList &files,
-                             const ImportProgress &progress)
+namespace {
+
+// The bytes of the topic file the import writes: the title checked before
+// any file is read, then every slide. A failed result when there are none.
+ImportResult importedTopicBytes(const QString &title, const QStringList &files, const ImportProgress &progress,
+                                QByteArray *bytes)
 {
     QByteArray titleBytes;
     QString error;
     if (!encodeTitle(title, &titleBytes, &error))
         return ImportResult::failed(error);
     std::vector<ImportedSlide> slides;
-    ImportResult result = readSlides(files, &slides, progress);
-    if (!result.ok())
-        return result;
+    const ImportResult result = readSlides(files, &slides, progress);
+    if (result.ok() && !ownTopicBytes(title, slides, bytes, &error))
+        return ImportResult::failed(error);
+    return result;
+}
+
+} // namespace
+
+ImportResult importTopicFile(const QString &path, const QString &title, const QStringList &files,
+                             const ImportProgress &progress)
+{
     QByteArray bytes;
-    if (!ownTopicBytes(title, slides, &bytes, &error) || !saveTopicFile(path, bytes, &error))
+    const ImportResult result = importedTopicBytes(title, files, progress, &bytes);
+    QString error;
+    if (result.ok() && !saveTopicFile(path, bytes, &error))
         return ImportResult::failed(error);
     return result;
 }
@@ -116,20 +130,14 @@ ImportResult importTopicFile(const QString &path, const QString &title, const QS
 ImportResult importOwnTopic(const QString &dataDir, const QString &title, const QStringList &files,
                             const ImportProgress &progress, QString *fileName)
 {
-    // The name is taken once the slides are ready, just before the file is
-    // written, so that nothing else in the data directory can take it meanwhile.
-    QByteArray titleBytes;
-    QString error;
-    if (!encodeTitle(title, &titleBytes, &error))
-        return ImportResult::failed(error);
-    std::vector<ImportedSlide> slides;
-    ImportResult result = readSlides(files, &slides, progress);
+    QByteArray bytes;
+    const ImportResult result = importedTopicBytes(title, files, progress, &bytes);
     if (!result.ok())
         return result;
-    QByteArray bytes;
-    if (!ownTopicBytes(title, slides, &bytes, &error))
-        return ImportResult::failed(error);
+    // The name is taken once the slides are ready, just before the file is
+    // written, so that nothing else in the data directory can take it meanwhile.
     const QString name = nextOwnTopicFileName(dataDir);
+    QString error;
     if (!saveTopicFile(QDir(dataDir).filePath(name), bytes, &error))
         return ImportResult::failed(error);
     *fileName = name;
