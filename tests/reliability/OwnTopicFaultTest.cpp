@@ -24,15 +24,6 @@ protected:
             GTEST_SKIP() << "this platform has no per-process file-size limit";
     }
 
-    void expectSound(const FaultCase &fault)
-    {
-        const FaultRow row = runFaultMatrix(fault);
-        recordRow(row);
-        EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
-        EXPECT_GT(row.refused, 0) << row.summary().toStdString();
-        EXPECT_GE(row.whole, 1) << row.summary().toStdString();
-    }
-
     TempDataDir dir;
 };
 
@@ -45,7 +36,7 @@ TEST_F(OwnTopicFaultTest, RenameRewritesTheTitleWholeOrNotAtAll)
     const QByteArray before = buildTopicFile(cp1250(QStringLiteral("Stary tytuł")), records);
     const QByteArray after = buildTopicFile(cp1250(QStringLiteral("Nowy tytuł tematu")), records);
     const QString path = dir.file(QStringLiteral("Własne 001.mdl"));
-    expectSound({QStringLiteral("own topic rename"), dir.path(), {{path, before, after}}, [&] {
+    expectSoundMatrix({QStringLiteral("own topic rename"), dir.path(), {{path, before, after}}, [&] {
                      QString error;
                      return renameTopicFile(path, QStringLiteral("Nowy tytuł tematu"), &error);
                  }});

@@ -40,17 +40,6 @@ protected:
             GTEST_SKIP() << "this platform has no per-process file-size limit";
     }
 
-    void expectSound(const FaultCase &fault, const std::vector<qint64> &limits)
-    {
-        const FaultRow row = runFaultMatrix(fault, limits);
-        recordRow(row);
-        EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
-        // The limits really made the writer fail, and the last run succeeded.
-        EXPECT_GT(row.refused, 0) << row.summary().toStdString();
-        EXPECT_GE(row.whole, 1) << row.summary().toStdString();
-    }
-    void expectSound(const FaultCase &fault) { expectSound(fault, everyFailurePoint(fault)); }
-
     QString file(const QString &name) const { return dir.file(name); }
 
     TempDataDir dir;
@@ -62,7 +51,7 @@ TEST_F(WriterFaultTest, TrainingRecordAppend)
 {
     const QByteArray before = trainingRecordBytes(QStringLiteral("Wstępne"), 0) + trainingRecordBytes(QStringLiteral("Okresowe"), 3);
     const TrainingRecord added{QStringLiteral("Szkolenie stanowiskowe żurawi"), 5, 0};
-    expectSound({QStringLiteral("training record append"), dir.path(),
+    expectSoundMatrix({QStringLiteral("training record append"), dir.path(),
                  {{file(kCatalogueName), before, before + trainingRecordBytes(added.name, added.type)}},
                  [&] { return appendTrainingRecord(dir.path(), added) == 2; }});
 }
@@ -73,7 +62,7 @@ TEST_F(WriterFaultTest, TrainingRecordAppendOverAPartialRecord)
     const QByteArray whole = trainingRecordBytes(QStringLiteral("Wstępne"), 0);
     const QByteArray before = whole + pattern(50, 'p');
     const TrainingRecord added{QStringLiteral("Nowe"), 1, 0};
-    expectSound({QStringLiteral("training record append over a partial record"), dir.path(),
+    expectSoundMatrix({QStringLiteral("training record append over a partial record"), dir.path(),
                  {{file(kCatalogueName), before, whole + trainingRecordBytes(added.name, added.type)}},
                  [&] { return appendTrainingRecord(dir.path(), added) == 1; }});
 }
@@ -83,7 +72,7 @@ TEST_F(WriterFaultTest, TrainingRecordRewriteInPlace)
     const QByteArray a = trainingRecordBytes(QStringLiteral("A"), 0), b = trainingRecordBytes(QStringLiteral("B"), 1),
                      c = trainingRecordBytes(QStringLiteral("C"), 2);
     const TrainingRecord renamed{QStringLiteral("Bardzo długa nowa nazwa szkolenia okresowego"), 4, 0};
-    expectSound({QStringLiteral("training record rewrite"), dir.path(),
+    expectSoundMatrix({QStringLiteral("training record rewrite"), dir.path(),
                  {{file(kCatalogueName), a + b + c, a + trainingRecordBytes(renamed.name, renamed.type) + c}},
                  [&] { return rewriteTrainingRecord(dir.path(), 1, renamed); }});
 }
@@ -99,10 +88,10 @@ TEST_F(WriterFaultTest, TrainingRecordRestoredByUndoAndRedo)
     const QByteArray deleted = trainingRecordBytes(QStringLiteral("B"), 1, -1);
     RecordBytes restored{};
     std::copy(old.begin(), old.end(), restored.begin());
-    expectSound({QStringLiteral("training record restored (undo)"), dir.path(),
+    expectSoundMatrix({QStringLiteral("training record restored (undo)"), dir.path(),
                  {{file(kCatalogueName), a + deleted, a + old}},
                  [&] { return restoreTrainingRecord(dir.path(), 1, restored); }});
-    expectSound({QStringLiteral("training record restored at the end (redo of a new training)"), dir.path(),
+    expectSoundMatrix({QStringLiteral("training record restored at the end (redo of a new training)"), dir.path(),
                  {{file(kCatalogueName), a, a + old}},
                  [&] { return restoreTrainingRecord(dir.path(), 1, restored); }});
 }
@@ -110,7 +99,7 @@ TEST_F(WriterFaultTest, TrainingRecordRestoredByUndoAndRedo)
 TEST_F(WriterFaultTest, TrainingDeletionMark)
 {
     const QByteArray a = trainingRecordBytes(QStringLiteral("A"), 0), b = trainingRecordBytes(QStringLiteral("B"), 1);
-    expectSound({QStringLiteral("training deletion mark"), dir.path(),
+    expectSoundMatrix({QStringLiteral("training deletion mark"), dir.path(),
                  {{file(kCatalogueName), a + b, a + trainingRecordBytes(QStringLiteral("B"), 1, -1)}},
                  [&] { return markTrainingDeleted(dir.path(), 1); }});
 }
@@ -125,11 +114,11 @@ TEST_F(WriterFaultTest, OutlineSaveGrowingAndShrinking)
                                            {QStringLiteral("Rozdział 2"), 0, kHeadingFlag}};
     const QString path = file(outlineFileName(1));
     QString error;
-    expectSound({QStringLiteral("outline save (2 to 4 items)"), dir.path(),
+    expectSoundMatrix({QStringLiteral("outline save (2 to 4 items)"), dir.path(),
                  {{path, outlineBytes(small), outlineBytes(large)}},
                  [&] { return saveOutline(path, large, &error); }});
     // Shrinking writes a smaller new file: every limit below its size fails.
-    expectSound({QStringLiteral("outline save (4 to 2 items)"), dir.path(),
+    expectSoundMatrix({QStringLiteral("outline save (4 to 2 items)"), dir.path(),
                  {{path, outlineBytes(large), outlineBytes(small)}},
                  [&] { return saveOutline(path, small, &error); }});
 }
@@ -139,11 +128,11 @@ TEST_F(WriterFaultTest, ImageStoreAppend)
     const QString path = file(imageStoreFileName(0));
     const QByteArray slide = BCodeToStr(makeJpeg(12, 9));
     // The first block of an empty store comes with the magic.
-    expectSound({QStringLiteral("image store append (empty store)"), dir.path(),
+    expectSoundMatrix({QStringLiteral("image store append (empty store)"), dir.path(),
                  {{path, QByteArray(), kImageStoreMagic + blockBytes(slide)}},
                  [&] { return appendSlideBlock(path, slide) == 4; }});
     const QByteArray store = kImageStoreMagic + blockBytes(pattern(300, 's'));
-    expectSound({QStringLiteral("image store append"), dir.path(),
+    expectSoundMatrix({QStringLiteral("image store append"), dir.path(),
                  {{path, store, store + blockBytes(slide)}},
                  [&] { return appendSlideBlock(path, slide) == store.size(); }});
 }
@@ -160,9 +149,9 @@ TEST_F(WriterFaultTest, PresentationComposition)
     const QString out = file(QStringLiteral("Szkolenie.pnn"));
     TrainingRecord record;
     const auto compose = [&] { return composePresentation(dir.path(), 0, references, &record, out).ok; };
-    expectSound({QStringLiteral("presentation composition (new file)"), dir.path(), {{out, std::nullopt, composed}},
+    expectSoundMatrix({QStringLiteral("presentation composition (new file)"), dir.path(), {{out, std::nullopt, composed}},
                  compose});
-    expectSound({QStringLiteral("presentation composition (over an older file)"), dir.path(),
+    expectSoundMatrix({QStringLiteral("presentation composition (over an older file)"), dir.path(),
                  {{out, pattern(900, 'o'), composed}}, compose});
 }
 
@@ -173,8 +162,8 @@ TEST_F(WriterFaultTest, FileCopy)
     const QByteArray small = pattern(1000, 'c');
     writeFile(source, small);
     const auto copy = [&] { return CopyDataFile(source, destination) == 0; };
-    expectSound({QStringLiteral("file copy (new file)"), dir.path(), {{destination, std::nullopt, small}}, copy});
-    expectSound({QStringLiteral("file copy (over an older file)"), dir.path(),
+    expectSoundMatrix({QStringLiteral("file copy (new file)"), dir.path(), {{destination, std::nullopt, small}}, copy});
+    expectSoundMatrix({QStringLiteral("file copy (over an older file)"), dir.path(),
                  {{destination, pattern(3000, 'd'), small}}, copy});
 
     // Three chunks: every byte count around the chunk edges and a stride between.
@@ -189,7 +178,7 @@ TEST_F(WriterFaultTest, FileCopy)
                 limits.push_back(limit);
         }
     }
-    expectSound({QStringLiteral("file copy (three chunks, around the chunk edges)"), dir.path(),
+    expectSoundMatrix({QStringLiteral("file copy (three chunks, around the chunk edges)"), dir.path(),
                  {{destination, std::nullopt, large}}, copy},
                 limits);
 }
@@ -200,7 +189,7 @@ TEST_F(WriterFaultTest, SlidePassedThroughViewJpg)
     // or a partial picture come back.
     const QByteArray jpeg = makeJpeg(20, 15);
     const QString path = file(kViewJpgName);
-    expectSound({QStringLiteral("View.jpg pass-through"), dir.path(), {{path, std::nullopt, std::nullopt}},
+    expectSoundMatrix({QStringLiteral("View.jpg pass-through"), dir.path(), {{path, std::nullopt, std::nullopt}},
                  [&] {
                      QByteArray back;
                      const bool passed = passThroughFile(path, BCodeToStr(jpeg), &back);

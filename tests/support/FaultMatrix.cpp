@@ -138,4 +138,13 @@ void recordRow(const FaultRow &row)
         file.write(row.summary().toUtf8() + '\n');
 }
 
+void expectSoundMatrix(const FaultCase &fault, const std::vector<qint64> &limits)
+{
+    const FaultRow row = runFaultMatrix(fault, limits);
+    recordRow(row);
+    EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
+    EXPECT_GT(row.refused, 0) << row.summary().toStdString();
+    EXPECT_GE(row.whole, 1) << row.summary().toStdString();
+}
+
 } // namespace testing_support

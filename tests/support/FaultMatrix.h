@@ -58,6 +58,14 @@ inline FaultRow runFaultMatrix(const FaultCase &fault)
     return runFaultMatrix(fault, everyFailurePoint(fault));
 }
 
+// Runs the matrix, records the row and expects it sound: no defect, the
+// limits really made the writer fail, and the run without one succeeded.
+void expectSoundMatrix(const FaultCase &fault, const std::vector<qint64> &limits);
+inline void expectSoundMatrix(const FaultCase &fault)
+{
+    expectSoundMatrix(fault, everyFailurePoint(fault));
+}
+
 // Appends the row's summary to the file named by the environment variable
 // MARBELO_FAULT_MATRIX, when it is set; the reliability document quotes it.
 void recordRow(const FaultRow &row);

@@ -93,15 +93,6 @@ protected:
         clickLine(trainingList(), 0);
     }
 
-    void expectSound(const FaultCase &fault)
-    {
-        const FaultRow row = runFaultMatrix(fault);
-        recordRow(row);
-        EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
-        EXPECT_GT(row.refused, 0) << row.summary().toStdString();
-        EXPECT_GE(row.whole, 1) << row.summary().toStdString();
-    }
-
     QByteArray catalogue;
     QByteArray outline0;
 };
@@ -111,7 +102,7 @@ protected:
 TEST_F(CommandFaultTest, NewTraining)
 {
     open();
-    expectSound({QStringLiteral("window: new training"), dir.path(),
+    expectSoundMatrix({QStringLiteral("window: new training"), dir.path(),
                  {{dir.file(kCatalogueName), catalogue, catalogue + trainingRecordBytes(QStringLiteral("Beta"), 2)},
                   {dir.file(outlineFileName(1)), std::nullopt, QByteArray()},
                   {dir.file(imageStoreFileName(1)), std::nullopt, QByteArray()}},
@@ -132,7 +123,7 @@ TEST_F(CommandFaultTest, NewTrainingFromAnother)
     writeFile(storePath(), kImageStoreMagic + blockBytes(QByteArray(300, 's')));
     const QByteArray store = readFile(storePath());
     open();
-    expectSound({QStringLiteral("window: new training from another"), dir.path(),
+    expectSoundMatrix({QStringLiteral("window: new training from another"), dir.path(),
                  {{dir.file(kCatalogueName), catalogue, catalogue + trainingRecordBytes(QStringLiteral("Kopia"), 0)},
                   {dir.file(imageStoreFileName(1)), std::nullopt, store},
                   {dir.file(outlineFileName(1)), std::nullopt, outline0}},
@@ -158,7 +149,7 @@ TEST_F(CommandFaultTest, NewTrainingFromAnother)
 TEST_F(CommandFaultTest, RenameAndDeleteTraining)
 {
     open();
-    expectSound({QStringLiteral("window: rename training"), dir.path(),
+    expectSoundMatrix({QStringLiteral("window: rename training"), dir.path(),
                  {{dir.file(kCatalogueName), catalogue, trainingRecordBytes(QStringLiteral("Nowa nazwa"), 4)}},
                  [&] {
                      const bool quiet = runQuietly([&] {
@@ -171,7 +162,7 @@ TEST_F(CommandFaultTest, RenameAndDeleteTraining)
                  },
                  [&] { reloadList(); }});
 
-    expectSound({QStringLiteral("window: delete training"), dir.path(),
+    expectSoundMatrix({QStringLiteral("window: delete training"), dir.path(),
                  {{dir.file(kCatalogueName), catalogue, trainingRecordBytes(QStringLiteral("Szkolenie"), 0, -1)}},
                  [&] {
                      const bool quiet = runQuietly([&] {
@@ -197,7 +188,7 @@ TEST_F(CommandFaultTest, CopyTopicIntoTheOutline)
     const QByteArray coded = file.mid(offset + 4, qFromLittleEndian<std::int32_t>(file.constData() + offset));
     std::vector<OutlineRecord> grown = kOutline;
     grown.insert(grown.begin() + 3, {QStringLiteral("Temat A"), 2, 4});
-    expectSound({QStringLiteral("window: copy a topic into the outline"), dir.path(),
+    expectSoundMatrix({QStringLiteral("window: copy a topic into the outline"), dir.path(),
                  {{storePath(), QByteArray(), kImageStoreMagic + blockBytes(coded)},
                   {outlinePath(), outline0, outlineBytes(grown)},
                   {dir.file(kCopyJpgName), std::nullopt, std::nullopt}},
@@ -215,7 +206,7 @@ TEST_F(CommandFaultTest, MoveAnItem)
 {
     open();
     const std::vector<OutlineRecord> moved{kOutline[0], kOutline[3], kOutline[1], kOutline[2]};
-    expectSound({QStringLiteral("window: move an outline item"), dir.path(),
+    expectSoundMatrix({QStringLiteral("window: move an outline item"), dir.path(),
                  {{outlinePath(), outline0, outlineBytes(moved)}},
                  [&] {
                      const bool quiet =
@@ -276,10 +267,10 @@ TEST_F(CommandFaultTest, UndoADeleteAndRedoIt)
         EXPECT_EQ(treeShape(outline()), fileShape());
         return quiet;
     };
-    expectSound({QStringLiteral("window: undo of a delete"), dir.path(),
+    expectSoundMatrix({QStringLiteral("window: undo of a delete"), dir.path(),
                  {{outlinePath(), outlineBytes(deleted), outline0}},
                  [&] { return undoOrRedo(Command::UndoItem); }, deleteTheSection});
-    expectSound({QStringLiteral("window: redo of a delete"), dir.path(),
+    expectSoundMatrix({QStringLiteral("window: redo of a delete"), dir.path(),
                  {{outlinePath(), outline0, outlineBytes(deleted)}},
                  [&] { return undoOrRedo(Command::RedoItem); },
                  [&] {
