@@ -30,17 +30,6 @@ protected:
 
     void run(Command command) { window->entries(command).mainMenu->trigger(); }
     QString caption(Command command) const { return window->entries(command).mainMenu->text(); }
-
-    // Answers the item dialog that the next command opens with a name.
-    static void nameIt(const QString &name, const QString &button)
-    {
-        whenModalShows([name, button](QWidget *form) {
-            auto *edit = form->findChildren<QLineEdit *>().first();
-            edit->clear();
-            edit->insert(name);
-            buttonWithText(form, button)->click();
-        });
-    }
 };
 
 } // namespace
@@ -56,13 +45,13 @@ TEST_F(OutlineUndoTest, EveryChangeIsUndoneAndRedoneByteForByte)
         {"Nowa pozycja",
          [&] {
              selectItem(QStringLiteral("D1"));
-             nameIt(QStringLiteral("Nowy"), QStringLiteral("Utwórz"));
+             answerNameDialog(QStringLiteral("Nowy"), QStringLiteral("Utwórz"));
              run(Command::NewItem);
          }},
         {"Popraw pozycję",
          [&] {
              selectItem(QStringLiteral("D1"));
-             nameIt(QStringLiteral("Dział pierwszy"), QStringLiteral("Popraw"));
+             answerNameDialog(QStringLiteral("Dział pierwszy"), QStringLiteral("Popraw"));
              run(Command::RenameItem);
          }},
         {"Przenieś wzwyż", [&] { selectItem(QStringLiteral("D2")); run(Command::MoveItemTop); }},

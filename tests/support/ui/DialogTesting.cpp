@@ -1,7 +1,10 @@
 #include "support/ui/DialogTesting.h"
 
+#include "support/ui/Scripted.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -43,6 +46,17 @@ QAbstractButton *buttonWithText(QWidget *window, const QString &text)
     }
     ADD_FAILURE() << "no button " << text.toStdString();
     return nullptr;
+}
+
+void answerNameDialog(const QString &name, const QString &button)
+{
+    whenModalShows([name, button](QWidget *form) {
+        auto *edit = form->findChildren<QLineEdit *>().value(0);
+        ASSERT_NE(edit, nullptr);
+        edit->clear();
+        edit->insert(name);
+        buttonWithText(form, button)->click();
+    });
 }
 
 QString tabFrom(QWidget &window)

@@ -53,6 +53,10 @@ void typeText(QWidget *widget, const QString &text);
 // The button of a window with exactly this text; fails the test when there is none.
 QAbstractButton *buttonWithText(QWidget *window, const QString &text);
 
+// Answers the next modal dialog that asks for a name: its first edit gets
+// the name, then the button with this text is clicked.
+void answerNameDialog(const QString &name, const QString &button);
+
 // Object name of the focus widget after one Tab from the current focus.
 QString tabFrom(QWidget &window);
 

@@ -35,16 +35,6 @@ protected:
     void run(Command command) { window->entries(command).mainMenu->trigger(); }
     QString caption(Command command) const { return window->entries(command).mainMenu->text(); }
     QByteArray catalogue() const { return readFile(dir.file(kCatalogueName)); }
-
-    static void nameIt(const QString &name, const QString &button = QStringLiteral("Utwórz"))
-    {
-        whenModalShows([name, button](QWidget *form) {
-            auto *edit = form->findChildren<QLineEdit *>().first();
-            edit->clear();
-            edit->insert(name);
-            buttonWithText(form, button)->click();
-        });
-    }
 };
 
 } // namespace
@@ -58,11 +48,23 @@ TEST_F(TrainingUndoTest, EveryTrainingCommandIsUndoneAndRedoneByteForByte)
         QStringList listAfter;
     };
     const std::vector<Case> cases = {
-        {"Nowe szkolenie", [&] { nameIt(QStringLiteral("Nowe BHP")); run(Command::NewTraining); },
+        {"Nowe szkolenie",
+         [&] {
+             answerNameDialog(QStringLiteral("Nowe BHP"), QStringLiteral("Utwórz"));
+             run(Command::NewTraining);
+         },
          {"BHP ogólne", "Nowe BHP"}},
-        {"Nowe szkolenie od ...", [&] { nameIt(QStringLiteral("Kopia")); run(Command::NewTrainingFrom); },
+        {"Nowe szkolenie od ...",
+         [&] {
+             answerNameDialog(QStringLiteral("Kopia"), QStringLiteral("Utwórz"));
+             run(Command::NewTrainingFrom);
+         },
          {"BHP ogólne", "Kopia"}},
-        {"Popraw szkolenie", [&] { nameIt(QStringLiteral("Ogólne BHP"), QStringLiteral("Popraw")); run(Command::RenameTraining); },
+        {"Popraw szkolenie",
+         [&] {
+             answerNameDialog(QStringLiteral("Ogólne BHP"), QStringLiteral("Popraw"));
+             run(Command::RenameTraining);
+         },
          {"Ogólne BHP"}},
         {"Usuń szkolenie",
          [&] {
