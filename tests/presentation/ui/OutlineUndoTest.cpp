@@ -8,7 +8,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QLineEdit>
 #include <QUndoStack>
 
 #include <functional>

@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 
 #include <functional>
 
