@@ -5,6 +5,7 @@
 #include "store/Records.h"
 #include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
+#include "store/TargetFiles.h"
 #include "store/components/Stream.h"
 
 #include <QSaveFile>
@@ -23,7 +24,7 @@ class Output
 public:
     explicit Output(const QString &path) : m_file(path) {}
 
-    bool open() { return m_file.open(QIODevice::WriteOnly); }
+    bool open() { return openAtTarget(m_file); }
     bool append(const QByteArray &coded)
     {
         const QByteArray length = int32Bytes(static_cast<std::int32_t>(coded.size()));

@@ -2,6 +2,7 @@
 
 #include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
+#include "store/TargetFiles.h"
 #include "store/components/Coding.h"
 #include "store/components/Stream.h"
 
@@ -30,7 +31,7 @@ bool writeDecodedSlides(Stream &stream, const std::vector<std::int32_t> &offsets
         const QByteArray jpeg = BCodeToStr(coded);
         QSaveFile file(path);
         QString why;
-        if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size() || !commitWhole(file, &why)) {
+        if (!openAtTarget(file) || file.write(jpeg) != jpeg.size() || !commitWhole(file, &why)) {
             if (file.isOpen())
                 file.cancelWriting();
             *error = path + QStringLiteral(": ") + (why.isEmpty() ? file.errorString() : why);

@@ -6,6 +6,7 @@
 #include "store/CopyDataFile.h"
 #include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
+#include "store/TargetFiles.h"
 #include "store/components/Stream.h"
 
 #include <QDir>
@@ -25,6 +26,9 @@ constexpr QFileDevice::Permissions kExecutable =
 // gets and can be executed by whoever can read it.
 bool makeExecutable(const QString &path)
 {
+    // Permissions are set through a link: the copy replaced any link there.
+    if (isLink(path))
+        return false;
     QFileDevice::Permissions permissions = QFile::permissions(path);
     if (permissions & QFileDevice::ReadGroup)
         permissions |= QFileDevice::ExeGroup;
@@ -32,28 +36,6 @@ bool makeExecutable(const QString &path)
         permissions |= QFileDevice::ExeOther;
     permissions |= QFileDevice::ExeOwner | QFileDevice::ExeUser;
     return QFile::setPermissions(path, permissions) && (QFile::permissions(path) & kExecutable);
-}
-
-// Replaces (or creates) target by the folder ready: the older folder is moved
-// aside first and removed only once the new one is in place, and moved back
-// when that fails.
-bool replaceFolder(const QString &ready, const QString &target)
-{
-    const QFileInfo old(target);
-    if (!old.exists() && !old.isSymLink())
-        return QDir().rename(ready, target);
-    const QString aside = ready + QStringLiteral(".old");
-    if (!QDir().rename(target, aside))
-        return false;
-    if (!QDir().rename(ready, target)) {
-        QDir().rename(aside, target);
-        return false;
-    }
-    if (QFileInfo(aside).isDir())
-        QDir(aside).removeRecursively();
-    else
-        QFile::remove(aside);
-    return true;
 }
 
 // A folder named base + "." + random letters, removed with what it holds
@@ -73,7 +55,7 @@ public:
     ~FreshFolder()
     {
         if (!m_path.isEmpty() && !m_kept)
-            QDir(m_path).removeRecursively();
+            removeAtTarget(m_path);
     }
     FreshFolder(const FreshFolder &) = delete;
     FreshFolder &operator=(const FreshFolder &) = delete;
@@ -115,7 +97,7 @@ bool writeBrowserPlayer(const QString &presentationPath, const QString &folder, 
 
     const QByteArray page = browserPage(title, slideFolder, *slides);
     QSaveFile html(folder + pageName);
-    if (page.isEmpty() || !html.open(QIODevice::WriteOnly) || html.write(page) != page.size()
+    if (page.isEmpty() || !openAtTarget(html) || html.write(page) != page.size()
         || !html.flush()) {
         if (html.isOpen())
             html.cancelWriting();
@@ -138,8 +120,12 @@ ExportResult writePresentationFolder(const ComposeResult &composed, const QStrin
     result.composed = composed;
     const QString folder = presentationFolder(chosenPath);
     result.presentationWritten = composed.ok && CopyDataFile(workPath, chosenPath) == 0;
-    if (composed.ok
-        && !writeBrowserPlayer(workPath, folder, browserPageName(chosenPath), slideFolderName(chosenPath), title,
+    // Without the presentation file nothing else of the folder is written.
+    if (!result.presentationWritten) {
+        QFile::remove(workPath);
+        return result;
+    }
+    if (!writeBrowserPlayer(workPath, folder, browserPageName(chosenPath), slideFolderName(chosenPath), title,
                                &result.slides))
         result.failedBrowser << browserPageName(chosenPath) << slideFolderName(chosenPath);
     for (const SideFile &side : sideFiles(playerDir, folder)) {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace marbelo {
 
@@ -46,9 +47,39 @@ bool sameFile(const QString &a, const QString &b)
     return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
 }
 
-QString refusedTarget(const QString &chosenPath, const QString &dataDir, const QString &workPath,
-                      int trainingNumber, const QString &playerDir)
+bool namesFolder(const QString &chosenPath)
 {
+    const QString path = QDir::fromNativeSeparators(chosenPath);
+    const QString name = QFileInfo(path).fileName();
+    return path.isEmpty() || path.endsWith(QLatin1Char('/')) || name.isEmpty() || name == QLatin1String(".")
+           || name == QLatin1String("..") || QFileInfo(path).isDir();
+}
+
+bool isProgramFileName(const QString &fileName)
+{
+    static const QStringList patterns = {
+        QStringLiteral("*.pdl"),          QStringLiteral("*.mdl"),           QStringLiteral("*.fdl"),
+        QStringLiteral("*.dll"),          QStringLiteral("TarvixHelp.html"), QStringLiteral("TarvixView.exe"),
+        QStringLiteral("Autorun.inf"),    QStringLiteral("View.jpg"),        QStringLiteral("Copy.jpg"),
+        QStringLiteral("View.pnn"),       QStringLiteral("marbelo"),         QStringLiteral("marbelo.exe"),
+        QStringLiteral("marbelo-tool"),   QStringLiteral("marbelo-tool.exe")};
+    for (const QString &pattern : patterns) {
+        const QRegularExpression expression(QRegularExpression::wildcardToRegularExpression(pattern),
+                                            QRegularExpression::CaseInsensitiveOption);
+        if (expression.match(fileName).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+QString refusedTarget(const QString &chosenPath, const QString &dataDir, const QString &workPath,
+                      int trainingNumber, const QString &playerDir, const QString &sharedDir)
+{
+    const QString name = QFileInfo(chosenPath).fileName();
+    for (const QString &dir : {dataDir, playerDir, sharedDir}) {
+        if (!dir.isEmpty() && sameFile(presentationFolder(chosenPath), dir) && isProgramFileName(name))
+            return name;
+    }
     QStringList taken = {workPath,
                          dataDir + kCatalogueName,
                          dataDir + kFrontPageName,

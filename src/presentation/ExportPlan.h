@@ -31,11 +31,22 @@ QString slideFolderName(const QString &chosenPath);
 // True when both names lead to the same file (existing or not).
 bool sameFile(const QString &a, const QString &b);
 
+// True when chosenPath cannot name a file to write: it ends in a separator,
+// names "." or "..", or an existing folder (or a link to one).
+bool namesFolder(const QString &chosenPath);
+
+// True for the names of the program's own files in one of its folders: the
+// catalogue, outlines and image stores, topic files, front pages, the help,
+// the player and its side files, the working pictures.
+bool isProgramFileName(const QString &fileName);
+
 // Non-empty when writing the presentation to chosenPath would destroy a file
 // the export reads or writes: the working file, a data file it composes from,
-// a side file's source, a side file's place in the folder or the browser page.
-// playerDir: where the side files come from, when not from dataDir.
+// a side file's source, a side file's place in the folder or the browser page,
+// or any file of the program's own in dataDir, playerDir or sharedDir.
+// playerDir: where the side files come from, when not from dataDir; sharedDir:
+// where the installed topics, front page and help are, when not in dataDir.
 QString refusedTarget(const QString &chosenPath, const QString &dataDir, const QString &workPath,
-                      int trainingNumber, const QString &playerDir = QString());
+                      int trainingNumber, const QString &playerDir = QString(), const QString &sharedDir = QString());
 
 } // namespace marbelo

@@ -4,6 +4,7 @@
 #include "store/DataFiles.h"
 #include "store/Cp1250.h"
 #include "store/SaveFile.h"
+#include "store/TargetFiles.h"
 #include "store/SlideBlocks.h"
 #include "store/components/Coding.h"
 #include "store/components/Stream.h"
@@ -325,7 +326,7 @@ public:
     bool open()
     {
         m_buffer.reserve(kBuffer);
-        return m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        return openAtTarget(m_file, QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
     bool write(const char *bytes, qsizetype size)
     {

@@ -1,6 +1,7 @@
 #include "store/CopyDataFile.h"
 
 #include "store/SaveFile.h"
+#include "store/TargetFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,14 +16,14 @@ std::int32_t CopyDataFile(const QString &source, const QString &destination)
     const QFileInfo to(destination);
     if (!from.isFile())
         return -1;
-    if (to.exists() && from.canonicalFilePath() == to.canonicalFilePath())
+    if (to.exists() && !to.isSymLink() && from.canonicalFilePath() == to.canonicalFilePath())
         return 0;
 
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return -1;
     QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!openAtTarget(out))
         return -1;
     const qint64 size = in.size();
     char buffer[kChunk];

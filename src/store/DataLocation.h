@@ -35,6 +35,8 @@ public:
     QStringList libraryDirs() const;
     QString frontPagePath() const;
     QString helpPath() const;
+    // The folder of the installed topics, front page and help.
+    const QString &sharedDir() const { return m_sharedDir; }
     // The folder the export copies the player and Autorun.inf from.
     const QString &playerDir() const { return m_playerDir; }
 

@@ -3,6 +3,7 @@
 #include "store/Cp1250.h"
 #include "store/Records.h"
 #include "store/SaveFile.h"
+#include "store/TargetFiles.h"
 #include "store/TopicFile.h"
 #include "store/components/Coding.h"
 
@@ -59,7 +60,7 @@ QString nextOwnTopicFileName(const QString &dataDir)
     const QDir dir(dataDir);
     for (int n = 1;; ++n) {
         const QString name = kOwnPrefix + QStringLiteral("%1.mdl").arg(n, 3, 10, QLatin1Char('0'));
-        if (!QFileInfo::exists(dir.filePath(name)))
+        if (!QFileInfo::exists(dir.filePath(name)) && !isLink(dir.filePath(name)))
             return name;
     }
 }
@@ -83,7 +84,7 @@ bool saveTopicFile(const QString &path, const QByteArray &bytes, QString *error)
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     QString why;
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!openAtTarget(file)) {
         why = file.errorString();
     } else if (file.write(bytes) != bytes.size()) {
         why = file.errorString();

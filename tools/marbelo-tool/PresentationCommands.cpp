@@ -9,6 +9,7 @@
 #include "presentation/PdfExport.h"
 #include "store/DataFiles.h"
 #include "store/SlideBlocks.h"
+#include "store/WorkFolder.h"
 #include "store/components/Stream.h"
 
 #include <QDir>
@@ -68,9 +69,12 @@ int exportFolder(const QStringList &args)
     TrainingArgs parsed;
     if (!trainingArgs(args, &parsed))
         return usage(QStringLiteral("export: NUMBER must be a training number"));
+    if (namesFolder(args[2]))
+        return fail(QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ jest to folder.").arg(args[2]));
     const QString chosen = QFileInfo(args[2]).absoluteFilePath();
-    // The working file of the program's own export, so that both refuse the same names.
-    const QString work = temporaryDir() + kPresentationWorkName;
+    // The working file of a folder of this run, as the window's export has it.
+    const WorkFolder workFolder;
+    const QString work = workFolder.presentationPath();
     const QString taken = refusedTarget(chosen, parsed.dataDir, work, parsed.number);
     if (!taken.isEmpty())
         return fail(QStringLiteral("export: ") + args[2] + QStringLiteral(" would overwrite ") + taken);
@@ -93,7 +97,10 @@ int pdf(const QStringList &args)
     TrainingArgs parsed;
     if (!trainingArgs(args, &parsed))
         return usage(QStringLiteral("pdf: NUMBER must be a training number"));
-    const QString work = temporaryDir() + kPresentationWorkName;
+    const WorkFolder workFolder;
+    const QString work = workFolder.presentationPath();
+    if (namesFolder(args[2]))
+        return fail(QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ jest to folder.").arg(args[2]));
     const QString taken = refusedTarget(args[2], parsed.dataDir, work, parsed.number);
     if (!taken.isEmpty())
         return fail(QStringLiteral("pdf: ") + args[2] + QStringLiteral(" would overwrite ") + taken);

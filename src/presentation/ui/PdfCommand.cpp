@@ -10,9 +10,11 @@
 #include "common/ui/PaneInterfaces.h"
 #include "presentation/ui/PresentationCommands.h"
 #include "store/DataFiles.h"
+#include "store/WorkFolder.h"
 #include "store/components/Messages.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 
 #include <memory>
@@ -47,8 +49,18 @@ void PresentationCommands::savePdf()
     if (chosen.isEmpty())
         return;
     const int number = m_trainings.selectedTrainingNumber();
-    const QString work = temporaryDir() + kPresentationWorkName;
-    const QString taken = refusedTarget(chosen, m_location.dataDir(), work, number, m_location.playerDir());
+    const WorkFolder workFolder;
+    const QString work = workFolder.presentationPath();
+    if (namesFolder(chosen)) {
+        m_messages.InformationMessage(
+            QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ jest to folder. "
+                           "Wybierz inną nazwę pliku.")
+                .arg(QDir::toNativeSeparators(chosen)),
+            1, 0, 1);
+        return;
+    }
+    const QString taken =
+        refusedTarget(chosen, m_location.dataDir(), work, number, m_location.playerDir(), m_location.sharedDir());
     if (!taken.isEmpty()) {
         m_messages.InformationMessage(
             QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ tego pliku używa program. "

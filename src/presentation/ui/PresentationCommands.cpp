@@ -9,10 +9,12 @@
 #include "presentation/SaveDialog.h"
 #include "store/CopyDataFile.h"
 #include "store/DataFiles.h"
+#include "store/WorkFolder.h"
 #include "store/components/Messages.h"
 #include "store/components/Stream.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -73,9 +75,18 @@ void PresentationCommands::exportPresentation()
     const QString chosen = m_saveDialog.execute();
     if (chosen.isEmpty())
         return;
-    const QString work = temporaryDir() + kPresentationWorkName;
+    const WorkFolder workFolder;
+    const QString work = workFolder.presentationPath();
+    if (namesFolder(chosen)) {
+        m_messages.InformationMessage(
+            QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ jest to folder. "
+                           "Wybierz inną nazwę pliku.")
+                .arg(QDir::toNativeSeparators(chosen)),
+            1, 0, 1);
+        return;
+    }
     const QString taken = refusedTarget(chosen, m_location.dataDir(), work, m_trainings.selectedTrainingNumber(),
-                                        m_location.playerDir());
+                                        m_location.playerDir(), m_location.sharedDir());
     if (!taken.isEmpty()) {
         m_messages.InformationMessage(
             QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ tego pliku używa program. "
@@ -97,7 +108,8 @@ void PresentationCommands::previewPresentation()
 {
     // "Podgląd prezentacji"
     m_frame.disableCommands();
-    const QString work = temporaryDir() + kPresentationWorkName;
+    const WorkFolder workFolder;
+    const QString work = workFolder.presentationPath();
     QString problem;
     {
         WaitWindow wait(m_dialogOwner);
