@@ -6,6 +6,8 @@
 #include "store/CopyDataFile.h"
 #include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
+#include "store/components/Coding.h"
+#include "store/components/JpegDecoder.h"
 #include "store/TargetFiles.h"
 #include "store/components/Stream.h"
 
@@ -69,6 +71,28 @@ private:
     bool m_kept = false;
 };
 
+// The number (from 1) of the first slide of the presentation file that is
+// no JPEG picture the PDF or a browser can show, 0 when all are; -1 when the
+// file cannot be read.
+int firstBadSlide(const QString &presentationPath)
+{
+    std::unique_ptr<Stream> presentation;
+    if (!OpenStream(presentation, presentationPath, kOpenRead, 1))
+        return -1;
+    bool complete = false;
+    const std::vector<BlockInfo> blocks = indexBlocks(*presentation, 0, &complete);
+    if (!complete)
+        return -1;
+    QByteArray coded;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        if (!readSlideBlock(*presentation, blocks[i].offset, &coded))
+            return -1;
+        if (!isDecodableJpegSize(jpegImageSize(BCodeToStr(coded))))
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
 // The decoded slides of the presentation file in a fresh folder, then put in
 // place of the older one; NAME.html is committed after them, so it never
 // lists slides that are not there.
@@ -119,7 +143,14 @@ ExportResult writePresentationFolder(const ComposeResult &composed, const QStrin
     ExportResult result;
     result.composed = composed;
     const QString folder = presentationFolder(chosenPath);
-    result.presentationWritten = composed.ok && CopyDataFile(workPath, chosenPath) == 0;
+    // A slide that is no picture is named instead of being copied.
+    const int bad = composed.ok ? firstBadSlide(workPath) : 0;
+    if (bad != 0) {
+        result.composed.ok = false;
+        result.composed.error = bad > 0 ? QStringLiteral("slajd %1 nie jest poprawnym obrazem JPEG").arg(bad)
+                                        : QStringLiteral("nie można odczytać pliku %1").arg(QFileInfo(workPath).fileName());
+    }
+    result.presentationWritten = result.composed.ok && CopyDataFile(workPath, chosenPath) == 0;
     // Without the presentation file nothing else of the folder is written.
     if (!result.presentationWritten) {
         QFile::remove(workPath);

@@ -41,6 +41,9 @@ constexpr float kA4Height = 841.89f;
 constexpr float kMargin = 42.0f;
 // Width of a page of the "Slajdy" layout; its height follows the slide.
 constexpr float kSlidePageWidth = 842.0f;
+// The sides a PDF page may have (libharu refuses others).
+constexpr float kMinPageSide = 3.0f;
+constexpr float kMaxPageSide = 14400.0f;
 
 struct PdfErrors
 {
@@ -472,6 +475,11 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
             result.error = QStringLiteral("slajd %1 nie jest poprawnym obrazem JPEG").arg(i + 1);
             return result;
         }
+        // PDF readers show only 8-bit JPEGs.
+        if (HPDF_Image_GetBitsPerComponent(image) != 8) {
+            result.error = QStringLiteral("slajd %1 nie jest 8-bitowym obrazem JPEG").arg(i + 1);
+            return result;
+        }
         if (layout == PdfLayout::Handouts) {
             if (!handouts.add(image, i, pageCount))
                 break;
@@ -481,9 +489,21 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
             if (!page)
                 break;
             const float height = std::max(1.0f, kSlidePageWidth * h / w);
-            HPDF_Page_SetWidth(page, kSlidePageWidth);
-            HPDF_Page_SetHeight(page, height);
-            HPDF_Page_DrawImage(page, image, 0, 0, kSlidePageWidth, height);
+            if (height >= kMinPageSide && height <= kMaxPageSide) {
+                HPDF_Page_SetWidth(page, kSlidePageWidth);
+                HPDF_Page_SetHeight(page, height);
+                HPDF_Page_DrawImage(page, image, 0, 0, kSlidePageWidth, height);
+            } else {
+                // A slide of extreme proportions: the page clamped into the
+                // sizes a PDF page may have, the picture fitted into it.
+                const float scale = std::min(1.0f, kMaxPageSide / height);
+                const Box clamped = {0, 0, std::clamp(kSlidePageWidth * scale, kMinPageSide, kMaxPageSide),
+                                   std::clamp(height * scale, kMinPageSide, kMaxPageSide)};
+                const Box fitted = fitInto(clamped, w, h);
+                HPDF_Page_SetWidth(page, clamped.width);
+                HPDF_Page_SetHeight(page, clamped.height);
+                HPDF_Page_DrawImage(page, image, fitted.x, fitted.y, fitted.width, fitted.height);
+            }
         }
     }
     if (errors.status != HPDF_OK) {

@@ -28,7 +28,7 @@ QString quoted(const QString &path)
 // without a byte become "?".
 QByteArray storedName(const QString &name)
 {
-    QString text = name.left(kMaxNameLength);
+    QString text = singleLineName(name).left(kMaxNameLength);
     for (QChar &c : text) {
         if (!canEncodeCp1250(QString(c)))
             c = u'?';
@@ -38,9 +38,15 @@ QByteArray storedName(const QString &name)
     return bytes;
 }
 
+// The title as one line (control characters become spaces); an empty one is refused.
 bool encodeTitle(const QString &title, QByteArray *bytes, QString *error)
 {
-    if (title.size() > kMaxNameLength || !encodeCp1250(title, bytes)) {
+    const QString line = singleLineName(title);
+    if (line.trimmed().isEmpty()) {
+        *error = QStringLiteral("Tytuł tematu nie może być pusty.");
+        return false;
+    }
+    if (line.size() > kMaxNameLength || !encodeCp1250(line, bytes)) {
         *error = QStringLiteral("Tytuł tematu może mieć najwyżej 128 znaków z polskiej strony kodowej Windows-1250.");
         return false;
     }
@@ -97,10 +103,6 @@ bool saveTopicFile(const QString &path, const QByteArray &bytes, QString *error)
     return false;
 }
 
-namespace {
-
-// The bytes of the topic file the import writes: the title checked before
-// any file is read, then every slide. A failed result when there are none.
 ImportResult importedTopicBytes(const QString &title, const QStringList &files, const ImportProgress &progress,
                                 QByteArray *bytes)
 {
@@ -114,8 +116,6 @@ ImportResult importedTopicBytes(const QString &title, const QStringList &files, 
         return ImportResult::failed(error);
     return result;
 }
-
-} // namespace
 
 ImportResult importTopicFile(const QString &path, const QString &title, const QStringList &files,
                              const ImportProgress &progress)
@@ -135,6 +135,11 @@ ImportResult importOwnTopic(const QString &dataDir, const QString &title, const 
     const ImportResult result = importedTopicBytes(title, files, progress, &bytes);
     if (!result.ok())
         return result;
+    return saveOwnTopic(dataDir, bytes, fileName);
+}
+
+ImportResult saveOwnTopic(const QString &dataDir, const QByteArray &bytes, QString *fileName)
+{
     // The name is taken once the slides are ready, just before the file is
     // written, so that nothing else in the data directory can take it meanwhile.
     const QString name = nextOwnTopicFileName(dataDir);
@@ -142,7 +147,7 @@ ImportResult importOwnTopic(const QString &dataDir, const QString &title, const 
     if (!saveTopicFile(QDir(dataDir).filePath(name), bytes, &error))
         return ImportResult::failed(error);
     *fileName = name;
-    return result;
+    return {};
 }
 
 bool renameTopicFile(const QString &path, const QString &title, QString *error)

@@ -33,6 +33,16 @@ bool ownTopicBytes(const QString &title, const std::vector<ImportedSlide> &slide
 // as it was unless every byte reached the disk. The reason in error, in Polish.
 bool saveTopicFile(const QString &path, const QByteArray &bytes, QString *error);
 
+// The bytes of the topic file an import of the files writes: the title
+// checked before any file is read, then every slide. Writes nothing, so it
+// may run on a thread of its own.
+ImportResult importedTopicBytes(const QString &title, const QStringList &files, const ImportProgress &progress,
+                                QByteArray *bytes);
+
+// Writes bytes as a new own topic file of the data directory; fileName gets
+// its bare name.
+ImportResult saveOwnTopic(const QString &dataDir, const QByteArray &bytes, QString *fileName);
+
 // Reads the files and writes their slides as one topic file at path, or
 // leaves path as it was (no file at all when there was none).
 ImportResult importTopicFile(const QString &path, const QString &title, const QStringList &files,

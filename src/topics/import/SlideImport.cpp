@@ -2,6 +2,7 @@
 
 #include "store/components/JpegDecoder.h"
 #include "store/components/JpegEncoder.h"
+#include "topics/import/PdfOutlineCheck.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -45,8 +46,7 @@ QSize slideSize(QSizeF size)
 struct Source
 {
     QString path;
-    std::unique_ptr<QPdfDocument> pdf; // null for a picture
-    QByteArray picture;                // a picture's bytes
+    std::unique_ptr<QPdfDocument> pdf; // null for a picture, read at its turn
     int slides = 1;
 };
 
@@ -77,38 +77,78 @@ ImportResult openPdf(Source *source)
     source->slides = source->pdf->pageCount();
     if (source->slides <= 0)
         return ImportResult::failed(QStringLiteral("Dokument %1 nie zawiera żadnej strony.").arg(quoted(source->path)));
+    if (source->slides > kMaxPdfPages)
+        return ImportResult::failed(QStringLiteral("Dokument %1 ma za dużo stron: %2 (najwięcej %3).")
+                                        .arg(quoted(source->path))
+                                        .arg(source->slides)
+                                        .arg(kMaxPdfPages));
     return {};
 }
 
 ImportResult openSource(const QString &path, Source *source)
 {
     source->path = path;
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists())
         return unreadable(path, QStringLiteral("plik nie istnieje"));
-    if (!file.open(QIODevice::ReadOnly))
-        return unreadable(path, file.errorString());
+    QFile file(path);
+    // Devices, pipes and folders would be read without end or not at all.
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly) || file.isSequential())
+        return unreadable(path, QStringLiteral("to nie jest zwykły plik"));
     const QByteArray head = file.peek(8);
     if (looksLikePdf(path, head)) {
         file.close();
         return openPdf(source);
     }
-    source->picture = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return unreadable(path, file.errorString());
+    if (file.size() > kMaxPictureFileSize)
+        return ImportResult::failed(QStringLiteral("Plik %1 jest za duży na obraz (najwięcej %2 MB).")
+                                        .arg(quoted(path))
+                                        .arg(kMaxPictureFileSize / (1024 * 1024)));
     return {};
 }
 
-// Names and depths of a document's pages from its bookmarks: the first
+// A picture's bytes, read when its turn comes; a file that grew past the
+// limit since it was checked is refused.
+ImportResult readPicture(const QString &path, QByteArray *bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+        return unreadable(path, file.errorString());
+    *bytes = file.read(kMaxPictureFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return unreadable(path, file.errorString());
+    if (bytes->size() > kMaxPictureFileSize)
+        return ImportResult::failed(QStringLiteral("Plik %1 jest za duży na obraz (najwięcej %2 MB).")
+                                        .arg(quoted(path))
+                                        .arg(kMaxPictureFileSize / (1024 * 1024)));
+    return {};
+}
+
+// Whether the PDF library may walk the file's bookmarks (see PdfOutlineCheck.h).
+bool bookmarksAreBounded(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
+        return false;
+    const uchar *mapped = file.map(0, file.size());
+    if (!mapped)
+        return false;
+    return outlineIsBounded(QByteArrayView(mapped, file.size()));
+}
+
+// Names and depths of a document's pages from its bookmarks, when they can be
+// walked safely: the first
 // bookmark met (in reading order) for a page names it; levels deeper than
 // kMaxSlideDepth count as kMaxSlideDepth. Pages without one are "Slajd N"
 // one level below the last bookmarked page before them.
-void pageNames(QPdfDocument &document, std::vector<ImportedSlide> *pages)
+void pageNames(const Source &source, std::vector<ImportedSlide> *pages)
 {
+    QPdfDocument &document = *source.pdf;
     const int count = document.pageCount();
     std::vector<bool> named(static_cast<std::size_t>(count), false);
     QPdfBookmarkModel model;
-    model.setDocument(&document);
+    if (bookmarksAreBounded(source.path))
+        model.setDocument(&document);
     std::vector<QModelIndex> pending;
     for (int row = model.rowCount() - 1; row >= 0; --row)
         pending.push_back(model.index(row, 0));
@@ -118,7 +158,7 @@ void pageNames(QPdfDocument &document, std::vector<ImportedSlide> *pages)
         const int page = model.data(at, int(QPdfBookmarkModel::Role::Page)).toInt();
         if (page >= 0 && page < count && !named[static_cast<std::size_t>(page)]) {
             ImportedSlide &slide = (*pages)[static_cast<std::size_t>(page)];
-            slide.name = model.data(at, int(QPdfBookmarkModel::Role::Title)).toString();
+            slide.name = singleLineName(model.data(at, int(QPdfBookmarkModel::Role::Title)).toString());
             slide.depth = std::clamp(model.data(at, int(QPdfBookmarkModel::Role::Level)).toInt(), 0, kMaxSlideDepth);
             named[static_cast<std::size_t>(page)] = true;
         }
@@ -149,6 +189,17 @@ ImportResult renderPage(const Source &source, int page, QByteArray *jpeg)
 }
 
 } // namespace
+
+QString singleLineName(const QString &name)
+{
+    QString line = name;
+    for (QChar &c : line) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
+            || c.category() == QChar::Separator_Paragraph)
+            c = u' ';
+    }
+    return line;
+}
 
 QStringList slideFilePatterns()
 {
@@ -183,6 +234,11 @@ ImportResult pictureSlide(const QString &fileName, const QByteArray &bytes, QByt
         return {};
     }
 
+    // Qt's reader fills what a cut-off JPEG lacks with grey; a JPEG must decode whole.
+    QString damage;
+    if (reader.format() == "jpeg" && decodeJpeg(bytes, QSize(1, 1), &damage).isNull())
+        return ImportResult::failed(
+            QStringLiteral("Obraz %1 jest uszkodzony albo niekompletny: %2.").arg(quoted(fileName), damage));
     QImage image = reader.read();
     if (image.isNull())
         return ImportResult::failed(
@@ -229,8 +285,11 @@ ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *sl
     for (const Source &source : sources) {
         if (!source.pdf) {
             ImportedSlide slide;
-            slide.name = QFileInfo(source.path).completeBaseName();
-            ImportResult read = pictureSlide(source.path, source.picture, &slide.jpeg);
+            slide.name = singleLineName(QFileInfo(source.path).completeBaseName());
+            QByteArray picture;
+            ImportResult read = readPicture(source.path, &picture);
+            if (read.ok())
+                read = pictureSlide(source.path, picture, &slide.jpeg);
             if (read.ok())
                 read = add(std::move(slide), source.path);
             if (!read.ok())
@@ -239,7 +298,7 @@ ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *sl
                 return {ImportStatus::Cancelled, QString()};
         } else {
             std::vector<ImportedSlide> pages(static_cast<std::size_t>(source.slides));
-            pageNames(*source.pdf, &pages);
+            pageNames(source, &pages);
             for (int page = 0; page < source.slides; ++page) {
                 ImportedSlide &slide = pages[static_cast<std::size_t>(page)];
                 ImportResult rendered = renderPage(source, page, &slide.jpeg);

@@ -15,6 +15,9 @@ namespace marbelo {
 inline constexpr int kSlideLongSide = 1920;
 inline constexpr qint64 kMaxPicturePixels = 100'000'000;
 inline constexpr int kMaxSlideDepth = 2;
+// Inputs beyond these are refused before they are read.
+inline constexpr qint64 kMaxPictureFileSize = 256 * 1024 * 1024;
+inline constexpr int kMaxPdfPages = 5000;
 // The largest topic file whose slides an item reference can address (bits 0-29).
 inline constexpr qint64 kMaxTopicFileSize = 0x3FFFFFFF;
 
@@ -40,20 +43,27 @@ struct ImportResult
     static ImportResult failed(const QString &message) { return {ImportStatus::Failed, message}; }
 };
 
+// The name with every control character (line breaks, tabs ...) turned into
+// a space: slide names and titles are single lines.
+QString singleLineName(const QString &name);
+
 // The file patterns the import accepts, as a file dialog filter lists them.
 QStringList slideFilePatterns();
 
-// Reads every file into slides, in order. All files are opened and checked
-// before the first page is rendered; on failure or cancellation slides is
-// left empty. Slides that would make a topic file larger than sizeLimit are
-// refused.
+// Reads every file into slides, in order. All files are checked before the
+// first page is rendered (only regular files, pictures within
+// kMaxPictureFileSize, PDFs within kMaxPdfPages pages) and read one at a
+// time; on failure or cancellation slides is left empty. A PDF's bookmarks
+// name its pages only when their walk is bounded (PdfOutlineCheck.h).
+// Slides that would make a topic file larger than sizeLimit are refused.
 ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *slides,
                         const ImportProgress &progress = {}, qint64 sizeLimit = kMaxTopicFileSize);
 
 // The slides of one picture file's bytes: kept as they are when they are a
 // baseline JPEG within the slide size, otherwise decoded (EXIF orientation
 // applied), scaled down to the slide size and encoded. A picture of more than
-// kMaxPicturePixels is refused before it is decoded.
+// kMaxPicturePixels is refused before it is decoded, and a JPEG that does not
+// decode whole is refused.
 ImportResult pictureSlide(const QString &fileName, const QByteArray &bytes, QByteArray *jpeg);
 
 } // namespace marbelo

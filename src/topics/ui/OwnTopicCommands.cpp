@@ -8,11 +8,14 @@
 #include "store/components/Messages.h"
 #include "topics/OwnTopics.h"
 #include "topics/ui/FileOpenDialog.h"
+#include "topics/ui/ImportWorker.h"
 #include "topics/ui/TopicTitleForm.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -21,7 +24,9 @@ namespace marbelo {
 namespace {
 
 // The files into a new own topic with a progress dialog; the new file's
-// name, or empty when nothing was imported (the user was told why).
+// name, or empty when nothing was imported (the user was told why). The
+// files are read on a thread of their own (ImportWorker.h): "Anuluj" closes
+// the dialog at once and nothing is written.
 QString importWithProgress(QWidget *owner, Messages &messages, const QString &dataDir, const QString &title,
                            const QStringList &files)
 {
@@ -33,18 +38,32 @@ QString importWithProgress(QWidget *owner, Messages &messages, const QString &da
     progress.setAutoClose(false);
     progress.setMinimumDuration(0);
     progress.show();
-    QString fileName;
-    // Setting the value of a modal progress dialog lets the window take events,
-    // so "Anuluj" is seen between two slides.
-    const ImportResult result = importOwnTopic(
-        dataDir, title, files,
-        [&progress](int done, int total) {
-            progress.setMaximum(total);
-            progress.setValue(done);
-            return !progress.wasCanceled();
-        },
-        &fileName);
+
+    const ImportWorker worker(title, files);
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (worker.finished()) {
+            loop.quit();
+            return;
+        }
+        progress.setMaximum(std::max(1, worker.total()));
+        progress.setValue(std::min(worker.done(), progress.maximum()));
+    });
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+    poll.start(50);
+    if (!progress.wasCanceled() && !worker.finished())
+        loop.exec();
+    poll.stop();
+    const bool cancelled = progress.wasCanceled() || !worker.finished();
     progress.close();
+    if (cancelled)
+        return QString();
+
+    ImportResult result = worker.result();
+    QString fileName;
+    if (result.ok())
+        result = saveOwnTopic(dataDir, worker.bytes(), &fileName);
     if (result.status == ImportStatus::Failed)
         messages.InformationMessage(result.message, 1, 0, 0);
     return result.ok() ? fileName : QString();
