@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QProcess>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace marbelo;
@@ -46,11 +48,56 @@ protected:
         return exportPresentationPdf(dir.path(), 0, data.references, &training, layout, out);
     }
 
+    // Changes the first item slide's JPEG bytes in the image store, in place.
+    void patchFirstSlide(const std::function<void(QByteArray &)> &patch)
+    {
+        QByteArray store = readFile(dir.file("Data0000.pdl"));
+        const qsizetype length = data.jpegs[1].size();
+        QByteArray jpeg = BCodeToStr(store.mid(8, length));
+        patch(jpeg);
+        store.replace(8, length, BCodeToStr(jpeg));
+        writeFile(dir.file("Data0000.pdl"), store);
+    }
+
+    // Sets the size the first item slide's frame header gives.
+    void setFirstSlideSize(int width, int height)
+    {
+        patchFirstSlide([=](QByteArray &jpeg) {
+            const qsizetype frame = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+            ASSERT_GT(frame, 0);
+            jpeg[frame + 5] = char(height >> 8);
+            jpeg[frame + 6] = char(height & 0xFF);
+            jpeg[frame + 7] = char(width >> 8);
+            jpeg[frame + 8] = char(width & 0xFF);
+        });
+    }
+
     TempDataDir dir;
     TrainingData data;
 };
 
 } // namespace
+
+TEST_F(PdfExportTest, SlidesOfAnyProportionMakeAPage)
+{
+    const QSize sizes[] = {{100, 1920}, {1920, 1}, {1, 1920}, {1920, 1080}};
+    for (const QSize size : sizes) {
+        SCOPED_TRACE(size.width());
+        data = writeTrainingData(dir.path(), kTitle, 1);
+        setFirstSlideSize(size.width(), size.height());
+        TrainingRecord training;
+        const PdfResult result =
+            exportPresentationPdf(dir.path(), 0, data.references, &training, PdfLayout::Slides, dir.file("p.pdf"));
+        ASSERT_TRUE(result.ok) << result.error.toStdString();
+        // Every page within the sizes a PDF page may have.
+        const QStringList pageSize = infoField(dir.file("p.pdf"), QStringLiteral("Page size")).split(' ');
+        ASSERT_GE(pageSize.size(), 3);
+        for (const QString &side : {pageSize[0], pageSize[2]}) {
+            EXPECT_GE(side.toDouble(), 3.0);
+            EXPECT_LE(side.toDouble(), 14400.0);
+        }
+    }
+}
 
 TEST_F(PdfExportTest, BothLayoutsEmbedEverySlideByteForByte)
 {
@@ -125,6 +172,11 @@ TEST_F(PdfExportTest, AFailureWritesNothingAndKeepsAnOlderFile)
              writeFile(dir.file("Data0000.pdl"), store);
          },
          "slajd 2 nie jest poprawnym obrazem JPEG"},
+        {"slide of 12 bits a sample",
+         [&] {
+             patchFirstSlide([](QByteArray &jpeg) { jpeg[jpeg.indexOf(QByteArray("\xFF\xC0", 2)) + 4] = 12; });
+         },
+         "slajd 2 nie jest 8-bitowym obrazem JPEG"},
         {"corrupt front-page file",
          [&] { writeFile(dir.file("TarvixFront.fdl"), readFile(dir.file("TarvixFront.fdl")).left(40)); },
          "plik stron tytułowych TarvixFront.fdl jest uszkodzony"},

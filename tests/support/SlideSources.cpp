@@ -91,6 +91,55 @@ void writePdf(const QString &path, int pages, const std::vector<PdfBookmark> &bo
     ASSERT_EQ(HPDF_SaveToFile(pdf.get(), path.toLocal8Bit().constData()), HPDF_OK);
 }
 
+QByteArray pdfFromObjects(const std::vector<QByteArray> &objects)
+{
+    QByteArray pdf = "%PDF-1.4\n";
+    std::vector<qsizetype> offsets;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(pdf.size());
+        pdf += QByteArray::number(qulonglong(i + 1)) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(qulonglong(objects.size() + 1)) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(qulonglong(objects.size() + 1))
+           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+QByteArray pdfWithOutline(const std::vector<QByteArray> &items)
+{
+    std::vector<QByteArray> objects = {
+        "<< /Type /Catalog /Pages 4 0 R /Outlines 3 0 R >>",
+        "<< /Type /Page /Parent 4 0 R /MediaBox [0 0 720 405] >>",
+        "<< /Type /Outlines /First 5 0 R /Count " + QByteArray::number(qulonglong(items.size())) + " >>",
+        "<< /Type /Pages /Kids [2 0 R] /Count 1 >>",
+    };
+    for (std::size_t i = 0; i < items.size(); ++i)
+        objects.push_back("<< /Title (Pozycja " + QByteArray::number(qulonglong(i)) + ") /Parent 3 0 R " + items[i]
+                          + " /Dest [2 0 R /Fit] >>");
+    return pdfFromObjects(objects);
+}
+
+QByteArray slowPagePdf()
+{
+    QByteArray content;
+    for (int i = 0; i < 400000; ++i) {
+        const int x = (i * 7919) % 720, y = (i * 104729) % 405;
+        content += QByteArray::number(x) + ' ' + QByteArray::number(y) + " m " + QByteArray::number(720 - x) + ' '
+                   + QByteArray::number(405 - y) + " l S\n";
+    }
+    const QByteArray packed = qCompress(content).mid(4); // a zlib stream, as FlateDecode holds
+    return pdfFromObjects({
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 720 405] /Contents 4 0 R >>",
+        "<< /Length " + QByteArray::number(packed.size()) + " /Filter /FlateDecode >>\nstream\n" + packed
+            + "\nendstream",
+    });
+}
+
 QByteArray pdfWithoutPages()
 {
     QByteArray pdf = "%PDF-1.4\n";

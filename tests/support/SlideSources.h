@@ -23,6 +23,18 @@ struct PdfBookmark
 void writePdf(const QString &path, int pages, const std::vector<PdfBookmark> &bookmarks = {},
               QSizeF pageSize = QSizeF(720, 405), const char *password = nullptr);
 
+// A PDF of the objects given (numbered from 1, the catalogue first), with
+// its cross-reference table and trailer.
+QByteArray pdfFromObjects(const std::vector<QByteArray> &objects);
+
+// A one-page PDF (the page is object 2) whose outline (object 3) starts at
+// object 5; the items, objects 5 on, hold the links given ("/Next 6 0 R").
+QByteArray pdfWithOutline(const std::vector<QByteArray> &items);
+
+// A one-page PDF whose page draws so many strokes that rendering it takes
+// seconds.
+QByteArray slowPagePdf();
+
 // A well-formed PDF whose page tree holds no page.
 QByteArray pdfWithoutPages();
 

@@ -355,7 +355,7 @@ bool readObjectStream(QByteArrayView data, qsizetype pos, const Dict &dict, Grap
         return false;
     while (pos < data.size() && isSpace(data[pos]) && data[pos] != '\r' && data[pos] != '\n')
         ++pos;
-    if (!data.mid(pos).startsWith("stream"))
+    if (pos > data.size() || !data.sliced(pos).startsWith("stream"))
         return false;
     pos += 6;
     if (pos < data.size() && data[pos] == '\r')
@@ -369,7 +369,7 @@ bool readObjectStream(QByteArrayView data, qsizetype pos, const Dict &dict, Grap
             return false;
     }
     QByteArray inflated;
-    if (!inflateStream(data.mid(pos, end - pos), &inflated, budget))
+    if (!inflateStream(data.sliced(pos, end - pos), &inflated, budget))
         return false;
     Graph &g = graph;
     Parser header(inflated, g);

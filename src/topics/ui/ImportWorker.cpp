@@ -94,6 +94,12 @@ QByteArray ImportWorker::bytes() const
     return m_state->bytes;
 }
 
+bool ImportWorker::anyAbandoned()
+{
+    const std::lock_guard<std::mutex> lock(abandonedLock);
+    return !abandoned.empty();
+}
+
 void ImportWorker::waitForAbandoned()
 {
     std::vector<std::thread> threads;

@@ -33,7 +33,9 @@ public:
     ImportResult result() const;
     QByteArray bytes() const;
 
-    // Waits for every thread left running by a cancelled import.
+    // Whether a cancelled import's thread is still left to end, and waiting
+    // for every such thread.
+    static bool anyAbandoned();
     static void waitForAbandoned();
 
 private:

@@ -159,15 +159,18 @@ TEST_F(ExportTest, MissingSideFilesAreNamed)
 TEST_F(ExportTest, RefusesNamesThatWouldDestroyTheFilesItUses)
 {
     open();
-    writeFile(workFile(), "working file");
+    // The work file lives in a folder of the run; a file of its name in the
+    // data folder is one of the program's and refused.
+    writeFile(dir.file(kPresentationWorkName), "working file");
     const QByteArray store = readFile(dir.file(imageStoreFileName(0)));
-    for (const QString &chosen : {workFile(), dir.file(imageStoreFileName(0)), outFolder() + "Start.exe"}) {
+    for (const QString &chosen :
+         {dir.file(kPresentationWorkName), dir.file(imageStoreFileName(0)), outFolder() + "Start.exe"}) {
         messages.calls.clear();
         exportTo(chosen);
         ASSERT_EQ(messages.calls.size(), 1u);
         EXPECT_TRUE(messages.calls[0].text.startsWith("Nie można zapisać prezentacji pod nazwą"));
     }
-    EXPECT_EQ(readFile(workFile()), QByteArray("working file"));
+    EXPECT_EQ(readFile(dir.file(kPresentationWorkName)), QByteArray("working file"));
     EXPECT_EQ(readFile(dir.file(imageStoreFileName(0))), store);
     EXPECT_TRUE(outFiles().isEmpty());
 }

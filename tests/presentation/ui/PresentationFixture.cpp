@@ -7,6 +7,7 @@
 #include "store/components/Coding.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace marbelo;
 
@@ -65,6 +66,13 @@ QByteArray PresentationTest::expectedPresentation() const
 
 QString PresentationTest::workFile() const
 {
+    // The run's own folder while a run goes on; the name a shared work file
+    // had otherwise, which no run writes.
+    const QDir temp(temporaryDir());
+    for (const QString &folder : temp.entryList({QStringLiteral("marbelo-*")}, QDir::Dirs | QDir::Hidden)) {
+        if (QFileInfo::exists(temp.filePath(folder + QLatin1Char('/') + kPresentationWorkName)))
+            return temp.filePath(folder + QLatin1Char('/') + kPresentationWorkName);
+    }
     return temporaryDir() + kPresentationWorkName;
 }
 

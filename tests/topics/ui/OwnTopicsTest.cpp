@@ -7,13 +7,17 @@
 #include "support/SlideSources.h"
 #include "support/ui/DialogTesting.h"
 #include "support/ui/MainWindowFixture.h"
+#include "topics/ui/ImportWorker.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QTest>
+
+#include <cstdio>
 
 using namespace marbelo;
 using namespace testing_support;
@@ -97,6 +101,32 @@ TEST_F(OwnTopicsTest, AnulujInTheProgressDialogLeavesNoFile)
     window->entries(Command::ImportSlides).mainMenu->trigger();
 
     EXPECT_TRUE(progressShown);
+    EXPECT_TRUE(messages.calls.empty());
+    EXPECT_EQ(entries(), QStringList({"a.mdl"}));
+    EXPECT_EQ(listTexts(moduleList()), QStringList({"Apteczka"}));
+}
+
+TEST_F(OwnTopicsTest, AnulujAnswersWhileASlowPageRendersAndNothingIsWrittenLater)
+{
+    writeFile(sources.file("slow.pdf"), slowPagePdf());
+    files->answers.push_back({sources.file("slow.pdf")});
+    openWithDialog();
+    QElapsedTimer sinceAnuluj;
+    whenModalShows([&sinceAnuluj](QWidget *form) {
+        whenModalShows([&sinceAnuluj](QWidget *progress) {
+            QTest::qWait(500); // the page renders by now
+            sinceAnuluj.start();
+            buttonWithText(progress, QStringLiteral("Anuluj"))->click();
+        });
+        buttonWithText(form, QStringLiteral("Importuj"))->click();
+    });
+    window->entries(Command::ImportSlides).mainMenu->trigger();
+    std::printf("[ measure ] Anuluj answered after %lld ms\n", static_cast<long long>(sinceAnuluj.elapsed()));
+
+    // The dialog closed while the page was still rendering.
+    EXPECT_TRUE(ImportWorker::anyAbandoned());
+    EXPECT_EQ(entries(), QStringList({"a.mdl"}));
+    ImportWorker::waitForAbandoned();
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_EQ(entries(), QStringList({"a.mdl"}));
     EXPECT_EQ(listTexts(moduleList()), QStringList({"Apteczka"}));
