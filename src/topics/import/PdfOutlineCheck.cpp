@@ -353,7 +353,7 @@ bool readObjectStream(QByteArrayView data, qsizetype pos, const Dict &dict, Grap
 {
     if (!dict.plainOrFlate || dict.count < 0 || dict.firstOffset < 0)
         return false;
-    while (pos < data.size() && isSpace(data[pos]) && data[pos] != '\r' && data[pos] != '\n')
+    while (pos < data.size() && isSpace(data[pos]))
         ++pos;
     if (pos > data.size() || !data.sliced(pos).startsWith("stream"))
         return false;
