@@ -125,7 +125,7 @@ QByteArray pdfWithOutline(const std::vector<QByteArray> &items)
 QByteArray slowPagePdf()
 {
     QByteArray content;
-    for (int i = 0; i < 400000; ++i) {
+    for (int i = 0; i < 4000; ++i) {
         const int x = (i * 7919) % 720, y = (i * 104729) % 405;
         content += QByteArray::number(x) + ' ' + QByteArray::number(y) + " m " + QByteArray::number(720 - x) + ' '
                    + QByteArray::number(405 - y) + " l S\n";
