@@ -169,18 +169,17 @@ TEST(HostileTool, NothingOutsideTheTargetChangesAndNoInputHangs)
         const ToolResult result = runToolBounded(c.args(p), {"TMPDIR=" + p.temp.path()});
 
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err.toStdString();
-        if (!c.says.isEmpty())
-            EXPECT_TRUE(result.err.contains(c.says)) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(c.says)) << result.err.toStdString();
         EXPECT_EQ(snapshot(p.outside.path()), outside);
         EXPECT_EQ(snapshot(p.temp.path()), temp);
         EXPECT_EQ(snapshot(p.data.path()), data);
-        if (c.exitCode != 0)
+        if (c.exitCode != 0) {
             EXPECT_EQ(snapshot(p.target.path()), target);
-        // Links at the names written were replaced, not written through.
-        for (const QString &name : {"K.pnn", "K.html", "Start.exe", "Autorun.inf", "K.pdf", "t.mdl"}) {
-            if (c.exitCode == 0 && QFileInfo::exists(p.target.file(name)))
-                EXPECT_FALSE(QFileInfo(p.target.file(name)).isSymLink()) << name;
+            continue;
         }
+        // Links at the names written were replaced, not written through.
+        for (const char *name : {"K.pnn", "K.html", "Start.exe", "Autorun.inf", "K.pdf", "t.mdl", "K-slajdy"})
+            EXPECT_FALSE(QFileInfo(p.target.file(name)).isSymLink()) << name;
     }
 }
 
