@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QSize>
 
 #include <functional>
 
