@@ -45,7 +45,11 @@ TEST(ExportPlan, RefusesNamesThatWouldDestroyAFile)
         {dir.file("tmp/../tmp/View.pnn"), "View.pnn"},
         {dir.file("Data0003.pdl"), "Data0003.pdl"},
         {dir.file("Tree0003.pdl"), "Tree0003.pdl"},
-        {dir.file("Data0002.pdl"), QString()},
+        // Another training's store, a topic file and the help are the program's too.
+        {dir.file("Data0002.pdl"), "Data0002.pdl"},
+        {dir.file("Własne 001.mdl"), "Własne 001.mdl"},
+        {dir.file("TarvixHelp.html"), "TarvixHelp.html"},
+        {dir.file("out/Własne 001.mdl"), QString()},
         {dir.file("Projects.pdl"), "Projects.pdl"},
         {dir.file("TarvixFront.fdl"), "TarvixFront.fdl"},
         {dir.file("out/Start.exe"), "Start.exe"},
