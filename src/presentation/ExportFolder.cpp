@@ -6,9 +6,9 @@
 #include "store/CopyDataFile.h"
 #include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
+#include "store/TargetFiles.h"
 #include "store/components/Coding.h"
 #include "store/components/JpegDecoder.h"
-#include "store/TargetFiles.h"
 #include "store/components/Stream.h"
 
 #include <QDir>
@@ -28,7 +28,8 @@ constexpr QFileDevice::Permissions kExecutable =
 // gets and can be executed by whoever can read it.
 bool makeExecutable(const QString &path)
 {
-    // Permissions are set through a link: the copy replaced any link there.
+    // Permissions would be set on what a link points to; the copy replaced
+    // any link there, so one found now was planted since.
     if (isLink(path))
         return false;
     QFileDevice::Permissions permissions = QFile::permissions(path);

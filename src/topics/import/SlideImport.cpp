@@ -137,10 +137,10 @@ bool bookmarksAreBounded(const QString &path)
 }
 
 // Names and depths of a document's pages from its bookmarks, when they can be
-// walked safely: the first
-// bookmark met (in reading order) for a page names it; levels deeper than
-// kMaxSlideDepth count as kMaxSlideDepth. Pages without one are "Slajd N"
-// one level below the last bookmarked page before them.
+// walked safely: the first bookmark met (in reading order) for a page names
+// it; levels deeper than kMaxSlideDepth count as kMaxSlideDepth. Pages
+// without one are "Slajd N" one level below the last bookmarked page before
+// them.
 void pageNames(const Source &source, std::vector<ImportedSlide> *pages)
 {
     QPdfDocument &document = *source.pdf;
