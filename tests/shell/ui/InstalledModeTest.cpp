@@ -6,6 +6,7 @@
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/Outline.h"
+#include "store/components/Coding.h"
 #include "support/Fixtures.h"
 #include "support/ui/InstalledWindow.h"
 
@@ -29,6 +30,13 @@ QByteArray block(const QByteArray &coded)
     return bytes + coded;
 }
 
+// The coded front page of training type t: a small JPEG, as the export
+// accepts only pictures.
+QByteArray frontPage(int t)
+{
+    return BCodeToStr(makeJpeg(16, 12, 0x102030u * static_cast<unsigned>(t + 1)));
+}
+
 QStringList entries(const QString &dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
@@ -47,7 +55,7 @@ protected:
                        {topicRecord("0", "1", "0", QStringLiteral("Stanowisko"))});
         QByteArray fronts;
         for (int t = 0; t < kTrainingTypeCount; ++t)
-            fronts += block(QByteArray("front ") + QByteArray::number(t));
+            fronts += block(frontPage(t));
         writeFile(shared + kFrontPageName, fronts);
         writeFile(player + "TarvixView.exe", "installed player");
         writeFile(player + "Autorun.inf", "[autorun]\nopen=Start.exe\n");
@@ -106,7 +114,7 @@ TEST_F(InstalledModeTest, ExportTakesTheSharedFrontPageAndTheInstalledPlayer)
     QDir().mkpath(out);
     session.saveDialog.answers.push_back(out + "p.pnn");
     session.window->entries(Command::Export).mainMenu->trigger();
-    EXPECT_EQ(readFile(out + "p.pnn"), block("front 3"));
+    EXPECT_EQ(readFile(out + "p.pnn"), block(frontPage(3)));
     EXPECT_EQ(readFile(out + "Start.exe"), QByteArray("installed player"));
     EXPECT_EQ(readFile(out + "Autorun.inf"), readFile(player + "Autorun.inf"));
     EXPECT_EQ(entries(shared), sharedBefore);
