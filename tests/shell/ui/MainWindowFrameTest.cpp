@@ -81,8 +81,8 @@ TEST_F(ShellTest, MainWindowHasItsDesignSizeCaptionAndPanes)
 TEST_F(ShellTest, StartWithoutTrainingsOpensTheWizardHalfASecondLater)
 {
     open(true);
-    ASSERT_TRUE(window->startTimer()->isActive());
-    EXPECT_EQ(window->startTimer()->interval(), 500);
+    ASSERT_TRUE(window->firstRunTimer()->isActive());
+    EXPECT_EQ(window->firstRunTimer()->interval(), 500);
     QString caption;
     whenModalShows([&caption](QWidget *wizard) {
         caption = wizard->windowTitle();
@@ -92,7 +92,7 @@ TEST_F(ShellTest, StartWithoutTrainingsOpensTheWizardHalfASecondLater)
     EXPECT_TRUE(QTest::qWaitFor([&caption] { return !caption.isEmpty(); }, 5000));
     EXPECT_EQ(caption, QStringLiteral(" Kretor nowego szkolenia"));
     EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000));
-    EXPECT_FALSE(window->startTimer()->isActive());
+    EXPECT_FALSE(window->firstRunTimer()->isActive());
     EXPECT_EQ(trainingList()->count(), 0);
 }
 
@@ -100,7 +100,7 @@ TEST_F(ShellTest, StartWithALiveTrainingHasNoWizard)
 {
     addTraining(QStringLiteral("Szkolenie A"));
     open(true);
-    EXPECT_FALSE(window->startTimer()->isActive());
+    EXPECT_FALSE(window->firstRunTimer()->isActive());
 }
 
 TEST_F(ShellTest, WizardTrainingThenCancelCreatesNothing)
