@@ -122,9 +122,9 @@ TEST_F(PresentingTest, OverviewFillsInMovesAndOpensASlide)
     {
         Qt::Key key;
         int selection;
-    } moves[] = {{Qt::Key_Right, 1}, {Qt::Key_Left, 0}, {Qt::Key_Left, 0}, {Qt::Key_Up, 0},
-                 {Qt::Key_Down, 2},  {Qt::Key_Down, 4}, {Qt::Key_Right, 4}, {Qt::Key_Up, 2},
-                 {Qt::Key_Right, 3}, {Qt::Key_Down, 3}, {Qt::Key_Space, 3}};
+    } moves[] = {{Qt::Key_Right, 2}, {Qt::Key_Left, 1},  {Qt::Key_Left, 0},  {Qt::Key_Left, 0},
+                 {Qt::Key_Up, 0},    {Qt::Key_Down, 2},  {Qt::Key_Down, 4},  {Qt::Key_Right, 4},
+                 {Qt::Key_Up, 2},    {Qt::Key_Right, 3}, {Qt::Key_Down, 3},  {Qt::Key_Space, 3}};
     for (const auto &move : moves) {
         releaseKey(move.key);
         EXPECT_EQ(overview->selection(), move.selection) << move.key;
