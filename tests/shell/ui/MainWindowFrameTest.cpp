@@ -1,6 +1,7 @@
 // The main window: start sequence, first-run wizard, size, hints and the
 // command availability applied to its entries.
 
+#include "common/CommandTable.h"
 #include "common/ui/PaneWidgets.h"
 #include "shell/ui/RecordingHelp.h"
 #include "store/Catalogue.h"
@@ -76,6 +77,25 @@ TEST_F(ShellTest, MainWindowHasItsDesignSizeCaptionAndPanes)
     EXPECT_EQ(outlineTree()->accessibleName(), QStringLiteral("Prezentacje do szkoleń"));
     EXPECT_EQ(window->findChild<QAction *>("QelViewBodyCreatePopupMenuItem")->text(),
               QStringLiteral("|Utwórz prezentację"));
+}
+
+TEST_F(ShellTest, EveryPlacedEntryIsItsCommandsEntryForItsPlacesRole)
+{
+    open();
+    for (const CommandPlacement &p : placementTable()) {
+        if (p.kind != PlacementKind::Entry)
+            continue;
+        const MainWindow::CommandEntries &e = window->entries(p.command);
+        const QObject *expected = nullptr;
+        switch (roleOf(p.place)) {
+        case EntryRole::MainMenu: expected = e.mainMenu; break;
+        case EntryRole::DropDown: expected = e.dropDown; break;
+        case EntryRole::Context: expected = e.context; break;
+        case EntryRole::ToolBar: expected = e.toolButton; break;
+        }
+        ASSERT_NE(expected, nullptr) << p.objectName;
+        EXPECT_EQ(window->findChild<QObject *>(QString::fromLatin1(p.objectName)), expected) << p.objectName;
+    }
 }
 
 TEST_F(ShellTest, StartWithoutTrainingsOpensTheWizardHalfASecondLater)
