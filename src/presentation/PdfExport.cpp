@@ -271,7 +271,8 @@ public:
     }
 
 private:
-    static constexpr qsizetype kBuffer = 1 << 20;
+    // Writes of a megabyte or more cost the kernel far more than these.
+    static constexpr qsizetype kBuffer = 1 << 18;
 
     bool flush()
     {

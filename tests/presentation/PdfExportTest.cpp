@@ -160,8 +160,8 @@ TEST_F(PdfExportTest, AFailureWritesNothingAndKeepsAnOlderFile)
 
 TEST_F(PdfExportTest, PicturesLargerThanTheBuffersPassWhole)
 {
-    // The writer reads slides through a window and writes through a buffer of
-    // 1 MiB each: slides of more than that, between small ones, must pass whole.
+    // The writer reads slides through a 1 MiB window and writes through a
+    // 256 KiB buffer: slides of more than both, between small ones, pass whole.
     QImage noise(1600, 1200, QImage::Format_RGB32);
     QRandomGenerator random(7);
     for (int y = 0; y < noise.height(); ++y)
