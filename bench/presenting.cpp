@@ -35,8 +35,8 @@ namespace {
 class NoMessages : public Messages
 {
 public:
-    int InformationMessage(const QString &, int, int, int) override { return 1; }
-    int Confirmation2Message(const QString &, int, int, int) override { return kAnswerYes; }
+    void inform(const QString &) override {}
+    bool confirm(const QString &, DefaultAnswer) override { return true; }
 };
 
 // Slide n: a gradient in its own colours, a title, bullet lines and a
@@ -118,8 +118,8 @@ int main(int argc, char **argv)
         if (!file.open(QIODevice::WriteOnly) || file.write(presentation) != presentation.size())
             return 1;
     }
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, path, kOpenRead, 1))
+    std::unique_ptr<Stream> stream = openStream(path, OpenMode::Read);
+    if (!stream)
         return 1;
     std::vector<BlockInfo> slides = indexBlocks(*stream, 0);
     NoMessages messages;
@@ -144,14 +144,14 @@ int main(int argc, char **argv)
         timer.start();
         QApplication::sendEvent(&view, &key);
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
-        if (view.currentSlide() == before || !view.QelViewImage->hasPicture()) {
+        if (view.currentSlide() == before || !view.canvas()->hasPicture()) {
             std::fprintf(stderr, "step %d showed no new slide\n", i);
             return 1;
         }
     }
     std::printf("%dx%d %s: %d steps, median %.2f ms, p95 %.2f ms, max %.2f ms (picture %dx%d)\n", width, height,
                 ahead ? "ahead" : "no-ahead", steps, percentile(times, 0.5), percentile(times, 0.95),
-                percentile(times, 1.0), view.QelViewImage->picture().width(),
-                view.QelViewImage->picture().height());
+                percentile(times, 1.0), view.canvas()->picture().width(),
+                view.canvas()->picture().height());
     return 0;
 }

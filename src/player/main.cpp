@@ -2,6 +2,7 @@
 // presentation file named on its command line, or else the *.pnn file in its
 // own folder, full screen with the keys and buttons of the program's preview.
 
+#include "common/ProgramName.h"
 #include "presentation/PlayerFile.h"
 #include "presentation/ui/ViewForm.h"
 #include "store/DataFiles.h"
@@ -22,7 +23,7 @@ using namespace marbelo;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dravelo"));
+    QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -37,14 +38,14 @@ int main(int argc, char *argv[])
     const QString path = findPresentation(arguments, QApplication::applicationDirPath());
     std::unique_ptr<Stream> presentation;
     std::vector<BlockInfo> slides;
-    if (!path.isEmpty() && OpenStream(presentation, path, kOpenRead, 1))
+    if (!path.isEmpty() && (presentation = openStream(path, OpenMode::Read)))
         slides = indexBlocks(*presentation, 0);
     if (check) {
         QTextStream(stdout) << "slides\t" << slides.size() << "\t" << QFileInfo(path).fileName() << Qt::endl;
         return slides.empty() ? 1 : 0;
     }
     if (slides.empty()) {
-        QMessageBox::information(nullptr, QStringLiteral("Dravelo"),
+        QMessageBox::information(nullptr, QString::fromLatin1(kProgramName),
                                  QStringLiteral("Nie znaleziono prezentacji do wyświetlenia."));
         return 1;
     }

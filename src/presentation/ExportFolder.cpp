@@ -77,8 +77,8 @@ private:
 // file cannot be read.
 int firstBadSlide(const QString &presentationPath)
 {
-    std::unique_ptr<Stream> presentation;
-    if (!OpenStream(presentation, presentationPath, kOpenRead, 1))
+    const std::unique_ptr<Stream> presentation = openStream(presentationPath, OpenMode::Read);
+    if (!presentation)
         return -1;
     bool complete = false;
     const std::vector<BlockInfo> blocks = indexBlocks(*presentation, 0, &complete);
@@ -100,8 +100,8 @@ int firstBadSlide(const QString &presentationPath)
 bool writeBrowserPlayer(const QString &presentationPath, const QString &folder, const QString &pageName,
                         const QString &slideFolder, const QString &title, int *slides)
 {
-    std::unique_ptr<Stream> presentation;
-    if (!OpenStream(presentation, presentationPath, kOpenRead, 1))
+    std::unique_ptr<Stream> presentation = openStream(presentationPath, OpenMode::Read);
+    if (!presentation)
         return false;
     bool complete = false;
     std::vector<std::int32_t> offsets;

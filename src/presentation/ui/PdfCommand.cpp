@@ -52,21 +52,18 @@ void PresentationCommands::savePdf()
     const WorkFolder workFolder;
     const QString work = workFolder.presentationPath();
     if (namesFolder(chosen)) {
-        m_messages.InformationMessage(
+        m_messages.inform(
             QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ jest to folder. "
                            "Wybierz inną nazwę pliku.")
-                .arg(QDir::toNativeSeparators(chosen)),
-            1, 0, 1);
+                .arg(QDir::toNativeSeparators(chosen)));
         return;
     }
     const QString taken =
         refusedTarget(chosen, m_location.dataDir(), work, number, m_location.playerDir(), m_location.sharedDir());
     if (!taken.isEmpty()) {
-        m_messages.InformationMessage(
-            QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ tego pliku używa program. "
+        m_messages.inform(QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ tego pliku używa program. "
                            "Wybierz inną nazwę pliku lub inny folder.")
-                .arg(taken),
-            1, 0, 1);
+                .arg(taken));
         return;
     }
 
@@ -80,7 +77,7 @@ void PresentationCommands::savePdf()
     else
         result.error = QStringLiteral("nie wybrano szkolenia");
     wait.reset();
-    m_messages.InformationMessage(pdfMessage(result), 1, 0, 1);
+    m_messages.inform(pdfMessage(result));
 }
 
 } // namespace marbelo

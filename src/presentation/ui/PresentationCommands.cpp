@@ -78,21 +78,19 @@ void PresentationCommands::exportPresentation()
     const WorkFolder workFolder;
     const QString work = workFolder.presentationPath();
     if (namesFolder(chosen)) {
-        m_messages.InformationMessage(
+        m_messages.inform(
             QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ jest to folder. "
                            "Wybierz inną nazwę pliku.")
-                .arg(QDir::toNativeSeparators(chosen)),
-            1, 0, 1);
+                .arg(QDir::toNativeSeparators(chosen)));
         return;
     }
     const QString taken = refusedTarget(chosen, m_location.dataDir(), work, m_trainings.selectedTrainingNumber(),
                                         m_location.playerDir(), m_location.sharedDir());
     if (!taken.isEmpty()) {
-        m_messages.InformationMessage(
+        m_messages.inform(
             QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ tego pliku używa program. "
                            "Wybierz inną nazwę pliku lub inny folder.")
-                .arg(taken),
-            1, 0, 1);
+                .arg(taken));
         return;
     }
 
@@ -101,13 +99,13 @@ void PresentationCommands::exportPresentation()
     const ExportResult result =
         writePresentationFolder(composed, m_location.playerDir(), m_workingTraining.name, chosen, work);
     wait.close();
-    m_messages.InformationMessage(exportMessage(result, chosen), 1, 0, 1);
+    m_messages.inform(exportMessage(result, chosen));
 }
 
 void PresentationCommands::previewPresentation()
 {
     // "Podgląd prezentacji"
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     const WorkFolder workFolder;
     const QString work = workFolder.presentationPath();
     QString problem;
@@ -118,7 +116,7 @@ void PresentationCommands::previewPresentation()
         std::vector<BlockInfo> slides;
         if (!composed.ok)
             problem = QStringLiteral("Nie udało się przygotować podglądu prezentacji: %1.").arg(composed.error);
-        else if (!OpenStream(presentation, work, kOpenRead, 1))
+        else if (!(presentation = openStream(work, OpenMode::Read)))
             problem = QStringLiteral("Nie udało się otworzyć pliku prezentacji.");
         else
             slides = indexBlocks(*presentation, 0);
@@ -132,9 +130,7 @@ void PresentationCommands::previewPresentation()
     }
     QFile::remove(work);
     if (!problem.isEmpty())
-        m_messages.InformationMessage(problem, 1, 0, 1);
-    m_frame.refreshCommands();
-    m_frame.enableCommands();
+        m_messages.inform(problem);
 }
 
 } // namespace marbelo

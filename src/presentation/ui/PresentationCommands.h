@@ -29,7 +29,7 @@ public slots:
     void savePdf();
 
 private:
-    // Composes the selected training's presentation into outPath (ComposePresentation).
+    // Composes the selected training's presentation into outPath.
     ComposeResult composePresentation(const QString &outPath);
 
     DataLocation m_location;

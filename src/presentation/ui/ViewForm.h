@@ -47,8 +47,8 @@ public:
     // The console on the first screen, when there are two or more.
     PresenterConsole *console() const { return m_console; }
     SlideOverview *overview() const { return m_overview; }
-
-    SlideCanvas *QelViewImage = nullptr;
+    // The slide picture ("QelViewImage").
+    SlideCanvas *canvas() const { return m_canvas; }
 
 protected:
     bool event(QEvent *event) override;
@@ -60,11 +60,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormShow();
-    void FormKeyUp(int key, bool autoRepeat);
-    bool FormCloseQuery();
-    void QelViewImageMouseUp(Qt::MouseButton button);
-    void ShowCurrentSlide();
+    // The first showing: the screen, the first slide and the console.
+    void startShowing();
+    // Keys and mouse buttons act when released, in the window or the console.
+    void handleKeyRelease(int key, bool autoRepeat);
+    void handleButtonRelease(Qt::MouseButton button);
+    // Asks whether to end the preview; true to end it.
+    bool confirmEnd();
+    void showCurrentSlide();
     void act(SlideAction action, int key);
     void overviewKey(int key);
     void leaveOverview(int open);
@@ -81,6 +84,7 @@ private:
     SlideNumberEntry m_number;
     SlidePictures m_pictures;
     Mode m_mode = Mode::Slide;
+    SlideCanvas *m_canvas = nullptr;
     SlideOverview *m_overview = nullptr;
     QLabel *m_numberLabel = nullptr;
     PresenterConsole *m_console = nullptr;

@@ -22,8 +22,9 @@ class QToolButton;
 
 namespace marbelo {
 
-struct EntryInfo;
-struct PopupInfo;
+struct MenuInfo;
+struct CommandPlacement;
+enum class MenuPlace;
 class HelpCommands;
 class Messages;
 class OutlinePane;
@@ -60,7 +61,8 @@ public:
     }
     // "Program", "Tematy", "Szkolenia", "Prezentacje", "Pomoc".
     const std::array<QMenu *, 5> &mainMenus() const { return m_menus; }
-    QTimer *startTimer() { return &m_startTimer; }
+    // The one-shot timer that opens the first-run wizard after the start.
+    QTimer *firstRunTimer() { return &m_firstRunTimer; }
     TopicLibraryPane &topicLibrary() const { return *m_topics; }
     SlidePreviewPane &slidePreview() const { return *m_preview; }
     TrainingListPane &trainingList() const { return *m_trainings; }
@@ -85,15 +87,18 @@ private:
     void buildToolBar();
     void buildPanes();
     void connectCommands();
-    QAction *makeEntry(const EntryInfo &info, const QString &statusHint);
-    // A drop-down or context menu of entries.
-    QMenu *buildPopup(const PopupInfo &info, QWidget *owner);
+    // The entry of a placed command; its role follows from its place.
+    QAction *makeEntry(const CommandPlacement &placement);
+    // The entries and separators placed in a menu, in order.
+    void fillMenu(QMenu *menu, MenuPlace place);
+    // A drop-down or context menu.
+    QMenu *buildPopup(const MenuInfo &info, QWidget *owner);
     void showHint(const QString &hint);
     // Every command's availability from what the panes show now.
     CommandStates currentStates() const;
     // The undo and redo entries: their captions name what they act on.
     void refreshHistoryEntries(const CommandStates &states);
-    // Start of the program: every pane loaded in order (FormShow).
+    // Start of the program: every pane loaded in order, the first time the window shows.
     void startUp();
 
     TopicLibraryPane *m_topics;
@@ -109,7 +114,7 @@ private:
     QToolButton *m_presentationsButton = nullptr;
     std::vector<QToolButton *> m_toolButtons; // the nine buttons disableCommands greys out
     std::array<CommandEntries, kCommandCount> m_commands{};
-    QTimer m_startTimer;
+    QTimer m_firstRunTimer;
     bool m_shownOnce = false;
 };
 

@@ -59,11 +59,16 @@ std::int32_t Stream::size() const
 
 bool Stream::readExactly(QByteArray *out, std::int32_t count)
 {
-    out->clear();
+    // Emptied, not released: a caller reading block after block into the
+    // same array allocates once.
+    out->resize(0);
     if (count < 0 || count > size() - position())
         return false;
     out->resize(count);
-    return read(out->data(), count) == count;
+    if (read(out->data(), count) == count)
+        return true;
+    out->resize(0);
+    return false;
 }
 
 bool Stream::readInt32(std::int32_t *value)
@@ -94,36 +99,32 @@ bool Stream::flush()
     return m_file->flush();
 }
 
-bool OpenStream(std::unique_ptr<Stream> &stream, const QString &path, std::int32_t mode,
-                std::int32_t flag)
+std::unique_ptr<Stream> openStream(const QString &path, OpenMode mode)
 {
-    Q_UNUSED(flag);
-    stream.reset();
-    auto file = std::make_unique<QFile>(path);
     QIODevice::OpenMode qtMode = QIODevice::Unbuffered;
     switch (mode) {
-    case kOpenRead:
+    case OpenMode::Read:
         qtMode |= QIODevice::ReadOnly | QIODevice::ExistingOnly;
         break;
-    case kOpenWrite:
+    case OpenMode::Write:
         qtMode |= QIODevice::ReadWrite;
         break;
-    case kOpenReadWrite:
+    case OpenMode::ReadWrite:
         qtMode |= QIODevice::ReadWrite | QIODevice::ExistingOnly;
         break;
-    case kOpenCreate:
+    case OpenMode::Create:
         qtMode |= QIODevice::ReadWrite | QIODevice::Truncate;
         break;
     default:
-        return false;
+        return nullptr;
     }
     // Directories match "*.mdl" too; they never open as streams.
     if (QFileInfo(path).isDir())
-        return false;
+        return nullptr;
+    auto file = std::make_unique<QFile>(path);
     if (!file->open(qtMode))
-        return false;
-    stream = std::make_unique<Stream>(std::move(file));
-    return true;
+        return nullptr;
+    return std::make_unique<Stream>(std::move(file));
 }
 
 } // namespace marbelo

@@ -1,7 +1,7 @@
 #include "topics/ui/SlidePreviewPane.h"
 
 #include "common/ui/HelpContext.h"
-#include "presentation/SlideFile.h"
+#include "store/SlideFile.h"
 #include "store/DataFiles.h"
 #include "store/SlideBlocks.h"
 #include "store/components/JpegDecoder.h"
@@ -79,13 +79,13 @@ bool SlidePreviewPane::showThroughViewJpg(const QByteArray &coded)
     return shown;
 }
 
-void SlidePreviewPane::showSlideOf(ItemReference reference, const QString &path, std::int32_t flag)
+void SlidePreviewPane::showSlideOf(ItemReference reference, const QString &path)
 {
     if (!hasSlide(reference)) {
         showTitle();
     } else {
-        std::unique_ptr<Stream> file;
-        if (!path.isEmpty() && OpenStream(file, path, kOpenRead, flag)) {
+        std::unique_ptr<Stream> file = openStream(path, OpenMode::Read);
+        if (!path.isEmpty() && file) {
             QByteArray coded;
             const bool read = readSlideBlock(*file, static_cast<std::int32_t>(slideOffset(reference)), &coded);
             file.reset();

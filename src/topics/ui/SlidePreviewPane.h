@@ -25,7 +25,7 @@ public:
     void startUp();
     bool slideShown() const { return m_slideShown; }
 
-    void showSlideOf(ItemReference reference, const QString &path, std::int32_t flag) override;
+    void showSlideOf(ItemReference reference, const QString &path) override;
     void showTitle() override;
     void relayout() override;
 
@@ -41,7 +41,7 @@ private:
     CommandFrame &m_frame;
     SlideImage *m_image = nullptr;
     std::array<TitleLabel *, 3> m_labels{};
-    bool m_slideShown = false; // SlideShown
+    bool m_slideShown = false; // a slide, not the title labels, is shown
 };
 
 } // namespace marbelo
