@@ -29,6 +29,12 @@ QString unavailable()
 
 } // namespace
 
+QVariant text(const QString &value)
+{
+    const QString trimmed = value.trimmed();
+    return trimmed.isNull() ? QVariant(QStringLiteral("")) : QVariant(trimmed);
+}
+
 bool run(QSqlQuery &q, const QString &sql, const QVariantList &values, QString *error)
 {
     bool ok = q.prepare(sql);

@@ -58,6 +58,10 @@ private:
     State m_state = State::Closed;
 };
 
+// The text as a bound value, trimmed; never NULL (an empty QString binds as
+// NULL, which the NOT NULL columns refuse).
+QVariant text(const QString &value);
+
 // Runs sql with the bound values on q; false with the driver's text in
 // *error when it fails.
 bool run(QSqlQuery &q, const QString &sql, const QVariantList &values = {}, QString *error = nullptr);
