@@ -5,6 +5,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+namespace marbelo::db {
+class Database;
+}
+
 namespace tool {
 
 constexpr int kOk = 0;
@@ -33,5 +37,19 @@ int compose(const QStringList &args);
 int exportFolder(const QStringList &args);
 int pdf(const QStringList &args);
 int blocks(const QStringList &args);
+int courses(const QStringList &args);
+int courseAdd(const QStringList &args);
+int organiser(const QStringList &args);
+int participants(const QStringList &args);
+int registerCommand(const QStringList &args);
+int certificates(const QStringList &args);
+int attendance(const QStringList &args);
+
+// The name of a training of the catalogue in dataDir; empty when unknown.
+QString trainingNameIn(const QString &dataDir, int training);
+// The course documents, written whole or not at all; the exit code.
+int saveRegisterPdf(marbelo::db::Database &database, const QString &dataDir, const QString &path);
+int saveCertificatesPdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
+int saveAttendancePdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
 
 } // namespace tool

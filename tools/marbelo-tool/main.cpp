@@ -44,6 +44,14 @@ int usage(const QString &message)
              "  marbelo-tool export DATADIR NUMBER FOLDER/NAME.pnn\n"
              "  marbelo-tool pdf DATADIR NUMBER OUT.pdf [--handouts]\n"
              "  marbelo-tool blocks FILE\n"
+             "  marbelo-tool courses DATADIR\n"
+             "  marbelo-tool course add DATADIR TRAINING --from RRRR-MM-DD --to RRRR-MM-DD --place PLACE"
+             " [--trainer NAME]\n"
+             "  marbelo-tool organiser DATADIR [--name N --address A --place P] [--format F] [--restart-yearly]\n"
+             "  marbelo-tool participants DATADIR COURSE [--import FILE.csv] [--pass-all]\n"
+             "  marbelo-tool register DATADIR [OUT.csv|OUT.pdf]\n"
+             "  marbelo-tool certificates DATADIR COURSE OUT.pdf [--issue]\n"
+             "  marbelo-tool attendance DATADIR COURSE OUT.pdf\n"
           << Qt::flush;
     return kUsage;
 }
@@ -75,6 +83,13 @@ int main(int argc, char *argv[])
         {QStringLiteral("export"), tool::exportFolder},
         {QStringLiteral("pdf"), tool::pdf},
         {QStringLiteral("blocks"), tool::blocks},
+        {QStringLiteral("courses"), tool::courses},
+        {QStringLiteral("course add"), tool::courseAdd},
+        {QStringLiteral("organiser"), tool::organiser},
+        {QStringLiteral("participants"), tool::participants},
+        {QStringLiteral("register"), tool::registerCommand},
+        {QStringLiteral("certificates"), tool::certificates},
+        {QStringLiteral("attendance"), tool::attendance},
     };
     // Commands are one or two words long.
     for (int words = 2; words >= 1; --words) {
