@@ -4,6 +4,7 @@
 #include "store/components/Stream.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace marbelo {
 
@@ -187,6 +188,8 @@ bool createTrainingFiles(const QString &dataDir, int number)
     std::unique_ptr<Stream> outline;
     const bool storeMade = OpenStream(store, dataDir + imageStoreFileName(number), kOpenCreate, 1);
     const bool outlineMade = OpenStream(outline, dataDir + outlineFileName(number), kOpenCreate, 1);
+    // A programme left by a training taken back under this number is not the new one's.
+    QFile::remove(dataDir + programmeFileName(number));
     return storeMade && outlineMade;
 }
 

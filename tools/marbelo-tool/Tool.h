@@ -33,5 +33,8 @@ int compose(const QStringList &args);
 int exportFolder(const QStringList &args);
 int pdf(const QStringList &args);
 int blocks(const QStringList &args);
+int programme(const QStringList &args);
+// The programme's PDF draws text, which needs a QGuiApplication.
+bool needsGuiApplication(const QStringList &args);
 
 } // namespace tool
