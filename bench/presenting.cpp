@@ -35,8 +35,8 @@ namespace {
 class NoMessages : public Messages
 {
 public:
-    int InformationMessage(const QString &, int, int, int) override { return 1; }
-    int Confirmation2Message(const QString &, int, int, int) override { return kAnswerYes; }
+    void inform(const QString &) override {}
+    bool confirm(const QString &, DefaultAnswer) override { return true; }
 };
 
 // Slide n: a gradient in its own colours, a title, bullet lines and a
@@ -118,8 +118,8 @@ int main(int argc, char **argv)
         if (!file.open(QIODevice::WriteOnly) || file.write(presentation) != presentation.size())
             return 1;
     }
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, path, kOpenRead, 1))
+    std::unique_ptr<Stream> stream = openStream(path, OpenMode::Read);
+    if (!stream)
         return 1;
     std::vector<BlockInfo> slides = indexBlocks(*stream, 0);
     NoMessages messages;

@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString path = fuzz::inputFile(data, size, QStringLiteral("input.pnn"));
     const QByteArray file(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
 
-    std::unique_ptr<Stream> presentation;
-    FUZZ_CHECK(OpenStream(presentation, path, kOpenRead, 1));
+    std::unique_ptr<Stream> presentation = openStream(path, OpenMode::Read);
+    FUZZ_CHECK(presentation);
     bool complete = false;
     const std::vector<BlockInfo> slides = indexBlocks(*presentation, 0, &complete);
     bool plainComplete = false;

@@ -25,8 +25,8 @@ QByteArray bytesOf(const std::string &text)
 
 void checkIndex(const QString &path, const QByteArray &file, std::int32_t start)
 {
-    std::unique_ptr<Stream> stream;
-    FUZZ_CHECK(OpenStream(stream, path, kOpenRead, 1));
+    std::unique_ptr<Stream> stream = openStream(path, OpenMode::Read);
+    FUZZ_CHECK(stream);
     bool complete = false;
     const std::vector<BlockInfo> blocks = indexBlocks(*stream, start, &complete);
     bool plainComplete = false;
@@ -74,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkIndex(storePath, store, 4);
     if (frontPresent) {
         checkIndex(frontPath, front, 0);
-        std::unique_ptr<Stream> stream;
-        FUZZ_CHECK(OpenStream(stream, frontPath, kOpenRead, 1));
+        std::unique_ptr<Stream> stream = openStream(frontPath, OpenMode::Read);
+        FUZZ_CHECK(stream);
         for (int t = -1; t <= 7; ++t) {
             QByteArray coded, expected;
             const bool read = readNthBlock(*stream, t, &coded);
@@ -84,8 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
     }
     {
-        std::unique_ptr<Stream> stream;
-        FUZZ_CHECK(OpenStream(stream, storePath, kOpenRead, 1));
+        std::unique_ptr<Stream> stream = openStream(storePath, OpenMode::Read);
+        FUZZ_CHECK(stream);
         for (ItemReference reference : references) {
             const auto offset = static_cast<std::int32_t>(slideOffset(reference));
             QByteArray coded, expected;

@@ -155,8 +155,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(parentsByBackwardScan(depths) == tree.parent);
 
     // A node marked as having a slide points at a whole block inside the file.
-    std::unique_ptr<Stream> stream;
-    FUZZ_CHECK(OpenStream(stream, path, kOpenRead, 0));
+    std::unique_ptr<Stream> stream = openStream(path, OpenMode::Read);
+    FUZZ_CHECK(stream);
     for (const TopicNode &node : file.nodes) {
         if (!hasSlide(node.reference))
             continue;

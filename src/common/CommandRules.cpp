@@ -1,47 +1,58 @@
 #include "common/CommandRules.h"
 
+#include "common/CommandTable.h"
+
 namespace marbelo {
+
+bool ruleHolds(Rule rule, const CommandConditions &c)
+{
+    const bool item = c.outlineHasItems && c.itemSelected;
+    switch (rule) {
+    case Rule::Always:
+        return true;
+    case Rule::TopicsListed:
+        return c.topicsListed;
+    case Rule::SearchUnderWay:
+        return c.topicsListed && c.findActive;
+    case Rule::TopicIntoSection:
+        // No heading flag and no slide on the receiving item.
+        return c.topicSelected && (c.topicReference & kOffsetMask) != 0 && item
+               && (c.itemReference & kReceiverMask) == 0;
+    case Rule::TrainingSelected:
+        return c.trainingSelected;
+    case Rule::ItemSelected:
+        return item;
+    case Rule::ItemHasParent:
+        return item && c.itemHasParent;
+    case Rule::ItemNotFirst:
+        return item && !c.itemIsFirstChild;
+    case Rule::ItemHasNextSibling:
+        return item && c.itemHasNextSibling;
+    case Rule::NextSiblingIsSection:
+        return item && c.itemHasNextSibling && (c.nextSiblingReference & kOffsetMask) == 0;
+    case Rule::OutlineHasItems:
+        return c.outlineHasItems;
+    case Rule::TrainingsCanUndo:
+        return c.trainingsCanUndo;
+    case Rule::TrainingsCanRedo:
+        return c.trainingsCanRedo;
+    case Rule::OutlineCanUndo:
+        return c.trainingSelected && c.outlineCanUndo;
+    case Rule::OutlineCanRedo:
+        return c.trainingSelected && c.outlineCanRedo;
+    case Rule::OwnTopicSelected:
+        return c.ownTopicSelected;
+    case Rule::HeadingSelected:
+        return item && (c.itemReference & kOffsetMask) == 0;
+    }
+    return false;
+}
 
 CommandStates evaluateCommands(const CommandConditions &c)
 {
     CommandStates s;
-    auto set = [&s](Command command, bool on) { s.enabled[static_cast<int>(command)] = on; };
-    const bool item = c.outlineHasItems && c.itemSelected;
-
-    set(Command::Exit, true);
-    set(Command::Find, c.topicsListed);
-    set(Command::FindNext, c.topicsListed && c.findActive);
-    // A topic with a slide, into a section or subsection (no heading flag, no slide).
-    set(Command::CopyTopic, c.topicSelected && (c.topicReference & kOffsetMask) != 0 && item
-                                && (c.itemReference & kReceiverMask) == 0);
-    set(Command::NewTraining, true);
-    set(Command::NewTrainingFrom, c.trainingSelected);
-    set(Command::RenameTraining, c.trainingSelected);
-    set(Command::DeleteTraining, c.trainingSelected);
-    set(Command::UndoTraining, c.trainingsCanUndo);
-    set(Command::RedoTraining, c.trainingsCanRedo);
-    set(Command::NewItem, c.trainingSelected);
-    set(Command::RenameItem, item);
-    set(Command::MoveItemTop, item && c.itemHasParent);
-    set(Command::MoveItemUp, item && !c.itemIsFirstChild);
-    set(Command::MoveItemDown, item && c.itemHasNextSibling);
-    // Only under a next sibling without a slide.
-    set(Command::MoveItemBottom, item && c.itemHasNextSibling && (c.nextSiblingReference & kOffsetMask) == 0);
-    set(Command::DeleteItem, item);
-    set(Command::UndoItem, c.trainingSelected && c.outlineCanUndo);
-    set(Command::RedoItem, c.trainingSelected && c.outlineCanRedo);
-    set(Command::Preview, c.outlineHasItems);
-    set(Command::Export, c.outlineHasItems);
-    set(Command::SavePdf, c.outlineHasItems);
-    set(Command::HelpContents, true);
-    set(Command::HelpIndex, true);
-    set(Command::HelpInternet, true);
-    set(Command::HelpEmail, true);
-    set(Command::About, true);
-    set(Command::ImportSlides, true);
-    // The vendor's topics are never changed.
-    set(Command::RenameOwnTopic, c.ownTopicSelected);
-    set(Command::DeleteOwnTopic, c.ownTopicSelected);
+    for (const CommandInfo &info : commandTable())
+        s.enabled[static_cast<std::size_t>(info.command)] = ruleHolds(info.rule, c);
     // The menu holds the import, which needs no topic; its other entries follow their own rules.
     s.topicsMenu = true;
     return s;

@@ -3,47 +3,34 @@
 // entry of each command in one place by the main window.
 #pragma once
 
+#include "common/Command.h"
 #include "store/ItemReference.h"
 
 #include <array>
 
 namespace marbelo {
 
-enum class Command {
-    Exit,
-    Find,
-    FindNext,
-    CopyTopic,
-    NewTraining,
-    NewTrainingFrom,
-    RenameTraining,
-    DeleteTraining,
-    UndoTraining,
-    RedoTraining,
-    NewItem,
-    RenameItem,
-    MoveItemTop,
-    MoveItemUp,
-    MoveItemDown,
-    MoveItemBottom,
-    DeleteItem,
-    UndoItem,
-    RedoItem,
-    Preview,
-    Export,
-    SavePdf,
-    HelpContents,
-    HelpIndex,
-    HelpInternet,
-    HelpEmail,
-    About,
-    ImportSlides,
-    RenameOwnTopic,
-    DeleteOwnTopic,
-    Count
+// When a command is available. Each command's row in the command table names
+// its rule; several commands share one.
+enum class Rule {
+    Always,
+    TopicsListed,        // T
+    SearchUnderWay,      // T and S
+    TopicIntoSection,    // a topic with a slide, into a section or subsection
+    TrainingSelected,    // P
+    ItemSelected,        // O and N
+    ItemHasParent,
+    ItemNotFirst,
+    ItemHasNextSibling,
+    NextSiblingIsSection, // a next sibling without a slide, to move under
+    OutlineHasItems,     // O
+    TrainingsCanUndo,
+    TrainingsCanRedo,
+    OutlineCanUndo,      // P and the outline's history
+    OutlineCanRedo,
+    OwnTopicSelected,    // the vendor's topics are never changed
+    HeadingSelected,     // O and N, N without a slide: a chapter, section or subsection
 };
-
-constexpr int kCommandCount = static_cast<int>(Command::Count);
 
 // The state of the panes when the rules are evaluated.
 struct CommandConditions
@@ -75,6 +62,8 @@ struct CommandStates
     bool isEnabled(Command c) const { return enabled[static_cast<int>(c)]; }
 };
 
+bool ruleHolds(Rule rule, const CommandConditions &c);
+// Every command's rule, as its row in the command table names it.
 CommandStates evaluateCommands(const CommandConditions &c);
 
 } // namespace marbelo

@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     const QString path = findPresentation(arguments, QApplication::applicationDirPath());
     std::unique_ptr<Stream> presentation;
     std::vector<BlockInfo> slides;
-    if (!path.isEmpty() && OpenStream(presentation, path, kOpenRead, 1))
+    if (!path.isEmpty() && (presentation = openStream(path, OpenMode::Read)))
         slides = indexBlocks(*presentation, 0);
     if (check) {
         QTextStream(stdout) << "slides\t" << slides.size() << "\t" << QFileInfo(path).fileName() << Qt::endl;

@@ -64,8 +64,8 @@ std::unique_ptr<Stream> openTrainingSlides(const QString &dataDir, int trainingN
     TrainingRecord record;
     if (readTrainingRecord(dataDir, trainingNumber, &record))
         *training = record;
-    std::unique_ptr<Stream> store;
-    if (!OpenStream(store, dataDir + imageStoreFileName(trainingNumber), kOpenRead, 1)) {
+    std::unique_ptr<Stream> store = openStream(dataDir + imageStoreFileName(trainingNumber), OpenMode::Read);
+    if (!store) {
         *error = QStringLiteral("nie można otworzyć pliku slajdów szkolenia %1")
                      .arg(imageStoreFileName(trainingNumber));
         return nullptr;
@@ -98,7 +98,7 @@ ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
 
     std::unique_ptr<Stream> front;
     const QString frontPath = frontPagePath.isEmpty() ? dataDir + kFrontPageName : frontPagePath;
-    if (training->type >= 0 && OpenStream(front, frontPath, kOpenRead, 1)) {
+    if (training->type >= 0 && (front = openStream(frontPath, OpenMode::Read))) {
         QByteArray coded;
         // Blocks before t are skipped by their lengths, each checked against
         // what the file holds.

@@ -93,8 +93,8 @@ private:
 bool writeBrowserPlayer(const QString &presentationPath, const QString &folder, const QString &pageName,
                         const QString &slideFolder, const QString &title, int *slides)
 {
-    std::unique_ptr<Stream> presentation;
-    if (!OpenStream(presentation, presentationPath, kOpenRead, 1))
+    std::unique_ptr<Stream> presentation = openStream(presentationPath, OpenMode::Read);
+    if (!presentation)
         return false;
     bool complete = false;
     std::vector<std::int32_t> offsets;

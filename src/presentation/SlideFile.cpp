@@ -12,8 +12,8 @@ bool passThroughFile(const QString &path, const QByteArray &coded, QByteArray *j
     jpeg->clear();
     bool written = false;
     {
-        std::unique_ptr<Stream> file;
-        if (OpenStream(file, path, kOpenCreate, 1))
+        std::unique_ptr<Stream> file = openStream(path, OpenMode::Create);
+        if (file)
             written = file->writeAll(BCodeToStr(coded)) && file->flush();
     }
     if (written) {

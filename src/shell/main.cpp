@@ -59,9 +59,8 @@ int main(int argc, char *argv[])
     window.show();
     // Each command that writes reports its own failure; this says why they will.
     if (!prepared)
-        messages.InformationMessage(QStringLiteral("Nie udało się przygotować folderu danych programu %1: %2.")
-                                        .arg(QDir::toNativeSeparators(location.dataDir()), prepareError),
-                                    1, 0, 1);
+        messages.inform(QStringLiteral("Nie udało się przygotować folderu danych programu %1: %2.")
+                                        .arg(QDir::toNativeSeparators(location.dataDir()), prepareError));
     const int result = QApplication::exec();
     marbelo::installHelpProvider(nullptr);
     return result;

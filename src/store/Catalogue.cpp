@@ -60,8 +60,8 @@ bool writeRecordAt(Stream &stream, std::int32_t at, const RecordBytes &bytes, QS
 bool writeRecordNumber(const QString &dataDir, int number, const RecordBytes &bytes, bool mayAppend,
                        QString *error)
 {
-    std::unique_ptr<Stream> stream;
-    if (number < 0 || !OpenStream(stream, cataloguePath(dataDir), kOpenWrite, 1)) {
+    std::unique_ptr<Stream> stream = openStream(cataloguePath(dataDir), OpenMode::Write);
+    if (number < 0 || !stream) {
         setError(error, QCoreApplication::translate("Catalogue", "Nie można otworzyć pliku %1.")
                             .arg(kCatalogueName));
         return false;
@@ -81,8 +81,8 @@ bool writeRecordNumber(const QString &dataDir, int number, const RecordBytes &by
 bool readCatalogue(const QString &dataDir, std::vector<CatalogueEntry> *entries)
 {
     entries->clear();
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, cataloguePath(dataDir), kOpenRead, 1))
+    std::unique_ptr<Stream> stream = openStream(cataloguePath(dataDir), OpenMode::Read);
+    if (!stream)
         return false;
     const int count = stream->size() / kRecordSize;
     entries->reserve(static_cast<size_t>(count));
@@ -97,8 +97,8 @@ bool readCatalogue(const QString &dataDir, std::vector<CatalogueEntry> *entries)
 
 bool readTrainingRecord(const QString &dataDir, int number, TrainingRecord *record)
 {
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, cataloguePath(dataDir), kOpenRead, 1))
+    std::unique_ptr<Stream> stream = openStream(cataloguePath(dataDir), OpenMode::Read);
+    if (!stream)
         return false;
     RecordBytes bytes;
     if (!readRecordAt(*stream, number, &bytes))
@@ -115,8 +115,8 @@ std::optional<int> appendTrainingRecord(const QString &dataDir, const TrainingRe
         setError(error, QCoreApplication::translate("Catalogue", "Nazwa zawiera niedozwolone znaki."));
         return std::nullopt;
     }
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, cataloguePath(dataDir), kOpenWrite, 1)) {
+    std::unique_ptr<Stream> stream = openStream(cataloguePath(dataDir), OpenMode::Write);
+    if (!stream) {
         setError(error, QCoreApplication::translate("Catalogue", "Nie można otworzyć pliku %1.")
                             .arg(kCatalogueName));
         return std::nullopt;
@@ -134,8 +134,8 @@ std::optional<int> appendTrainingRecord(const QString &dataDir, const TrainingRe
 
 bool takeBackTrainingRecord(const QString &dataDir, int number)
 {
-    std::unique_ptr<Stream> stream;
-    if (number < 0 || !OpenStream(stream, cataloguePath(dataDir), kOpenReadWrite, 1))
+    std::unique_ptr<Stream> stream = openStream(cataloguePath(dataDir), OpenMode::ReadWrite);
+    if (number < 0 || !stream)
         return false;
     const qint64 at = qint64(number) * kRecordSize;
     return at + kRecordSize == stream->size() && stream->truncate(static_cast<std::int32_t>(at));
@@ -154,8 +154,8 @@ bool rewriteTrainingRecord(const QString &dataDir, int number, const TrainingRec
 
 bool readTrainingRecordBytes(const QString &dataDir, int number, RecordBytes *bytes)
 {
-    std::unique_ptr<Stream> stream;
-    return OpenStream(stream, cataloguePath(dataDir), kOpenRead, 1) && readRecordAt(*stream, number, bytes);
+    std::unique_ptr<Stream> stream = openStream(cataloguePath(dataDir), OpenMode::Read);
+    return stream && readRecordAt(*stream, number, bytes);
 }
 
 bool restoreTrainingRecord(const QString &dataDir, int number, const RecordBytes &bytes, QString *error)
@@ -165,8 +165,8 @@ bool restoreTrainingRecord(const QString &dataDir, int number, const RecordBytes
 
 bool markTrainingDeleted(const QString &dataDir, int number, QString *error)
 {
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, cataloguePath(dataDir), kOpenReadWrite, 1)) {
+    std::unique_ptr<Stream> stream = openStream(cataloguePath(dataDir), OpenMode::ReadWrite);
+    if (!stream) {
         setError(error, QCoreApplication::translate("Catalogue", "Nie można otworzyć pliku %1.")
                             .arg(kCatalogueName));
         return false;
@@ -184,10 +184,8 @@ bool markTrainingDeleted(const QString &dataDir, int number, QString *error)
 
 bool createTrainingFiles(const QString &dataDir, int number)
 {
-    std::unique_ptr<Stream> store;
-    std::unique_ptr<Stream> outline;
-    const bool storeMade = OpenStream(store, dataDir + imageStoreFileName(number), kOpenCreate, 1);
-    const bool outlineMade = OpenStream(outline, dataDir + outlineFileName(number), kOpenCreate, 1);
+    const bool storeMade = openStream(dataDir + imageStoreFileName(number), OpenMode::Create) != nullptr;
+    const bool outlineMade = openStream(dataDir + outlineFileName(number), OpenMode::Create) != nullptr;
     // A programme left by a training taken back under this number is not the new one's.
     QFile::remove(dataDir + programmeFileName(number));
     return storeMade && outlineMade;

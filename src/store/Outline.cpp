@@ -11,8 +11,8 @@ namespace marbelo {
 bool readOutline(const QString &path, std::vector<OutlineRecord> *records)
 {
     records->clear();
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, path, kOpenRead, 1))
+    std::unique_ptr<Stream> stream = openStream(path, OpenMode::Read);
+    if (!stream)
         return false;
     const int count = stream->size() / kRecordSize;
     records->reserve(static_cast<size_t>(count));

@@ -18,8 +18,8 @@ bool readSlideBlock(Stream &stream, std::int32_t offset, QByteArray *coded)
 
 bool readSlideBlock(const QString &path, std::int32_t offset, QByteArray *coded)
 {
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, path, kOpenRead, 1))
+    std::unique_ptr<Stream> stream = openStream(path, OpenMode::Read);
+    if (!stream)
         return false;
     return readSlideBlock(*stream, offset, coded);
 }
@@ -78,8 +78,8 @@ std::optional<std::int32_t> appendSlideBlock(const QString &storePath, const QBy
             *error = text;
         return std::nullopt;
     };
-    std::unique_ptr<Stream> store;
-    if (!OpenStream(store, storePath, kOpenWrite, 1))
+    std::unique_ptr<Stream> store = openStream(storePath, OpenMode::Write);
+    if (!store)
         return fail(QCoreApplication::translate("SlideBlocks", "Nie można otworzyć magazynu slajdów."));
     const std::int32_t oldSize = store->size();
     QByteArray bytes;

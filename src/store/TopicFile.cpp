@@ -131,8 +131,8 @@ bool readCodedText(Stream &stream, QString *text)
 
 bool readTopicTitle(const QString &path, QString *title)
 {
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, path, kOpenRead, 0))
+    std::unique_ptr<Stream> stream = openStream(path, OpenMode::Read);
+    if (!stream)
         return false;
     return readCodedText(*stream, title);
 }
@@ -140,8 +140,8 @@ bool readTopicTitle(const QString &path, QString *title)
 bool readTopicFile(const QString &path, TopicFile *file)
 {
     *file = TopicFile();
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, path, kOpenRead, 0))
+    std::unique_ptr<Stream> stream = openStream(path, OpenMode::Read);
+    if (!stream)
         return false;
     FieldReader reader(*stream);
     QByteArray title;

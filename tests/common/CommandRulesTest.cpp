@@ -1,6 +1,7 @@
 // The enabling rule of every command, evaluated without a window.
 
 #include "common/CommandRules.h"
+#include "common/CommandTable.h"
 
 #include <gtest/gtest.h>
 
@@ -123,4 +124,17 @@ TEST(CommandRules, NothingAtAllLeavesOnlyTheAlwaysCommands)
         EXPECT_EQ(s.isEnabled(command), std::find(always.begin(), always.end(), command) != always.end()) << i;
     }
     EXPECT_TRUE(s.topicsMenu); // it holds the import
+}
+
+TEST(CommandRules, EveryCommandHasOneRowAndEveryEntryAPlace)
+{
+    for (int i = 0; i < kCommandCount; ++i)
+        EXPECT_EQ(static_cast<int>(commandTable()[static_cast<std::size_t>(i)].command), i);
+    EXPECT_EQ(commandTable().size(), static_cast<std::size_t>(kCommandCount));
+    for (const CommandPlacement &p : placementTable()) {
+        if (p.kind == PlacementKind::Entry)
+            EXPECT_LT(static_cast<int>(p.command), kCommandCount) << p.objectName;
+        if (p.kind == PlacementKind::DropDownButton)
+            EXPECT_TRUE(p.place == MenuPlace::ToolBar && roleOf(p.dropDown) == EntryRole::DropDown) << p.objectName;
+    }
 }

@@ -68,7 +68,7 @@ TEST_F(ExportWriterFaultTest, DecodedSlides)
     const auto write = [&] {
         std::unique_ptr<Stream> stream;
         QString error;
-        return OpenStream(stream, dir.file("p.pnn"), kOpenRead, 1)
+        return (stream = openStream(dir.file("p.pnn"), OpenMode::Read))
                && writeDecodedSlides(*stream, offsets, folder(), QString(), &error);
     };
     const FaultCase fault{QStringLiteral("decoded slides (3 over older ones)"), folder(), files, write};

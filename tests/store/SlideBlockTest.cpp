@@ -30,8 +30,8 @@ TEST(SlideBlocks, NthBlockSkipsTheBlocksBeforeIt)
 {
     TempDataDir dir;
     writeFile(dir.file("f.fdl"), blockBytes("zero") + blockBytes("") + blockBytes("two") + blockBytes("3"));
-    std::unique_ptr<Stream> s;
-    ASSERT_TRUE(OpenStream(s, dir.file("f.fdl"), kOpenRead, 1));
+    std::unique_ptr<Stream> s = openStream(dir.file("f.fdl"), OpenMode::Read);
+    ASSERT_TRUE(s);
     QByteArray b;
     ASSERT_TRUE(readNthBlock(*s, 0, &b));
     EXPECT_EQ(b, QByteArray("zero"));
@@ -48,8 +48,8 @@ TEST(SlideBlocks, CorruptLengthsNeverReadPastTheEnd)
     TempDataDir dir;
     // A whole block, then a length that runs past the end.
     writeFile(dir.file("f"), blockBytes("ok") + int32Bytes(1000) + "short");
-    std::unique_ptr<Stream> s;
-    ASSERT_TRUE(OpenStream(s, dir.file("f"), kOpenRead, 1));
+    std::unique_ptr<Stream> s = openStream(dir.file("f"), OpenMode::Read);
+    ASSERT_TRUE(s);
     bool complete = true;
     const auto blocks = indexBlocks(*s, 0, &complete);
     EXPECT_FALSE(complete);
@@ -61,13 +61,13 @@ TEST(SlideBlocks, CorruptLengthsNeverReadPastTheEnd)
     EXPECT_FALSE(readNthBlock(*s, 2, &b));
 
     writeFile(dir.file("neg"), int32Bytes(-5) + "abc");
-    ASSERT_TRUE(OpenStream(s, dir.file("neg"), kOpenRead, 1));
+    ASSERT_TRUE((s = openStream(dir.file("neg"), OpenMode::Read)));
     EXPECT_FALSE(readSlideBlock(*s, 0, &b));
     EXPECT_TRUE(indexBlocks(*s, 0, &complete).empty());
     EXPECT_FALSE(complete);
     // Three bytes are not even a length word.
     writeFile(dir.file("tiny"), "abc");
-    ASSERT_TRUE(OpenStream(s, dir.file("tiny"), kOpenRead, 1));
+    ASSERT_TRUE((s = openStream(dir.file("tiny"), OpenMode::Read)));
     EXPECT_TRUE(indexBlocks(*s, 0, &complete).empty());
     EXPECT_FALSE(complete);
 }
@@ -76,15 +76,15 @@ TEST(SlideBlocks, ZeroLengthBlockAndEmptyFile)
 {
     TempDataDir dir;
     writeFile(dir.file("f"), blockBytes(""));
-    std::unique_ptr<Stream> s;
-    ASSERT_TRUE(OpenStream(s, dir.file("f"), kOpenRead, 1));
+    std::unique_ptr<Stream> s = openStream(dir.file("f"), OpenMode::Read);
+    ASSERT_TRUE(s);
     bool complete = false;
     const auto blocks = indexBlocks(*s, 0, &complete);
     EXPECT_TRUE(complete);
     ASSERT_EQ(blocks.size(), 1u);
     EXPECT_EQ(blocks[0].length, 0);
     writeFile(dir.file("e"), QByteArray());
-    ASSERT_TRUE(OpenStream(s, dir.file("e"), kOpenRead, 1));
+    ASSERT_TRUE((s = openStream(dir.file("e"), OpenMode::Read)));
     EXPECT_TRUE(indexBlocks(*s, 0, &complete).empty());
     EXPECT_TRUE(complete);
 }

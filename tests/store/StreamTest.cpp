@@ -15,11 +15,11 @@ using namespace testing_support;
 TEST(OpenStream, ReadModeNeedsAnExistingFileAndStartsAtZero)
 {
     TempDataDir dir;
-    std::unique_ptr<Stream> s;
-    EXPECT_FALSE(OpenStream(s, dir.file("missing"), kOpenRead, 1));
+    std::unique_ptr<Stream> s = openStream(dir.file("missing"), OpenMode::Read);
+    EXPECT_FALSE(s);
     EXPECT_EQ(s, nullptr);
     writeFile(dir.file("f"), "hello");
-    ASSERT_TRUE(OpenStream(s, dir.file("f"), kOpenRead, 0));
+    ASSERT_TRUE((s = openStream(dir.file("f"), OpenMode::Read)));
     EXPECT_EQ(s->position(), 0);
     EXPECT_EQ(s->size(), 5);
     EXPECT_EQ(s->write("x", 1), 0); // read only
@@ -34,25 +34,25 @@ TEST(OpenStream, WriteModeKeepsContentsAndCreatesMissingFiles)
 {
     TempDataDir dir;
     writeFile(dir.file("f"), "abcdef");
-    std::unique_ptr<Stream> s;
-    ASSERT_TRUE(OpenStream(s, dir.file("f"), kOpenWrite, 1));
+    std::unique_ptr<Stream> s = openStream(dir.file("f"), OpenMode::Write);
+    ASSERT_TRUE(s);
     EXPECT_EQ(s->size(), 6);
     s->seek(0, kFromEnd);
     EXPECT_EQ(s->write("gh", 2), 2);
     s.reset();
     EXPECT_EQ(readFile(dir.file("f")), QByteArray("abcdefgh"));
-    ASSERT_TRUE(OpenStream(s, dir.file("new"), kOpenWrite, 1));
+    ASSERT_TRUE((s = openStream(dir.file("new"), OpenMode::Write)));
     EXPECT_EQ(s->size(), 0);
 }
 
 TEST(OpenStream, ReadWriteModeNeedsAnExistingFile)
 {
     TempDataDir dir;
-    std::unique_ptr<Stream> s;
-    EXPECT_FALSE(OpenStream(s, dir.file("missing"), kOpenReadWrite, 1));
+    std::unique_ptr<Stream> s = openStream(dir.file("missing"), OpenMode::ReadWrite);
+    EXPECT_FALSE(s);
     EXPECT_FALSE(fileExists(dir.file("missing")));
     writeFile(dir.file("f"), "abcd");
-    ASSERT_TRUE(OpenStream(s, dir.file("f"), kOpenReadWrite, 1));
+    ASSERT_TRUE((s = openStream(dir.file("f"), OpenMode::ReadWrite)));
     s->seek(1, kFromStart);
     s->write("XY", 2);
     s.reset();
@@ -63,23 +63,23 @@ TEST(OpenStream, CreateModeTruncatesAndUnknownModesFail)
 {
     TempDataDir dir;
     writeFile(dir.file("f"), "old contents");
-    std::unique_ptr<Stream> s;
-    ASSERT_TRUE(OpenStream(s, dir.file("f"), kOpenCreate, 1));
+    std::unique_ptr<Stream> s = openStream(dir.file("f"), OpenMode::Create);
+    ASSERT_TRUE(s);
     EXPECT_EQ(s->size(), 0);
     s.reset();
     EXPECT_EQ(readFile(dir.file("f")).size(), 0);
-    EXPECT_FALSE(OpenStream(s, dir.file("f"), 1, 1));
-    EXPECT_FALSE(OpenStream(s, dir.file("no-such-dir/f"), kOpenCreate, 1));
+    EXPECT_FALSE((s = openStream(dir.file("f"), static_cast<OpenMode>(99))));
+    EXPECT_FALSE((s = openStream(dir.file("no-such-dir/f"), OpenMode::Create)));
     QDir(dir.path()).mkdir(QStringLiteral("d.mdl"));
-    EXPECT_FALSE(OpenStream(s, dir.file("d.mdl"), kOpenRead, 0));
+    EXPECT_FALSE((s = openStream(dir.file("d.mdl"), OpenMode::Read)));
 }
 
 TEST(OpenStream, ReadExactlyNeverAllocatesMoreThanTheFileHolds)
 {
     TempDataDir dir;
     writeFile(dir.file("f"), "abc");
-    std::unique_ptr<Stream> s;
-    ASSERT_TRUE(OpenStream(s, dir.file("f"), kOpenRead, 1));
+    std::unique_ptr<Stream> s = openStream(dir.file("f"), OpenMode::Read);
+    ASSERT_TRUE(s);
     QByteArray out;
     EXPECT_FALSE(s->readExactly(&out, 0x7FFFFFFF));
     EXPECT_FALSE(s->readExactly(&out, -1));

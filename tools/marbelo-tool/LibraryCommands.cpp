@@ -155,8 +155,8 @@ int extract(const QStringList &args)
     if (args.size() != 2)
         return usage(QStringLiteral("extract needs FILE and DIR"));
     const QString path = args[0];
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, path, kOpenRead, 1))
+    std::unique_ptr<Stream> stream = openStream(path, OpenMode::Read);
+    if (!stream)
         return fail(path + QStringLiteral(": cannot be opened"));
 
     // Offsets of the slide blocks to extract, in order.

@@ -110,8 +110,8 @@ int blocks(const QStringList &args)
 {
     if (args.size() != 1)
         return usage(QStringLiteral("blocks needs FILE"));
-    std::unique_ptr<Stream> stream;
-    if (!OpenStream(stream, args[0], kOpenRead, 1))
+    std::unique_ptr<Stream> stream = openStream(args[0], OpenMode::Read);
+    if (!stream)
         return fail(args[0] + QStringLiteral(": cannot open"));
     bool complete = false;
     for (const BlockInfo &block : indexBlocks(*stream, 0, &complete))

@@ -19,8 +19,8 @@ namespace {
 class SilentMessages : public marbelo::Messages
 {
 public:
-    int InformationMessage(const QString &, int, int, int) override { return 1; }
-    int Confirmation2Message(const QString &, int, int, int) override { return 7; }
+    void inform(const QString &) override {}
+    bool confirm(const QString &, marbelo::DefaultAnswer) override { return false; }
 };
 
 class NoSaveDialog : public marbelo::SaveDialog

@@ -29,6 +29,24 @@ public:
     virtual bool paneInputBlocked() const = 0;
 };
 
+// Greys out the window's commands for the life of a command's dialog or
+// work; on scope exit enables them again and refreshes their availability.
+class CommandsDisabled
+{
+public:
+    explicit CommandsDisabled(CommandFrame &frame) : m_frame(frame) { m_frame.disableCommands(); }
+    ~CommandsDisabled()
+    {
+        m_frame.enableCommands();
+        m_frame.refreshCommands();
+    }
+    CommandsDisabled(const CommandsDisabled &) = delete;
+    CommandsDisabled &operator=(const CommandsDisabled &) = delete;
+
+private:
+    CommandFrame &m_frame;
+};
+
 // The detailed topic selected in the topic library: the source of copies.
 struct SelectedTopic
 {
@@ -62,9 +80,9 @@ class SlidePreview
 public:
     virtual ~SlidePreview() = default;
     // Shows the slide of an item with this reference, read from the file at
-    // path (opened with flag): the title labels for an item without a slide,
+    // path: the title labels for an item without a slide,
     // nothing for a block that cannot be read.
-    virtual void showSlideOf(ItemReference reference, const QString &path, std::int32_t flag) = 0;
+    virtual void showSlideOf(ItemReference reference, const QString &path) = 0;
     // No slide shown: the title labels.
     virtual void showTitle() = 0;
     // Lays the pane out again for what it shows.

@@ -19,14 +19,14 @@ namespace {
 // Written, then read back whole.
 bool writeCopyJpg(const QString &path, const QByteArray &coded)
 {
-    std::unique_ptr<Stream> copy;
-    return OpenStream(copy, path, kOpenCreate, 1) && copy->writeAll(coded) && copy->flush();
+    std::unique_ptr<Stream> copy = openStream(path, OpenMode::Create);
+    return copy && copy->writeAll(coded) && copy->flush();
 }
 
 bool readCopyJpg(const QString &path, std::int32_t expectedSize, QByteArray *bytes)
 {
-    std::unique_ptr<Stream> copy;
-    return OpenStream(copy, path, kOpenRead, 1) && copy->size() == expectedSize
+    std::unique_ptr<Stream> copy = openStream(path, OpenMode::Read);
+    return copy && copy->size() == expectedSize
            && copy->readExactly(bytes, expectedSize);
 }
 
@@ -35,8 +35,8 @@ bool readCopyJpg(const QString &path, std::int32_t expectedSize, QByteArray *byt
 std::optional<std::int32_t> storeTopicSlide(const SelectedTopic &topic, const QString &copyPath,
                                             const QString &storePath, QString *failure)
 {
-    std::unique_ptr<Stream> file;
-    if (!OpenStream(file, topic.path, kOpenRead, 0)) {
+    std::unique_ptr<Stream> file = openStream(topic.path, OpenMode::Read);
+    if (!file) {
         *failure = QStringLiteral("nie można otworzyć pliku tematu");
         return std::nullopt;
     }
@@ -87,11 +87,10 @@ void OutlinePane::appendTopic(std::optional<OutlineNode> target, Placement place
     if (offset)
         m_preview.relayout();
     if (!offset) {
-        m_messages.InformationMessage(
+        m_messages.inform(
             QStringLiteral("Nie udało się skopiować tematu do prezentacji (%1). Prezentacja szkolenia nie została "
                            "zmieniona.")
-                .arg(failure.endsWith(QLatin1Char('.')) ? failure.chopped(1) : failure),
-            1, 0, 0);
+                .arg(failure.endsWith(QLatin1Char('.')) ? failure.chopped(1) : failure));
     }
     saveOutline();
 }

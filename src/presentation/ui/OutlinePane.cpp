@@ -138,7 +138,7 @@ void OutlinePane::setItemHours()
     const std::optional<OutlineNode> node = selectedNode();
     if (!node || !isProgrammeHeading(m_outline, *node))
         return;
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     {
         HoursDialog dialog(m_dialogOwner);
         const std::optional<PlannedHours> own = m_outline.hours(*node);
@@ -152,8 +152,6 @@ void OutlinePane::setItemHours()
             saveOutline();
         }
     }
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
     m_tree->setFocus();
 }
 
@@ -172,14 +170,13 @@ bool OutlinePane::saveOutline(bool fromHistory)
     showProgramme();
     // After a command the edited outline stays on screen; after an undo or
     // redo the outline on disk is shown again.
-    m_messages.InformationMessage(
+    m_messages.inform(
         fromHistory ? QStringLiteral("Nie udało się zapisać prezentacji szkolenia na dysku (%1). Widoczna jest "
                                      "prezentacja zapisana na dysku.")
                           .arg(error)
                     : QStringLiteral("Nie udało się zapisać prezentacji szkolenia na dysku (%1). Ostatnia zmiana jest "
                                      "widoczna na ekranie, ale plik zawiera poprzednią wersję prezentacji.")
-                          .arg(error),
-        1, 0, 0);
+                          .arg(error));
     return false;
 }
 
@@ -190,13 +187,13 @@ void OutlinePane::showSelectedItemSlide()
         return;
     const int number = m_trainings.selectedTrainingNumber();
     m_preview.showSlideOf(m_outline.reference(*node),
-                          number >= 0 ? m_dataDir + imageStoreFileName(number) : QString(), 1);
+                          number >= 0 ? m_dataDir + imageStoreFileName(number) : QString());
 }
 
 void OutlinePane::newItem()
 {
     // "Nowa pozycja"
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     {
         const std::optional<OutlineNode> selected = selectedNode();
         const OutlineSelection state = outlineSelection(!m_outline.isEmpty(), selected.has_value(),
@@ -232,8 +229,6 @@ void OutlinePane::newItem()
             saveOutline();
         }
     }
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
     m_tree->setFocus();
 }
 
@@ -243,7 +238,7 @@ void OutlinePane::renameItem()
     const std::optional<OutlineNode> node = selectedNode();
     if (!node)
         return;
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     {
         RenameItemDialog dialog(m_dialogOwner);
         dialog.setName(m_outline.name(*node));
@@ -255,8 +250,6 @@ void OutlinePane::renameItem()
             saveOutline();
         }
     }
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
     m_tree->setFocus();
 }
 
@@ -315,17 +308,14 @@ void OutlinePane::deleteItem()
     const std::optional<OutlineNode> node = selectedNode();
     if (!node)
         return;
-    m_frame.disableCommands();
-    if (m_messages.Confirmation2Message(
-            QStringLiteral("Czy jesteś pewien że chcesz usunąć tą pozycję z prezentacji ?"), 3, 0, 1)
-        == kAnswerYes) {
+    const CommandsDisabled disabled(m_frame);
+    if (m_messages.confirm(QStringLiteral("Czy jesteś pewien że chcesz usunąć tą pozycję z prezentacji ?"),
+                           DefaultAnswer::No)) {
         const bool remove =
             m_outline.children(*node).empty()
-            || m_messages.Confirmation2Message(
-                   QStringLiteral("Wybrana pozycja posiada podpozycje. Czy jesteś pewien że chcesz usunąć tą "
-                                  "pozycję z prezentacji wraz z podpozycjami ?"),
-                   3, 0, 0)
-                   == kAnswerYes;
+            || m_messages.confirm(QStringLiteral("Wybrana pozycja posiada podpozycje. Czy jesteś pewien że chcesz "
+                                                 "usunąć tą pozycję z prezentacji wraz z podpozycjami ?"),
+                                  DefaultAnswer::Yes);
         if (remove) {
             // The slides of the removed items stay in the image store.
             remember(QStringLiteral("Usuń pozycję"), removalEdits(m_outline, *node));
@@ -334,8 +324,6 @@ void OutlinePane::deleteItem()
             saveOutline();
         }
     }
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
     m_tree->setFocus();
 }
 
@@ -443,7 +431,7 @@ void OutlinePane::stepHistory(bool back)
     if (found == m_histories.end() || (back ? !found->second->canUndo() : !found->second->canRedo()))
         return;
     QUndoStack &stack = *found->second;
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     m_historyFailed = false;
     if (back)
         stack.undo();
@@ -455,8 +443,6 @@ void OutlinePane::stepHistory(bool back)
         m_unsaved.erase(number);
         loadOutline();
     }
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
     m_tree->setFocus();
 }
 

@@ -52,11 +52,9 @@ void PresentationCommands::savePdf()
     const QString work = temporaryDir() + kPresentationWorkName;
     const QString taken = refusedTarget(chosen, m_location.dataDir(), work, number, m_location.playerDir());
     if (!taken.isEmpty()) {
-        m_messages.InformationMessage(
-            QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ tego pliku używa program. "
+        m_messages.inform(QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ tego pliku używa program. "
                            "Wybierz inną nazwę pliku lub inny folder.")
-                .arg(taken),
-            1, 0, 1);
+                .arg(taken));
         return;
     }
 
@@ -70,7 +68,7 @@ void PresentationCommands::savePdf()
     else
         result.error = QStringLiteral("nie wybrano szkolenia");
     wait.reset();
-    m_messages.InformationMessage(pdfMessage(result), 1, 0, 1);
+    m_messages.inform(pdfMessage(result));
 }
 
 } // namespace marbelo

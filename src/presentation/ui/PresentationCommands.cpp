@@ -77,11 +77,10 @@ void PresentationCommands::exportPresentation()
     const QString taken = refusedTarget(chosen, m_location.dataDir(), work, m_trainings.selectedTrainingNumber(),
                                         m_location.playerDir());
     if (!taken.isEmpty()) {
-        m_messages.InformationMessage(
+        m_messages.inform(
             QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ tego pliku używa program. "
                            "Wybierz inną nazwę pliku lub inny folder.")
-                .arg(taken),
-            1, 0, 1);
+                .arg(taken));
         return;
     }
 
@@ -90,13 +89,13 @@ void PresentationCommands::exportPresentation()
     const ExportResult result =
         writePresentationFolder(composed, m_location.playerDir(), m_workingTraining.name, chosen, work);
     wait.close();
-    m_messages.InformationMessage(exportMessage(result, chosen), 1, 0, 1);
+    m_messages.inform(exportMessage(result, chosen));
 }
 
 void PresentationCommands::previewPresentation()
 {
     // "Podgląd prezentacji"
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     const QString work = temporaryDir() + kPresentationWorkName;
     QString problem;
     {
@@ -106,7 +105,7 @@ void PresentationCommands::previewPresentation()
         std::vector<BlockInfo> slides;
         if (!composed.ok)
             problem = QStringLiteral("Nie udało się przygotować podglądu prezentacji: %1.").arg(composed.error);
-        else if (!OpenStream(presentation, work, kOpenRead, 1))
+        else if (!(presentation = openStream(work, OpenMode::Read)))
             problem = QStringLiteral("Nie udało się otworzyć pliku prezentacji.");
         else
             slides = indexBlocks(*presentation, 0);
@@ -121,9 +120,7 @@ void PresentationCommands::previewPresentation()
     }
     QFile::remove(work);
     if (!problem.isEmpty())
-        m_messages.InformationMessage(problem, 1, 0, 1);
-    m_frame.refreshCommands();
-    m_frame.enableCommands();
+        m_messages.inform(problem);
 }
 
 } // namespace marbelo

@@ -16,8 +16,7 @@ void PresentationCommands::saveProgramme()
     const int number = m_trainings.selectedTrainingNumber();
     TrainingRecord training;
     if (number < 0 || !readTrainingRecord(m_location.dataDir(), number, &training)) {
-        m_messages.InformationMessage(
-            QStringLiteral("Nie udało się odczytać szkolenia z pliku %1.").arg(kCatalogueName), 1, 0, 1);
+        m_messages.inform(QStringLiteral("Nie udało się odczytać szkolenia z pliku %1.").arg(kCatalogueName));
         return;
     }
     const QString chosen = PdfCommandDialogs::of(m_dialogOwner).programmeDialog().execute();
@@ -26,20 +25,16 @@ void PresentationCommands::saveProgramme()
     const QString taken = refusedTarget(chosen, m_location.dataDir(), temporaryDir() + kPresentationWorkName, number,
                                         m_location.playerDir());
     if (!taken.isEmpty()) {
-        m_messages.InformationMessage(
-            QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ tego pliku używa program. "
+        m_messages.inform(QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ tego pliku używa program. "
                            "Wybierz inną nazwę pliku lub inny folder.")
-                .arg(taken),
-            1, 0, 1);
+                .arg(taken));
         return;
     }
     QString error;
     if (saveProgrammeDocument(chosen, m_outline.outlineTree(), training, &error))
-        m_messages.InformationMessage(QStringLiteral("Program szkolenia został zapisany w pliku %1.").arg(chosen), 1,
-                                      0, 1);
+        m_messages.inform(QStringLiteral("Program szkolenia został zapisany w pliku %1.").arg(chosen));
     else
-        m_messages.InformationMessage(
-            QStringLiteral("Nie udało się zapisać programu szkolenia w pliku %1 (%2).").arg(chosen, error), 1, 0, 1);
+        m_messages.inform(QStringLiteral("Nie udało się zapisać programu szkolenia w pliku %1 (%2).").arg(chosen, error));
 }
 
 } // namespace marbelo

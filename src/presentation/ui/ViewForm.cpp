@@ -367,9 +367,8 @@ void ViewForm::closeEvent(QCloseEvent *event)
 bool ViewForm::FormCloseQuery()
 {
     showPointer();
-    const bool end = m_messages.Confirmation2Message(
-                         QStringLiteral("Czy jesteś pewien, że chcesz zakończyć podgląd prezentacji ?"), 3, 0, 0)
-                     == kAnswerYes;
+    const bool end = m_messages.confirm(
+        QStringLiteral("Czy jesteś pewien, że chcesz zakończyć podgląd prezentacji ?"), DefaultAnswer::Yes);
     // The overview keeps the pointer for choosing a thumbnail.
     if (!end && m_mode != Mode::Overview)
         hidePointer();

@@ -12,33 +12,28 @@ namespace marbelo {
 void MainWindow::runFirstStart()
 {
     m_startTimer.stop();
-    disableCommands();
-    int result = 0;
+    int result = WizardClose;
     {
+        const CommandsDisabled disabled(*this);
         FirstRunWizard wizard(this);
         result = wizard.exec();
     }
-    enableCommands();
-    refreshCommands();
-
-    if (result == 6) {
+    if (result == WizardTraining) {
         // "Szkolenie": the new-training command, then the second page.
         if (m_trainings->newTraining()) {
-            disableCommands();
-            int second = 0;
+            int second = WizardClose;
             {
+                const CommandsDisabled disabled(*this);
                 FirstRunWizardEnd wizard(this);
                 second = wizard.exec();
             }
-            enableCommands();
-            refreshCommands();
-            if (second == 7) {
+            if (second == WizardHelp) {
                 help().showContents();
                 refreshCommands();
             }
         }
         m_trainings->list()->setFocus();
-    } else if (result == 7) {
+    } else if (result == WizardHelp) {
         help().showContents();
         refreshCommands();
     }

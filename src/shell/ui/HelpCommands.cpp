@@ -42,13 +42,11 @@ void HelpCommands::writeToProducer()
 void HelpCommands::showAbout()
 {
     // "O programie ..."
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     {
         AboutDialog about(m_dialogOwner, m_dataDir);
         about.exec();
     }
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
 }
 
 } // namespace marbelo

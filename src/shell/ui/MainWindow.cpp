@@ -99,34 +99,49 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
 
 MainWindow::~MainWindow() = default;
 
-QAction *MainWindow::makeEntry(const EntryInfo &info, const QString &statusHint)
+QAction *MainWindow::makeEntry(const CommandPlacement &placement)
 {
-    auto *action = new QAction(paneImage("menu", info.image), info.caption, this);
-    const QString name = QString::fromLatin1(info.objectName);
-    action->setObjectName(name);
+    const CommandInfo &info = commandInfo(placement.command);
+    auto *action = new QAction(paneImage("menu", info.image), entryCaption(placement), this);
+    action->setObjectName(QString::fromLatin1(placement.objectName));
     setHelpContext(action, info.helpContext);
-    if (!statusHint.isEmpty())
-        action->setStatusTip(statusHint);
-    CommandEntries &entries = m_commands[static_cast<int>(info.command)];
-    if (name.contains(QLatin1String("Body")))
-        entries.context = action;
-    else if (name.contains(QLatin1String("Popup")))
-        entries.dropDown = action;
-    else
+    CommandEntries &entries = m_commands[static_cast<std::size_t>(placement.command)];
+    switch (roleOf(placement.place)) {
+    case EntryRole::MainMenu:
+        // Only the main menus show the long hint in the status bar.
+        if (!info.hint.isEmpty())
+            action->setStatusTip(longHint(info.hint));
         entries.mainMenu = action;
+        break;
+    case EntryRole::DropDown:
+        entries.dropDown = action;
+        break;
+    case EntryRole::Context:
+        entries.context = action;
+        break;
+    case EntryRole::ToolBar: // tool buttons are made by buildToolBar
+        break;
+    }
     return action;
 }
 
-QMenu *MainWindow::buildPopup(const PopupInfo &info, QWidget *owner)
+void MainWindow::fillMenu(QMenu *menu, MenuPlace place)
+{
+    for (const CommandPlacement &placement : placementTable()) {
+        if (placement.place != place)
+            continue;
+        if (placement.kind == PlacementKind::Separator)
+            menu->addSeparator();
+        else
+            menu->addAction(makeEntry(placement));
+    }
+}
+
+QMenu *MainWindow::buildPopup(const MenuInfo &info, QWidget *owner)
 {
     auto *menu = new QMenu(owner);
     menu->setObjectName(QString::fromLatin1(info.objectName));
-    for (const EntryInfo &entry : info.entries) {
-        if (entry.command == Command::Count)
-            menu->addSeparator();
-        else
-            menu->addAction(makeEntry(entry, QString()));
-    }
+    fillMenu(menu, info.place);
     return menu;
 }
 
@@ -135,7 +150,9 @@ void MainWindow::buildMenus()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("QelMainMenu"));
     std::size_t i = 0;
-    for (const MenuInfo &info : mainMenuTable()) {
+    for (const MenuInfo &info : menuTable()) {
+        if (roleOf(info.place) != EntryRole::MainMenu)
+            continue;
         QMenu *menu = bar->addMenu(info.caption);
         const QString name = QString::fromLatin1(info.objectName);
         menu->setObjectName(name);
@@ -143,12 +160,7 @@ void MainWindow::buildMenus()
         menu->menuAction()->setStatusTip(info.hint);
         setHelpContext(menu, info.helpContext);
         setHelpContext(menu->menuAction(), info.helpContext);
-        for (const EntryInfo &entry : info.entries) {
-            if (entry.command == Command::Count)
-                menu->addSeparator();
-            else
-                menu->addAction(makeEntry(entry, entry.hint));
-        }
+        fillMenu(menu, info.place);
         // The status bar shows the long hint of the highlighted entry.
         connect(menu, &QMenu::hovered, this, [this](QAction *action) { showHint(action->statusTip()); });
         m_menus[i++] = menu;
@@ -169,34 +181,35 @@ void MainWindow::buildToolBar()
     m_toolBar->setProperty("hint", QStringLiteral("Pasek przycisków szybkiego dostępu"));
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
-    std::array<QToolButton *, 3> dropDownButtons{}; // topics, trainings, presentations
-    std::size_t dropDowns = 0;
-    for (const ToolButtonInfo &info : toolButtonTable()) {
-        if (info.gapBefore) {
+    for (const CommandPlacement &placement : placementTable()) {
+        if (placement.place != MenuPlace::ToolBar)
+            continue;
+        if (placement.kind == PlacementKind::Separator) {
             auto *gap = new QWidget(m_toolBar);
             gap->setFixedWidth(8);
             m_toolBar->addWidget(gap);
+            continue;
         }
-        QToolButton *b = makeToolButton(m_toolBar, info);
-        if (info.command != Command::Count)
-            m_commands[static_cast<int>(info.command)].toolButton = b;
-        else
-            dropDownButtons[dropDowns++] = b;
+        QToolButton *b = nullptr;
+        if (placement.kind == PlacementKind::Entry) {
+            const CommandInfo &info = commandInfo(placement.command);
+            b = makeToolButton(m_toolBar, placement.objectName, info.toolImage, info.hint, info.helpContext);
+            m_commands[static_cast<std::size_t>(placement.command)].toolButton = b;
+        } else {
+            // Drop-down buttons: the topics button itself runs the search;
+            // the trainings and presentations buttons only open their menus.
+            const MenuInfo &menu = menuInfo(placement.dropDown);
+            b = makeToolButton(m_toolBar, placement.objectName, menu.image, menu.hint, menu.helpContext);
+            b->setMenu(buildPopup(menu, b));
+            b->setPopupMode(QToolButton::MenuButtonPopup);
+            b->setFixedSize(52, 38);
+            if (placement.dropDown == MenuPlace::TopicsDropDown)
+                m_topicsButton = b;
+            else if (placement.dropDown == MenuPlace::PresentationsDropDown)
+                m_presentationsButton = b;
+        }
         m_toolBar->addWidget(b);
         m_toolButtons.push_back(b);
-    }
-    m_topicsButton = dropDownButtons[0];
-    m_presentationsButton = dropDownButtons[2];
-    // Drop-down buttons: the topics button itself runs the search; the
-    // trainings and presentations buttons only open their menus.
-    for (const PopupInfo &popup : popupTable()) {
-        const auto place = static_cast<std::size_t>(popup.place);
-        if (place > static_cast<std::size_t>(MenuPlace::PresentationsButton))
-            continue;
-        QToolButton *button = dropDownButtons[place];
-        button->setMenu(buildPopup(popup, button));
-        button->setPopupMode(QToolButton::MenuButtonPopup);
-        button->setFixedSize(52, 38);
     }
 }
 
@@ -247,14 +260,12 @@ void MainWindow::buildPanes()
     right->setSizes({kMinimumWidth - 2 * kColumnWidth, kColumnWidth});
 
     // The panes' context menus.
-    const std::array<QWidget *, 4> contextOwners = {m_topics->list(), m_topics->tree(), m_trainings->list(),
-                                                    m_outline->tree()};
-    for (const PopupInfo &popup : popupTable()) {
-        const auto place = static_cast<std::size_t>(popup.place) - static_cast<std::size_t>(MenuPlace::TopicList);
-        if (popup.place < MenuPlace::TopicList)
-            continue;
-        QWidget *pane = contextOwners[place];
-        QMenu *menu = buildPopup(popup, pane);
+    const std::pair<MenuPlace, QWidget *> contextMenus[] = {{MenuPlace::TopicListMenu, m_topics->list()},
+                                                        {MenuPlace::TopicTreeMenu, m_topics->tree()},
+                                                        {MenuPlace::TrainingListMenu, m_trainings->list()},
+                                                        {MenuPlace::OutlineMenu, m_outline->tree()}};
+    for (const auto &[place, pane] : contextMenus) {
+        QMenu *menu = buildPopup(menuInfo(place), pane);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(pane, &QWidget::customContextMenuRequested, menu,
                 [pane, menu](const QPoint &at) { menu->popup(pane->mapToGlobal(at)); });
@@ -274,8 +285,10 @@ void MainWindow::connectCommands()
     };
     // Shortcuts sit on the main menu's entries, so they act only while their
     // command is available; pane-scoped ones only while that pane has the focus.
-    for (const ShortcutInfo &info : shortcutTable()) {
+    for (const CommandInfo &info : commandTable()) {
         QAction *action = shortcutEntry(info.command);
+        if (!action || info.keys.isEmpty())
+            continue;
         action->setShortcuts(info.keys);
         if (info.scope == ShortcutScope::Window) {
             // An entry of a context menu alone acts from the whole window.
@@ -318,6 +331,8 @@ void MainWindow::connectCommands()
     connectCommand(Command::Preview, m_presentation, &PresentationCommands::previewPresentation);
     connectCommand(Command::Export, m_presentation, &PresentationCommands::exportPresentation);
     connectCommand(Command::SavePdf, m_presentation, &PresentationCommands::savePdf);
+    connectCommand(Command::SetHours, m_outline, &OutlinePane::setItemHours);
+    connectCommand(Command::SaveProgramme, m_presentation, &PresentationCommands::saveProgramme);
     connectCommand(Command::HelpContents, m_help, &HelpCommands::showContents);
     connectCommand(Command::HelpIndex, m_help, &HelpCommands::showIndex);
     connectCommand(Command::HelpInternet, m_help, &HelpCommands::openProducerPage);

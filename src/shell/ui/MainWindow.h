@@ -22,8 +22,9 @@ class QToolButton;
 
 namespace marbelo {
 
-struct EntryInfo;
-struct PopupInfo;
+struct MenuInfo;
+struct CommandPlacement;
+enum class MenuPlace;
 class HelpCommands;
 class Messages;
 class OutlinePane;
@@ -85,9 +86,12 @@ private:
     void buildToolBar();
     void buildPanes();
     void connectCommands();
-    QAction *makeEntry(const EntryInfo &info, const QString &statusHint);
-    // A drop-down or context menu of entries.
-    QMenu *buildPopup(const PopupInfo &info, QWidget *owner);
+    // The entry of a placed command; its role follows from its place.
+    QAction *makeEntry(const CommandPlacement &placement);
+    // The entries and separators placed in a menu, in order.
+    void fillMenu(QMenu *menu, MenuPlace place);
+    // A drop-down or context menu.
+    QMenu *buildPopup(const MenuInfo &info, QWidget *owner);
     void showHint(const QString &hint);
     // Every command's availability from what the panes show now.
     CommandStates currentStates() const;

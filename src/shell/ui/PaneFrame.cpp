@@ -1,6 +1,5 @@
 #include "shell/ui/PaneFrame.h"
 
-#include "common/CommandTable.h"
 #include "common/ui/HelpContext.h"
 
 #include <QLabel>
@@ -35,17 +34,17 @@ QString shortHint(const QString &hint)
     return bar < 0 ? hint : hint.left(bar);
 }
 
-QToolButton *makeToolButton(QToolBar *bar, const ToolButtonInfo &info)
+QToolButton *makeToolButton(QToolBar *bar, const char *objectName, int image, const QString &hint, int helpContext)
 {
     auto *b = new QToolButton(bar);
-    b->setObjectName(QString::fromLatin1(info.objectName));
-    b->setIcon(paneImage("toolbar", info.image));
+    b->setObjectName(QString::fromLatin1(objectName));
+    b->setIcon(paneImage("toolbar", image));
     b->setIconSize(QSize(32, 32));
     b->setAutoRaise(true);
     b->setFixedSize(40, 38);
-    b->setToolTip(shortHint(info.hint));
-    b->setProperty("hint", longHint(info.hint));
-    setHelpContext(b, info.helpContext);
+    b->setToolTip(shortHint(hint));
+    b->setProperty("hint", longHint(hint));
+    setHelpContext(b, helpContext);
     return b;
 }
 

@@ -11,14 +11,13 @@ class QWidget;
 
 namespace marbelo {
 
-struct ToolButtonInfo;
-
 // Image index of the "menu" or "toolbar" set in the resources.
 QIcon paneImage(const char *set, int index);
 // "short|long": the short part is a tooltip, the long part the status text.
 QString longHint(const QString &hint);
 QString shortHint(const QString &hint);
-QToolButton *makeToolButton(QToolBar *bar, const ToolButtonInfo &info);
+// A 40 x 38 tool button with a "short|long" hint.
+QToolButton *makeToolButton(QToolBar *bar, const char *objectName, int image, const QString &hint, int helpContext);
 
 // A block of a caption strip over a control; both share the pane's hint and
 // help context, and the control carries the caption as its accessible name.

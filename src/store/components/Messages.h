@@ -1,21 +1,21 @@
-// The two message functions: an information and a yes/no question.
+// The two messages the program shows: an information and a yes/no question.
 #pragma once
 
 #include <QString>
 
 namespace marbelo {
 
-constexpr int kAnswerYes = 6; // the only answer a confirmation counts as consent
+// The button a question starts on ("Tak" or "Nie").
+enum class DefaultAnswer { Yes, No };
 
 class Messages
 {
 public:
     virtual ~Messages() = default;
-    // Shows the text until the user closes the box. The three numbers are the
-    // caller's (kind, unused, default button) and only shape the box's look.
-    virtual int InformationMessage(const QString &text, int kind, int reserved, int defaultButton) = 0;
-    // Asks a yes/no question; returns kAnswerYes for yes, anything else for no.
-    virtual int Confirmation2Message(const QString &text, int kind, int reserved, int defaultButton) = 0;
+    // Shows the text until the user closes the box.
+    virtual void inform(const QString &text) = 0;
+    // Asks a yes/no question; true when the user answers "Tak".
+    virtual bool confirm(const QString &text, DefaultAnswer defaultAnswer) = 0;
 };
 
 } // namespace marbelo

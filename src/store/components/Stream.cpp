@@ -94,36 +94,32 @@ bool Stream::flush()
     return m_file->flush();
 }
 
-bool OpenStream(std::unique_ptr<Stream> &stream, const QString &path, std::int32_t mode,
-                std::int32_t flag)
+std::unique_ptr<Stream> openStream(const QString &path, OpenMode mode)
 {
-    Q_UNUSED(flag);
-    stream.reset();
-    auto file = std::make_unique<QFile>(path);
     QIODevice::OpenMode qtMode = QIODevice::Unbuffered;
     switch (mode) {
-    case kOpenRead:
+    case OpenMode::Read:
         qtMode |= QIODevice::ReadOnly | QIODevice::ExistingOnly;
         break;
-    case kOpenWrite:
+    case OpenMode::Write:
         qtMode |= QIODevice::ReadWrite;
         break;
-    case kOpenReadWrite:
+    case OpenMode::ReadWrite:
         qtMode |= QIODevice::ReadWrite | QIODevice::ExistingOnly;
         break;
-    case kOpenCreate:
+    case OpenMode::Create:
         qtMode |= QIODevice::ReadWrite | QIODevice::Truncate;
         break;
     default:
-        return false;
+        return nullptr;
     }
     // Directories match "*.mdl" too; they never open as streams.
     if (QFileInfo(path).isDir())
-        return false;
+        return nullptr;
+    auto file = std::make_unique<QFile>(path);
     if (!file->open(qtMode))
-        return false;
-    stream = std::make_unique<Stream>(std::move(file));
-    return true;
+        return nullptr;
+    return std::make_unique<Stream>(std::move(file));
 }
 
 } // namespace marbelo

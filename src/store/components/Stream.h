@@ -11,11 +11,11 @@ class QFile;
 
 namespace marbelo {
 
-enum OpenMode : std::int32_t {
-    kOpenRead = 64,         // existing file, read only
-    kOpenWrite = 33,        // write without truncating; a missing file is created empty
-    kOpenReadWrite = 34,    // existing file, read and write
-    kOpenCreate = 65535,    // create, or truncate to 0 bytes, for writing
+enum class OpenMode {
+    Read,      // existing file, read only
+    Write,     // read and write without truncating; a missing file is created empty
+    ReadWrite, // existing file, read and write
+    Create,    // create, or truncate to 0 bytes, for writing
 };
 
 enum SeekOrigin : int { kFromStart = 0, kFromCurrent = 1, kFromEnd = 2 };
@@ -52,10 +52,8 @@ private:
     std::unique_ptr<QFile> m_file;
 };
 
-// Opens a file in one of the four modes. The flag is 0 for topic library files
-// and 1 for all others; it does not change the behaviour. On failure returns
-// false and leaves stream empty.
-bool OpenStream(std::unique_ptr<Stream> &stream, const QString &path, std::int32_t mode,
-                std::int32_t flag);
+// Opens a file in one of the four modes; null when it cannot be opened (a
+// directory never opens).
+std::unique_ptr<Stream> openStream(const QString &path, OpenMode mode);
 
 } // namespace marbelo

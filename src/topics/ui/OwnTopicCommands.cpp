@@ -46,7 +46,7 @@ QString importWithProgress(QWidget *owner, Messages &messages, const QString &da
         &fileName);
     progress.close();
     if (result.status == ImportStatus::Failed)
-        messages.InformationMessage(result.message, 1, 0, 0);
+        messages.inform(result.message);
     return result.ok() ? fileName : QString();
 }
 
@@ -80,7 +80,7 @@ void TopicLibraryPane::reloadModuleList(const QString &path, int row)
 void TopicLibraryPane::importSlides()
 {
     // "Importuj slajdy..."
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     if (!m_openFilesDialog)
         m_openFilesDialog = std::make_shared<FileOpenDialog>(m_dialogOwner);
     const QStringList files = m_openFilesDialog->execute();
@@ -98,8 +98,6 @@ void TopicLibraryPane::importSlides()
     }
     if (!imported.isEmpty())
         reloadModuleList(m_dataDir + imported);
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
 }
 
 void TopicLibraryPane::renameOwnTopic()
@@ -107,7 +105,7 @@ void TopicLibraryPane::renameOwnTopic()
     // "Zmień nazwę tematu"
     if (!selectedModuleIsOwn())
         return;
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     const QString path = selectedModuleFile();
     QString title;
     {
@@ -121,10 +119,8 @@ void TopicLibraryPane::renameOwnTopic()
         if (renameTopicFile(path, title, &error))
             reloadModuleList(path);
         else
-            m_messages.InformationMessage(error, 1, 0, 0);
+            m_messages.inform(error);
     }
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
 }
 
 void TopicLibraryPane::deleteOwnTopic()
@@ -132,20 +128,18 @@ void TopicLibraryPane::deleteOwnTopic()
     // "Usuń temat"
     if (!selectedModuleIsOwn())
         return;
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     const QString path = selectedModuleFile();
     const int row = m_list->currentRow();
     const QString question = QStringLiteral("Czy jesteś pewien że chcesz usunąć temat „%1” ?")
                                  .arg(m_list->selectedItems().first()->text());
-    if (m_messages.Confirmation2Message(question, 3, 0, 1) == kAnswerYes) {
+    if (m_messages.confirm(question, DefaultAnswer::No)) {
         QString error;
         if (deleteTopicFile(path, &error))
             reloadModuleList(QString(), row);
         else
-            m_messages.InformationMessage(error, 1, 0, 0);
+            m_messages.inform(error);
     }
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
 }
 
 } // namespace marbelo

@@ -79,13 +79,13 @@ bool SlidePreviewPane::showThroughViewJpg(const QByteArray &coded)
     return shown;
 }
 
-void SlidePreviewPane::showSlideOf(ItemReference reference, const QString &path, std::int32_t flag)
+void SlidePreviewPane::showSlideOf(ItemReference reference, const QString &path)
 {
     if (!hasSlide(reference)) {
         showTitle();
     } else {
-        std::unique_ptr<Stream> file;
-        if (!path.isEmpty() && OpenStream(file, path, kOpenRead, flag)) {
+        std::unique_ptr<Stream> file = openStream(path, OpenMode::Read);
+        if (!path.isEmpty() && file) {
             QByteArray coded;
             const bool read = readSlideBlock(*file, static_cast<std::int32_t>(slideOffset(reference)), &coded);
             file.reset();

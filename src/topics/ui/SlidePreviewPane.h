@@ -25,7 +25,7 @@ public:
     void startUp();
     bool slideShown() const { return m_slideShown; }
 
-    void showSlideOf(ItemReference reference, const QString &path, std::int32_t flag) override;
+    void showSlideOf(ItemReference reference, const QString &path) override;
     void showTitle() override;
     void relayout() override;
 

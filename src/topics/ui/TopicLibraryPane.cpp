@@ -139,7 +139,7 @@ void TopicLibraryPane::chooseModuleLine()
 void TopicLibraryPane::showSelectedTopicSlide()
 {
     if (const QTreeWidgetItem *item = m_tree->selectedItem())
-        m_preview.showSlideOf(PaneTree::referenceOf(item), selectedModuleFile(), 0);
+        m_preview.showSlideOf(PaneTree::referenceOf(item), selectedModuleFile());
 }
 
 std::optional<SelectedTopic> TopicLibraryPane::selectedTopic() const

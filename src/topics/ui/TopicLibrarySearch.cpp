@@ -114,7 +114,7 @@ void TopicLibraryPane::recordSearchHit(const SearchHit &hit)
 void TopicLibraryPane::findInTopics()
 {
     // "Szukaj"
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     bool accepted = false;
     {
         FindDialog dialog(m_dialogOwner);
@@ -133,20 +133,18 @@ void TopicLibraryPane::findInTopics()
             recordSearchHit(hit);
         } else {
             endSearch();
-            m_messages.InformationMessage(kNotFoundText, 1, 0, 0);
+            m_messages.inform(kNotFoundText);
             selectModuleLine(m_search.savedModuleIndex);
             selectModuleNode(m_search.savedNodeIndex);
             m_list->setFocus();
         }
     }
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
 }
 
 void TopicLibraryPane::findNextInTopics()
 {
     // "Szukaj dalej"
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     const int startLine = m_search.findModuleIndex;
     const int startNode = m_search.findNodeIndex;
     const SearchHit hit = searchLibrary(startLine, startNode);
@@ -154,7 +152,7 @@ void TopicLibraryPane::findNextInTopics()
         recordSearchHit(hit);
     } else {
         endSearch();
-        m_messages.InformationMessage(kFinishedText, 1, 0, 0);
+        m_messages.inform(kFinishedText);
         // The walk ends on the last line with its tree rebuilt and the last
         // node it visited selected; every visited node was expanded.
         const int last = m_list->count() - 1;
@@ -170,8 +168,6 @@ void TopicLibraryPane::findNextInTopics()
             }
         }
     }
-    m_frame.enableCommands();
-    m_frame.refreshCommands();
 }
 
 } // namespace marbelo

@@ -92,7 +92,7 @@ std::optional<int> TrainingListPane::addTraining(const TrainingRecord &record)
     QString error;
     const auto number = appendTrainingRecord(m_dataDir, record, &error);
     if (!number) {
-        m_messages.InformationMessage(QStringLiteral("Nie udało się utworzyć szkolenia: %1").arg(error), 1, 0, 0);
+        m_messages.inform(QStringLiteral("Nie udało się utworzyć szkolenia: %1").arg(error));
         return std::nullopt;
     }
     m_workingTraining = record;
@@ -104,24 +104,21 @@ bool TrainingListPane::readTrainingForCommand(int number, TrainingRecord *record
 {
     if (readTrainingRecord(m_dataDir, number, record))
         return true;
-    m_messages.InformationMessage(QStringLiteral("Nie udało się odczytać szkolenia z pliku %1.").arg(kCatalogueName),
-                                  1, 0, 0);
+    m_messages.inform(QStringLiteral("Nie udało się odczytać szkolenia z pliku %1.").arg(kCatalogueName));
     return false;
 }
 
 void TrainingListPane::finishCommand(bool reloadOutline)
 {
-    m_frame.enableCommands();
     if (reloadOutline)
         emit outlineToShowChanged();
-    m_frame.refreshCommands();
     m_list->setFocus();
 }
 
 bool TrainingListPane::newTraining()
 {
     // "Nowe"
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     bool created = false;
     {
         NewTrainingDialog form(m_dialogOwner);
@@ -147,7 +144,7 @@ void TrainingListPane::newTrainingFrom()
     const int source = selectedTrainingNumber();
     if (source < 0)
         return;
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     bool created = false;
     TrainingRecord stored;
     if (readTrainingForCommand(source, &stored)) {
@@ -192,15 +189,13 @@ void TrainingListPane::newTrainingFrom()
                     m_list->setCurrentRow(m_list->rowOfNumber(source));
                     m_workingTraining = stored;
                     created = false;
-                    m_messages.InformationMessage(
+                    m_messages.inform(
                         QStringLiteral("Nie udało się utworzyć szkolenia: nie udało się skopiować plików %1.")
-                            .arg(failed.join(QStringLiteral(", "))),
-                        1, 0, 0);
+                            .arg(failed.join(QStringLiteral(", "))));
                 } else if (!failed.isEmpty()) {
-                    m_messages.InformationMessage(
+                    m_messages.inform(
                         QStringLiteral("Szkolenie zostało utworzone, ale nie udało się skopiować plików: %1.")
-                            .arg(failed.join(QStringLiteral(", "))),
-                        1, 0, 0);
+                            .arg(failed.join(QStringLiteral(", "))));
                 }
                 if (created) {
                     emit trainingCreated(*number);
@@ -218,7 +213,7 @@ void TrainingListPane::renameTraining()
     const int number = selectedTrainingNumber();
     if (number < 0)
         return;
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     TrainingRecord stored;
     if (readTrainingForCommand(number, &stored)) {
         m_workingTraining = stored;
@@ -241,7 +236,7 @@ void TrainingListPane::renameTraining()
                 // The type decides the programme's minimum.
                 emit trainingTypeChanged();
             } else {
-                m_messages.InformationMessage(QStringLiteral("Nie udało się poprawić szkolenia: %1").arg(error), 1, 0, 0);
+                m_messages.inform(QStringLiteral("Nie udało się poprawić szkolenia: %1").arg(error));
             }
         }
     }
@@ -254,10 +249,9 @@ void TrainingListPane::deleteTraining()
     const int number = selectedTrainingNumber();
     if (number < 0)
         return;
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     bool deleted = false;
-    if (m_messages.Confirmation2Message(QStringLiteral("Czy jesteś pewien że chcesz usunąć to szkolenie ?"), 3, 0, 1)
-        == kAnswerYes) {
+    if (m_messages.confirm(QStringLiteral("Czy jesteś pewien że chcesz usunąć to szkolenie ?"), DefaultAnswer::No)) {
         QString error;
         RecordBytes before{};
         const bool known = readTrainingRecordBytes(m_dataDir, number, &before);
@@ -273,7 +267,7 @@ void TrainingListPane::deleteTraining()
                 selectNone(m_list);
             deleted = true;
         } else {
-            m_messages.InformationMessage(QStringLiteral("Nie udało się usunąć szkolenia: %1").arg(error), 1, 0, 0);
+            m_messages.inform(QStringLiteral("Nie udało się usunąć szkolenia: %1").arg(error));
         }
     }
     finishCommand(deleted);
@@ -298,12 +292,11 @@ bool TrainingListPane::applyRecordState(int number, const std::optional<RecordBy
                                : takeBackTrainingRecord(m_dataDir, number);
     if (!written) {
         m_historyFailed = true;
-        m_messages.InformationMessage(
+        m_messages.inform(
             QStringLiteral("Nie udało się zapisać zmiany listy szkoleń (%1). Widoczna jest lista szkoleń zapisana "
                            "na dysku.")
                 .arg(error.isEmpty() ? QStringLiteral("nie można zapisać pliku %1").arg(kCatalogueName)
-                                     : error.chopped(error.endsWith(QLatin1Char('.')) ? 1 : 0)),
-            1, 0, 0);
+                                     : error.chopped(error.endsWith(QLatin1Char('.')) ? 1 : 0)));
     }
     return written;
 }
@@ -312,7 +305,7 @@ void TrainingListPane::stepHistory(bool back)
 {
     if (back ? !m_history.canUndo() : !m_history.canRedo())
         return;
-    m_frame.disableCommands();
+    const CommandsDisabled disabled(m_frame);
     const int selected = selectedTrainingNumber();
     m_historyFailed = false;
     if (back)

@@ -60,8 +60,8 @@ private:
     bool applyRecordState(int number, const std::optional<RecordBytes> &state);
     // Undo or redo, then the list as it is on disk with the changed training selected.
     void stepHistory(bool back);
-    // The end of every training command: commands back, the outline reloaded
-    // when a training was added or deleted, availability and focus.
+    // The end of every training command: the outline reloaded when a training
+    // was added or deleted, and the focus back on the list.
     void finishCommand(bool reloadOutline);
 
     QString m_dataDir;

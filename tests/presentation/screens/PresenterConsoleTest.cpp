@@ -132,12 +132,12 @@ TEST_F(PresenterConsoleTest, ClosingEitherWindowAsksTheQuestionAndEndsBoth)
     };
     for (const auto &closer : closers) {
         messages.calls.clear();
-        messages.answers = {7};
+        messages.answers = {false};
         closer.close(view.get(), console);
         EXPECT_TRUE(view->isVisible()) << closer.what;
         EXPECT_TRUE(console->isVisible()) << closer.what;
         EXPECT_TRUE(view->pointerHidden()) << closer.what;
-        messages.answers = {kAnswerYes};
+        messages.answers = {true};
         closer.close(view.get(), console);
         EXPECT_FALSE(view->isVisible()) << closer.what;
         EXPECT_FALSE(console->isVisible()) << closer.what;

@@ -219,17 +219,17 @@ TEST_F(OutlineCommandsTest, DeleteAsksTwiceForASubtreeAndOnlyYesRemoves)
     {
         const char *name;
         const char *selected;
-        std::vector<int> answers;
+        std::vector<bool> answers; // true: "Tak"
         int questions;
         QStringList shape;
     };
     const QStringList unchanged = {"0:R1", "1:D1", "2:P1", "2:P2", "1:D2", "0:R2", "1:D3"};
     const std::vector<Case> cases = {
-        {"no to the first", "D1", {7}, 1, unchanged},
-        {"no to the second", "D1", {6, 7}, 2, unchanged},
-        {"closed second question", "D1", {6, 2}, 2, unchanged},
-        {"yes to both", "D1", {6, 6}, 2, {"0:R1", "1:D2", "0:R2", "1:D3"}},
-        {"a leaf asks once", "P2", {6}, 1, {"0:R1", "1:D1", "2:P1", "1:D2", "0:R2", "1:D3"}},
+        {"no to the first", "D1", {false}, 1, unchanged},
+        {"no to the second", "D1", {true, false}, 2, unchanged},
+        {"closed second question", "D1", {true, false}, 2, unchanged},
+        {"yes to both", "D1", {true, true}, 2, {"0:R1", "1:D2", "0:R2", "1:D3"}},
+        {"a leaf asks once", "P2", {true}, 1, {"0:R1", "1:D1", "2:P1", "1:D2", "0:R2", "1:D3"}},
     };
     writeFile(storePath(), QByteArray("QUOX") + blockBytes("slide"));
     for (const Case &c : cases) {
@@ -243,14 +243,12 @@ TEST_F(OutlineCommandsTest, DeleteAsksTwiceForASubtreeAndOnlyYesRemoves)
         EXPECT_EQ(messages.calls[0].kind, QStringLiteral("confirmation"));
         EXPECT_EQ(messages.calls[0].text,
                   QStringLiteral("Czy jesteś pewien że chcesz usunąć tą pozycję z prezentacji ?"));
-        EXPECT_EQ(std::make_tuple(messages.calls[0].a, messages.calls[0].b, messages.calls[0].c),
-                  std::make_tuple(3, 0, 1));
+        EXPECT_EQ(messages.calls[0].defaultAnswer, DefaultAnswer::No);
         if (c.questions == 2) {
             EXPECT_EQ(messages.calls[1].text,
                       QStringLiteral("Wybrana pozycja posiada podpozycje. Czy jesteś pewien że chcesz usunąć tą "
                                      "pozycję z prezentacji wraz z podpozycjami ?"));
-            EXPECT_EQ(std::make_tuple(messages.calls[1].a, messages.calls[1].b, messages.calls[1].c),
-                      std::make_tuple(3, 0, 0));
+            EXPECT_EQ(messages.calls[1].defaultAnswer, DefaultAnswer::Yes);
         }
         EXPECT_EQ(treeShape(outline()), c.shape);
         EXPECT_EQ(fileShape(), c.shape);

@@ -60,7 +60,7 @@ TEST_F(OutlineUndoTest, EveryChangeIsUndoneAndRedoneByteForByte)
         {"Usuń pozycję",
          [&] {
              selectItem(QStringLiteral("D1")); // with its two subsections
-             messages.answers = {kAnswerYes, kAnswerYes};
+             messages.answers = {true, true};
              run(Command::DeleteItem);
          }},
         {"Kopiuj temat",
@@ -154,7 +154,7 @@ TEST_F(OutlineUndoTest, AnUndoThatCannotBeSavedShowsTheOutlineOnDisk)
         GTEST_SKIP() << "no file-size limit on this platform";
     open();
     selectItem(QStringLiteral("D1"));
-    messages.answers = {kAnswerYes, kAnswerYes};
+    messages.answers = {true, true};
     run(Command::DeleteItem);
     const QByteArray deleted = readFile(outlinePath());
     const QStringList shape = fileShape();

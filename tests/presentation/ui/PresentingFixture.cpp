@@ -31,8 +31,8 @@ void PresentingFixture::openView(const std::vector<QByteArray> &jpegs)
         file += blockBytes(BCodeToStr(jpeg));
     const QString path = dir.file(QStringLiteral("Pokaz.pnn"));
     writeFile(path, file);
-    std::unique_ptr<Stream> stream;
-    ASSERT_TRUE(OpenStream(stream, path, kOpenRead, 1));
+    std::unique_ptr<Stream> stream = openStream(path, OpenMode::Read);
+    ASSERT_TRUE(stream);
     std::vector<BlockInfo> slides = indexBlocks(*stream, 0);
     view = std::make_unique<ViewForm>(std::move(stream), std::move(slides), messages);
     view->show();

@@ -99,7 +99,7 @@ protected:
 
     void endWithYes(ViewForm *view)
     {
-        messages.answers.push_back(kAnswerYes);
+        messages.answers.push_back(true);
         releaseKey(view, Qt::Key_Escape);
     }
 
@@ -148,8 +148,7 @@ TEST_F(PreviewTest, FullScreenWindowShowsFrontPageThenItemsInOutlineOrder)
     EXPECT_TRUE(commandsEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(messages.texts(), QStringList({kEndQuestion}));
-    EXPECT_EQ(std::make_tuple(messages.calls[0].a, messages.calls[0].b, messages.calls[0].c),
-              std::make_tuple(3, 0, 0));
+    EXPECT_EQ(messages.calls[0].defaultAnswer, DefaultAnswer::Yes);
 }
 
 TEST_F(PreviewTest, KeysAndButtonsStopAtBothEnds)
@@ -199,7 +198,7 @@ TEST_F(PreviewTest, EscThenNoKeepsTheSlideWithThePointerHidden)
     open();
     preview([&](ViewForm *view) {
         releaseKey(view, Qt::Key_Space);
-        messages.answers.push_back(7);
+        messages.answers.push_back(false);
         releaseKey(view, Qt::Key_Escape);
         EXPECT_TRUE(view->isVisible());
         EXPECT_EQ(view->currentSlide(), 1);
@@ -207,7 +206,7 @@ TEST_F(PreviewTest, EscThenNoKeepsTheSlideWithThePointerHidden)
         EXPECT_TRUE(view->pointerHidden());
         EXPECT_EQ(messages.texts(), QStringList({kEndQuestion}));
         // Closing the window by other means asks the same question.
-        messages.answers.push_back(7);
+        messages.answers.push_back(false);
         view->close();
         EXPECT_TRUE(view->isVisible());
         EXPECT_EQ(messages.calls.size(), 2u);

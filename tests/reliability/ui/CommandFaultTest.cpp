@@ -166,7 +166,7 @@ TEST_F(CommandFaultTest, RenameAndDeleteTraining)
                  {{dir.file(kCatalogueName), catalogue, trainingRecordBytes(QStringLiteral("Szkolenie"), 0, -1)}},
                  [&] {
                      const bool quiet = runQuietly([&] {
-                         messages.answers = {6};
+                         messages.answers = {true};
                          window->entries(Command::DeleteTraining).mainMenu->trigger();
                      });
                      // The question is always asked; only a failure adds a message.
@@ -257,7 +257,7 @@ TEST_F(CommandFaultTest, UndoADeleteAndRedoIt)
         writeFile(outlinePath(), outline0);
         reloadList();
         selectItem(QStringLiteral("Dział 1.1"));
-        messages.answers = {kAnswerYes, kAnswerYes};
+        messages.answers = {true, true};
         window->entries(Command::DeleteItem).mainMenu->trigger();
         ASSERT_EQ(readFile(outlinePath()), outlineBytes(deleted));
     };

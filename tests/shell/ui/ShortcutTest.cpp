@@ -21,7 +21,7 @@ TEST(Shortcuts, EveryCommandHasItsOwnKeys)
 {
     std::set<int> commands;
     std::set<QString> keys;
-    for (const ShortcutInfo &info : shortcutTable()) {
+    for (const CommandInfo &info : commandTable()) {
         EXPECT_TRUE(commands.insert(static_cast<int>(info.command)).second) << static_cast<int>(info.command);
         for (const QKeySequence &key : info.keys)
             EXPECT_TRUE(keys.insert(key.toString()).second) << key.toString().toStdString();
@@ -39,7 +39,7 @@ protected:
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         int ran = 0;
-        for (const ShortcutInfo &info : shortcutTable()) {
+        for (const CommandInfo &info : commandTable()) {
             SCOPED_TRACE(info.keys.first().toString().toStdString());
             prepare();
             QAction *action = window->shortcutEntry(info.command);

@@ -10,18 +10,17 @@
 
 namespace testing_support {
 
-int ScriptedMessages::InformationMessage(const QString &text, int a, int b, int c)
+void ScriptedMessages::inform(const QString &text)
 {
-    calls.push_back({QStringLiteral("information"), text, a, b, c});
-    return 1;
+    calls.push_back({QStringLiteral("information"), text});
 }
 
-int ScriptedMessages::Confirmation2Message(const QString &text, int a, int b, int c)
+bool ScriptedMessages::confirm(const QString &text, marbelo::DefaultAnswer defaultAnswer)
 {
-    calls.push_back({QStringLiteral("confirmation"), text, a, b, c});
+    calls.push_back({QStringLiteral("confirmation"), text, defaultAnswer});
     if (answers.empty())
-        return 7;
-    const int answer = answers.front();
+        return false;
+    const bool answer = answers.front();
     answers.pop_front();
     return answer;
 }

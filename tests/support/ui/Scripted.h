@@ -23,14 +23,14 @@ public:
     {
         QString kind; // "information" or "confirmation"
         QString text;
-        int a, b, c;
+        marbelo::DefaultAnswer defaultAnswer = marbelo::DefaultAnswer::Yes; // of a confirmation
     };
 
-    std::deque<int> answers;
+    std::deque<bool> answers; // true: "Tak"
     std::vector<Call> calls;
 
-    int InformationMessage(const QString &text, int a, int b, int c) override;
-    int Confirmation2Message(const QString &text, int a, int b, int c) override;
+    void inform(const QString &text) override;
+    bool confirm(const QString &text, marbelo::DefaultAnswer defaultAnswer) override;
     QStringList texts() const;
 };
 

@@ -147,7 +147,7 @@ TEST_F(OwnTopicsTest, OwnTopicsAreRenamedAndDeletedVendorTopicsAreNot)
     EXPECT_EQ(title, QStringLiteral("Ćwiczenia żurawia"));
 
     // "Nie" keeps it, "Tak" deletes it.
-    messages.answers = {7, kAnswerYes};
+    messages.answers = {false, true};
     window->entries(Command::DeleteOwnTopic).context->trigger();
     EXPECT_TRUE(fileExists(dir.file("Własne 001.mdl")));
     window->entries(Command::DeleteOwnTopic).context->trigger();

@@ -196,7 +196,6 @@ TEST_F(SearchTest, FindNextAfterTheLastHitWalksOnAndReportsTheEnd)
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].kind, QStringLiteral("information"));
     EXPECT_EQ(messages.calls[0].text, kFinished);
-    EXPECT_EQ(std::make_tuple(messages.calls[0].a, messages.calls[0].b, messages.calls[0].c), std::make_tuple(1, 0, 0));
     expectSearchState(false, 0, 0, QString());
     // Left where the walk ended: the last line, its last node.
     EXPECT_TRUE(moduleList()->item(3)->isSelected());
@@ -231,7 +230,6 @@ TEST_F(SearchTest, APhraseFoundNowhereRestoresTheSelectionAndSaysSo)
     search(QStringLiteral("nigdzie"));
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].text, kNotFound);
-    EXPECT_EQ(std::make_tuple(messages.calls[0].a, messages.calls[0].b, messages.calls[0].c), std::make_tuple(1, 0, 0));
     EXPECT_TRUE(moduleList()->item(1)->isSelected());
     EXPECT_EQ(selectedNode(), 3);
     EXPECT_TRUE((window->focusWidget() == moduleList()));

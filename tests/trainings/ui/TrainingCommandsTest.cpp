@@ -102,7 +102,7 @@ TEST_F(TrainingCommandsTest, CancelChangesNothing)
         whenModalShows([](QWidget *form) { buttonWithText(form, QStringLiteral("Anuluj"))->click(); });
         window->entries(c).mainMenu->trigger();
     }
-    messages.answers = {7};
+    messages.answers = {false};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
     EXPECT_EQ(readFile(dir.file(kCatalogueName)), before);
     EXPECT_EQ(listTexts(trainingList()), QStringList({"A"}));
@@ -186,7 +186,7 @@ TEST_F(TrainingCommandsTest, DeleteSelectsTheLineAboveOrNothingForTheFirst)
     open();
 
     clickLine(trainingList(), 2); // middle: C
-    messages.answers = {kAnswerYes};
+    messages.answers = {true};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
     ASSERT_FALSE(messages.calls.empty());
     EXPECT_EQ(messages.calls.back().text, QStringLiteral("Czy jesteś pewien że chcesz usunąć to szkolenie ?"));
@@ -196,12 +196,12 @@ TEST_F(TrainingCommandsTest, DeleteSelectsTheLineAboveOrNothingForTheFirst)
     EXPECT_EQ(treeShape(outlineTree()), QStringList({"0:z B"}));
 
     clickLine(trainingList(), 2); // last: D
-    messages.answers = {kAnswerYes};
+    messages.answers = {true};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
     EXPECT_EQ(selectedNumber(), 1);
 
     clickLine(trainingList(), 0); // first: A
-    messages.answers = {kAnswerYes};
+    messages.answers = {true};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
     EXPECT_EQ(listTexts(trainingList()), QStringList({"B"}));
     EXPECT_EQ(selectedNumber(), -1);
@@ -221,7 +221,7 @@ TEST_F(TrainingCommandsTest, DeletingTheLastTrainingLeavesEmptyPanesAndTheRecord
 {
     addTraining(QStringLiteral("Jedyne"));
     open();
-    messages.answers = {kAnswerYes};
+    messages.answers = {true};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
     EXPECT_EQ(trainingList()->count(), 0);
     EXPECT_EQ(readFile(dir.file(kCatalogueName)).size(), 137);

@@ -67,7 +67,7 @@ TEST_F(TrainingUndoTest, EveryTrainingCommandIsUndoneAndRedoneByteForByte)
          {"Ogólne BHP"}},
         {"Usuń szkolenie",
          [&] {
-             messages.answers = {kAnswerYes};
+             messages.answers = {true};
              run(Command::DeleteTraining);
          },
          {}},
@@ -108,7 +108,7 @@ TEST_F(TrainingUndoTest, EveryTrainingCommandIsUndoneAndRedoneByteForByte)
 TEST_F(TrainingUndoTest, ACatalogueThatCannotBeWrittenIsReportedAndShownAsOnDisk)
 {
     open();
-    messages.answers = {kAnswerYes};
+    messages.answers = {true};
     run(Command::DeleteTraining);
     const QByteArray deleted = catalogue();
     // The catalogue's place is taken by a folder: the undo cannot write it.

@@ -13,8 +13,8 @@ public:
     explicit MessageBoxes(QWidget *owner = nullptr) : m_owner(owner) {}
     void setOwner(QWidget *owner) { m_owner = owner; }
 
-    int InformationMessage(const QString &text, int kind, int reserved, int defaultButton) override;
-    int Confirmation2Message(const QString &text, int kind, int reserved, int defaultButton) override;
+    void inform(const QString &text) override;
+    bool confirm(const QString &text, DefaultAnswer defaultAnswer) override;
 
 private:
     QWidget *m_owner;
