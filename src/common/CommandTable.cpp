@@ -120,6 +120,13 @@ const std::vector<CommandInfo> &commandTable()
          R::OwnTopicSelected},
         {C::DeleteOwnTopic, s(u"Usuń temat"), {}, -1, 2226, {}, {K(Qt::CTRL | Qt::Key_Delete)}, S::Window,
          R::OwnTopicSelected},
+        {C::SetHours, s(u"Liczba godzin..."), {}, -1, 2257,
+         s(u"Ustala liczbę godzin zajęć teoretycznych i ćwiczeń wybranego rozdziału, działu lub poddziału oraz "
+           u"formę szkolenia"),
+         {K(Qt::CTRL | Qt::Key_H)}, S::Outline, R::HeadingSelected},
+        {C::SaveProgramme, s(u"Program szkolenia (PDF)..."), {}, -1, 2258,
+         s(u"Zapisuje program szkolenia z liczbą godzin w pliku PDF"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+         S::Window, R::TrainingSelected},
     };
     return commands;
 }
@@ -195,6 +202,9 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::PresentationsMenu, C::Preview, "QelViewViewMenuItem"),
         entry(P::PresentationsMenu, C::Export, "QelViewCreateMenuItem"),
         entry(P::PresentationsMenu, C::SavePdf, "QelViewPdfMenuItem"),
+        separator(P::PresentationsMenu),
+        entry(P::PresentationsMenu, C::SetHours, "QelViewHoursMenuItem"),
+        entry(P::PresentationsMenu, C::SaveProgramme, "QelViewProgrammeMenuItem"),
 
         entry(P::HelpMenu, C::HelpContents, "QelHelpContentMenuItem"),
         entry(P::HelpMenu, C::HelpIndex, "QelHelpIndexMenuItem"),
@@ -228,6 +238,9 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::PresentationsDropDown, C::Preview, "QelViewViewPopupMenuItem"),
         entry(P::PresentationsDropDown, C::Export, "QelViewCreatePopupMenuItem"),
         entry(P::PresentationsDropDown, C::SavePdf, "QelViewPdfPopupMenuItem"),
+        separator(P::PresentationsDropDown),
+        entry(P::PresentationsDropDown, C::SetHours, "QelViewHoursPopupMenuItem"),
+        entry(P::PresentationsDropDown, C::SaveProgramme, "QelViewProgrammePopupMenuItem"),
 
         entry(P::TopicListMenu, C::Find, "QelModulesBodyFindPopupMenuItem"),
         entry(P::TopicListMenu, C::FindNext, "QelModulesBodyFindNextPopupMenuItem"),
@@ -257,6 +270,9 @@ const std::vector<CommandPlacement> &placementTable()
         // This entry's caption has always begun with a bar.
         entry(P::OutlineMenu, C::Export, "QelViewBodyCreatePopupMenuItem", u"|Utwórz prezentację"),
         entry(P::OutlineMenu, C::SavePdf, "QelViewBodyPdfPopupMenuItem"),
+        separator(P::OutlineMenu),
+        entry(P::OutlineMenu, C::SetHours, "QelViewBodyHoursPopupMenuItem"),
+        entry(P::OutlineMenu, C::SaveProgramme, "QelViewBodyProgrammePopupMenuItem"),
 
         entry(P::ToolBar, C::Exit, "QelProgramExitToolButton"),
         separator(P::ToolBar),

@@ -51,5 +51,8 @@ QString trainingNameIn(const QString &dataDir, int training);
 int saveRegisterPdf(marbelo::db::Database &database, const QString &dataDir, const QString &path);
 int saveCertificatesPdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
 int saveAttendancePdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
+int programme(const QStringList &args);
+// The programme's PDF draws text, which needs a QGuiApplication.
+bool needsGuiApplication(const QStringList &args);
 
 } // namespace tool

@@ -4,9 +4,11 @@
 #include "Tool.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace tool {
 
@@ -52,6 +54,8 @@ int usage(const QString &message)
              "  marbelo-tool register DATADIR [OUT.csv|OUT.pdf]\n"
              "  marbelo-tool certificates DATADIR COURSE OUT.pdf [--issue]\n"
              "  marbelo-tool attendance DATADIR COURSE OUT.pdf\n"
+             "  marbelo-tool programme DATADIR NUMBER [OUT.pdf]\n"
+             "  marbelo-tool programme DATADIR NUMBER [--set NUMBERING=THEORY[+EXERCISES]|-...] [--form FORM]\n"
           << Qt::flush;
     return kUsage;
 }
@@ -66,8 +70,19 @@ QString hexReference(quint32 reference)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    QStringList raw;
+    for (int i = 1; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    std::unique_ptr<QCoreApplication> app;
+    if (tool::needsGuiApplication(raw)) {
+        // Drawing needs no screen.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const QStringList args = QCoreApplication::arguments().mid(1);
 
     using Command = std::function<int(const QStringList &)>;
     const std::map<QString, Command> commands = {
@@ -90,6 +105,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("register"), tool::registerCommand},
         {QStringLiteral("certificates"), tool::certificates},
         {QStringLiteral("attendance"), tool::attendance},
+        {QStringLiteral("programme"), tool::programme},
     };
     // Commands are one or two words long.
     for (int words = 2; words >= 1; --words) {
