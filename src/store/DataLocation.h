@@ -35,6 +35,8 @@ public:
     QStringList libraryDirs() const;
     QString frontPagePath() const;
     QString helpPath() const;
+    // The demo questions, put into the question bank on its first use.
+    QString demoQuestionsPath() const;
     // The folder the export copies the player and Autorun.inf from.
     const QString &playerDir() const { return m_playerDir; }
 
