@@ -71,6 +71,12 @@ void PdfDocument::newPage()
     m_y = mm(kMarginMm);
 }
 
+void PdfDocument::pageBreak()
+{
+    if (m_y > mm(kMarginMm))
+        newPage();
+}
+
 void PdfDocument::drawFooter()
 {
     m_painter->save();

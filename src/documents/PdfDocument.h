@@ -46,6 +46,8 @@ public:
     void title(const QStringList &lines);
     void paragraph(const QString &text, bool bold = false);
     void table(const std::vector<DocumentColumn> &columns, const std::vector<DocumentRow> &rows);
+    // Starts a new page unless nothing is drawn on this one yet.
+    void pageBreak();
     // Ends the document; its PDF bytes (empty when drawing failed).
     QByteArray finish();
     int pageCount() const { return m_pages; }

@@ -23,16 +23,6 @@ using namespace marbelo;
 
 namespace tool {
 
-namespace {
-
-// Positional arguments, then options: "--name VALUE" or a bare "--flag".
-struct Parsed
-{
-    QStringList positional;
-    std::map<QString, QString> values;
-    std::set<QString> flags;
-};
-
 bool parse(const QStringList &args, const QStringList &valueOptions, const QStringList &flagOptions, Parsed *parsed)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -88,6 +78,8 @@ QString field(QString text)
 {
     return text.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
+
+namespace {
 
 void printParticipants(db::Database &database, qint64 course)
 {

@@ -5,6 +5,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <map>
+#include <memory>
+#include <set>
+
 namespace marbelo::db {
 class Database;
 }
@@ -23,6 +27,22 @@ int fail(const QString &message);
 int usage(const QString &message);
 
 QString hexReference(quint32 reference); // 0x%08X
+
+// Positional arguments, then options: "--name VALUE" or a bare "--flag".
+struct Parsed
+{
+    QStringList positional;
+    std::map<QString, QString> values;
+    std::set<QString> flags;
+};
+bool parse(const QStringList &args, const QStringList &valueOptions, const QStringList &flagOptions, Parsed *parsed);
+// DATADIR with its trailing separator.
+QString dataDirOf(const QString &arg);
+// DATADIR's database, opened; null after printing why (with *result set).
+std::unique_ptr<marbelo::db::Database> openDatabase(const QString &arg, int *result);
+bool courseNumber(const QString &arg, qint64 *course);
+// A text as one TSV field: tabs and line breaks become spaces.
+QString field(QString text);
 
 // Commands; args excludes the command words.
 int libraryBuild(const QStringList &args);
@@ -52,7 +72,11 @@ int saveRegisterPdf(marbelo::db::Database &database, const QString &dataDir, con
 int saveCertificatesPdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
 int saveAttendancePdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
 int programme(const QStringList &args);
+int questions(const QStringList &args);
+int exam(const QStringList &args);
 // The programme's PDF draws text, which needs a QGuiApplication.
 bool needsGuiApplication(const QStringList &args);
+// The exam's PDFs draw text too.
+bool examNeedsGuiApplication(const QStringList &args);
 
 } // namespace tool

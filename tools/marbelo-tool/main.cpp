@@ -55,6 +55,10 @@ int usage(const QString &message)
              "  marbelo-tool certificates DATADIR COURSE OUT.pdf [--issue]\n"
              "  marbelo-tool attendance DATADIR COURSE OUT.pdf\n"
              "  marbelo-tool programme DATADIR NUMBER [OUT.pdf]\n"
+             "  marbelo-tool questions import|export DATADIR FILE.gift\n"
+             "  marbelo-tool exam DATADIR COURSE [--draw QUESTIONS [--variants V] [--seed S]] [--pass-mark P]"
+             " [--commission \"A;B;C\"]\n"
+             "      [--answers FILE] [--sheets OUT.pdf] [--key OUT.pdf|-] [--protocol OUT.pdf] [--results]\n"
              "  marbelo-tool programme DATADIR NUMBER [--set NUMBERING=THEORY[+EXERCISES]|-...] [--form FORM]\n"
           << Qt::flush;
     return kUsage;
@@ -74,7 +78,7 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
     std::unique_ptr<QCoreApplication> app;
-    if (tool::needsGuiApplication(raw)) {
+    if (tool::needsGuiApplication(raw) || tool::examNeedsGuiApplication(raw)) {
         // Drawing needs no screen.
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -106,6 +110,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("certificates"), tool::certificates},
         {QStringLiteral("attendance"), tool::attendance},
         {QStringLiteral("programme"), tool::programme},
+        {QStringLiteral("questions"), tool::questions},
+        {QStringLiteral("exam"), tool::exam},
     };
     // Commands are one or two words long.
     for (int words = 2; words >= 1; --words) {

@@ -28,6 +28,29 @@ const std::vector<QStringList> &migrationSteps()
                            " cancel_reason TEXT NOT NULL DEFAULT '', UNIQUE (series, serial))"),
             QStringLiteral("CREATE UNIQUE INDEX certificate_live ON certificate(participant) WHERE cancelled = 0"),
         },
+        // 2: the question bank and the exams of courses. answers hold a JSON
+        // array of texts; an exam's items copy the questions as drawn, so its
+        // sheets print the same after the bank changes.
+        {
+            QStringLiteral("CREATE TABLE question (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                           " topic TEXT NOT NULL, detail TEXT NOT NULL, title TEXT NOT NULL,"
+                           " text TEXT NOT NULL, answers TEXT NOT NULL, right_answer INTEGER NOT NULL)"),
+            QStringLiteral("CREATE INDEX question_topic ON question(topic)"),
+            QStringLiteral("CREATE TABLE bank_state (id INTEGER PRIMARY KEY CHECK (id = 1),"
+                           " demo_imported INTEGER NOT NULL)"),
+            QStringLiteral("CREATE TABLE exam (course INTEGER PRIMARY KEY REFERENCES course(id) ON DELETE CASCADE,"
+                           " pass_mark INTEGER NOT NULL DEFAULT 60, commission TEXT NOT NULL DEFAULT '',"
+                           " exam_date TEXT NOT NULL DEFAULT '', draw_number TEXT NOT NULL DEFAULT '',"
+                           " variants INTEGER NOT NULL DEFAULT 0)"),
+            QStringLiteral("CREATE TABLE exam_item (course INTEGER NOT NULL REFERENCES exam(course) ON DELETE CASCADE,"
+                           " variant INTEGER NOT NULL, position INTEGER NOT NULL,"
+                           " question INTEGER REFERENCES question(id) ON DELETE SET NULL,"
+                           " topic TEXT NOT NULL, text TEXT NOT NULL, answers TEXT NOT NULL,"
+                           " right_answer INTEGER NOT NULL, PRIMARY KEY (course, variant, position))"),
+            QStringLiteral("CREATE TABLE exam_result (participant INTEGER PRIMARY KEY"
+                           " REFERENCES participant(id) ON DELETE CASCADE, variant INTEGER,"
+                           " letters TEXT NOT NULL, points INTEGER NOT NULL, passed INTEGER NOT NULL)"),
+        },
     };
     return steps;
 }
