@@ -63,7 +63,8 @@ protected:
 
     ToolResult run(QStringList args)
     {
-        args.insert(args[0] == QLatin1String("questions") ? 2 : 1, dir.path());
+        const bool twoWords = args[0] == QLatin1String("questions") || args[0] == QLatin1String("course");
+        args.insert(twoWords ? 2 : 1, dir.path());
         return runTool(args);
     }
 
@@ -121,7 +122,7 @@ TEST_F(ExamToolTest, FromGiftToProtocol)
     QString letters;
     for (int i = 6; i < 12; ++i)
         letters += keyLines[i].back();
-    writeFile(dir.file("odp.txt"), QStringLiteral("łoś;anna;B;%1\nLis;Piotr;C;ABCABC\n").arg(letters).toUtf8());
+    writeFile(dir.file("odp.txt"), QStringLiteral("łoś;anna;B;%1\nLis;Piotr;D;ABCABC\n").arg(letters).toUtf8());
     r = run({"exam", "1", "--answers", dir.file("odp.txt")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("wiersz 2"))) << r.err.toStdString();
