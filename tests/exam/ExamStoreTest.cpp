@@ -9,6 +9,7 @@
 #include "courses/Register.h"
 #include "exam/ExamStore.h"
 #include "exam/QuestionBank.h"
+#include "exam/QuestionHistory.h"
 #include "store/db/Database.h"
 #include "support/CourseData.h"
 #include "support/Fixtures.h"
@@ -57,31 +58,40 @@ protected:
     db::Database database{db::Database::pathIn(dir.path())};
 };
 
-TEST_F(ExamStoreTest, EditsAreUndoneToTheSameExport)
+TEST_F(ExamStoreTest, EditsAreUndoneAndRedoneToTheSameExport)
 {
     fillBank(QStringLiteral("Ergonomia"), 3);
     const QByteArray before = exportQuestions(database);
     const std::vector<BankQuestion> list = listQuestions(database);
+    QuestionHistory history(database);
     QString error;
-    const auto added = addQuestion(database, questionOf(QStringLiteral("Hałas"), 7), &error);
-    ASSERT_TRUE(added) << error.toStdString();
+    qint64 added = 0;
+    ASSERT_TRUE(history.add(questionOf(QStringLiteral("Hałas"), 7), &error, &added)) << error.toStdString();
     Question changed = list[1].question;
     changed.answers[0] = QStringLiteral("zmienione");
-    ASSERT_TRUE(updateQuestion(database, list[1].id, changed, &error));
-    ASSERT_TRUE(removeQuestion(database, list[0].id, &error));
-    EXPECT_NE(exportQuestions(database), before);
+    ASSERT_TRUE(history.update(list[1].id, changed, &error));
+    ASSERT_TRUE(history.remove(list[0].id, &error));
+    const QByteArray after = exportQuestions(database);
+    EXPECT_NE(after, before);
 
-    ASSERT_TRUE(restoreQuestion(database, list[0], &error)) << error.toStdString();
-    ASSERT_TRUE(updateQuestion(database, list[1].id, list[1].question, &error));
-    ASSERT_TRUE(removeQuestion(database, *added, &error));
+    while (history.canUndo())
+        ASSERT_TRUE(history.undo(&error)) << error.toStdString();
     EXPECT_EQ(exportQuestions(database), before);
     EXPECT_EQ(listQuestions(database)[0].id, list[0].id);
+    while (history.canRedo())
+        ASSERT_TRUE(history.redo(&error)) << error.toStdString();
+    EXPECT_EQ(exportQuestions(database), after);
+    EXPECT_TRUE(readQuestion(database, added));
 
+    // Refused edits change nothing and are not remembered.
     Question broken = list[2].question;
     broken.right = 5;
-    EXPECT_FALSE(updateQuestion(database, list[2].id, broken, &error));
-    EXPECT_FALSE(updateQuestion(database, 999, list[2].question, &error));
-    EXPECT_EQ(exportQuestions(database), before);
+    EXPECT_FALSE(history.update(list[2].id, broken, &error));
+    EXPECT_FALSE(history.update(999, list[2].question, &error));
+    EXPECT_FALSE(history.remove(999, &error));
+    EXPECT_EQ(exportQuestions(database), after);
+    ASSERT_TRUE(history.undo(&error));
+    EXPECT_TRUE(readQuestion(database, list[0].id));
 }
 
 TEST_F(ExamStoreTest, ImportIsAllOrNoneAndDemoQuestionsComeOnce)
