@@ -127,6 +127,9 @@ const std::vector<CommandInfo> &commandTable()
         {C::SaveProgramme, s(u"Program szkolenia (PDF)..."), {}, -1, 2258,
          s(u"Zapisuje program szkolenia z liczbą godzin w pliku PDF"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
          S::Window, R::TrainingSelected},
+        {C::QuestionBank, s(u"Pytania do tematu..."), {}, -1, 2227,
+         s(u"Otwiera bank pytań egzaminacyjnych wybranego tematu ramowego"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
+         S::Window, R::TopicsListed},
     };
     return commands;
 }
@@ -180,6 +183,7 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::TopicsMenu, C::CopyTopic, "QelModulesMoveMenuItem"),
         separator(P::TopicsMenu),
         entry(P::TopicsMenu, C::ImportSlides, "QelModulesImportMenuItem"),
+        entry(P::TopicsMenu, C::QuestionBank, "QelModulesQuestionsMenuItem"),
 
         entry(P::TrainingsMenu, C::NewTraining, "QelProjectsNewMenuItem"),
         entry(P::TrainingsMenu, C::NewTrainingFrom, "QelProjectsNewFromMenuItem"),
@@ -248,6 +252,8 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::TopicListMenu, C::ImportSlides, "QelModulesBodyImportPopupMenuItem"),
         entry(P::TopicListMenu, C::RenameOwnTopic, "QelModulesBodyRenamePopupMenuItem"),
         entry(P::TopicListMenu, C::DeleteOwnTopic, "QelModulesBodyDeletePopupMenuItem"),
+        separator(P::TopicListMenu),
+        entry(P::TopicListMenu, C::QuestionBank, "QelModulesBodyQuestionsPopupMenuItem"),
 
         entry(P::TopicTreeMenu, C::CopyTopic, "QelModulesBodyMovePopupMenuItem"),
 

@@ -312,6 +312,7 @@ void MainWindow::connectCommands()
     connectCommand(Command::ImportSlides, m_topics, &TopicLibraryPane::importSlides);
     connectCommand(Command::RenameOwnTopic, m_topics, &TopicLibraryPane::renameOwnTopic);
     connectCommand(Command::DeleteOwnTopic, m_topics, &TopicLibraryPane::deleteOwnTopic);
+    connectCommand(Command::QuestionBank, m_topics, &TopicLibraryPane::editQuestions);
     connectCommand(Command::CopyTopic, m_outline, &OutlinePane::copySelectedTopic);
     connectCommand(Command::NewTraining, m_trainings, &TrainingListPane::newTraining);
     connectCommand(Command::NewTrainingFrom, m_trainings, &TrainingListPane::newTrainingFrom);
