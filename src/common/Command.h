@@ -35,6 +35,7 @@ enum class Command {
     ImportSlides,
     RenameOwnTopic,
     DeleteOwnTopic,
+    Courses,
     Count // the number of commands, never a command
 };
 

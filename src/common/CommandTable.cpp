@@ -120,6 +120,9 @@ const std::vector<CommandInfo> &commandTable()
          R::OwnTopicSelected},
         {C::DeleteOwnTopic, s(u"Usuń temat"), {}, -1, 2226, {}, {K(Qt::CTRL | Qt::Key_Delete)}, S::Window,
          R::OwnTopicSelected},
+        {C::Courses, s(u"Kursy..."), s(u"Kursy szkolenia"), -1, 2237,
+         s(u"Kursy|Kursy wybranego szkolenia: uczestnicy, lista obecności, wyniki i zaświadczenia"),
+         {K(Qt::CTRL | Qt::Key_K)}, S::Window, R::TrainingSelected},
     };
     return commands;
 }
@@ -181,6 +184,8 @@ const std::vector<CommandPlacement> &placementTable()
         separator(P::TrainingsMenu),
         entry(P::TrainingsMenu, C::UndoTraining, "QelProjectsUndoMenuItem"),
         entry(P::TrainingsMenu, C::RedoTraining, "QelProjectsRedoMenuItem"),
+        separator(P::TrainingsMenu),
+        entry(P::TrainingsMenu, C::Courses, "QelProjectsCoursesMenuItem"),
 
         entry(P::PresentationsMenu, C::NewItem, "QelViewNewMenuItem"),
         entry(P::PresentationsMenu, C::RenameItem, "QelViewCorectMenuItem"),
@@ -242,6 +247,7 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::TrainingListMenu, C::NewTrainingFrom, "QelProjectsBodyNewFromPopupMenuItem"),
         entry(P::TrainingListMenu, C::RenameTraining, "QelProjectsBodyCorectPopupMenuItem"),
         entry(P::TrainingListMenu, C::DeleteTraining, "QelProjectsBodyDeletePopupMenuItem"),
+        entry(P::TrainingListMenu, C::Courses, "QelProjectsBodyCoursesPopupMenuItem"),
 
         entry(P::OutlineMenu, C::NewItem, "QelViewBodyNewPopupMenuItem"),
         entry(P::OutlineMenu, C::RenameItem, "QelViewBodyCorectPopupMenuItem"),

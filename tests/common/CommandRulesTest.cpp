@@ -61,7 +61,7 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
         {"topic without slide", [](CommandConditions &c) { c.topicReference = 0x40000000; }, {Command::CopyTopic}},
         {"no training (P)", [](CommandConditions &c) { c.trainingSelected = false; },
          {Command::NewTrainingFrom, Command::RenameTraining, Command::DeleteTraining, Command::NewItem,
-          Command::UndoItem, Command::RedoItem}},
+          Command::UndoItem, Command::RedoItem, Command::Courses}},
         {"no item selected (N)", [](CommandConditions &c) { c.itemSelected = false; },
          {Command::CopyTopic, Command::RenameItem, Command::MoveItemTop, Command::MoveItemUp, Command::MoveItemDown,
           Command::MoveItemBottom, Command::DeleteItem}},
