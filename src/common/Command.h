@@ -35,6 +35,8 @@ enum class Command {
     ImportSlides,
     RenameOwnTopic,
     DeleteOwnTopic,
+    SetHours,
+    SaveProgramme,
     Courses,
     Count // the number of commands, never a command
 };

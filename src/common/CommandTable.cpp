@@ -120,6 +120,13 @@ const std::vector<CommandInfo> &commandTable()
          R::OwnTopicSelected},
         {C::DeleteOwnTopic, s(u"Usuń temat"), {}, -1, 2226, {}, {K(Qt::CTRL | Qt::Key_Delete)}, S::Window,
          R::OwnTopicSelected},
+        {C::SetHours, s(u"Liczba godzin..."), {}, -1, 2257,
+         s(u"Ustala liczbę godzin zajęć teoretycznych i ćwiczeń wybranego rozdziału, działu lub poddziału oraz "
+           u"formę szkolenia"),
+         {K(Qt::CTRL | Qt::Key_H)}, S::Outline, R::HeadingSelected},
+        {C::SaveProgramme, s(u"Program szkolenia (PDF)..."), {}, -1, 2258,
+         s(u"Zapisuje program szkolenia z liczbą godzin w pliku PDF"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+         S::Window, R::TrainingSelected},
         {C::Courses, s(u"Kursy..."), s(u"Kursy szkolenia"), -1, 2237,
          s(u"Kursy|Kursy wybranego szkolenia: uczestnicy, lista obecności, wyniki i zaświadczenia"),
          {K(Qt::CTRL | Qt::Key_K)}, S::Window, R::TrainingSelected},
@@ -200,6 +207,9 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::PresentationsMenu, C::Preview, "QelViewViewMenuItem"),
         entry(P::PresentationsMenu, C::Export, "QelViewCreateMenuItem"),
         entry(P::PresentationsMenu, C::SavePdf, "QelViewPdfMenuItem"),
+        separator(P::PresentationsMenu),
+        entry(P::PresentationsMenu, C::SetHours, "QelViewHoursMenuItem"),
+        entry(P::PresentationsMenu, C::SaveProgramme, "QelViewProgrammeMenuItem"),
 
         entry(P::HelpMenu, C::HelpContents, "QelHelpContentMenuItem"),
         entry(P::HelpMenu, C::HelpIndex, "QelHelpIndexMenuItem"),
@@ -233,6 +243,9 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::PresentationsDropDown, C::Preview, "QelViewViewPopupMenuItem"),
         entry(P::PresentationsDropDown, C::Export, "QelViewCreatePopupMenuItem"),
         entry(P::PresentationsDropDown, C::SavePdf, "QelViewPdfPopupMenuItem"),
+        separator(P::PresentationsDropDown),
+        entry(P::PresentationsDropDown, C::SetHours, "QelViewHoursPopupMenuItem"),
+        entry(P::PresentationsDropDown, C::SaveProgramme, "QelViewProgrammePopupMenuItem"),
 
         entry(P::TopicListMenu, C::Find, "QelModulesBodyFindPopupMenuItem"),
         entry(P::TopicListMenu, C::FindNext, "QelModulesBodyFindNextPopupMenuItem"),
@@ -263,6 +276,9 @@ const std::vector<CommandPlacement> &placementTable()
         // This entry's caption has always begun with a bar.
         entry(P::OutlineMenu, C::Export, "QelViewBodyCreatePopupMenuItem", u"|Utwórz prezentację"),
         entry(P::OutlineMenu, C::SavePdf, "QelViewBodyPdfPopupMenuItem"),
+        separator(P::OutlineMenu),
+        entry(P::OutlineMenu, C::SetHours, "QelViewBodyHoursPopupMenuItem"),
+        entry(P::OutlineMenu, C::SaveProgramme, "QelViewBodyProgrammePopupMenuItem"),
 
         entry(P::ToolBar, C::Exit, "QelProgramExitToolButton"),
         separator(P::ToolBar),

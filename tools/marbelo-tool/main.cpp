@@ -4,9 +4,11 @@
 #include "Tool.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace tool {
 
@@ -44,6 +46,8 @@ int usage(const QString &message)
              "  marbelo-tool export DATADIR NUMBER FOLDER/NAME.pnn\n"
              "  marbelo-tool pdf DATADIR NUMBER OUT.pdf [--handouts]\n"
              "  marbelo-tool blocks FILE\n"
+             "  marbelo-tool programme DATADIR NUMBER [OUT.pdf]\n"
+             "  marbelo-tool programme DATADIR NUMBER [--set NUMBERING=THEORY[+EXERCISES]|-...] [--form FORM]\n"
              "  marbelo-tool courses DATADIR\n"
              "  marbelo-tool course add DATADIR TRAINING --from RRRR-MM-DD --to RRRR-MM-DD --place PLACE"
              " [--trainer NAME]\n"
@@ -66,8 +70,19 @@ QString hexReference(quint32 reference)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    QStringList raw;
+    for (int i = 1; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    std::unique_ptr<QCoreApplication> app;
+    if (tool::needsGuiApplication(raw) || tool::courseCommandDraws(raw)) {
+        // Drawing needs no screen.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const QStringList args = QCoreApplication::arguments().mid(1);
 
     using Command = std::function<int(const QStringList &)>;
     const std::map<QString, Command> commands = {
@@ -83,6 +98,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("export"), tool::exportFolder},
         {QStringLiteral("pdf"), tool::pdf},
         {QStringLiteral("blocks"), tool::blocks},
+        {QStringLiteral("programme"), tool::programme},
         {QStringLiteral("courses"), tool::courses},
         {QStringLiteral("course add"), tool::courseAdd},
         {QStringLiteral("organiser"), tool::organiser},

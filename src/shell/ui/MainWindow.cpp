@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHideEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
@@ -230,6 +231,9 @@ void MainWindow::buildPanes()
                        m_trainings->list(), QStringLiteral("Okienko rodzajów szkoleń"), 2700),
         captionedBlock("QelProjectsBodyPanel", "QelProjectsBodyNamePanel", QStringLiteral("Prezentacje do szkoleń"),
                        m_outline->tree(), QStringLiteral("Okienko prezentacji do szkoleń"), 2800));
+    // The programme's hours against the minimum, under the outline's caption strip.
+    if (auto *outlineBlock = projectsColumn->findChild<QWidget *>(QStringLiteral("QelProjectsBodyPanel")))
+        static_cast<QBoxLayout *>(outlineBlock->layout())->insertWidget(1, m_outline->programmeLine());
 
     // Columns: left | (middle | right), each border a 3-pixel splitter.
     auto *right = new QSplitter(Qt::Horizontal);
@@ -330,6 +334,8 @@ void MainWindow::connectCommands()
     connectCommand(Command::Preview, m_presentation, &PresentationCommands::previewPresentation);
     connectCommand(Command::Export, m_presentation, &PresentationCommands::exportPresentation);
     connectCommand(Command::SavePdf, m_presentation, &PresentationCommands::savePdf);
+    connectCommand(Command::SetHours, m_outline, &OutlinePane::setItemHours);
+    connectCommand(Command::SaveProgramme, m_presentation, &PresentationCommands::saveProgramme);
     connectCommand(Command::HelpContents, m_help, &HelpCommands::showContents);
     connectCommand(Command::HelpIndex, m_help, &HelpCommands::showIndex);
     connectCommand(Command::HelpInternet, m_help, &HelpCommands::openProducerPage);
@@ -340,6 +346,7 @@ void MainWindow::connectCommands()
     connect(m_topics, &TopicLibraryPane::topicDoubleClicked, m_outline, &OutlinePane::copyDoubleClickedTopic);
     connect(m_trainings, &TrainingListPane::outlineToShowChanged, m_outline, &OutlinePane::loadOutline);
     connect(m_trainings, &TrainingListPane::trainingCreated, m_outline, &OutlinePane::forgetHistory);
+    connect(m_trainings, &TrainingListPane::trainingTypeChanged, m_outline, &OutlinePane::showProgramme);
     connect(m_outline, &OutlinePane::historyChanged, this, [this] { refreshHistoryEntries(currentStates()); });
 }
 
