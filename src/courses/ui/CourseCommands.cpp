@@ -51,7 +51,7 @@ void CourseCommands::openCourses()
     CommandsDisabled guard(m_frame);
     if (!ensureOpen())
         return;
-    CoursesWindow window(*m_database, m_messages, training, record.type, record.name,
+    CoursesWindow window(*m_database, m_messages, m_dataDir, training, record.type, record.name,
                          qobject_cast<QWidget *>(parent()));
     emit windowOpened(&window);
     window.exec();

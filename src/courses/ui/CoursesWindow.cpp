@@ -1,10 +1,13 @@
 #include "courses/ui/CoursesWindow.h"
 
+#include "courses/CourseDocuments.h"
 #include "courses/Courses.h"
 #include "courses/Organiser.h"
 #include "courses/ParticipantCsv.h"
 #include "courses/Participants.h"
 #include "courses/Register.h"
+#include "courses/RegisterCsv.h"
+#include "store/Catalogue.h"
 #include "common/ui/HelpContext.h"
 #include "courses/ui/CourseEditors.h"
 #include "store/components/Messages.h"
@@ -116,13 +119,22 @@ const std::vector<CoursesWindow::CommandRow> &CoursesWindow::commandRows()
          &CoursesWindow::cancelCertificate},
         {"QelOrganiser", QStringLiteral("Organizator..."), QKeySequence(), Needs::Nothing,
          &CoursesWindow::editOrganiser},
+        {"QelAttendanceList", QStringLiteral("Lista obecności..."), QKeySequence(Qt::CTRL | Qt::Key_L), Needs::Course,
+         &CoursesWindow::saveAttendance},
+        {"QelParticipantCertificate", QStringLiteral("Zaświadczenie uczestnika..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+         Needs::Certificate, &CoursesWindow::saveParticipantCertificate},
+        {"QelCourseCertificates", QStringLiteral("Zaświadczenia kursu..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+         Needs::Course, &CoursesWindow::saveCourseCertificates},
+        {"QelCertificateRegister", QStringLiteral("Rejestr zaświadczeń..."), QKeySequence(Qt::CTRL | Qt::Key_R),
+         Needs::Nothing, &CoursesWindow::saveRegister},
     };
     return rows;
 }
 
-CoursesWindow::CoursesWindow(db::Database &database, Messages &messages, int training, int trainingType,
-                             const QString &trainingName, QWidget *owner)
-    : QDialog(owner), m_database(database), m_messages(messages), m_training(training), m_trainingType(trainingType)
+CoursesWindow::CoursesWindow(db::Database &database, Messages &messages, const QString &dataDir, int training,
+                             int trainingType, const QString &trainingName, QWidget *owner)
+    : QDialog(owner), m_database(database), m_messages(messages), m_dataDir(dataDir), m_training(training),
+      m_trainingType(trainingType)
 {
     setObjectName(QStringLiteral("QelCoursesWindow"));
     setWindowTitle(QStringLiteral("Kursy – %1").arg(trainingName));
@@ -138,6 +150,9 @@ CoursesWindow::CoursesWindow(db::Database &database, Messages &messages, int tra
                    [](QWidget *parent) {
                        return QInputDialog::getText(parent, QStringLiteral("Anuluj zaświadczenie"),
                                                     QStringLiteral("Powód anulowania:"));
+                   },
+                   [](QWidget *parent, const QString &filter) {
+                       return QFileDialog::getSaveFileName(parent, QStringLiteral("Zapisz"), QString(), filter);
                    }};
 
     auto *bar = new QToolBar(this);
@@ -543,6 +558,55 @@ void CoursesWindow::editOrganiser()
     Organiser organiser;
     readOrganiser(m_database, &organiser);
     askOrganiser(&organiser);
+}
+
+void CoursesWindow::saveDocument(const QString &filter,
+                                 const std::function<bool(const QString &, QString *)> &write)
+{
+    const QString path = m_questions.savePath(this, filter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!write(path, &error))
+        m_messages.inform(error);
+}
+
+void CoursesWindow::saveAttendance()
+{
+    const qint64 course = selectedCourse();
+    saveDocument(QStringLiteral("PDF (*.pdf)"), [this, course](const QString &path, QString *error) {
+        return saveAttendanceList(m_database, m_dataDir, course, path, error);
+    });
+}
+
+void CoursesWindow::saveParticipantCertificate()
+{
+    const Participant p = currentParticipant();
+    saveDocument(QStringLiteral("PDF (*.pdf)"), [this, p](const QString &path, QString *error) {
+        return saveCertificates(m_database, m_dataDir, p.course, p.id, path, error);
+    });
+}
+
+void CoursesWindow::saveCourseCertificates()
+{
+    const qint64 course = selectedCourse();
+    saveDocument(QStringLiteral("PDF (*.pdf)"), [this, course](const QString &path, QString *error) {
+        return saveCertificates(m_database, m_dataDir, course, 0, path, error);
+    });
+}
+
+void CoursesWindow::saveRegister()
+{
+    saveDocument(QStringLiteral("PDF (*.pdf);;CSV (*.csv)"), [this](const QString &path, QString *error) {
+        if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+            return saveRegisterDocument(m_database, m_dataDir, path, error);
+        return saveRegisterCsv(path, readRegister(m_database),
+                               [this](int training) {
+                                   TrainingRecord record;
+                                   return readTrainingRecord(m_dataDir, training, &record) ? record.name : QString();
+                               },
+                               error);
+    });
 }
 
 } // namespace marbelo

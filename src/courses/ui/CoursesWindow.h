@@ -35,10 +35,12 @@ public:
         std::function<bool(QWidget *, Organiser *)> organiser;
         std::function<QString(QWidget *)> csvFile;      // empty: cancelled
         std::function<QString(QWidget *)> cancelReason; // empty: cancelled
+        // Where to save a document; filter names the kinds offered. Empty: cancelled.
+        std::function<QString(QWidget *, const QString &filter)> savePath;
     };
 
-    CoursesWindow(db::Database &database, Messages &messages, int training, int trainingType,
-                  const QString &trainingName, QWidget *owner = nullptr);
+    CoursesWindow(db::Database &database, Messages &messages, const QString &dataDir, int training,
+                  int trainingType, const QString &trainingName, QWidget *owner = nullptr);
     ~CoursesWindow() override;
 
     Questions &questions() { return m_questions; }
@@ -73,6 +75,12 @@ private:
     void issueCertificates();
     void cancelCertificate();
     void editOrganiser();
+    void saveAttendance();
+    void saveParticipantCertificate();
+    void saveCourseCertificates();
+    void saveRegister();
+    // Asks for a path and writes the document there; the user is told of a failure.
+    void saveDocument(const QString &filter, const std::function<bool(const QString &, QString *)> &write);
 
     void reloadCourses(qint64 select);
     void reloadParticipants(qint64 select);
@@ -86,6 +94,7 @@ private:
 
     db::Database &m_database;
     Messages &m_messages;
+    QString m_dataDir;
     int m_training;
     int m_trainingType;
     Questions m_questions;

@@ -13,6 +13,7 @@
 #include "support/ui/Scripted.h"
 
 #include <QAction>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(database.open());
-        window = std::make_unique<CoursesWindow>(database, messages, 3, 2, QStringLiteral("Okresowe"));
+        window = std::make_unique<CoursesWindow>(database, messages, dir.path(), 3, 2, QStringLiteral("Okresowe"));
         CoursesWindow::Questions &q = window->questions();
         q.course = [this](QWidget *, Course *c) {
             const qint64 id = c->id;
@@ -60,6 +61,7 @@ protected:
         };
         q.csvFile = [this](QWidget *) { return dir.file("lista.csv"); };
         q.cancelReason = [](QWidget *) { return QStringLiteral("literówka w nazwisku"); };
+        q.savePath = [this](QWidget *, const QString &) { return dir.file(nextDocument); };
     }
 
     void trigger(const char *objectName)
@@ -76,6 +78,7 @@ protected:
     std::unique_ptr<CoursesWindow> window;
     QString nextPlace = QStringLiteral("Sala A");
     Participant nextParticipant = testParticipants(1).front();
+    QString nextDocument;
 };
 
 } // namespace
@@ -132,7 +135,19 @@ TEST_F(CoursesWindowTest, TrainersRoadWithUndo)
     Organiser organiser;
     EXPECT_TRUE(readOrganiser(database, &organiser));
 
+    // Each document command writes its file.
+    const std::pair<const char *, const char *> documents[] = {{"QelAttendanceList", "lista.pdf"},
+                                                               {"QelCourseCertificates", "kurs.pdf"},
+                                                               {"QelCertificateRegister", "rejestr.csv"}};
+    for (const auto &[command, file] : documents) {
+        nextDocument = QLatin1String(file);
+        trigger(command);
+        EXPECT_TRUE(QFile::exists(dir.file(nextDocument))) << command;
+    }
     window->selectParticipant(readRegister(database).front().participant);
+    nextDocument = QStringLiteral("jeden.pdf");
+    trigger("QelParticipantCertificate");
+    EXPECT_TRUE(QFile::exists(dir.file(nextDocument)));
     messages.answers = {true};
     trigger("QelCancelCertificate");
     EXPECT_TRUE(readRegister(database).front().cancelled);
