@@ -37,6 +37,7 @@ enum class Command {
     DeleteOwnTopic,
     SetHours,
     SaveProgramme,
+    Courses,
     QuestionBank,
     Count // the number of commands, never a command
 };

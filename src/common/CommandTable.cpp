@@ -127,6 +127,9 @@ const std::vector<CommandInfo> &commandTable()
         {C::SaveProgramme, s(u"Program szkolenia (PDF)..."), {}, -1, 2258,
          s(u"Zapisuje program szkolenia z liczbą godzin w pliku PDF"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
          S::Window, R::TrainingSelected},
+        {C::Courses, s(u"Kursy..."), s(u"Kursy szkolenia"), -1, 2237,
+         s(u"Kursy|Kursy wybranego szkolenia: uczestnicy, lista obecności, wyniki i zaświadczenia"),
+         {K(Qt::CTRL | Qt::Key_K)}, S::Window, R::TrainingSelected},
         {C::QuestionBank, s(u"Pytania do tematu..."), {}, -1, 2227,
          s(u"Otwiera bank pytań egzaminacyjnych wybranego tematu ramowego"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
          S::Window, R::TopicsListed},
@@ -192,6 +195,8 @@ const std::vector<CommandPlacement> &placementTable()
         separator(P::TrainingsMenu),
         entry(P::TrainingsMenu, C::UndoTraining, "QelProjectsUndoMenuItem"),
         entry(P::TrainingsMenu, C::RedoTraining, "QelProjectsRedoMenuItem"),
+        separator(P::TrainingsMenu),
+        entry(P::TrainingsMenu, C::Courses, "QelProjectsCoursesMenuItem"),
 
         entry(P::PresentationsMenu, C::NewItem, "QelViewNewMenuItem"),
         entry(P::PresentationsMenu, C::RenameItem, "QelViewCorectMenuItem"),
@@ -261,6 +266,7 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::TrainingListMenu, C::NewTrainingFrom, "QelProjectsBodyNewFromPopupMenuItem"),
         entry(P::TrainingListMenu, C::RenameTraining, "QelProjectsBodyCorectPopupMenuItem"),
         entry(P::TrainingListMenu, C::DeleteTraining, "QelProjectsBodyDeletePopupMenuItem"),
+        entry(P::TrainingListMenu, C::Courses, "QelProjectsBodyCoursesPopupMenuItem"),
 
         entry(P::OutlineMenu, C::NewItem, "QelViewBodyNewPopupMenuItem"),
         entry(P::OutlineMenu, C::RenameItem, "QelViewBodyCorectPopupMenuItem"),

@@ -143,6 +143,26 @@ bool updateCourse(db::Database &database, const Course &course, QString *error)
         error);
 }
 
+bool restoreCourse(db::Database &database, const Course &course, const std::vector<Participant> &participants,
+                   QString *error)
+{
+    return database.write(
+        [&](QSqlQuery &q, QString *) {
+            QVariantList values = courseValues(course);
+            values.prepend(course.id);
+            if (!db::run(q,
+                         QStringLiteral("INSERT INTO course (id, training, date_from, date_to, place, trainers, form,"
+                                        " purpose) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                         values))
+                return false;
+            for (const Participant &p : participants)
+                if (!insertParticipant(q, course.id, p))
+                    return false;
+            return true;
+        },
+        error);
+}
+
 bool deleteCourse(db::Database &database, qint64 id, QString *error)
 {
     return database.write(

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "courses/CourseTypes.h"
+#include "courses/Participants.h"
 
 #include <optional>
 #include <vector>
@@ -30,6 +31,10 @@ QString courseProblem(const Course &course);
 // under that number (undo of a deletion).
 std::optional<qint64> addCourse(db::Database &database, const Course &course, QString *error);
 bool updateCourse(db::Database &database, const Course &course, QString *error);
+// Puts a deleted course back with its participants, under their old numbers,
+// in one transaction (undo of a deletion).
+bool restoreCourse(db::Database &database, const Course &course, const std::vector<Participant> &participants,
+                   QString *error);
 // Deletes the course and its participants; refused once it has issued a
 // certificate (the register keeps every number).
 bool deleteCourse(db::Database &database, qint64 id, QString *error);

@@ -71,6 +71,17 @@ QString participantProblem(const Participant &p)
     return QString();
 }
 
+bool insertParticipant(QSqlQuery &q, qint64 course, const Participant &p)
+{
+    QVariantList values = participantValues(p);
+    values.prepend(course);
+    values.prepend(p.id > 0 ? QVariant(p.id) : QVariant());
+    return db::run(q,
+                   QStringLiteral("INSERT INTO participant (id, course, first_name, surname, birth_date,"
+                                  " birth_place, position, passed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                   values);
+}
+
 std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint64 course,
                                                    const std::vector<Participant> &participants, QString *error)
 {
@@ -90,13 +101,7 @@ std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint6
                 return false;
             }
             for (const Participant &p : participants) {
-                QVariantList values = participantValues(p);
-                values.prepend(course);
-                values.prepend(p.id > 0 ? QVariant(p.id) : QVariant());
-                if (!db::run(q,
-                             QStringLiteral("INSERT INTO participant (id, course, first_name, surname, birth_date,"
-                                            " birth_place, position, passed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                             values))
+                if (!insertParticipant(q, course, p))
                     return false;
                 ids.push_back(q.lastInsertId().toLongLong());
             }
@@ -134,19 +139,27 @@ bool updateParticipant(db::Database &database, const Participant &participant, Q
 
 bool removeParticipant(db::Database &database, qint64 id, QString *error)
 {
+    return removeParticipants(database, {id}, error);
+}
+
+bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, QString *error)
+{
     return database.write(
         [&](QSqlQuery &q, QString *refusal) {
-            if (!db::run(q, QStringLiteral("SELECT COUNT(*) FROM certificate WHERE participant = ?"), {id}) || !q.next())
-                return false;
-            if (q.value(0).toInt() > 0) {
-                *refusal = QStringLiteral("Uczestnika, który ma zaświadczenie, nie można usunąć.");
-                return false;
-            }
-            if (!db::run(q, QStringLiteral("DELETE FROM participant WHERE id = ?"), {id}))
-                return false;
-            if (q.numRowsAffected() != 1) {
-                *refusal = QStringLiteral("Nie ma uczestnika nr %1.").arg(id);
-                return false;
+            for (qint64 id : ids) {
+                if (!db::run(q, QStringLiteral("SELECT COUNT(*) FROM certificate WHERE participant = ?"), {id})
+                    || !q.next())
+                    return false;
+                if (q.value(0).toInt() > 0) {
+                    *refusal = QStringLiteral("Uczestnika, który ma zaświadczenie, nie można usunąć.");
+                    return false;
+                }
+                if (!db::run(q, QStringLiteral("DELETE FROM participant WHERE id = ?"), {id}))
+                    return false;
+                if (q.numRowsAffected() != 1) {
+                    *refusal = QStringLiteral("Nie ma uczestnika nr %1.").arg(id);
+                    return false;
+                }
             }
             return true;
         },

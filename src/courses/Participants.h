@@ -4,6 +4,8 @@
 #include "courses/CourseTypes.h"
 
 #include <optional>
+
+class QSqlQuery;
 #include <vector>
 
 namespace marbelo {
@@ -26,6 +28,10 @@ std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint6
 bool updateParticipant(db::Database &database, const Participant &participant, QString *error);
 // Refused once the participant has a certificate, in force or cancelled.
 bool removeParticipant(db::Database &database, qint64 id, QString *error);
+// Removes all of them or none (undo of an addition or an import).
+bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, QString *error);
+// Inserts one participant (under its id when > 0) inside a transaction.
+bool insertParticipant(QSqlQuery &q, qint64 course, const Participant &participant);
 // Marks the participants as passed or not, all in one transaction.
 bool setPassed(db::Database &database, const std::vector<qint64> &ids, bool passed, QString *error);
 

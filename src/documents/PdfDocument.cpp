@@ -71,12 +71,6 @@ void PdfDocument::newPage()
     m_y = mm(kMarginMm);
 }
 
-void PdfDocument::pageBreak()
-{
-    if (m_y > mm(kMarginMm))
-        newPage();
-}
-
 void PdfDocument::drawFooter()
 {
     m_painter->save();

@@ -46,8 +46,9 @@ public:
     void title(const QStringList &lines);
     void paragraph(const QString &text, bool bold = false);
     void table(const std::vector<DocumentColumn> &columns, const std::vector<DocumentRow> &rows);
-    // Starts a new page unless nothing is drawn on this one yet.
-    void pageBreak();
+    // Starts a new page (one per day of an attendance list, one per side of
+    // a certificate).
+    void pageBreak() { newPage(); }
     // Ends the document; its PDF bytes (empty when drawing failed).
     QByteArray finish();
     int pageCount() const { return m_pages; }

@@ -32,7 +32,8 @@ QByteArray sheetsPdf(const ExamDocumentData &data)
 {
     PdfDocument document(QStringLiteral("Test egzaminacyjny"));
     for (std::size_t v = 0; v < data.test.variants.size(); ++v) {
-        document.pageBreak();
+        if (v > 0)
+            document.pageBreak();
         document.title({QStringLiteral("Test egzaminacyjny – wariant %1").arg(variantLetter(int(v))), data.trainingName,
                         courseLine(data) + QStringLiteral(", ") + dayText(data.examDate())});
         document.paragraph(QStringLiteral("Imię i nazwisko: ..................................................  "

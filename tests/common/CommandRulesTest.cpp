@@ -61,7 +61,7 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
         {"topic without slide", [](CommandConditions &c) { c.topicReference = 0x40000000; }, {Command::CopyTopic}},
         {"no training (P)", [](CommandConditions &c) { c.trainingSelected = false; },
          {Command::NewTrainingFrom, Command::RenameTraining, Command::DeleteTraining, Command::NewItem,
-          Command::UndoItem, Command::RedoItem}},
+          Command::UndoItem, Command::RedoItem, Command::Courses}},
         {"no item selected (N)", [](CommandConditions &c) { c.itemSelected = false; },
          {Command::CopyTopic, Command::RenameItem, Command::MoveItemTop, Command::MoveItemUp, Command::MoveItemDown,
           Command::MoveItemBottom, Command::DeleteItem}},
@@ -134,8 +134,7 @@ TEST(CommandRules, EveryCommandHasOneRowAndEveryEntryAPlace)
     for (const CommandPlacement &p : placementTable()) {
         if (p.kind == PlacementKind::Entry) {
             EXPECT_LT(static_cast<int>(p.command), kCommandCount) << p.objectName;
-        }
-        if (p.kind == PlacementKind::DropDownButton) {
+        } else if (p.kind == PlacementKind::DropDownButton) {
             EXPECT_TRUE(p.place == MenuPlace::ToolBar && roleOf(p.dropDown) == EntryRole::DropDown) << p.objectName;
         }
     }

@@ -99,7 +99,7 @@ TEST_F(RegisterFaultTest, KilledWhileIssuing)
         while (rounds < kill && process->waitForReadyRead(60000))
             while (process->canReadLine() && rounds < kill)
                 rounds += process->readLine().startsWith("round") ? 1 : 0;
-        ASSERT_EQ(rounds, kill);
+        ASSERT_EQ(rounds, kill) << process->readAllStandardError().toStdString();
         process->kill();
         ASSERT_TRUE(process->waitForFinished(60000));
         int certificates = 0;

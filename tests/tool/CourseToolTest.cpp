@@ -3,9 +3,14 @@
 // (exit 2).
 
 #include "store/Catalogue.h"
+#include "store/DataFiles.h"
+#include "store/Outline.h"
+#include "courses/Register.h"
 #include "store/db/Database.h"
 #include "support/Fixtures.h"
 #include "support/Tool.h"
+
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +22,26 @@ namespace {
 const QString kCsv = QStringLiteral("Nazwisko;Imię;Data urodzenia;Miejsce urodzenia;Stanowisko\n"
                                     "Łoś;Anna;02.03.1980;Łomża;magazynier\n"
                                     "Lis;Piotr;1979-11-30;Wieś;\n");
+
+// The text of pages first..last of a PDF, as pdftotext reads it.
+QString pdfText(const QString &path, int first, int last)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(first), QStringLiteral("-l"),
+                                               QString::number(last), path, QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+int pdfPages(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    EXPECT_TRUE(process.waitForFinished(60000));
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    const qsizetype at = info.indexOf(QLatin1String("Pages:"));
+    return at < 0 ? -1 : info.mid(at + 6).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+}
 
 class CourseToolTest : public ::testing::Test
 {
@@ -53,7 +78,8 @@ TEST_F(CourseToolTest, TrainersRoad)
     r = run({"organiser", "--name", "Ośrodek Próbny", "--address", "ul. Polna 1", "--place", "Wieś"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Ośrodek Próbny\tul. Polna 1\tWieś\tN/RRRR\t0\n"));
-    run({"certificates", "1", dir.file("z.pdf"), "--issue"});
+    r = run({"certificates", "1", dir.file("z.pdf"), "--issue"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     r = run({"courses"});
     EXPECT_EQ(r.out, QStringLiteral("1\t0\t2026-03-02\t2026-03-03\tSala 1\t2\t2\n"));
     const QString year = QString::number(QDate::currentDate().year());
@@ -107,4 +133,62 @@ TEST_F(CourseToolTest, RefusalsAndUsage)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("uszkodzona"))) << r.err.toStdString();
     EXPECT_EQ(readFile(db::Database::pathIn(dir.path())), damaged);
+}
+
+TEST_F(CourseToolTest, DocumentsCarryEveryField)
+{
+    QString error;
+    ASSERT_TRUE(saveOutline(dir.file(outlineFileName(0)), {{QStringLiteral("Ocena ryzyka zawodowego"), 0, 0x40000000}},
+                            &error));
+    ASSERT_EQ(runTool({"programme", dir.path(), "0", "--set", "1=8+2"}).exitCode, 0);
+    ASSERT_EQ(run({"course", "add", "0", "--from", "2026-03-02", "--to", "2026-03-04", "--place", "Sala Źródłowa",
+                   "--trainer", "Jan Próbny"})
+                  .exitCode,
+              0);
+    ASSERT_EQ(run({"participants", "1", "--import", dir.file("lista.csv"), "--pass-all"}).exitCode, 0);
+    ASSERT_EQ(run({"organiser", "--name", "Ośrodek Żółwia", "--address", "ul. Polna 1, Łęczna", "--place", "Łęczna"})
+                  .exitCode,
+              0);
+    ToolResult r = run({"certificates", "1", dir.file("z.pdf"), "--issue"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString year = QString::number(QDate::currentDate().year());
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+
+    // Two pages per certificate: the front with every field, the programme behind it.
+    EXPECT_EQ(pdfPages(dir.file("z.pdf")), 4);
+    const QString front = pdfText(dir.file("z.pdf"), 1, 1);
+    for (const QString &field :
+         {QStringLiteral("Ośrodek Żółwia, ul. Polna 1, Łęczna"), QStringLiteral("ZAŚWIADCZENIE"),
+          QStringLiteral("o ukończeniu szkolenia w dziedzinie bezpieczeństwa i higieny pracy"),
+          QStringLiteral("Piotr Lis"), QStringLiteral("30.11.1979"), QStringLiteral("Wieś"),
+          QStringLiteral("Szkolenie okresowe pracowników zatrudnionych na stanowiskach robotniczych"),
+          QStringLiteral("w formie: kurs"), QStringLiteral("organizowane przez: Ośrodek Żółwia"),
+          QStringLiteral("od 02.03.2026 r. do 04.03.2026 r."), QStringLiteral("Celem szkolenia było"),
+          QStringLiteral("Łęczna, dnia %1 r.").arg(today), QStringLiteral("1/%1").arg(year),
+          QStringLiteral("(pieczęć i podpis osoby upoważnionej przez organizatora szkolenia)")})
+        EXPECT_TRUE(front.contains(field)) << field.toStdString() << "\n" << front.toStdString();
+    const QString reverse = pdfText(dir.file("z.pdf"), 2, 2);
+    EXPECT_TRUE(reverse.contains(QStringLiteral("Program szkolenia"))) << reverse.toStdString();
+    EXPECT_TRUE(reverse.contains(QStringLiteral("Ocena ryzyka zawodowego 8 2 10"))) << reverse.toStdString();
+    EXPECT_TRUE(pdfText(dir.file("z.pdf"), 3, 3).contains(QStringLiteral("Anna Łoś")));
+
+    // One attendance page per day, the participants in Polish order.
+    ASSERT_EQ(run({"attendance", "1", dir.file("lista.pdf")}).exitCode, 0);
+    EXPECT_EQ(pdfPages(dir.file("lista.pdf")), 3);
+    const QString day3 = pdfText(dir.file("lista.pdf"), 3, 3);
+    EXPECT_TRUE(day3.contains(QStringLiteral("04.03.2026"))) << day3.toStdString();
+    EXPECT_LT(day3.indexOf(QStringLiteral("Lis Piotr")), day3.indexOf(QStringLiteral("Łoś Anna")));
+
+    // The register: every number, the cancelled one marked.
+    db::Database database(db::Database::pathIn(dir.path()));
+    ASSERT_TRUE(database.open());
+    ASSERT_TRUE(cancelCertificate(database, 1, QStringLiteral("zła data"), &error));
+    ASSERT_EQ(run({"register", dir.file("rejestr.pdf")}).exitCode, 0);
+    const QString registerText = pdfText(dir.file("rejestr.pdf"), 1, 1);
+    EXPECT_TRUE(registerText.contains(QStringLiteral("1/%1 Piotr Lis").arg(year))) << registerText.toStdString();
+    EXPECT_TRUE(registerText.contains(QStringLiteral("anulowane: zła data")));
+    EXPECT_TRUE(registerText.contains(QStringLiteral("2/%1 Anna Łoś").arg(year)));
+    // Only certificates in force are printed again.
+    ASSERT_EQ(run({"certificates", "1", dir.file("z2.pdf")}).exitCode, 0);
+    EXPECT_EQ(pdfPages(dir.file("z2.pdf")), 2);
 }

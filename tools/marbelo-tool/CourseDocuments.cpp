@@ -3,23 +3,36 @@
 
 #include "Tool.h"
 
+#include "courses/CourseDocuments.h"
 #include "store/db/Database.h"
 
 namespace tool {
 
-int saveRegisterPdf(marbelo::db::Database &, const QString &, const QString &)
+bool courseCommandDraws(const QStringList &args)
 {
-    return fail(QStringLiteral("Dokumenty PDF kursów nie są jeszcze dostępne."));
+    if (args.isEmpty())
+        return false;
+    return args[0] == QLatin1String("certificates") || args[0] == QLatin1String("attendance")
+           || (args[0] == QLatin1String("register") && args.size() == 3
+               && args[2].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive));
 }
 
-int saveCertificatesPdf(marbelo::db::Database &, const QString &, qint64, const QString &)
+int saveRegisterPdf(marbelo::db::Database &database, const QString &dataDir, const QString &path)
 {
-    return fail(QStringLiteral("Dokumenty PDF kursów nie są jeszcze dostępne."));
+    QString error;
+    return marbelo::saveRegisterDocument(database, dataDir, path, &error) ? kOk : fail(error);
 }
 
-int saveAttendancePdf(marbelo::db::Database &, const QString &, qint64, const QString &)
+int saveCertificatesPdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path)
 {
-    return fail(QStringLiteral("Dokumenty PDF kursów nie są jeszcze dostępne."));
+    QString error;
+    return marbelo::saveCertificates(database, dataDir, course, 0, path, &error) ? kOk : fail(error);
+}
+
+int saveAttendancePdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path)
+{
+    QString error;
+    return marbelo::saveAttendanceList(database, dataDir, course, path, &error) ? kOk : fail(error);
 }
 
 } // namespace tool

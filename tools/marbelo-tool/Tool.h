@@ -57,6 +57,9 @@ int compose(const QStringList &args);
 int exportFolder(const QStringList &args);
 int pdf(const QStringList &args);
 int blocks(const QStringList &args);
+int programme(const QStringList &args);
+// The programme's PDF draws text, which needs a QGuiApplication.
+bool needsGuiApplication(const QStringList &args);
 int courses(const QStringList &args);
 int courseAdd(const QStringList &args);
 int organiser(const QStringList &args);
@@ -67,15 +70,14 @@ int attendance(const QStringList &args);
 
 // The name of a training of the catalogue in dataDir; empty when unknown.
 QString trainingNameIn(const QString &dataDir, int training);
+// True for the course commands that draw a PDF (they need a QGuiApplication).
+bool courseCommandDraws(const QStringList &args);
 // The course documents, written whole or not at all; the exit code.
 int saveRegisterPdf(marbelo::db::Database &database, const QString &dataDir, const QString &path);
 int saveCertificatesPdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
 int saveAttendancePdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
-int programme(const QStringList &args);
 int questions(const QStringList &args);
 int exam(const QStringList &args);
-// The programme's PDF draws text, which needs a QGuiApplication.
-bool needsGuiApplication(const QStringList &args);
 // The exam's PDFs draw text too.
 bool examNeedsGuiApplication(const QStringList &args);
 

@@ -46,6 +46,8 @@ int usage(const QString &message)
              "  marbelo-tool export DATADIR NUMBER FOLDER/NAME.pnn\n"
              "  marbelo-tool pdf DATADIR NUMBER OUT.pdf [--handouts]\n"
              "  marbelo-tool blocks FILE\n"
+             "  marbelo-tool programme DATADIR NUMBER [OUT.pdf]\n"
+             "  marbelo-tool programme DATADIR NUMBER [--set NUMBERING=THEORY[+EXERCISES]|-...] [--form FORM]\n"
              "  marbelo-tool courses DATADIR\n"
              "  marbelo-tool course add DATADIR TRAINING --from RRRR-MM-DD --to RRRR-MM-DD --place PLACE"
              " [--trainer NAME]\n"
@@ -54,12 +56,10 @@ int usage(const QString &message)
              "  marbelo-tool register DATADIR [OUT.csv|OUT.pdf]\n"
              "  marbelo-tool certificates DATADIR COURSE OUT.pdf [--issue]\n"
              "  marbelo-tool attendance DATADIR COURSE OUT.pdf\n"
-             "  marbelo-tool programme DATADIR NUMBER [OUT.pdf]\n"
              "  marbelo-tool questions import|export DATADIR FILE.gift\n"
              "  marbelo-tool exam DATADIR COURSE [--draw QUESTIONS [--variants V] [--seed S]] [--pass-mark P]"
              " [--commission \"A;B;C\"]\n"
              "      [--answers FILE] [--sheets OUT.pdf] [--key OUT.pdf|-] [--protocol OUT.pdf] [--results]\n"
-             "  marbelo-tool programme DATADIR NUMBER [--set NUMBERING=THEORY[+EXERCISES]|-...] [--form FORM]\n"
           << Qt::flush;
     return kUsage;
 }
@@ -78,7 +78,8 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
     std::unique_ptr<QCoreApplication> app;
-    if (tool::needsGuiApplication(raw) || tool::examNeedsGuiApplication(raw)) {
+    if (tool::needsGuiApplication(raw) || tool::courseCommandDraws(raw)
+        || tool::examNeedsGuiApplication(raw)) {
         // Drawing needs no screen.
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -102,6 +103,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("export"), tool::exportFolder},
         {QStringLiteral("pdf"), tool::pdf},
         {QStringLiteral("blocks"), tool::blocks},
+        {QStringLiteral("programme"), tool::programme},
         {QStringLiteral("courses"), tool::courses},
         {QStringLiteral("course add"), tool::courseAdd},
         {QStringLiteral("organiser"), tool::organiser},
@@ -109,7 +111,6 @@ int main(int argc, char *argv[])
         {QStringLiteral("register"), tool::registerCommand},
         {QStringLiteral("certificates"), tool::certificates},
         {QStringLiteral("attendance"), tool::attendance},
-        {QStringLiteral("programme"), tool::programme},
         {QStringLiteral("questions"), tool::questions},
         {QStringLiteral("exam"), tool::exam},
     };

@@ -3,6 +3,7 @@
 #include "common/CommandTable.h"
 #include "common/ui/HelpContext.h"
 #include "common/ui/PaneWidgets.h"
+#include "courses/ui/CourseCommands.h"
 #include "presentation/ui/OutlinePane.h"
 #include "presentation/ui/PresentationCommands.h"
 #include "shell/ui/HelpCommands.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
     m_outline = new OutlinePane(dataDir, messages, *this, *m_trainings, *m_topics, *m_preview, this);
     m_presentation = new PresentationCommands(location, messages, saveDialog, *this, *m_trainings, *m_outline, this);
     m_help = new HelpCommands(dataDir, *this, this);
+    m_courses = new CourseCommands(dataDir, messages, *this, *m_trainings, this);
 
     buildMenus();
     buildToolBar();
@@ -312,6 +314,7 @@ void MainWindow::connectCommands()
     connectCommand(Command::ImportSlides, m_topics, &TopicLibraryPane::importSlides);
     connectCommand(Command::RenameOwnTopic, m_topics, &TopicLibraryPane::renameOwnTopic);
     connectCommand(Command::DeleteOwnTopic, m_topics, &TopicLibraryPane::deleteOwnTopic);
+    connectCommand(Command::Courses, m_courses, &CourseCommands::openCourses);
     connectCommand(Command::QuestionBank, m_topics, &TopicLibraryPane::editQuestions);
     connectCommand(Command::CopyTopic, m_outline, &OutlinePane::copySelectedTopic);
     connectCommand(Command::NewTraining, m_trainings, &TrainingListPane::newTraining);
@@ -390,6 +393,7 @@ void MainWindow::startUp()
     m_preview->startUp();
     m_trainings->startUp();
     m_outline->startUp();
+    m_courses->checkAtStart();
     m_preview->relayout();
     refreshCommands();
     m_topics->list()->setFocus();

@@ -1,6 +1,7 @@
 // The process the register tests run two at a time and kill: in each round
 // it adds made-up passed participants to a course and issues their
-// certificates, then prints "round N".
+// certificates (and those of any that a killed run left without one), then
+// prints "round N".
 //
 // register-issuer DATADIR COURSE ROUNDS PEOPLE
 
@@ -42,7 +43,7 @@ int main(int argc, char *argv[])
         }
         int issued = 0;
         if (!addParticipants(database, course, list, &error)
-            || !issueCertificates(database, course, QDate(2026, 3, 3), &issued, &error) || issued != people) {
+            || !issueCertificates(database, course, QDate(2026, 3, 3), &issued, &error) || issued < people) {
             std::fprintf(stderr, "round %d: %s\n", round, qPrintable(error));
             return 1;
         }
