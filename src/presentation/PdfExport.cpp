@@ -519,7 +519,7 @@ PdfResult exportPresentationPdf(const QString &dataDir, int trainingNumber,
     qint64 total = 0;
     std::unique_ptr<Stream> front;
     const QString frontPath = frontPagePath.isEmpty() ? dataDir + kFrontPageName : frontPagePath;
-    if (training->type >= 0 && OpenStream(front, frontPath, kOpenRead, 1)) {
+    if (training->type >= 0 && (front = openStream(frontPath, OpenMode::Read))) {
         // Blocks before t are skipped by their lengths, each checked against
         // what the file holds.
         QByteArray coded;

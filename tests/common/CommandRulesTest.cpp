@@ -132,9 +132,10 @@ TEST(CommandRules, EveryCommandHasOneRowAndEveryEntryAPlace)
         EXPECT_EQ(static_cast<int>(commandTable()[static_cast<std::size_t>(i)].command), i);
     EXPECT_EQ(commandTable().size(), static_cast<std::size_t>(kCommandCount));
     for (const CommandPlacement &p : placementTable()) {
-        if (p.kind == PlacementKind::Entry)
+        if (p.kind == PlacementKind::Entry) {
             EXPECT_LT(static_cast<int>(p.command), kCommandCount) << p.objectName;
-        if (p.kind == PlacementKind::DropDownButton)
+        } else if (p.kind == PlacementKind::DropDownButton) {
             EXPECT_TRUE(p.place == MenuPlace::ToolBar && roleOf(p.dropDown) == EntryRole::DropDown) << p.objectName;
+        }
     }
 }
