@@ -56,8 +56,9 @@ TEST(OutlineCrash, EveryKilledSaveLeavesTheOldOrTheNewOutline)
                                                                             : crash_outlines::large();
         const std::vector<OutlineRecord> loaded = OutlineTree::load(path).records();
         for (std::size_t i = 0; i < loaded.size(); ++i) {
-            if (loaded[i].hours)
+            if (loaded[i].hours) {
                 EXPECT_EQ(loaded[i].hours, expected[i].hours) << "kill " << kill << ": " << loaded[i].name.toStdString();
+            }
         }
     }
     // Both outcomes were met, so the kills did land in the middle of the saving.
