@@ -4,7 +4,7 @@
 
 #include "presentation/Compose.h"
 #include "presentation/OutlineTree.h"
-#include "presentation/SlideFile.h"
+#include "store/SlideFile.h"
 #include "store/Catalogue.h"
 #include "store/CopyDataFile.h"
 #include "store/DataFiles.h"

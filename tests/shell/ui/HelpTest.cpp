@@ -136,7 +136,7 @@ TEST(HelpWindow, OpensEveryHelpContextAtItsSection)
         EXPECT_EQ(help.currentAnchor(), QStringLiteral("ctx-%1").arg(context));
         EXPECT_TRUE(help.notice().isEmpty()) << context;
     }
-    EXPECT_EQ(help.window()->windowTitle(), QStringLiteral("Dravelo - Pomoc"));
+    EXPECT_EQ(help.window()->windowTitle(), QStringLiteral("Marbelo - Pomoc"));
 }
 
 TEST(HelpWindow, ScrollsTheRequestedSectionToTheTop)
