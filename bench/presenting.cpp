@@ -144,14 +144,14 @@ int main(int argc, char **argv)
         timer.start();
         QApplication::sendEvent(&view, &key);
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
-        if (view.currentSlide() == before || !view.QelViewImage->hasPicture()) {
+        if (view.currentSlide() == before || !view.canvas()->hasPicture()) {
             std::fprintf(stderr, "step %d showed no new slide\n", i);
             return 1;
         }
     }
     std::printf("%dx%d %s: %d steps, median %.2f ms, p95 %.2f ms, max %.2f ms (picture %dx%d)\n", width, height,
                 ahead ? "ahead" : "no-ahead", steps, percentile(times, 0.5), percentile(times, 0.95),
-                percentile(times, 1.0), view.QelViewImage->picture().width(),
-                view.QelViewImage->picture().height());
+                percentile(times, 1.0), view.canvas()->picture().width(),
+                view.canvas()->picture().height());
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "common/CommandTable.h"
 
+#include <QGuiApplication>
+
 #include <algorithm>
 
 namespace marbelo {
@@ -11,9 +13,13 @@ QString s(const char16_t *text)
     return QString::fromUtf16(text);
 }
 
-// The platform's key for a standard action, or ours where it has none.
+// The platform's key for a standard action, or ours where it has none. The
+// platform is known only to a GUI application; without one (the command
+// rules evaluated by the tool or the core tests) no shortcut acts anyway.
 QKeySequence standardKey(QKeySequence::StandardKey key, QKeySequence fallback)
 {
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return fallback;
     const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
     return bindings.isEmpty() ? fallback : bindings.first();
 }

@@ -2,6 +2,7 @@
 // presentation file named on its command line, or else the *.pnn file in its
 // own folder, full screen with the keys and buttons of the program's preview.
 
+#include "common/ProgramName.h"
 #include "presentation/PlayerFile.h"
 #include "presentation/ui/ViewForm.h"
 #include "store/DataFiles.h"
@@ -22,7 +23,7 @@ using namespace marbelo;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dravelo"));
+    QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -44,7 +45,7 @@ int main(int argc, char *argv[])
         return slides.empty() ? 1 : 0;
     }
     if (slides.empty()) {
-        QMessageBox::information(nullptr, QStringLiteral("Dravelo"),
+        QMessageBox::information(nullptr, QString::fromLatin1(kProgramName),
                                  QStringLiteral("Nie znaleziono prezentacji do wyświetlenia."));
         return 1;
     }

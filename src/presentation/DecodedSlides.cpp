@@ -19,7 +19,9 @@ bool writeDecodedSlides(Stream &stream, const std::vector<std::int32_t> &offsets
                         const QString &prefix, QString *error)
 {
     const QDir folder(dir);
+    // Both buffers keep their memory from slide to slide.
     QByteArray coded;
+    QByteArray jpeg;
     int n = 0;
     for (std::int32_t offset : offsets) {
         if (!readSlideBlock(stream, offset, &coded)) {
@@ -27,7 +29,8 @@ bool writeDecodedSlides(Stream &stream, const std::vector<std::int32_t> &offsets
             return false;
         }
         const QString path = folder.filePath(decodedSlideName(prefix, ++n));
-        const QByteArray jpeg = BCodeToStr(coded);
+        jpeg.resize(coded.size());
+        BCodeCopy(coded.constData(), jpeg.data(), coded.size(), 0);
         QSaveFile file(path);
         QString why;
         if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size() || !commitWhole(file, &why)) {

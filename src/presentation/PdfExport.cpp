@@ -1,6 +1,8 @@
 #include "presentation/PdfExport.h"
 
+#include "common/ProgramName.h"
 #include "presentation/Compose.h"
+#include "presentation/HaruAdapter.h"
 #include "store/DataFiles.h"
 #include "store/Cp1250.h"
 #include "store/SaveFile.h"
@@ -16,6 +18,7 @@
 #include <hpdf.h>
 
 #include <algorithm>
+#include <cstring>
 #include <deque>
 #include <limits>
 #include <memory>
@@ -31,8 +34,6 @@ static void registerFontResources()
 namespace marbelo {
 
 namespace {
-
-constexpr const char *kCreator = "Dravelo";
 
 // A4 portrait, in points.
 constexpr float kA4Width = 595.276f;
@@ -164,25 +165,28 @@ struct SlideBlock
     std::int32_t length = 0;
 };
 
-// Reads the decoded bytes of slide blocks through a window of the file, so
-// that libharu's small reads cost neither a system call nor an allocation
-// each. Slides are read one after another, so one window serves them all.
+// Reads the decoded bytes of slide blocks through one window of the file,
+// so that libharu's small reads cost neither a system call nor an
+// allocation each. Slides are read one after another, so one window, whose
+// memory is kept from slide to slide, serves them all.
 class SlideReader
 {
 public:
+    SlideReader() : m_window(new char[kPictureWindow]) {}
+
     // Decoded bytes [pos, pos + count) of block, or false when the file
-    // cannot give them. window is how much is read ahead at a time.
-    bool read(const SlideBlock &block, std::int32_t pos, HPDF_BYTE *out, std::int32_t count, std::int32_t window)
+    // cannot give them. header: only the picture's header is read now.
+    bool read(const SlideBlock &block, std::int32_t pos, unsigned char *out, std::int32_t count, bool header)
     {
         while (count > 0) {
-            if (m_block != &block || pos < m_start || pos >= m_start + m_window.size()) {
-                if (!load(block, pos, window))
+            if (m_block != &block || pos < m_start || pos >= m_start + m_size) {
+                if (!load(block, pos, header ? kHeaderWindow : kPictureWindow))
                     return false;
             }
             const std::int32_t from = pos - m_start;
-            const std::int32_t n = std::min<std::int32_t>(count, static_cast<std::int32_t>(m_window.size()) - from);
+            const std::int32_t n = std::min(count, m_size - from);
             // The window holds the coded bytes: decoding is the copy.
-            BCodeCopy(m_window.constData() + from, reinterpret_cast<char *>(out), n, pos);
+            BCodeCopy(m_window.get() + from, reinterpret_cast<char *>(out), n, pos);
             out += n;
             pos += n;
             count -= n;
@@ -191,156 +195,71 @@ public:
     }
 
 private:
+    // The header lies near the start; a picture is read whole when it fits.
+    static constexpr std::int32_t kHeaderWindow = 1 << 13;
+    static constexpr std::int32_t kPictureWindow = 1 << 20;
+
     bool load(const SlideBlock &block, std::int32_t pos, std::int32_t window)
     {
         m_block = nullptr;
         const std::int32_t n = std::min(window, block.length - pos);
-        if (pos < 0 || n <= 0 || block.file->seek(block.data + pos, kFromStart) != block.data + pos)
-            return false;
-        m_window.resize(n);
-        if (block.file->read(m_window.data(), n) != n)
+        if (pos < 0 || n <= 0 || block.file->seek(block.data + pos, kFromStart) != block.data + pos
+            || block.file->read(m_window.get(), n) != n)
             return false;
         m_block = &block;
         m_start = pos;
+        m_size = n;
         return true;
     }
 
+    std::unique_ptr<char[]> m_window;
     const SlideBlock *m_block = nullptr;
     std::int32_t m_start = 0;
-    QByteArray m_window;
+    std::int32_t m_size = 0;
 };
 
-// A libharu stream over one slide block, read from its file when read.
-struct SlideStream
+// One slide's picture, as libharu reads it.
+class SlideBytes : public haru::ImageBytes
 {
-    SlideReader *reader;
-    const SlideBlock *block;
-    std::int32_t pos = 0;
-    // While libharu reads the picture's header only: the first seek back to
-    // the start ends the header, and the copy libharu then makes of the whole
-    // picture is given no bytes (the image stream is replaced afterwards).
-    bool headerOnly = false;
-    bool headerRead = false;
-    bool failed = false;
+public:
+    SlideBytes(SlideReader &reader, const SlideBlock &block) : m_reader(reader), m_block(block) {}
+    std::int32_t size() const override { return m_block.length; }
+    bool read(std::int32_t pos, unsigned char *out, std::int32_t count, bool header) override
+    {
+        return m_reader.read(m_block, pos, out, count, header);
+    }
+
+private:
+    SlideReader &m_reader;
+    const SlideBlock &m_block;
 };
 
-SlideStream *slideStream(HPDF_Stream stream)
-{
-    return static_cast<SlideStream *>(stream->attr);
-}
-
-HPDF_STATUS readSlide(HPDF_Stream stream, HPDF_BYTE *out, HPDF_UINT *size)
-{
-    SlideStream *s = slideStream(stream);
-    if (s->headerOnly && s->headerRead) {
-        *size = 0;
-        return HPDF_STREAM_EOF;
-    }
-    const std::int32_t left = s->block->length - s->pos;
-    const std::int32_t n = static_cast<std::int32_t>(std::min<HPDF_UINT>(*size, static_cast<HPDF_UINT>(left)));
-    // The header is near the start: a small window for it, a large one for
-    // the picture's bytes.
-    const std::int32_t window = s->headerOnly ? (1 << 13) : (1 << 17);
-    if (n > 0 && !s->reader->read(*s->block, s->pos, out, n, window)) {
-        s->failed = true;
-        *size = 0;
-        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
-    }
-    s->pos += n;
-    const bool whole = static_cast<HPDF_UINT>(n) == *size;
-    *size = static_cast<HPDF_UINT>(n);
-    if (whole)
-        return HPDF_OK;
-    // A picture that ends inside its header is no picture.
-    if (s->headerOnly) {
-        s->failed = true;
-        return HPDF_SetError(stream->error, HPDF_STREAM_EOF, 0);
-    }
-    return HPDF_STREAM_EOF;
-}
-
-HPDF_STATUS seekSlide(HPDF_Stream stream, HPDF_INT pos, HPDF_WhenceMode mode)
-{
-    SlideStream *s = slideStream(stream);
-    const qint64 target = mode == HPDF_SEEK_SET ? pos : mode == HPDF_SEEK_CUR ? qint64(s->pos) + pos
-                                                                              : qint64(s->block->length) + pos;
-    if (target < 0 || target > s->block->length) {
-        s->failed = true;
-        return HPDF_SetError(stream->error, HPDF_STREAM_EOF, 0);
-    }
-    if (s->headerOnly && mode == HPDF_SEEK_SET && target == 0 && s->pos > 0)
-        s->headerRead = true;
-    s->pos = static_cast<std::int32_t>(target);
-    return HPDF_OK;
-}
-
-HPDF_INT32 tellSlide(HPDF_Stream stream)
-{
-    return slideStream(stream)->pos;
-}
-
-HPDF_UINT32 slideSize(HPDF_Stream stream)
-{
-    return static_cast<HPDF_UINT32>(slideStream(stream)->block->length);
-}
-
-HPDF_Stream newSlideStream(HPDF_Doc doc, SlideStream *state)
-{
-    return HPDF_CallbackReader_New(doc->mmgr, readSlide, seekSlide, tellSlide, slideSize, state);
-}
-
-// The slide as a PDF image whose bytes are read from the slide's file only
-// when the document is written: libharu takes the picture's size from its
-// header and would otherwise keep a copy of every slide in memory, copied
-// byte by byte, until the end. Null when the slide is no JPEG picture.
-HPDF_Image loadSlideImage(HPDF_Doc doc, SlideReader *reader, const SlideBlock &block,
-                          std::deque<SlideStream> *streams)
-{
-    SlideStream header{reader, &block};
-    header.headerOnly = true;
-    HPDF_Stream headerStream = newSlideStream(doc, &header);
-    if (!headerStream)
-        return nullptr;
-    HPDF_Image image = HPDF_Image_LoadJpegImage(doc->mmgr, headerStream, doc->xref);
-    HPDF_Stream_Free(headerStream);
-    if (!image || header.failed || !header.headerRead || HPDF_Image_GetWidth(image) == 0
-        || HPDF_Image_GetHeight(image) == 0)
-        return nullptr;
-    streams->push_back({reader, &block});
-    HPDF_Stream bytes = newSlideStream(doc, &streams->back());
-    if (!bytes)
-        return nullptr;
-    HPDF_Stream_Free(image->stream);
-    image->stream = bytes;
-    return image;
-}
-
-// The save file, written in large pieces: libharu writes a few bytes or 4 KB
-// at a time.
-class PdfOutput
+// The save file, written in large pieces through one buffer kept for the
+// whole document: libharu writes a few bytes or 4 KB at a time.
+class PdfOutput : public haru::DocumentSink
 {
 public:
     explicit PdfOutput(const QString &path) : m_file(path) {}
 
     bool open()
     {
-        m_buffer.reserve(kBuffer);
+        m_buffer.reset(new char[kBuffer]);
         return m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
-    bool write(const char *bytes, qsizetype size)
+    bool write(const unsigned char *bytes, std::int32_t size) override
     {
-        if (m_buffer.size() + size > kBuffer && !flush())
+        if (m_used + size > kBuffer && !flush())
             return false;
         if (size >= kBuffer)
-            return m_file.write(bytes, size) == size;
-        m_buffer.append(bytes, size);
+            return m_file.write(reinterpret_cast<const char *>(bytes), size) == size;
+        std::memcpy(m_buffer.get() + m_used, bytes, static_cast<std::size_t>(size));
+        m_used += size;
         return true;
     }
     bool commit()
     {
         if (!flush()) {
-            m_file.cancelWriting();
-            commitWhole(m_file);
+            cancel();
             return false;
         }
         return commitWhole(m_file);
@@ -352,26 +271,20 @@ public:
     }
 
 private:
-    static constexpr qsizetype kBuffer = 1 << 17;
+    // Writes of a megabyte or more cost the kernel far more than these.
+    static constexpr qsizetype kBuffer = 1 << 18;
 
     bool flush()
     {
-        const bool written = m_buffer.isEmpty() || m_file.write(m_buffer) == m_buffer.size();
-        m_buffer.clear();
+        const bool written = m_used == 0 || m_file.write(m_buffer.get(), m_used) == m_used;
+        m_used = 0;
         return written;
     }
 
     QSaveFile m_file;
-    QByteArray m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    qsizetype m_used = 0;
 };
-
-HPDF_STATUS writeToOutput(HPDF_Stream stream, const HPDF_BYTE *bytes, HPDF_UINT size)
-{
-    auto *out = static_cast<PdfOutput *>(stream->attr);
-    if (!out->write(reinterpret_cast<const char *>(bytes), static_cast<qsizetype>(size)))
-        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
-    return HPDF_OK;
-}
 
 // Has libharu write the document straight into outPath's save file, which
 // is put in place only when written whole.
@@ -380,15 +293,7 @@ bool saveWhole(HPDF_Doc doc, const QString &outPath)
     PdfOutput out(outPath);
     if (!out.open())
         return false;
-    // The document's own output stream (a memory stream by default) becomes
-    // one that writes into the save file.
-    if (doc->stream)
-        HPDF_Stream_Free(doc->stream);
-    doc->stream = HPDF_CallbackWriter_New(doc->mmgr, writeToOutput, &out);
-    const bool written = doc->stream && HPDF_SaveToStream(doc) == HPDF_OK;
-    HPDF_Stream_Free(doc->stream);
-    doc->stream = nullptr;
-    if (!written) {
+    if (!haru::saveDocument(doc, out)) {
         out.cancel();
         return false;
     }
@@ -423,9 +328,10 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
         return result;
     }
 
-    // The slides' streams outlive the document that reads them.
+    // The slides' sources outlive the document that reads them.
     SlideReader reader;
-    std::deque<SlideStream> streams;
+    std::deque<SlideBytes> slides;
+    haru::LazyImages images;
     PdfErrors errors;
     Doc doc(HPDF_New(onPdfError, &errors));
     if (!doc) {
@@ -434,8 +340,8 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
     }
     // Pictures stay as their JPEG bytes: no compression on top.
     HPDF_SetCompressionMode(doc.get(), HPDF_COMP_NONE);
-    HPDF_SetInfoAttr(doc.get(), HPDF_INFO_CREATOR, kCreator);
-    HPDF_SetInfoAttr(doc.get(), HPDF_INFO_PRODUCER, kCreator);
+    HPDF_SetInfoAttr(doc.get(), HPDF_INFO_CREATOR, kProgramName);
+    HPDF_SetInfoAttr(doc.get(), HPDF_INFO_PRODUCER, kProgramName);
 
     HPDF_Font font = nullptr;
     const QByteArray titleBytes = pdfText(title);
@@ -466,7 +372,7 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
                               : count;
     HandoutPage handouts(doc.get(), font, titleBytes);
     for (int i = 0; i < count && errors.status == HPDF_OK; ++i) {
-        HPDF_Image image = loadSlideImage(doc.get(), &reader, blocks[i], &streams);
+        HPDF_Image image = images.load(doc.get(), slides.emplace_back(reader, blocks[i]));
         if (!image) {
             result.error = QStringLiteral("slajd %1 nie jest poprawnym obrazem JPEG").arg(i + 1);
             return result;
@@ -490,9 +396,7 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
         return result;
     }
     if (!saveWhole(doc.get(), outPath) || errors.status != HPDF_OK) {
-        const bool unreadable =
-            std::any_of(streams.begin(), streams.end(), [](const SlideStream &s) { return s.failed; });
-        result.error = unreadable ? QStringLiteral("nie można odczytać slajdów")
+        result.error = images.readFailed() ? QStringLiteral("nie można odczytać slajdów")
                                   : QStringLiteral("nie można zapisać pliku %1").arg(QFileInfo(outPath).fileName());
         return result;
     }

@@ -10,7 +10,7 @@ QString trainingTypeName(int type)
 {
     switch (type) {
     case 0:
-        return QStringLiteral("Szkolenie pracodawców wykonujących zadania złużby bezpieczeństwa i higieny pracy");
+        return QStringLiteral("Szkolenie pracodawców wykonujących zadania służby bezpieczeństwa i higieny pracy");
     case 1:
         return QStringLiteral("Szkolenie okresowe pracodawców i innych osób kierujących pracownikami");
     case 2:

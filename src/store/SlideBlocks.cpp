@@ -9,7 +9,7 @@ namespace marbelo {
 
 bool readSlideBlock(Stream &stream, std::int32_t offset, QByteArray *coded)
 {
-    coded->clear();
+    coded->resize(0);
     std::int32_t length = 0;
     if (offset < 0 || stream.seek(offset, kFromStart) != offset || !stream.readInt32(&length))
         return false;

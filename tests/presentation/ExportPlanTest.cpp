@@ -2,7 +2,7 @@
 
 #include "presentation/ExportPlan.h"
 #include "presentation/PlayerFile.h"
-#include "presentation/SlideFile.h"
+#include "store/SlideFile.h"
 #include "store/components/Coding.h"
 #include "support/Fixtures.h"
 

@@ -2,12 +2,16 @@
 // layouts, the slides' JPEG bytes as they are, the title and the Polish text.
 
 #include "presentation/PdfExport.h"
+#include "store/SlideBlocks.h"
 #include "store/components/Coding.h"
 #include "support/Fixtures.h"
 #include "support/PresentationData.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QProcess>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -75,7 +79,7 @@ TEST_F(PdfExportTest, BothLayoutsEmbedEverySlideByteForByte)
         EXPECT_EQ(infoField(pdf, "Pages"), QString::number(c.pages));
         EXPECT_EQ(infoField(pdf, "Page size"), c.pageSize);
         EXPECT_EQ(infoField(pdf, "Title"), kTitle);
-        EXPECT_EQ(infoField(pdf, "Creator"), QStringLiteral("Dravelo"));
+        EXPECT_EQ(infoField(pdf, "Creator"), QStringLiteral("Marbelo"));
 
         const QString images = dir.file("images/");
         QDir(images).removeRecursively();
@@ -152,4 +156,37 @@ TEST_F(PdfExportTest, AFailureWritesNothingAndKeepsAnOlderFile)
                   QStringList({"p.pdf"}));
         EXPECT_FALSE(fileExists(dir.file("View.pnn")));
     }
+}
+
+TEST_F(PdfExportTest, PicturesLargerThanTheBuffersPassWhole)
+{
+    // The writer reads slides through a 1 MiB window and writes through a
+    // 256 KiB buffer: slides of more than both, between small ones, pass whole.
+    QImage noise(1600, 1200, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < noise.height(); ++y)
+        random.fillRange(reinterpret_cast<quint32 *>(noise.scanLine(y)), noise.width());
+    QByteArray big;
+    QBuffer buffer(&big);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && noise.save(&buffer, "JPEG", 95));
+    ASSERT_GT(big.size(), 1 << 20);
+
+    data = writeTrainingData(dir.path(), kTitle, 3);
+    QByteArray store = readFile(dir.file("Data0000.pdl"));
+    for (int i : {1, 3}) { // the first and the third item's slide
+        data.references[std::size_t(i)] = static_cast<ItemReference>(store.size());
+        data.jpegs[std::size_t(i)] = big;
+        store += blockBytes(BCodeToStr(big));
+    }
+    writeFile(dir.file("Data0000.pdl"), store);
+    TrainingRecord training;
+    const QString pdf = dir.file("big.pdf");
+    ASSERT_TRUE(exportPresentationPdf(dir.path(), 0, data.references, &training, PdfLayout::Slides, pdf).ok);
+    const QString images = dir.file("images/");
+    QDir().mkpath(images);
+    run(QStringLiteral("pdfimages"), {QStringLiteral("-j"), pdf, images + QStringLiteral("s")});
+    const QStringList extracted = QDir(images).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(extracted.size(), qsizetype(data.jpegs.size()));
+    for (qsizetype i = 0; i < extracted.size(); ++i)
+        EXPECT_EQ(readFile(images + extracted[i]), data.jpegs[std::size_t(i)]) << i;
 }

@@ -131,3 +131,10 @@ TEST(RecordLayout, ItemReferenceMasks)
     EXPECT_TRUE(mayReceiveTopics(0x30000000));
     EXPECT_TRUE(hasSlide(0x30000000));
 }
+
+TEST(RecordLayout, TrainingTypeNamesAreSpelledRight)
+{
+    // The first type's name once read "złużby"; the names are printed on front pages.
+    for (int t = 0; t < kTrainingTypeCount; ++t)
+        EXPECT_FALSE(trainingTypeName(t).contains(QStringLiteral("złuż"))) << t;
+}

@@ -147,3 +147,21 @@ TEST(CopyDataFile, CopyOntoItselfKeepsTheFile)
     EXPECT_EQ(CopyDataFile(dir.file("f"), dir.path() + QStringLiteral("./f")), 0);
     EXPECT_EQ(readFile(dir.file("f")), QByteArray("precious"));
 }
+
+TEST(OpenStream, ReadingBlockAfterBlockKeepsOneBuffer)
+{
+    // Slide after slide is read into the same array: its memory is kept, and
+    // a failed read leaves it empty.
+    TempDataDir dir;
+    writeFile(dir.file("f"), QByteArray(3000, 'a') + QByteArray(1000, 'b'));
+    std::unique_ptr<Stream> s = openStream(dir.file("f"), OpenMode::Read);
+    ASSERT_TRUE(s);
+    QByteArray out;
+    ASSERT_TRUE(s->readExactly(&out, 3000));
+    const char *memory = out.constData();
+    ASSERT_TRUE(s->readExactly(&out, 1000));
+    EXPECT_EQ(out, QByteArray(1000, 'b'));
+    EXPECT_EQ(out.constData(), memory);
+    EXPECT_FALSE(s->readExactly(&out, 1));
+    EXPECT_TRUE(out.isEmpty());
+}

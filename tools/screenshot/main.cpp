@@ -2,6 +2,7 @@
 // headless, so that the picture in docs/ can be made again at any time.
 //   marbelo-screenshot DATADIR OUT.png [TOPIC_ROW [NODE_INDEX]]
 
+#include "common/ProgramName.h"
 #include "presentation/SaveDialog.h"
 #include "shell/ui/MainWindow.h"
 #include "topics/ui/TopicLibraryPane.h"
@@ -36,7 +37,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dravelo"));
+    QApplication::setApplicationName(QString::fromLatin1(marbelo::kProgramName));
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: marbelo-screenshot DATADIR OUT.png [TOPIC_ROW [NODE_INDEX]]\n");
@@ -47,7 +48,7 @@ int main(int argc, char *argv[])
     NoSaveDialog saveDialog;
     marbelo::MainWindow window(dir, messages, saveDialog);
     window.show();
-    window.startTimer()->stop();
+    window.firstRunTimer()->stop();
     QApplication::processEvents();
 
     // Optionally pick a framework topic and a detailed topic, as a user would.

@@ -2,12 +2,19 @@
 
 #include "store/components/ui/Cp1250Validator.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace marbelo {
+
+QString fileDialogStartDirectory()
+{
+    const QString root = QStringLiteral("C:/");
+    return QDir(root).exists() && QDir::isAbsolutePath(root) ? root : QDir::homePath();
+}
 
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &text, QPoint pos)
 {

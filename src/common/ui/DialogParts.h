@@ -1,5 +1,6 @@
 // Building blocks shared by the small dialogs: buttons of the standard size,
-// labels, bevel lines, the name edit and the blank-name test of their OK buttons.
+// labels, bevel lines, the name edit and the blank-name test of their OK
+// buttons, and where the file dialogs start.
 #pragma once
 
 #include <QList>
@@ -22,6 +23,10 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 // Longest name a record stores.
 constexpr int kNameLength = 128;
+
+// Where the file dialogs start when no file was chosen yet: "C:\" where it
+// exists, the user's home directory elsewhere.
+QString fileDialogStartDirectory();
 
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &text, QPoint pos);
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QPoint pos);

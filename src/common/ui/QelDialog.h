@@ -27,7 +27,7 @@ protected:
     // Gives every child the dialog's help context, and lets the dialog see
     // their keys first. Call at the end of the constructor.
     void finishLayout();
-    // FormShow of the dialog; runs each time it is shown.
+    // Prepares the dialog's contents and focus each time it is shown.
     virtual void formShow() {}
 
 private:

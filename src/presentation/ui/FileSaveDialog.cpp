@@ -1,19 +1,14 @@
 #include "presentation/ui/FileSaveDialog.h"
 
-#include <QDir>
+#include "common/ui/DialogParts.h"
+
 #include <QFileDialog>
 
 namespace marbelo {
 
-QString FileSaveDialog::initialDirectory()
-{
-    const QString root = QStringLiteral("C:/");
-    return QDir(root).exists() && QDir::isAbsolutePath(root) ? root : QDir::homePath();
-}
-
 QString FileSaveDialog::execute()
 {
-    QFileDialog dialog(m_owner, m_title, initialDirectory(), m_filter);
+    QFileDialog dialog(m_owner, m_title, fileDialogStartDirectory(), m_filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(m_suffix);

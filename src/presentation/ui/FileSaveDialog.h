@@ -22,10 +22,6 @@ public:
     void setOwner(QWidget *owner) { m_owner = owner; }
     QString execute() override;
 
-    // Where the dialog starts when no name was chosen yet: "C:\" where it
-    // exists, the user's home directory elsewhere.
-    static QString initialDirectory();
-
 private:
     QPointer<QWidget> m_owner;
     QString m_title = QStringLiteral("Zapisz prezentację w wybranej lokalizacji pod nazwą ...");

@@ -55,7 +55,7 @@ signals:
     void historyChanged();
 
 public slots:
-    // Shows the outline of the training selected now (LoadProjectTree).
+    // Shows the outline of the training selected now, read from its outline file.
     void loadOutline();
     void newItem();
     void renameItem();
@@ -78,7 +78,7 @@ public slots:
     void forgetHistory(int number);
 
 private:
-    // Saves the outline whole (SaveProjectTree); tells the user when it cannot.
+    // Saves the outline whole through a save file; tells the user when it cannot.
     bool saveOutline(bool fromHistory = false);
     // Puts a change into the selected training's history.
     void remember(const QString &text, const std::pair<OutlineEdit, OutlineEdit> &edits);
@@ -89,7 +89,7 @@ private:
     void showSelectedItemSlide();
     void moveSelectedItem(OutlineMove move);
     // Copies the selected detailed topic with its slide into the outline,
-    // relative to target (none: the top level's end) (AppendTopicToOutline).
+    // relative to target (none: the top level's end).
     void appendTopic(std::optional<OutlineNode> target, Placement placement);
     std::optional<OutlineNode> selectedNode() const;
 

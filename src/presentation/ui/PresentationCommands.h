@@ -31,7 +31,7 @@ public slots:
     void saveProgramme();
 
 private:
-    // Composes the selected training's presentation into outPath (ComposePresentation).
+    // Composes the selected training's presentation into outPath.
     ComposeResult composePresentation(const QString &outPath);
 
     DataLocation m_location;

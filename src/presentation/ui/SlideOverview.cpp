@@ -86,11 +86,10 @@ void SlideOverview::start(int current)
 
 bool SlideOverview::moveSelection(int dx, int dy)
 {
-    const int c = columns();
-    const int column = m_selection % c + dx;
-    const int row = m_selection / c + dy;
-    const int target = row * c + column;
-    if (column < 0 || column >= c || row < 0 || target >= m_count || target == m_selection)
+    // A step sideways is a step through the slides, across the rows; a step
+    // up or down keeps the column.
+    const int target = m_selection + dx + dy * columns();
+    if (target < 0 || target >= m_count || target == m_selection)
         return false;
     m_selection = target;
     update();

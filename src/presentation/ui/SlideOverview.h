@@ -27,8 +27,9 @@ public:
     // Opens on the slide shown, which is marked and selected.
     void start(int current);
     int selection() const { return m_selection; }
-    // Moves the selection by columns and rows, stopping at the grid's edges;
-    // true when it moved.
+    // Moves the selection dx slides on in reading order (across the rows) and
+    // dy rows down in the same column, stopping at the first and last slide
+    // and at the grid's top and bottom; true when it moved.
     bool moveSelection(int dx, int dy);
 
 protected:

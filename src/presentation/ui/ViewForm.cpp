@@ -42,12 +42,12 @@ ViewForm::ViewForm(std::unique_ptr<Stream> presentation, std::vector<BlockInfo> 
     setPalette(colours);
     setAutoFillBackground(true);
 
-    QelViewImage = new SlideCanvas(this);
-    QelViewImage->setObjectName(QStringLiteral("QelViewImage"));
-    QelViewImage->installEventFilter(this);
+    m_canvas = new SlideCanvas(this);
+    m_canvas->setObjectName(QStringLiteral("QelViewImage"));
+    m_canvas->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(QelViewImage);
+    layout->addWidget(m_canvas);
 
     m_overview = new SlideOverview(m_pictures, m_stepper.count(), this);
     m_overview->installEventFilter(this);
@@ -90,10 +90,10 @@ void ViewForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        startShowing();
 }
 
-void ViewForm::FormShow()
+void ViewForm::startShowing()
 {
     // With two screens or more the slides go to the second (the projector)
     // and the console to the first; sized first, so that the slides are
@@ -106,11 +106,11 @@ void ViewForm::FormShow()
         setGeometry(projector->geometry());
     }
     m_pictures.setScreen(size(), fit());
-    ShowCurrentSlide();
+    showCurrentSlide();
     if (screens.size() >= 2 && !m_console) {
         m_console = new PresenterConsole(this);
-        connect(m_console, &PresenterConsole::keyReleased, this, &ViewForm::FormKeyUp);
-        connect(m_console, &PresenterConsole::buttonReleased, this, &ViewForm::QelViewImageMouseUp);
+        connect(m_console, &PresenterConsole::keyReleased, this, &ViewForm::handleKeyRelease);
+        connect(m_console, &PresenterConsole::buttonReleased, this, &ViewForm::handleButtonRelease);
         connect(m_console, &PresenterConsole::closeAsked, this, &ViewForm::close);
         m_console->setScreen(screens.at(0));
         m_console->setGeometry(screens.at(0)->availableGeometry());
@@ -130,17 +130,17 @@ void ViewForm::resizeEvent(QResizeEvent *event)
     m_numberLabel->move(width() - m_numberLabel->width() - 16, height() - m_numberLabel->height() - 16);
 }
 
-void ViewForm::ShowCurrentSlide()
+void ViewForm::showCurrentSlide()
 {
     // A slide that cannot be decoded leaves the screen empty rather than
     // showing the one before.
     const QImage picture = m_pictures.picture(m_stepper.current());
     if (picture.isNull())
-        QelViewImage->clear();
+        m_canvas->clear();
     else
-        QelViewImage->setPicture(picture, fit());
+        m_canvas->setPicture(picture, fit());
     // Drawn at once, without taking further input while the key is handled.
-    QelViewImage->repaint();
+    m_canvas->repaint();
     m_pictures.readAround(m_stepper.current());
     updateDescription();
     updateConsole();
@@ -179,10 +179,10 @@ void ViewForm::keyPressEvent(QKeyEvent *event)
 
 void ViewForm::keyReleaseEvent(QKeyEvent *event)
 {
-    FormKeyUp(event->key(), event->isAutoRepeat());
+    handleKeyRelease(event->key(), event->isAutoRepeat());
 }
 
-void ViewForm::FormKeyUp(int key, bool autoRepeat)
+void ViewForm::handleKeyRelease(int key, bool autoRepeat)
 {
     // Holding a key steps once.
     if (autoRepeat)
@@ -243,14 +243,14 @@ void ViewForm::leaveOverview(int open)
     if (open >= 0)
         m_stepper.goTo(open);
     hidePointer();
-    ShowCurrentSlide();
+    showCurrentSlide();
 }
 
 void ViewForm::blankScreen(const QColor &colour)
 {
     m_mode = colour.isValid() ? Mode::Blank : Mode::Slide;
-    QelViewImage->setBlank(colour);
-    QelViewImage->repaint();
+    m_canvas->setBlank(colour);
+    m_canvas->repaint();
     updateDescription();
 }
 
@@ -258,8 +258,8 @@ bool ViewForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        if (watched == QelViewImage) {
-            QelViewImageMouseUp(mouse->button());
+        if (watched == m_canvas) {
+            handleButtonRelease(mouse->button());
             return true;
         }
         if (watched == m_overview) {
@@ -273,7 +273,7 @@ bool ViewForm::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void ViewForm::QelViewImageMouseUp(Qt::MouseButton button)
+void ViewForm::handleButtonRelease(Qt::MouseButton button)
 {
     if (m_mode == Mode::Blank)
         blankScreen(QColor());
@@ -286,19 +286,19 @@ void ViewForm::act(SlideAction action, int key)
     switch (action) {
     case SlideAction::Previous:
         if (m_stepper.previous())
-            ShowCurrentSlide();
+            showCurrentSlide();
         break;
     case SlideAction::Next:
         if (m_stepper.next())
-            ShowCurrentSlide();
+            showCurrentSlide();
         break;
     case SlideAction::First:
         if (m_stepper.first())
-            ShowCurrentSlide();
+            showCurrentSlide();
         break;
     case SlideAction::Last:
         if (m_stepper.last())
-            ShowCurrentSlide();
+            showCurrentSlide();
         break;
     case SlideAction::Digit:
         m_number.type(digitForKey(key));
@@ -311,7 +311,7 @@ void ViewForm::act(SlideAction action, int key)
     case SlideAction::Enter:
         m_numberLabel->hide();
         if (m_stepper.goTo(m_number.take()))
-            ShowCurrentSlide();
+            showCurrentSlide();
         break;
     case SlideAction::Black:
         blankScreen(Qt::black);
@@ -331,7 +331,7 @@ void ViewForm::act(SlideAction action, int key)
         break;
     case SlideAction::Proportions:
         m_pictures.setScreen(size(), fit() == SlideFit::Stretch ? SlideFit::KeepProportions : SlideFit::Stretch);
-        ShowCurrentSlide();
+        showCurrentSlide();
         break;
     case SlideAction::RestartTimer:
         if (m_console)
@@ -355,7 +355,7 @@ void ViewForm::act(SlideAction action, int key)
 
 void ViewForm::closeEvent(QCloseEvent *event)
 {
-    if (!FormCloseQuery()) {
+    if (!confirmEnd()) {
         event->ignore();
         return;
     }
@@ -364,7 +364,7 @@ void ViewForm::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
-bool ViewForm::FormCloseQuery()
+bool ViewForm::confirmEnd()
 {
     showPointer();
     const bool end = m_messages.confirm(

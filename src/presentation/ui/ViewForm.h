@@ -50,8 +50,8 @@ public:
     SlideOverview *overview() const { return m_overview; }
     // The chapters of the slides, for the presenter console's chapter line.
     void setChapterClock(const ChapterClock &clock) { m_chapterClock = clock; }
-
-    SlideCanvas *QelViewImage = nullptr;
+    // The slide picture ("QelViewImage").
+    SlideCanvas *canvas() const { return m_canvas; }
 
 protected:
     bool event(QEvent *event) override;
@@ -63,11 +63,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormShow();
-    void FormKeyUp(int key, bool autoRepeat);
-    bool FormCloseQuery();
-    void QelViewImageMouseUp(Qt::MouseButton button);
-    void ShowCurrentSlide();
+    // The first showing: the screen, the first slide and the console.
+    void startShowing();
+    // Keys and mouse buttons act when released, in the window or the console.
+    void handleKeyRelease(int key, bool autoRepeat);
+    void handleButtonRelease(Qt::MouseButton button);
+    // Asks whether to end the preview; true to end it.
+    bool confirmEnd();
+    void showCurrentSlide();
     void act(SlideAction action, int key);
     void overviewKey(int key);
     void leaveOverview(int open);
@@ -84,6 +87,7 @@ private:
     SlideNumberEntry m_number;
     SlidePictures m_pictures;
     Mode m_mode = Mode::Slide;
+    SlideCanvas *m_canvas = nullptr;
     SlideOverview *m_overview = nullptr;
     QLabel *m_numberLabel = nullptr;
     PresenterConsole *m_console = nullptr;

@@ -11,7 +11,7 @@ namespace marbelo {
 
 void MainWindow::runFirstStart()
 {
-    m_startTimer.stop();
+    m_firstRunTimer.stop();
     int result = WizardClose;
     {
         const CommandsDisabled disabled(*this);

@@ -1,5 +1,7 @@
 #include "shell/ui/HelpWindow.h"
 
+#include "common/ProgramName.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -45,7 +47,7 @@ class HelpView : public QWidget
 public:
     HelpView()
     {
-        setWindowTitle(QStringLiteral("Dravelo - Pomoc"));
+        setWindowTitle(QString::fromLatin1(kProgramName) + QStringLiteral(" - Pomoc"));
         setAttribute(Qt::WA_QuitOnClose, false);
         resize(640, 560);
 

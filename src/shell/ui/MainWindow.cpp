@@ -93,10 +93,10 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    m_startTimer.setObjectName(QStringLiteral("QelStartTimer"));
-    m_startTimer.setSingleShot(true);
-    m_startTimer.setInterval(500);
-    connect(&m_startTimer, &QTimer::timeout, this, &MainWindow::runFirstStart);
+    m_firstRunTimer.setObjectName(QStringLiteral("QelStartTimer"));
+    m_firstRunTimer.setSingleShot(true);
+    m_firstRunTimer.setInterval(500);
+    connect(&m_firstRunTimer, &QTimer::timeout, this, &MainWindow::runFirstStart);
 }
 
 MainWindow::~MainWindow() = default;
@@ -398,7 +398,7 @@ void MainWindow::startUp()
     refreshCommands();
     m_topics->list()->setFocus();
     if (m_trainings->list()->count() == 0)
-        m_startTimer.start();
+        m_firstRunTimer.start();
 }
 
 } // namespace marbelo

@@ -62,7 +62,8 @@ public:
     }
     // "Program", "Tematy", "Szkolenia", "Prezentacje", "Pomoc".
     const std::array<QMenu *, 5> &mainMenus() const { return m_menus; }
-    QTimer *startTimer() { return &m_startTimer; }
+    // The one-shot timer that opens the first-run wizard after the start.
+    QTimer *firstRunTimer() { return &m_firstRunTimer; }
     TopicLibraryPane &topicLibrary() const { return *m_topics; }
     SlidePreviewPane &slidePreview() const { return *m_preview; }
     TrainingListPane &trainingList() const { return *m_trainings; }
@@ -99,7 +100,7 @@ private:
     CommandStates currentStates() const;
     // The undo and redo entries: their captions name what they act on.
     void refreshHistoryEntries(const CommandStates &states);
-    // Start of the program: every pane loaded in order (FormShow).
+    // Start of the program: every pane loaded in order, the first time the window shows.
     void startUp();
 
     TopicLibraryPane *m_topics;
@@ -116,7 +117,7 @@ private:
     QToolButton *m_presentationsButton = nullptr;
     std::vector<QToolButton *> m_toolButtons; // the nine buttons disableCommands greys out
     std::array<CommandEntries, kCommandCount> m_commands{};
-    QTimer m_startTimer;
+    QTimer m_firstRunTimer;
     bool m_shownOnce = false;
 };
 

@@ -59,11 +59,16 @@ std::int32_t Stream::size() const
 
 bool Stream::readExactly(QByteArray *out, std::int32_t count)
 {
-    out->clear();
+    // Emptied, not released: a caller reading block after block into the
+    // same array allocates once.
+    out->resize(0);
     if (count < 0 || count > size() - position())
         return false;
     out->resize(count);
-    return read(out->data(), count) == count;
+    if (read(out->data(), count) == count)
+        return true;
+    out->resize(0);
+    return false;
 }
 
 bool Stream::readInt32(std::int32_t *value)

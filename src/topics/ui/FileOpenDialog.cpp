@@ -1,6 +1,6 @@
 #include "topics/ui/FileOpenDialog.h"
 
-#include "presentation/ui/FileSaveDialog.h"
+#include "common/ui/DialogParts.h"
 #include "topics/import/SlideImport.h"
 
 #include <QFileDialog>
@@ -10,7 +10,7 @@ namespace marbelo {
 
 QStringList FileOpenDialog::execute()
 {
-    const QString start = m_lastDirectory.isEmpty() ? FileSaveDialog::initialDirectory() : m_lastDirectory;
+    const QString start = m_lastDirectory.isEmpty() ? fileDialogStartDirectory() : m_lastDirectory;
     QFileDialog dialog(m_owner, QStringLiteral("Importuj slajdy z plików PDF i obrazów"), start,
                        QStringLiteral("Slajdy (%1)").arg(slideFilePatterns().join(QLatin1Char(' '))));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

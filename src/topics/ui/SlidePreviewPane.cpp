@@ -1,7 +1,7 @@
 #include "topics/ui/SlidePreviewPane.h"
 
 #include "common/ui/HelpContext.h"
-#include "presentation/SlideFile.h"
+#include "store/SlideFile.h"
 #include "store/DataFiles.h"
 #include "store/SlideBlocks.h"
 #include "store/components/JpegDecoder.h"

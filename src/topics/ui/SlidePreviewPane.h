@@ -41,7 +41,7 @@ private:
     CommandFrame &m_frame;
     SlideImage *m_image = nullptr;
     std::array<TitleLabel *, 3> m_labels{};
-    bool m_slideShown = false; // SlideShown
+    bool m_slideShown = false; // a slide, not the title labels, is shown
 };
 
 } // namespace marbelo

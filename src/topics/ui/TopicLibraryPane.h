@@ -51,7 +51,7 @@ public:
     void addConditions(CommandConditions *conditions) const;
     bool isSearching() const { return m_searching; }
     const TopicSearchState &searchState() const { return m_search; }
-    // File path and running index of every framework topic listed (ModuleFiles).
+    // File path and running index of every framework topic listed, in list order.
     const std::vector<std::pair<QString, int>> &moduleFiles() const { return m_moduleFiles; }
 
     std::optional<SelectedTopic> selectedTopic() const override;

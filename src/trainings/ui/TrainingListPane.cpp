@@ -68,7 +68,6 @@ void TrainingListPane::loadTrainingList()
     std::vector<CatalogueEntry> entries;
     if (readCatalogue(m_dataDir, &entries)) {
         for (const CatalogueEntry &entry : entries) {
-            m_workingTraining = entry.record;
             if (entry.record.isLive())
                 m_list->insertSorted(entry.record.name, entry.number);
         }
@@ -95,7 +94,6 @@ std::optional<int> TrainingListPane::addTraining(const TrainingRecord &record)
         m_messages.inform(QStringLiteral("Nie udało się utworzyć szkolenia: %1").arg(error));
         return std::nullopt;
     }
-    m_workingTraining = record;
     m_list->setCurrentRow(m_list->insertSorted(record.name, *number));
     return number;
 }
@@ -148,7 +146,6 @@ void TrainingListPane::newTrainingFrom()
     bool created = false;
     TrainingRecord stored;
     if (readTrainingForCommand(source, &stored)) {
-        m_workingTraining = stored;
         NewTrainingFromDialog form(m_dialogOwner);
         form.setName(stored.name);
         form.selectType(stored.type);
@@ -187,7 +184,6 @@ void TrainingListPane::newTrainingFrom()
                         QFile::remove(copy);
                     delete m_list->takeItem(m_list->currentRow());
                     m_list->setCurrentRow(m_list->rowOfNumber(source));
-                    m_workingTraining = stored;
                     created = false;
                     m_messages.inform(
                         QStringLiteral("Nie udało się utworzyć szkolenia: nie udało się skopiować plików %1.")
@@ -216,7 +212,6 @@ void TrainingListPane::renameTraining()
     const CommandsDisabled disabled(m_frame);
     TrainingRecord stored;
     if (readTrainingForCommand(number, &stored)) {
-        m_workingTraining = stored;
         RenameTrainingDialog form(m_dialogOwner);
         form.setName(stored.name);
         form.selectType(stored.type);
@@ -230,7 +225,6 @@ void TrainingListPane::renameTraining()
             if (rewriteTrainingRecord(m_dataDir, number, record, &error)) {
                 if (known)
                     remember(QStringLiteral("Popraw szkolenie"), number, before);
-                m_workingTraining = record;
                 delete m_list->takeItem(m_list->currentRow());
                 m_list->setCurrentRow(m_list->insertSorted(record.name, number));
                 // The type decides the programme's minimum.

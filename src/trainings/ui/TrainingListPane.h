@@ -69,7 +69,6 @@ private:
     CommandFrame &m_frame;
     QWidget *m_dialogOwner;
     PaneList *m_list;
-    TrainingRecord m_workingTraining; // the working training record
     QUndoStack m_history;
     int m_lastChanged = -1;      // the training the last undo or redo changed
     bool m_historyFailed = false; // an undo or redo could not be written

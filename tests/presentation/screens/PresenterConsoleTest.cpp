@@ -47,7 +47,7 @@ TEST_F(PresenterConsoleTest, SlidesOnTheSecondScreenConsoleOnTheFirst)
 {
     const QList<QScreen *> screens = QGuiApplication::screens();
     EXPECT_EQ(view->geometry(), screens.at(1)->geometry());
-    EXPECT_EQ(view->QelViewImage->size(), screens.at(1)->size());
+    EXPECT_EQ(view->canvas()->size(), screens.at(1)->size());
     EXPECT_TRUE(console->isVisible());
     EXPECT_EQ(console->screen(), screens.at(0));
     EXPECT_TRUE(console->isMaximized());

@@ -1,6 +1,7 @@
 // The export's save dialog: caption, filter, extension, start folder, the
 // overwrite question and the remembered name.
 
+#include "common/ui/DialogParts.h"
 #include "presentation/ui/FileSaveDialog.h"
 #include "support/Fixtures.h"
 #include "support/ui/Scripted.h"
@@ -34,8 +35,8 @@ TEST(FileSaveDialog, AsksForAPresentationFileAndRemembersTheLastName)
         static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept checks the name first
     });
     EXPECT_EQ(saveDialog.execute(), chosen);
-    EXPECT_EQ(startedIn, QDir(FileSaveDialog::initialDirectory()).absolutePath());
-    EXPECT_EQ(FileSaveDialog::initialDirectory(), QDir::homePath());
+    EXPECT_EQ(startedIn, QDir(fileDialogStartDirectory()).absolutePath());
+    EXPECT_EQ(fileDialogStartDirectory(), QDir::homePath());
 
     QString proposed;
     whenModalShows([&](QWidget *modal) {

@@ -46,7 +46,7 @@ void PresentingFixture::releaseKey(Qt::Key key, QWidget *to)
 
 void PresentingFixture::releaseButton(Qt::MouseButton button, QWidget *to)
 {
-    QWidget *target = to ? to : view->QelViewImage;
+    QWidget *target = to ? to : view->canvas();
     const QPointF at(10, 10);
     QMouseEvent event(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), button, Qt::NoButton,
                       Qt::NoModifier);
@@ -55,7 +55,7 @@ void PresentingFixture::releaseButton(Qt::MouseButton button, QWidget *to)
 
 QColor PresentingFixture::centreColour() const
 {
-    const QImage shot = view->QelViewImage->grab().toImage();
+    const QImage shot = view->canvas()->grab().toImage();
     return closeColour(shot.pixelColor(shot.width() / 2, shot.height() / 2));
 }
 

@@ -122,9 +122,9 @@ TEST_F(PresentingTest, OverviewFillsInMovesAndOpensASlide)
     {
         Qt::Key key;
         int selection;
-    } moves[] = {{Qt::Key_Right, 1}, {Qt::Key_Left, 0}, {Qt::Key_Left, 0}, {Qt::Key_Up, 0},
-                 {Qt::Key_Down, 2},  {Qt::Key_Down, 4}, {Qt::Key_Right, 4}, {Qt::Key_Up, 2},
-                 {Qt::Key_Right, 3}, {Qt::Key_Down, 3}, {Qt::Key_Space, 3}};
+    } moves[] = {{Qt::Key_Right, 2}, {Qt::Key_Left, 1},  {Qt::Key_Left, 0},  {Qt::Key_Left, 0},
+                 {Qt::Key_Up, 0},    {Qt::Key_Down, 2},  {Qt::Key_Down, 4},  {Qt::Key_Right, 4},
+                 {Qt::Key_Up, 2},    {Qt::Key_Right, 3}, {Qt::Key_Down, 3},  {Qt::Key_Space, 3}};
     for (const auto &move : moves) {
         releaseKey(move.key);
         EXPECT_EQ(overview->selection(), move.selection) << move.key;
@@ -183,7 +183,7 @@ TEST_F(PresentingTest, NeighboursAreDecodedAheadAtTheScreenSize)
     }
     const qint64 next = view->pictures().readyPicture(2).cacheKey();
     releaseKey(Qt::Key_Space);
-    EXPECT_EQ(view->QelViewImage->picture().cacheKey(), next);
+    EXPECT_EQ(view->canvas()->picture().cacheKey(), next);
     // Only the neighbours and the ends are kept.
     QTRY_VERIFY(view->pictures().idle());
     releaseKey(Qt::Key_Space);
@@ -210,7 +210,7 @@ TEST_F(PresentingOneSlideTest, PKeepsTheSlidesProportionsOnBlack)
             releaseKey(Qt::Key_P);
         first = false;
         EXPECT_EQ(view->fit(), state.fit);
-        const QImage shot = view->QelViewImage->grab().toImage();
+        const QImage shot = view->canvas()->grab().toImage();
         EXPECT_EQ(closeColour(shot.pixelColor(shot.width() / 2, 20)), state.top);
         EXPECT_EQ(closeColour(shot.pixelColor(shot.width() / 2, shot.height() / 2)), blue);
         EXPECT_EQ(closeColour(shot.pixelColor(10, shot.height() / 2)), blue);

@@ -38,18 +38,18 @@ void releaseKey(QWidget *w, Qt::Key key)
 void releaseButton(ViewForm *view, Qt::MouseButton button)
 {
     const QPointF at(10, 10);
-    QMouseEvent event(QEvent::MouseButtonRelease, at, view->QelViewImage->mapToGlobal(at), button, Qt::NoButton,
+    QMouseEvent event(QEvent::MouseButtonRelease, at, view->canvas()->mapToGlobal(at), button, Qt::NoButton,
                       Qt::NoModifier);
-    QApplication::sendEvent(view->QelViewImage, &event);
+    QApplication::sendEvent(view->canvas(), &event);
 }
 
 // 'r', 'g' or 'b': the strongest colour in the middle of the shown slide, or
 // '-' when nothing is drawn there.
 char shownColour(ViewForm *view)
 {
-    if (!view->QelViewImage->hasPicture())
+    if (!view->canvas()->hasPicture())
         return '-';
-    const QImage shot = view->QelViewImage->grab().toImage();
+    const QImage shot = view->canvas()->grab().toImage();
     const QColor c = shot.pixelColor(shot.width() / 2, shot.height() / 2);
     if (c.red() > c.green() + 60 && c.red() > c.blue() + 60)
         return 'r';
@@ -125,7 +125,7 @@ TEST_F(PreviewTest, FullScreenWindowShowsFrontPageThenItemsInOutlineOrder)
         EXPECT_EQ(view->windowTitle(), " Podgląd prezentacji");
         EXPECT_TRUE(view->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_EQ(view->geometry(), QGuiApplication::primaryScreen()->geometry());
-        EXPECT_EQ(view->QelViewImage->geometry(), view->rect());
+        EXPECT_EQ(view->canvas()->geometry(), view->rect());
         EXPECT_TRUE(view->property("ownsF1").toBool());
         EXPECT_EQ(view->palette().color(QPalette::Window), view->palette().color(QPalette::Button));
         EXPECT_EQ(view->slideCount(), 3);

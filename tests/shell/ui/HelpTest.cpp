@@ -24,8 +24,8 @@ namespace {
 // Every help context carried by a menu entry, pane or dialog of the program.
 const QList<int> kHelpContexts = {
     2210, 2219, 2220, 2221, 2222, 2223, 2224, 2225, 2226, 2227, 2230, 2231, 2232, 2233, 2234, 2235, 2236, 2237, 2240,
-    2241, 2242, 2243, 2244, 2245, 2246, 2247, 2248, 2249, 2250, 2255, 2256, 2260, 2261, 2262, 2263, 2264,
-    2265, 2300, 2400, 2500, 2600, 2700, 2800, 2900, 4000, 4010, 4020, 4030, 4040, 4050, 4080, 4090, 4100,
+    2241, 2242, 2243, 2244, 2245, 2246, 2247, 2248, 2249, 2250, 2255, 2256, 2257, 2258, 2259, 2260, 2261, 2262, 2263, 2264,
+    2265, 2300, 2400, 2500, 2600, 2700, 2800, 2900, 4000, 4010, 4020, 4030, 4040, 4050, 4060, 4080, 4090, 4100,
     4110, 4120, 4130, 4140, 4150, 5500};
 
 const QString kHelpSource = QStringLiteral(MARBELO_HELP_SOURCE);
@@ -136,7 +136,7 @@ TEST(HelpWindow, OpensEveryHelpContextAtItsSection)
         EXPECT_EQ(help.currentAnchor(), QStringLiteral("ctx-%1").arg(context));
         EXPECT_TRUE(help.notice().isEmpty()) << context;
     }
-    EXPECT_EQ(help.window()->windowTitle(), QStringLiteral("Dravelo - Pomoc"));
+    EXPECT_EQ(help.window()->windowTitle(), QStringLiteral("Marbelo - Pomoc"));
 }
 
 TEST(HelpWindow, ScrollsTheRequestedSectionToTheTop)

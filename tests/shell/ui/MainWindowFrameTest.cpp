@@ -1,6 +1,7 @@
 // The main window: start sequence, first-run wizard, size, hints and the
 // command availability applied to its entries.
 
+#include "common/CommandTable.h"
 #include "common/ui/PaneWidgets.h"
 #include "shell/ui/RecordingHelp.h"
 #include "store/Catalogue.h"
@@ -78,11 +79,30 @@ TEST_F(ShellTest, MainWindowHasItsDesignSizeCaptionAndPanes)
               QStringLiteral("|Utwórz prezentację"));
 }
 
+TEST_F(ShellTest, EveryPlacedEntryIsItsCommandsEntryForItsPlacesRole)
+{
+    open();
+    for (const CommandPlacement &p : placementTable()) {
+        if (p.kind != PlacementKind::Entry)
+            continue;
+        const MainWindow::CommandEntries &e = window->entries(p.command);
+        const QObject *expected = nullptr;
+        switch (roleOf(p.place)) {
+        case EntryRole::MainMenu: expected = e.mainMenu; break;
+        case EntryRole::DropDown: expected = e.dropDown; break;
+        case EntryRole::Context: expected = e.context; break;
+        case EntryRole::ToolBar: expected = e.toolButton; break;
+        }
+        ASSERT_NE(expected, nullptr) << p.objectName;
+        EXPECT_EQ(window->findChild<QObject *>(QString::fromLatin1(p.objectName)), expected) << p.objectName;
+    }
+}
+
 TEST_F(ShellTest, StartWithoutTrainingsOpensTheWizardHalfASecondLater)
 {
     open(true);
-    ASSERT_TRUE(window->startTimer()->isActive());
-    EXPECT_EQ(window->startTimer()->interval(), 500);
+    ASSERT_TRUE(window->firstRunTimer()->isActive());
+    EXPECT_EQ(window->firstRunTimer()->interval(), 500);
     QString caption;
     whenModalShows([&caption](QWidget *wizard) {
         caption = wizard->windowTitle();
@@ -92,7 +112,7 @@ TEST_F(ShellTest, StartWithoutTrainingsOpensTheWizardHalfASecondLater)
     EXPECT_TRUE(QTest::qWaitFor([&caption] { return !caption.isEmpty(); }, 5000));
     EXPECT_EQ(caption, QStringLiteral(" Kretor nowego szkolenia"));
     EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000));
-    EXPECT_FALSE(window->startTimer()->isActive());
+    EXPECT_FALSE(window->firstRunTimer()->isActive());
     EXPECT_EQ(trainingList()->count(), 0);
 }
 
@@ -100,7 +120,7 @@ TEST_F(ShellTest, StartWithALiveTrainingHasNoWizard)
 {
     addTraining(QStringLiteral("Szkolenie A"));
     open(true);
-    EXPECT_FALSE(window->startTimer()->isActive());
+    EXPECT_FALSE(window->firstRunTimer()->isActive());
 }
 
 TEST_F(ShellTest, WizardTrainingThenCancelCreatesNothing)

@@ -23,7 +23,7 @@ bool InstalledWindow::open(const marbelo::DataLocation &location)
     }
     window = std::make_unique<marbelo::MainWindow>(location, messages, saveDialog);
     window->show();
-    window->startTimer()->stop();
+    window->firstRunTimer()->stop();
     QApplication::processEvents();
     return true;
 }

@@ -18,7 +18,7 @@ marbelo::MainWindow &MainWindowTest::open(bool keepStartTimer)
     window = std::make_unique<marbelo::MainWindow>(dir.path(), messages, saveDialog);
     window->show();
     if (!keepStartTimer)
-        window->startTimer()->stop();
+        window->firstRunTimer()->stop();
     QApplication::processEvents();
     return *window;
 }

@@ -1,5 +1,7 @@
 // Entry of the GUI test executables: a real QApplication, headless.
 
+#include "common/ProgramName.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,7 +11,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dravelo"));
+    QApplication::setApplicationName(QString::fromLatin1(marbelo::kProgramName));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "presentation/SlideFile.h"
+#include "store/SlideFile.h"
 
 #include "store/components/Coding.h"
 #include "store/components/Stream.h"
