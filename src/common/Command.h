@@ -35,6 +35,10 @@ enum class Command {
     ImportSlides,
     RenameOwnTopic,
     DeleteOwnTopic,
+    SetHours,
+    SaveProgramme,
+    Courses,
+    QuestionBank,
     Count // the number of commands, never a command
 };
 

@@ -42,6 +42,8 @@ bool ruleHolds(Rule rule, const CommandConditions &c)
         return c.trainingSelected && c.outlineCanRedo;
     case Rule::OwnTopicSelected:
         return c.ownTopicSelected;
+    case Rule::HeadingSelected:
+        return item && (c.itemReference & kOffsetMask) == 0;
     }
     return false;
 }

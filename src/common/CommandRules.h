@@ -29,6 +29,7 @@ enum class Rule {
     OutlineCanUndo,      // P and the outline's history
     OutlineCanRedo,
     OwnTopicSelected,    // the vendor's topics are never changed
+    HeadingSelected,     // O and N, N without a slide: a chapter, section or subsection
 };
 
 // The state of the panes when the rules are evaluated.

@@ -126,6 +126,19 @@ const std::vector<CommandInfo> &commandTable()
          R::OwnTopicSelected},
         {C::DeleteOwnTopic, s(u"Usuń temat"), {}, -1, 2226, {}, {K(Qt::CTRL | Qt::Key_Delete)}, S::Window,
          R::OwnTopicSelected},
+        {C::SetHours, s(u"Liczba godzin..."), {}, -1, 2257,
+         s(u"Ustala liczbę godzin zajęć teoretycznych i ćwiczeń wybranego rozdziału, działu lub poddziału oraz "
+           u"formę szkolenia"),
+         {K(Qt::CTRL | Qt::Key_H)}, S::Outline, R::HeadingSelected},
+        {C::SaveProgramme, s(u"Program szkolenia (PDF)..."), {}, -1, 2258,
+         s(u"Zapisuje program szkolenia z liczbą godzin w pliku PDF"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+         S::Window, R::TrainingSelected},
+        {C::Courses, s(u"Kursy..."), s(u"Kursy szkolenia"), -1, 2237,
+         s(u"Kursy|Kursy wybranego szkolenia: uczestnicy, lista obecności, wyniki i zaświadczenia"),
+         {K(Qt::CTRL | Qt::Key_K)}, S::Window, R::TrainingSelected},
+        {C::QuestionBank, s(u"Pytania do tematu..."), {}, -1, 2227,
+         s(u"Otwiera bank pytań egzaminacyjnych wybranego tematu ramowego"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
+         S::Window, R::TopicsListed},
     };
     return commands;
 }
@@ -179,6 +192,7 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::TopicsMenu, C::CopyTopic, "QelModulesMoveMenuItem"),
         separator(P::TopicsMenu),
         entry(P::TopicsMenu, C::ImportSlides, "QelModulesImportMenuItem"),
+        entry(P::TopicsMenu, C::QuestionBank, "QelModulesQuestionsMenuItem"),
 
         entry(P::TrainingsMenu, C::NewTraining, "QelProjectsNewMenuItem"),
         entry(P::TrainingsMenu, C::NewTrainingFrom, "QelProjectsNewFromMenuItem"),
@@ -187,6 +201,8 @@ const std::vector<CommandPlacement> &placementTable()
         separator(P::TrainingsMenu),
         entry(P::TrainingsMenu, C::UndoTraining, "QelProjectsUndoMenuItem"),
         entry(P::TrainingsMenu, C::RedoTraining, "QelProjectsRedoMenuItem"),
+        separator(P::TrainingsMenu),
+        entry(P::TrainingsMenu, C::Courses, "QelProjectsCoursesMenuItem"),
 
         entry(P::PresentationsMenu, C::NewItem, "QelViewNewMenuItem"),
         entry(P::PresentationsMenu, C::RenameItem, "QelViewCorectMenuItem"),
@@ -201,6 +217,9 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::PresentationsMenu, C::Preview, "QelViewViewMenuItem"),
         entry(P::PresentationsMenu, C::Export, "QelViewCreateMenuItem"),
         entry(P::PresentationsMenu, C::SavePdf, "QelViewPdfMenuItem"),
+        separator(P::PresentationsMenu),
+        entry(P::PresentationsMenu, C::SetHours, "QelViewHoursMenuItem"),
+        entry(P::PresentationsMenu, C::SaveProgramme, "QelViewProgrammeMenuItem"),
 
         entry(P::HelpMenu, C::HelpContents, "QelHelpContentMenuItem"),
         entry(P::HelpMenu, C::HelpIndex, "QelHelpIndexMenuItem"),
@@ -234,6 +253,9 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::PresentationsDropDown, C::Preview, "QelViewViewPopupMenuItem"),
         entry(P::PresentationsDropDown, C::Export, "QelViewCreatePopupMenuItem"),
         entry(P::PresentationsDropDown, C::SavePdf, "QelViewPdfPopupMenuItem"),
+        separator(P::PresentationsDropDown),
+        entry(P::PresentationsDropDown, C::SetHours, "QelViewHoursPopupMenuItem"),
+        entry(P::PresentationsDropDown, C::SaveProgramme, "QelViewProgrammePopupMenuItem"),
 
         entry(P::TopicListMenu, C::Find, "QelModulesBodyFindPopupMenuItem"),
         entry(P::TopicListMenu, C::FindNext, "QelModulesBodyFindNextPopupMenuItem"),
@@ -241,6 +263,8 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::TopicListMenu, C::ImportSlides, "QelModulesBodyImportPopupMenuItem"),
         entry(P::TopicListMenu, C::RenameOwnTopic, "QelModulesBodyRenamePopupMenuItem"),
         entry(P::TopicListMenu, C::DeleteOwnTopic, "QelModulesBodyDeletePopupMenuItem"),
+        separator(P::TopicListMenu),
+        entry(P::TopicListMenu, C::QuestionBank, "QelModulesBodyQuestionsPopupMenuItem"),
 
         entry(P::TopicTreeMenu, C::CopyTopic, "QelModulesBodyMovePopupMenuItem"),
 
@@ -248,6 +272,7 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::TrainingListMenu, C::NewTrainingFrom, "QelProjectsBodyNewFromPopupMenuItem"),
         entry(P::TrainingListMenu, C::RenameTraining, "QelProjectsBodyCorectPopupMenuItem"),
         entry(P::TrainingListMenu, C::DeleteTraining, "QelProjectsBodyDeletePopupMenuItem"),
+        entry(P::TrainingListMenu, C::Courses, "QelProjectsBodyCoursesPopupMenuItem"),
 
         entry(P::OutlineMenu, C::NewItem, "QelViewBodyNewPopupMenuItem"),
         entry(P::OutlineMenu, C::RenameItem, "QelViewBodyCorectPopupMenuItem"),
@@ -263,6 +288,9 @@ const std::vector<CommandPlacement> &placementTable()
         // This entry's caption has always begun with a bar.
         entry(P::OutlineMenu, C::Export, "QelViewBodyCreatePopupMenuItem", u"|Utwórz prezentację"),
         entry(P::OutlineMenu, C::SavePdf, "QelViewBodyPdfPopupMenuItem"),
+        separator(P::OutlineMenu),
+        entry(P::OutlineMenu, C::SetHours, "QelViewBodyHoursPopupMenuItem"),
+        entry(P::OutlineMenu, C::SaveProgramme, "QelViewBodyProgrammePopupMenuItem"),
 
         entry(P::ToolBar, C::Exit, "QelProgramExitToolButton"),
         separator(P::ToolBar),

@@ -10,7 +10,7 @@ std::vector<OutlineRecord> outlineBranch(const OutlineTree &tree, OutlineNode no
     while (!stack.empty()) {
         const OutlineNode next = stack.back();
         stack.pop_back();
-        out.push_back({tree.name(next), tree.level(next) - base, tree.reference(next)});
+        out.push_back({tree.name(next), tree.level(next) - base, tree.reference(next), tree.hours(next)});
         const std::vector<OutlineNode> &list = tree.children(next);
         stack.insert(stack.end(), list.rbegin(), list.rend());
     }
@@ -28,13 +28,13 @@ OutlineNode insertOutlineBranch(OutlineTree &tree, OutlineSlot slot, const std::
         if (top == kOutlineRoot || level == 0 || level > lastAtLevel.size()) {
             if (top != kOutlineRoot)
                 continue; // a second top node or a jump: not part of one branch
-            top = tree.insert(slot, record.name, record.reference);
+            top = tree.insert(slot, record.name, record.reference, record.hours);
             lastAtLevel = {top};
             continue;
         }
         const OutlineNode parent = lastAtLevel[level - 1];
         const OutlineNode node = tree.insert({parent, static_cast<int>(tree.children(parent).size())}, record.name,
-                                        record.reference);
+                                             record.reference, record.hours);
         lastAtLevel.resize(level);
         lastAtLevel.push_back(node);
     }
@@ -43,6 +43,14 @@ OutlineNode insertOutlineBranch(OutlineTree &tree, OutlineSlot slot, const std::
 
 bool applyOutlineEdit(OutlineTree &tree, const OutlineEdit &edit)
 {
+    if (edit.kind == OutlineEdit::Kind::Plan) {
+        const std::optional<OutlineNode> node = tree.nodeAt(edit.path);
+        if (!node)
+            return false;
+        tree.setHours(*node, edit.hours);
+        tree.setForm(edit.form);
+        return true;
+    }
     if (edit.kind == OutlineEdit::Kind::Insert) {
         const std::optional<OutlineSlot> slot = tree.slotAt(edit.path);
         if (!slot || edit.branch.empty())
@@ -69,6 +77,7 @@ bool applyOutlineEdit(OutlineTree &tree, const OutlineEdit &edit)
         return slot.has_value();
     }
     case OutlineEdit::Kind::Insert:
+    case OutlineEdit::Kind::Plan:
         break;
     }
     return false;
@@ -115,6 +124,22 @@ std::pair<OutlineEdit, OutlineEdit> renameEdits(const std::vector<int> &path, co
 std::pair<OutlineEdit, OutlineEdit> moveEdits(const std::vector<int> &from, const std::vector<int> &to)
 {
     return {{OutlineEdit::Kind::Move, from, to, {}, {}}, {OutlineEdit::Kind::Move, to, from, {}, {}}};
+}
+
+} // namespace marbelo
+
+namespace marbelo {
+
+std::pair<OutlineEdit, OutlineEdit> planEdits(const OutlineTree &tree, OutlineNode node,
+                                              std::optional<PlannedHours> hours, TrainingForm form)
+{
+    OutlineEdit forward{OutlineEdit::Kind::Plan, tree.pathOf(node), {}, {}, {}};
+    forward.hours = hours;
+    forward.form = form;
+    OutlineEdit backward = forward;
+    backward.hours = tree.hours(node);
+    backward.form = tree.form();
+    return {forward, backward};
 }
 
 } // namespace marbelo

@@ -15,12 +15,14 @@ namespace marbelo {
 // can be replayed on any outline with the same contents: the steps of undo.
 struct OutlineEdit
 {
-    enum class Kind { Insert, Remove, Rename, Move };
+    enum class Kind { Insert, Remove, Rename, Move, Plan };
     Kind kind = Kind::Rename;
     std::vector<int> path;             // the item (for Insert: where the branch goes)
     std::vector<int> to;               // Move: the item's path once moved
     std::vector<OutlineRecord> branch; // Insert: the subtree, levels from 0
     QString name;                      // Rename: the new name
+    std::optional<PlannedHours> hours{}; // Plan: the item's own hours
+    TrainingForm form = TrainingForm::Course; // Plan: the training's form
 };
 
 // A node's subtree as records in pre-order, levels counted from the node (0).
@@ -52,5 +54,8 @@ std::pair<OutlineEdit, OutlineEdit> insertionEdits(const OutlineTree &tree, Outl
 std::pair<OutlineEdit, OutlineEdit> removalEdits(const OutlineTree &tree, OutlineNode removed);
 std::pair<OutlineEdit, OutlineEdit> renameEdits(const std::vector<int> &path, const QString &from, const QString &to);
 std::pair<OutlineEdit, OutlineEdit> moveEdits(const std::vector<int> &from, const std::vector<int> &to);
+// Setting a heading's hours and the training's form.
+std::pair<OutlineEdit, OutlineEdit> planEdits(const OutlineTree &tree, OutlineNode node,
+                                              std::optional<PlannedHours> hours, TrainingForm form);
 
 } // namespace marbelo

@@ -1,11 +1,27 @@
 #include "presentation/OutlineTree.h"
 
 #include "store/Outline.h"
+#include "store/ProgrammeFile.h"
 #include "store/TreeBuilder.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
 namespace marbelo {
+
+namespace {
+
+// The names from the top-level item down to node, as the outline file keeps them.
+QStringList namePath(const OutlineTree &tree, OutlineNode node)
+{
+    QStringList path;
+    for (; node != kOutlineRoot; node = tree.parent(node))
+        path.prepend(tree.name(node).left(kMaxNameLength));
+    return path;
+}
+
+} // namespace
 
 OutlineTree OutlineTree::fromRecords(const std::vector<OutlineRecord> &records)
 {
@@ -15,7 +31,8 @@ OutlineTree OutlineTree::fromRecords(const std::vector<OutlineRecord> &records)
     for (const OutlineRecord &record : records) {
         const int node = builder.add(record.level);
         const int parent = builder.tree().parent[static_cast<std::size_t>(node)];
-        tree.insert({parent, static_cast<int>(tree.children(parent).size())}, record.name, record.reference);
+        tree.insert({parent, static_cast<int>(tree.children(parent).size())}, record.name, record.reference,
+                    record.hours);
     }
     return tree;
 }
@@ -24,12 +41,37 @@ OutlineTree OutlineTree::load(const QString &path)
 {
     std::vector<OutlineRecord> records;
     readOutline(path, &records);
-    return fromRecords(records);
+    OutlineTree tree = fromRecords(records);
+    ProgrammeData programme;
+    readProgrammeFile(programmePathFor(path), &programme);
+    tree.m_form = programme.form;
+    const std::vector<OutlineNode> order = tree.preorder();
+    for (const ProgrammeEntry &entry : programme.entries) {
+        if (entry.position >= static_cast<int>(order.size()))
+            continue;
+        const OutlineNode node = order[static_cast<std::size_t>(entry.position)];
+        if (!hasSlide(tree.reference(node)) && namePath(tree, node) == entry.path)
+            tree.setHours(node, entry.hours);
+    }
+    return tree;
 }
 
 bool OutlineTree::save(const QString &path, QString *error) const
 {
-    return saveOutline(path, records(), error);
+    if (!saveOutline(path, records(), error))
+        return false;
+    ProgrammeData programme;
+    programme.form = m_form;
+    const std::vector<OutlineNode> order = preorder();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (const std::optional<PlannedHours> own = at(order[i]).hours)
+            programme.entries.push_back({static_cast<int>(i), *own, namePath(*this, order[i])});
+    }
+    // A training that never had hours gets no programme file.
+    const QString programmePath = programmePathFor(path);
+    if (programme.isEmpty() && !QFileInfo::exists(programmePath))
+        return true;
+    return saveProgrammeFile(programmePath, programme, error);
 }
 
 std::vector<OutlineNode> OutlineTree::preorder() const
@@ -53,7 +95,7 @@ std::vector<OutlineRecord> OutlineTree::records() const
 {
     std::vector<OutlineRecord> out;
     for (OutlineNode node : preorder())
-        out.push_back({at(node).name, level(node), at(node).reference});
+        out.push_back({at(node).name, level(node), at(node).reference, at(node).hours});
     return out;
 }
 
@@ -142,10 +184,11 @@ OutlineSlot OutlineTree::slotFor(std::optional<OutlineNode> target, Placement pl
     return {*target, static_cast<int>(children(*target).size())};
 }
 
-OutlineNode OutlineTree::insert(OutlineSlot slot, const QString &name, ItemReference reference)
+OutlineNode OutlineTree::insert(OutlineSlot slot, const QString &name, ItemReference reference,
+                                std::optional<PlannedHours> hours)
 {
     const auto node = static_cast<OutlineNode>(m_nodes.size());
-    m_nodes.push_back({name, reference, kOutlineRoot, {}, false});
+    m_nodes.push_back({name, reference, hours, kOutlineRoot, {}, false});
     attach(node, slot);
     return node;
 }

@@ -36,10 +36,14 @@ public:
     // Builds the tree by the parent rule on the records' levels; a node's
     // level is then its depth as built.
     static OutlineTree fromRecords(const std::vector<OutlineRecord> &records);
-    // Reads an outline file (a missing or unreadable one is an empty outline).
+    // Reads an outline file (a missing or unreadable one is an empty outline)
+    // with the hours and form of its programme file; hours whose item is not
+    // where and what the programme file says are dropped.
     static OutlineTree load(const QString &path);
-    // Saves the outline whole (pre-order, levels as depths); false with an
-    // error text when the file keeps its previous contents.
+    // Saves the outline whole (pre-order, levels as depths), then its
+    // programme file; false with an error text when either keeps its
+    // previous contents (the outline is written first: see the programme
+    // file's page).
     bool save(const QString &path, QString *error) const;
 
     // Every item in pre-order with its depth as level.
@@ -60,11 +64,17 @@ public:
     bool isWithin(OutlineNode node, OutlineNode ancestor) const;
     QString name(OutlineNode node) const;
     ItemReference reference(OutlineNode node) const;
+    // A heading's own planned hours, none when it has none of its own.
+    std::optional<PlannedHours> hours(OutlineNode node) const { return at(node).hours; }
+    void setHours(OutlineNode node, std::optional<PlannedHours> hours) { at(node).hours = hours; }
+    TrainingForm form() const { return m_form; }
+    void setForm(TrainingForm form) { m_form = form; }
 
     // Where an item goes relative to target: in front of it, or as its last
     // child; with no target, at the end of the top level.
     OutlineSlot slotFor(std::optional<OutlineNode> target, Placement placement) const;
-    OutlineNode insert(OutlineSlot slot, const QString &name, ItemReference reference);
+    OutlineNode insert(OutlineSlot slot, const QString &name, ItemReference reference,
+                       std::optional<PlannedHours> hours = std::nullopt);
     void rename(OutlineNode node, const QString &name);
     // Takes the node with its subtree out of the tree; put back with place().
     void remove(OutlineNode node);
@@ -92,6 +102,7 @@ private:
     {
         QString name;
         ItemReference reference = 0;
+        std::optional<PlannedHours> hours;
         OutlineNode parent = kOutlineRoot;
         std::vector<OutlineNode> children;
         bool attached = false;
@@ -104,6 +115,7 @@ private:
 
     std::vector<Node> m_nodes;
     std::vector<OutlineNode> m_roots;
+    TrainingForm m_form = TrainingForm::Course;
 };
 
 } // namespace marbelo

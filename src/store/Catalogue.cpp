@@ -4,6 +4,7 @@
 #include "store/components/Stream.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace marbelo {
 
@@ -185,6 +186,8 @@ bool createTrainingFiles(const QString &dataDir, int number)
 {
     const bool storeMade = openStream(dataDir + imageStoreFileName(number), OpenMode::Create) != nullptr;
     const bool outlineMade = openStream(dataDir + outlineFileName(number), OpenMode::Create) != nullptr;
+    // A programme left by a training taken back under this number is not the new one's.
+    QFile::remove(dataDir + programmeFileName(number));
     return storeMade && outlineMade;
 }
 

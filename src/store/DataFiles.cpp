@@ -45,4 +45,9 @@ QString imageStoreFileName(int trainingNumber)
     return QStringLiteral("Data") + numberSuffix(trainingNumber) + QStringLiteral(".pdl");
 }
 
+QString programmeFileName(int trainingNumber)
+{
+    return QStringLiteral("Plan") + numberSuffix(trainingNumber) + QStringLiteral(".pdl");
+}
+
 } // namespace marbelo

@@ -22,5 +22,6 @@ inline const QString kPresentationWorkName = QStringLiteral("View.pnn");
 
 QString outlineFileName(int trainingNumber);    // "Tree" + suffix + ".pdl"
 QString imageStoreFileName(int trainingNumber); // "Data" + suffix + ".pdl"
+QString programmeFileName(int trainingNumber);  // "Plan" + suffix + ".pdl": hours and form
 
 } // namespace marbelo

@@ -99,6 +99,11 @@ QString DataLocation::helpPath() const
     return m_sharedDir + QStringLiteral("TarvixHelp.html");
 }
 
+QString DataLocation::demoQuestionsPath() const
+{
+    return m_sharedDir + QStringLiteral("Pytania.gift");
+}
+
 bool DataLocation::prepare(QString *error) const
 {
     if (m_mode == Mode::Portable)

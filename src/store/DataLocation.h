@@ -37,6 +37,8 @@ public:
     QString helpPath() const;
     // The folder of the installed topics, front page and help.
     const QString &sharedDir() const { return m_sharedDir; }
+    // The demo questions, put into the question bank on its first use.
+    QString demoQuestionsPath() const;
     // The folder the export copies the player and Autorun.inf from.
     const QString &playerDir() const { return m_playerDir; }
 

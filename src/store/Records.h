@@ -3,12 +3,14 @@
 #pragma once
 
 #include "store/ItemReference.h"
+#include "store/PlannedHours.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace marbelo {
 
@@ -37,6 +39,9 @@ struct OutlineRecord
     QString name;
     std::int32_t level = 0;
     ItemReference reference = 0;
+    // The heading's planned hours: not part of the record's bytes, kept in
+    // the programme file beside the outline.
+    std::optional<PlannedHours> hours{};
     friend bool operator==(const OutlineRecord &, const OutlineRecord &) = default;
 };
 

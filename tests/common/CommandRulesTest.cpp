@@ -53,7 +53,7 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
 {
     const std::vector<Row> rows = {
         {"no topics (T)", [](CommandConditions &c) { c.topicsListed = false; },
-         {Command::Find, Command::FindNext}},
+         {Command::Find, Command::FindNext, Command::QuestionBank}},
         {"no search under way (S)", [](CommandConditions &c) { c.findActive = false; }, {Command::FindNext}},
         {"a vendor topic", [](CommandConditions &c) { c.ownTopicSelected = false; },
          {Command::RenameOwnTopic, Command::DeleteOwnTopic}},
@@ -61,19 +61,21 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
         {"topic without slide", [](CommandConditions &c) { c.topicReference = 0x40000000; }, {Command::CopyTopic}},
         {"no training (P)", [](CommandConditions &c) { c.trainingSelected = false; },
          {Command::NewTrainingFrom, Command::RenameTraining, Command::DeleteTraining, Command::NewItem,
-          Command::UndoItem, Command::RedoItem}},
+          Command::UndoItem, Command::RedoItem, Command::SaveProgramme, Command::Courses}},
         {"no item selected (N)", [](CommandConditions &c) { c.itemSelected = false; },
          {Command::CopyTopic, Command::RenameItem, Command::MoveItemTop, Command::MoveItemUp, Command::MoveItemDown,
-          Command::MoveItemBottom, Command::DeleteItem}},
+          Command::MoveItemBottom, Command::DeleteItem, Command::SetHours}},
         {"empty outline (O)",
          [](CommandConditions &c) {
              c.outlineHasItems = false;
              c.itemSelected = false;
          },
          {Command::CopyTopic, Command::RenameItem, Command::MoveItemTop, Command::MoveItemUp, Command::MoveItemDown,
-          Command::MoveItemBottom, Command::DeleteItem, Command::Preview, Command::Export, Command::SavePdf}},
+          Command::MoveItemBottom, Command::DeleteItem, Command::Preview, Command::Export, Command::SavePdf,
+          Command::SetHours}},
         {"chapter selected", [](CommandConditions &c) { c.itemReference = 0x40000000; }, {Command::CopyTopic}},
-        {"copied topic selected", [](CommandConditions &c) { c.itemReference = 4; }, {Command::CopyTopic}},
+        {"copied topic selected", [](CommandConditions &c) { c.itemReference = 4; },
+         {Command::CopyTopic, Command::SetHours}},
         {"top-level item", [](CommandConditions &c) { c.itemHasParent = false; }, {Command::MoveItemTop}},
         {"first child", [](CommandConditions &c) { c.itemIsFirstChild = true; }, {Command::MoveItemUp}},
         {"last sibling", [](CommandConditions &c) { c.itemHasNextSibling = false; },

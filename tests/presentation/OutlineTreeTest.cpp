@@ -26,15 +26,15 @@ QStringList shape(const OutlineTree &tree)
     return out;
 }
 
-// A  (chapter)
-//   A1
+// A  (chapter, 2 h)
+//   A1 (0.5 + 0.5 h)
 //   A2 (slide)
 //   A3
 // B  (chapter)
 OutlineTree sample()
 {
-    return OutlineTree::fromRecords({{QStringLiteral("A"), 0, kChapter},
-                                     {QStringLiteral("A1"), 1, 0},
+    return OutlineTree::fromRecords({{QStringLiteral("A"), 0, kChapter, PlannedHours{8, 0}},
+                                     {QStringLiteral("A1"), 1, 0, PlannedHours{2, 2}},
                                      {QStringLiteral("A2"), 1, 0x20},
                                      {QStringLiteral("A3"), 1, 0},
                                      {QStringLiteral("B"), 0, kChapter}});
@@ -144,6 +144,12 @@ TEST(OutlineTree, SavesAndLoadsThroughTheOutlineFile)
     ASSERT_TRUE(sample().save(path, &error)) << error.toStdString();
     EXPECT_EQ(shape(OutlineTree::load(path)), shape(sample()));
     EXPECT_EQ(OutlineTree::load(path).references(), sample().references());
+    // The hours and the form come back from the programme file beside it.
+    OutlineTree seminar = sample();
+    seminar.setForm(TrainingForm::Seminar);
+    ASSERT_TRUE(seminar.save(path, &error));
+    EXPECT_EQ(OutlineTree::load(path).records(), sample().records());
+    EXPECT_EQ(OutlineTree::load(path).form(), TrainingForm::Seminar);
 }
 
 TEST(OutlineTree, HistoryEditsReplayOnAReloadedOutlineBothWays)
@@ -169,6 +175,12 @@ TEST(OutlineTree, HistoryEditsReplayOnAReloadedOutlineBothWays)
              t.rename(a2, QStringLiteral("renamed"));
              return edits;
          }},
+        {"hours and form", [](OutlineTree &t) {
+             const OutlineNode a3 = named(t, QStringLiteral("A3"));
+             const auto edits = planEdits(t, a3, PlannedHours{3, 1}, TrainingForm::Instruction);
+             applyOutlineEdit(t, edits.first);
+             return edits;
+         }},
         {"move into a later sibling", [](OutlineTree &t) {
              const OutlineNode a = named(t, QStringLiteral("A"));
              const std::vector<int> from = t.pathOf(a);
@@ -184,8 +196,10 @@ TEST(OutlineTree, HistoryEditsReplayOnAReloadedOutlineBothWays)
         OutlineTree replayed = OutlineTree::fromRecords(sample().records());
         ASSERT_TRUE(applyOutlineEdit(replayed, forward));
         EXPECT_EQ(replayed.records(), changed.records());
+        EXPECT_EQ(replayed.form(), changed.form());
         ASSERT_TRUE(applyOutlineEdit(replayed, backward));
         EXPECT_EQ(replayed.records(), sample().records());
+        EXPECT_EQ(replayed.form(), TrainingForm::Course);
     }
     // An edit that does not fit the outline changes nothing.
     OutlineTree tree = sample();

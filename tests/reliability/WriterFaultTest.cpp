@@ -3,12 +3,14 @@
 // nothing is left behind, and every failure is reported.
 
 #include "presentation/Compose.h"
+#include "presentation/OutlineTree.h"
 #include "store/SlideFile.h"
 #include "store/Catalogue.h"
 #include "store/CopyDataFile.h"
 #include "store/DataFiles.h"
 #include "store/DataLocation.h"
 #include "store/Outline.h"
+#include "store/ProgrammeFile.h"
 #include "store/Records.h"
 #include "store/SlideBlocks.h"
 #include "store/components/Coding.h"
@@ -121,6 +123,35 @@ TEST_F(WriterFaultTest, OutlineSaveGrowingAndShrinking)
     expectSoundMatrix({QStringLiteral("outline save (4 to 2 items)"), dir.path(),
                  {{path, outlineBytes(large), outlineBytes(small)}},
                  [&] { return saveOutline(path, small, &error); }});
+}
+
+TEST_F(WriterFaultTest, OutlineSavedWithItsProgrammeFile)
+{
+    // The outline is written first, then the hours and form beside it; a
+    // failure of either is reported and leaves each file old or new.
+    const std::vector<OutlineRecord> before{{QStringLiteral("Rozdział"), 0, kHeadingFlag, PlannedHours{8, 0}},
+                                            {QStringLiteral("Sekcja"), 1, 0}};
+    std::vector<OutlineRecord> after = before;
+    after[1].hours = PlannedHours{2, 1};
+    after.push_back({QStringLiteral("Rozdział 2"), 0, kHeadingFlag, PlannedHours{4, 4}});
+    const QString path = file(outlineFileName(2));
+    const auto programme = [](const std::vector<OutlineRecord> &records) {
+        ProgrammeData data;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            if (records[i].hours) {
+                QStringList names{records[i].name};
+                if (records[i].level == 1)
+                    names.prepend(records[0].name);
+                data.entries.push_back({static_cast<int>(i), *records[i].hours, names});
+            }
+        }
+        return programmeBytes(data);
+    };
+    QString error;
+    expectSoundMatrix({QStringLiteral("outline with its programme file"), dir.path(),
+                       {{path, outlineBytes(before), outlineBytes(after)},
+                        {programmePathFor(path), programme(before), programme(after)}},
+                       [&] { return OutlineTree::fromRecords(after).save(path, &error); }});
 }
 
 TEST_F(WriterFaultTest, ImageStoreAppend)

@@ -5,6 +5,14 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <map>
+#include <memory>
+#include <set>
+
+namespace marbelo::db {
+class Database;
+}
+
 namespace tool {
 
 constexpr int kOk = 0;
@@ -20,6 +28,22 @@ int usage(const QString &message);
 
 QString hexReference(quint32 reference); // 0x%08X
 
+// Positional arguments, then options: "--name VALUE" or a bare "--flag".
+struct Parsed
+{
+    QStringList positional;
+    std::map<QString, QString> values;
+    std::set<QString> flags;
+};
+bool parse(const QStringList &args, const QStringList &valueOptions, const QStringList &flagOptions, Parsed *parsed);
+// DATADIR with its trailing separator.
+QString dataDirOf(const QString &arg);
+// DATADIR's database, opened; null after printing why (with *result set).
+std::unique_ptr<marbelo::db::Database> openDatabase(const QString &arg, int *result);
+bool courseNumber(const QString &arg, qint64 *course);
+// A text as one TSV field: tabs and line breaks become spaces.
+QString field(QString text);
+
 // Commands; args excludes the command words.
 int libraryBuild(const QStringList &args);
 int libraryDump(const QStringList &args);
@@ -33,5 +57,28 @@ int compose(const QStringList &args);
 int exportFolder(const QStringList &args);
 int pdf(const QStringList &args);
 int blocks(const QStringList &args);
+int programme(const QStringList &args);
+// The programme's PDF draws text, which needs a QGuiApplication.
+bool needsGuiApplication(const QStringList &args);
+int courses(const QStringList &args);
+int courseAdd(const QStringList &args);
+int organiser(const QStringList &args);
+int participants(const QStringList &args);
+int registerCommand(const QStringList &args);
+int certificates(const QStringList &args);
+int attendance(const QStringList &args);
+
+// The name of a training of the catalogue in dataDir; empty when unknown.
+QString trainingNameIn(const QString &dataDir, int training);
+// True for the course commands that draw a PDF (they need a QGuiApplication).
+bool courseCommandDraws(const QStringList &args);
+// The course documents, written whole or not at all; the exit code.
+int saveRegisterPdf(marbelo::db::Database &database, const QString &dataDir, const QString &path);
+int saveCertificatesPdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
+int saveAttendancePdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
+int questions(const QStringList &args);
+int exam(const QStringList &args);
+// The exam's PDFs draw text too.
+bool examNeedsGuiApplication(const QStringList &args);
 
 } // namespace tool

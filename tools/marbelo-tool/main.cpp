@@ -4,9 +4,11 @@
 #include "Tool.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace tool {
 
@@ -44,6 +46,20 @@ int usage(const QString &message)
              "  marbelo-tool export DATADIR NUMBER FOLDER/NAME.pnn\n"
              "  marbelo-tool pdf DATADIR NUMBER OUT.pdf [--handouts]\n"
              "  marbelo-tool blocks FILE\n"
+             "  marbelo-tool programme DATADIR NUMBER [OUT.pdf]\n"
+             "  marbelo-tool programme DATADIR NUMBER [--set NUMBERING=THEORY[+EXERCISES]|-...] [--form FORM]\n"
+             "  marbelo-tool courses DATADIR\n"
+             "  marbelo-tool course add DATADIR TRAINING --from RRRR-MM-DD --to RRRR-MM-DD --place PLACE"
+             " [--trainer NAME]\n"
+             "  marbelo-tool organiser DATADIR [--name N --address A --place P] [--format F] [--restart-yearly]\n"
+             "  marbelo-tool participants DATADIR COURSE [--import FILE.csv] [--pass-all]\n"
+             "  marbelo-tool register DATADIR [OUT.csv|OUT.pdf]\n"
+             "  marbelo-tool certificates DATADIR COURSE OUT.pdf [--issue]\n"
+             "  marbelo-tool attendance DATADIR COURSE OUT.pdf\n"
+             "  marbelo-tool questions import|export DATADIR FILE.gift\n"
+             "  marbelo-tool exam DATADIR COURSE [--draw QUESTIONS [--variants V] [--seed S]] [--pass-mark P]"
+             " [--commission \"A;B;C\"]\n"
+             "      [--answers FILE] [--sheets OUT.pdf] [--key OUT.pdf|-] [--protocol OUT.pdf] [--results]\n"
           << Qt::flush;
     return kUsage;
 }
@@ -58,8 +74,20 @@ QString hexReference(quint32 reference)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    QStringList raw;
+    for (int i = 1; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    std::unique_ptr<QCoreApplication> app;
+    if (tool::needsGuiApplication(raw) || tool::courseCommandDraws(raw)
+        || tool::examNeedsGuiApplication(raw)) {
+        // Drawing needs no screen.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const QStringList args = QCoreApplication::arguments().mid(1);
 
     using Command = std::function<int(const QStringList &)>;
     const std::map<QString, Command> commands = {
@@ -75,6 +103,16 @@ int main(int argc, char *argv[])
         {QStringLiteral("export"), tool::exportFolder},
         {QStringLiteral("pdf"), tool::pdf},
         {QStringLiteral("blocks"), tool::blocks},
+        {QStringLiteral("programme"), tool::programme},
+        {QStringLiteral("courses"), tool::courses},
+        {QStringLiteral("course add"), tool::courseAdd},
+        {QStringLiteral("organiser"), tool::organiser},
+        {QStringLiteral("participants"), tool::participants},
+        {QStringLiteral("register"), tool::registerCommand},
+        {QStringLiteral("certificates"), tool::certificates},
+        {QStringLiteral("attendance"), tool::attendance},
+        {QStringLiteral("questions"), tool::questions},
+        {QStringLiteral("exam"), tool::exam},
     };
     // Commands are one or two words long.
     for (int words = 2; words >= 1; --words) {

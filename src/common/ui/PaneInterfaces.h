@@ -14,6 +14,8 @@ class QObject;
 
 namespace marbelo {
 
+class OutlineTree;
+
 // What the window does for every pane: command availability around dialogs
 // and after selection changes, and the one gate on pane input (closed while
 // a topic search runs, so that nothing acts on a tree under the search).
@@ -94,6 +96,8 @@ public:
     virtual ~OutlineSource() = default;
     // Item references in pre-order, whichever items are expanded.
     virtual std::vector<ItemReference> outlineReferences() const = 0;
+    // The outline itself, with its headings' hours and the training's form.
+    virtual const OutlineTree &outlineTree() const = 0;
 };
 
 } // namespace marbelo

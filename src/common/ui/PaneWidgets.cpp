@@ -14,6 +14,11 @@ void HeadingDelegate::initStyleOption(QStyleOptionViewItem *option, const QModel
     QStyledItemDelegate::initStyleOption(option, index);
     if (isHeading(index.data(kItemReferenceRole).toUInt()))
         option->font.setBold(true);
+    const QString suffix = index.data(kItemSuffixRole).toString();
+    if (!suffix.isEmpty()) {
+        option->text += suffix;
+        option->textElideMode = Qt::ElideRight;
+    }
 }
 
 QFont HeadingDelegate::fontFor(const QModelIndex &index, const QFont &base) const

@@ -14,9 +14,12 @@ namespace marbelo {
 constexpr int kItemNumberRole = Qt::UserRole;     // list lines: running index or training number
 constexpr int kItemReferenceRole = Qt::UserRole;  // tree nodes: the item reference
 constexpr int kItemNodeRole = Qt::UserRole + 1;   // outline nodes: the node of the outline model
+constexpr int kItemSuffixRole = Qt::UserRole + 2; // outline headings: their hours, drawn after the name
 
 // Draws the nodes whose reference carries the heading flag in bold; other
-// nodes keep the font the tree prepared.
+// nodes keep the font the tree prepared. A node's suffix (an outline
+// heading's hours) follows its name; a narrow column cuts the suffix first,
+// so the name stays readable.
 class HeadingDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "presentation/ui/OutlineItems.h"
 
 #include "common/ui/PaneWidgets.h"
+#include "presentation/Programme.h"
 
 namespace marbelo {
 
@@ -65,6 +66,15 @@ void OutlineItems::remove(OutlineNode node)
             gone.append(gone[i]->child(c));
     }
     delete top;
+}
+
+void OutlineItems::showHours()
+{
+    for (auto it = m_items.cbegin(); it != m_items.cend(); ++it) {
+        const QString suffix = headingHoursSuffix(m_outline, it.key());
+        if (it.value()->data(0, kItemSuffixRole).toString() != suffix)
+            it.value()->setData(0, kItemSuffixRole, suffix);
+    }
 }
 
 void OutlineItems::relocate(OutlineNode node)

@@ -30,6 +30,8 @@ public:
     // The node's item moved to where the model now has the node; its subtree
     // keeps its expansion and it becomes the current, selected item.
     void relocate(OutlineNode node);
+    // Every heading's hours after its name, as the model counts them now.
+    void showHours();
     // No item at all (the tree widget is cleared by its owner).
     void clear() { m_items.clear(); }
 

@@ -3,12 +3,16 @@
 #include "common/CommandRules.h"
 #include "common/ui/HelpContext.h"
 #include "common/ui/PaneWidgets.h"
+#include "presentation/Programme.h"
+#include "presentation/ui/HoursDialog.h"
 #include "presentation/ui/OutlineHitTest.h"
 #include "presentation/ui/OutlineItemDialogs.h"
+#include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/components/Messages.h"
 
 #include <QDropEvent>
+#include <QLabel>
 
 namespace marbelo {
 
@@ -17,8 +21,12 @@ OutlinePane::OutlinePane(const QString &dataDir, Messages &messages, CommandFram
                          QWidget *dialogOwner)
     : QObject(dialogOwner), m_dataDir(dataDir), m_messages(messages), m_frame(frame), m_trainings(trainings),
       m_topics(topics), m_preview(preview), m_dialogOwner(dialogOwner), m_tree(new PaneTree),
-      m_items(m_tree, m_outline)
+      m_programmeLine(new QLabel), m_items(m_tree, m_outline)
 {
+    m_programmeLine->setObjectName(QStringLiteral("QelProgrammeLabel"));
+    m_programmeLine->setIndent(4);
+    m_programmeLine->setWordWrap(true);
+    m_programmeLine->hide();
     setObjectName(QStringLiteral("OutlinePane"));
     m_tree->setObjectName(QStringLiteral("QelProjectsTreeView"));
     m_tree->setDragEnabled(true);
@@ -104,6 +112,47 @@ void OutlinePane::loadOutline()
     for (OutlineNode node : m_outline.preorder())
         m_items.add(node);
     m_tree->setUpdatesEnabled(true);
+    showProgramme();
+}
+
+void OutlinePane::showProgramme()
+{
+    m_items.showHours();
+    const int number = m_trainings.selectedTrainingNumber();
+    TrainingRecord training;
+    if (number < 0 || !readTrainingRecord(m_dataDir, number, &training)) {
+        m_programmeLine->hide();
+        return;
+    }
+    const PlannedHours total = programmeTotal(m_outline);
+    m_programmeLine->setText(marbelo::programmeLine(total, training.type));
+    // Below the minimum: in red as well as in words.
+    m_programmeLine->setStyleSheet(meetsMinimum(total, training.type) ? QString()
+                                                                      : QStringLiteral("color: #c00000;"));
+    m_programmeLine->show();
+}
+
+void OutlinePane::setItemHours()
+{
+    // "Liczba godzin..."
+    const std::optional<OutlineNode> node = selectedNode();
+    if (!node || !isProgrammeHeading(m_outline, *node))
+        return;
+    const CommandsDisabled disabled(m_frame);
+    {
+        HoursDialog dialog(m_dialogOwner);
+        const std::optional<PlannedHours> own = m_outline.hours(*node);
+        OutlineTree without = m_outline;
+        without.setHours(*node, std::nullopt);
+        dialog.setUp(m_outline.name(*node), own, countedHours(without, *node), m_outline.form());
+        if (dialog.exec() == QDialog::Accepted && (dialog.hours() != own || dialog.form() != m_outline.form())) {
+            const auto edits = planEdits(m_outline, *node, dialog.hours(), dialog.form());
+            remember(QStringLiteral("Liczba godzin"), edits);
+            applyOutlineEdit(m_outline, edits.first);
+            saveOutline();
+        }
+    }
+    m_tree->setFocus();
 }
 
 bool OutlinePane::saveOutline(bool fromHistory)
@@ -114,9 +163,11 @@ bool OutlinePane::saveOutline(bool fromHistory)
     QString error;
     if (m_outline.save(m_dataDir + outlineFileName(number), &error)) {
         m_unsaved.erase(number);
+        showProgramme();
         return true;
     }
     m_unsaved.insert(number);
+    showProgramme();
     // After a command the edited outline stays on screen; after an undo or
     // redo the outline on disk is shown again.
     m_messages.inform(
@@ -353,7 +404,7 @@ bool OutlinePane::applyEdit(const OutlineEdit &edit)
             m_items.addBranch(node);
         else if (edit.kind == OutlineEdit::Kind::Move) {
             m_items.relocate(node);
-        } else {
+        } else if (edit.kind == OutlineEdit::Kind::Rename) {
             m_items.item(node)->setText(0, edit.name);
         }
         shown = m_items.item(node);

@@ -18,6 +18,7 @@
 #include <memory>
 #include <set>
 
+class QLabel;
 class QPoint;
 class QTreeWidgetItem;
 
@@ -36,6 +37,10 @@ public:
 
     PaneTree *tree() const { return m_tree; }
     const OutlineTree &outline() const { return m_outline; }
+    const OutlineTree &outlineTree() const override { return m_outline; }
+    // The line under the caption strip: the programme's hours against the
+    // minimum of the training's type.
+    QLabel *programmeLine() const { return m_programmeLine; }
     void startUp();
     void addConditions(CommandConditions *conditions) const;
     std::vector<ItemReference> outlineReferences() const override;
@@ -59,6 +64,11 @@ public slots:
     void moveItemDown();
     void moveItemDownALevel();
     void deleteItem();
+    // "Liczba godzin..."
+    void setItemHours();
+    // The hours after each heading and the programme line, as they are now
+    // (also after the training's type changed).
+    void showProgramme();
     void copySelectedTopic();
     void copyDoubleClickedTopic();
     void undo();
@@ -91,6 +101,7 @@ private:
     SlidePreview &m_preview;
     QWidget *m_dialogOwner;
     PaneTree *m_tree;
+    QLabel *m_programmeLine;
     OutlineTree m_outline;
     OutlineItems m_items;
     std::map<int, std::unique_ptr<QUndoStack>> m_histories; // per training number

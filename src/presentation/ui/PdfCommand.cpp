@@ -24,7 +24,9 @@ namespace marbelo {
 PdfCommandDialogs::PdfCommandDialogs(QWidget *window)
     : QObject(window),
       m_fileDialog(window, QStringLiteral("Zapisz prezentację jako PDF"), QStringLiteral("Pliki PDF (*.pdf)"),
-                   QStringLiteral("pdf"))
+                   QStringLiteral("pdf")),
+      m_programmeDialog(window, QStringLiteral("Zapisz program szkolenia jako PDF"),
+                        QStringLiteral("Pliki PDF (*.pdf)"), QStringLiteral("pdf"))
 {
     setObjectName(QStringLiteral("QelPdfCommandDialogs"));
 }

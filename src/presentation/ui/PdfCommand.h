@@ -19,10 +19,13 @@ public:
     static PdfCommandDialogs &of(QWidget *window);
 
     SaveDialog &saveDialog() { return m_replacement ? *m_replacement : m_fileDialog; }
+    // The save dialog of "Program szkolenia (PDF)..." (the same replacement in tests).
+    SaveDialog &programmeDialog() { return m_replacement ? *m_replacement : m_programmeDialog; }
     void setSaveDialog(SaveDialog *dialog) { m_replacement = dialog; }
 
 private:
     FileSaveDialog m_fileDialog;
+    FileSaveDialog m_programmeDialog;
     SaveDialog *m_replacement = nullptr;
 };
 

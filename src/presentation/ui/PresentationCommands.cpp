@@ -125,6 +125,7 @@ void PresentationCommands::previewPresentation()
         wait.close();
         if (problem.isEmpty()) {
             ViewForm view(std::move(presentation), std::move(slides), m_messages, m_dialogOwner);
+            view.setChapterClock(ChapterClock(m_outline.outlineTree(), composed.frontPage));
             view.exec();
         }
     }

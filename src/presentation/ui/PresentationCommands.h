@@ -27,6 +27,8 @@ public slots:
     void previewPresentation();
     void exportPresentation();
     void savePdf();
+    // "Program szkolenia (PDF)..."
+    void saveProgramme();
 
 private:
     // Composes the selected training's presentation into outPath.

@@ -50,6 +50,8 @@ PresenterConsole::PresenterConsole(QWidget *owner)
     m_slideLabel = addLabel(this, QStringLiteral("QelConsoleSlideLabel"), QString(), 32);
     m_elapsedLabel = addLabel(this, QStringLiteral("QelConsoleTimeLabel"), QString(), 48);
     m_clockLabel = addLabel(this, QStringLiteral("QelConsoleClockLabel"), QString(), 32);
+    m_chapterLabel = addLabel(this, QStringLiteral("QelConsoleChapterLabel"), QString(), 28);
+    m_chapterLabel->hide();
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
@@ -63,6 +65,7 @@ PresenterConsole::PresenterConsole(QWidget *owner)
     layout->addWidget(m_slideLabel, 2, 1);
     layout->addWidget(m_elapsedLabel, 3, 1);
     layout->addWidget(m_clockLabel, 4, 1);
+    layout->addWidget(m_chapterLabel, 5, 0, 1, 2);
     layout->setColumnStretch(0, 3);
     layout->setColumnStretch(1, 2);
     layout->setRowStretch(1, 3);
@@ -113,6 +116,17 @@ void PresenterConsole::tick()
                                 .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
                                 .arg(seconds % 60, 2, 10, QLatin1Char('0')));
     m_clockLabel->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
+    const auto [line, over] = m_chapterLine ? m_chapterLine(now) : std::pair<QString, bool>();
+    m_chapterLabel->setVisible(!line.isEmpty());
+    m_chapterLabel->setText(line);
+    // Over the plan: in orange as well as in words.
+    m_chapterLabel->setStyleSheet(over ? QStringLiteral("color: #ff9040;") : QString());
+}
+
+void PresenterConsole::setChapterLine(ChapterLine line)
+{
+    m_chapterLine = std::move(line);
+    tick();
 }
 
 bool PresenterConsole::event(QEvent *event)

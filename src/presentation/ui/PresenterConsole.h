@@ -1,6 +1,6 @@
 // The presenter console on the trainer's own screen while the slides fill
 // the projector: the slide shown, the next one, "Slajd N z M", the time since
-// the start and the clock. Its keys, clicks and closing go to the full-screen
+// the start, the clock and the current chapter's time against its plan. Its keys, clicks and closing go to the full-screen
 // window, which decides what they do.
 #pragma once
 
@@ -31,8 +31,13 @@ public:
     void restartTimer();
     // Where the time comes from (tests set their own clock); restarts the timer.
     void setClock(std::function<QDateTime()> now);
-    // Updates the time since the start and the clock.
+    // Updates the time since the start, the clock and the chapter line.
     void tick();
+    QDateTime now() const { return m_now(); }
+    // The chapter line ("Rozdział 2 · 23 min z 90") at a time, and whether
+    // the chapter has run over its plan; none: no chapter line.
+    using ChapterLine = std::function<std::pair<QString, bool>(const QDateTime &)>;
+    void setChapterLine(ChapterLine line);
 
 signals:
     void keyReleased(int key, bool autoRepeat);
@@ -52,6 +57,8 @@ private:
     QLabel *m_slideLabel;
     QLabel *m_elapsedLabel;
     QLabel *m_clockLabel;
+    QLabel *m_chapterLabel;
+    ChapterLine m_chapterLine;
     QTimer *m_ticker;
     std::function<QDateTime()> m_now;
     QDateTime m_start;

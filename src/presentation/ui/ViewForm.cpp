@@ -114,6 +114,9 @@ void ViewForm::startShowing()
         connect(m_console, &PresenterConsole::closeAsked, this, &ViewForm::close);
         m_console->setScreen(screens.at(0));
         m_console->setGeometry(screens.at(0)->availableGeometry());
+        m_console->setChapterLine([this](const QDateTime &now) {
+            return std::pair<QString, bool>(m_chapterClock.line(now), m_chapterClock.overrun(now));
+        });
         updateConsole();
         m_console->showMaximized();
     }
@@ -148,7 +151,9 @@ void ViewForm::updateConsole()
     if (!m_console)
         return;
     const int at = m_stepper.current();
+    m_chapterClock.show(at, m_console->now());
     m_console->showSlides(m_pictures.readyPicture(at), m_pictures.readyPicture(at + 1), at, m_stepper.count());
+    m_console->tick();
 }
 
 void ViewForm::updateDescription()

@@ -5,6 +5,7 @@
 // player of exported presentations.
 #pragma once
 
+#include "presentation/ChapterClock.h"
 #include "presentation/SlidePictures.h"
 #include "presentation/SlideStepper.h"
 #include "store/SlideBlocks.h"
@@ -47,6 +48,8 @@ public:
     // The console on the first screen, when there are two or more.
     PresenterConsole *console() const { return m_console; }
     SlideOverview *overview() const { return m_overview; }
+    // The chapters of the slides, for the presenter console's chapter line.
+    void setChapterClock(const ChapterClock &clock) { m_chapterClock = clock; }
     // The slide picture ("QelViewImage").
     SlideCanvas *canvas() const { return m_canvas; }
 
@@ -89,6 +92,7 @@ private:
     QLabel *m_numberLabel = nullptr;
     PresenterConsole *m_console = nullptr;
     bool m_pointerHidden = false;
+    ChapterClock m_chapterClock;
 };
 
 } // namespace marbelo

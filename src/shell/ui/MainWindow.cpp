@@ -3,6 +3,7 @@
 #include "common/CommandTable.h"
 #include "common/ui/HelpContext.h"
 #include "common/ui/PaneWidgets.h"
+#include "courses/ui/CourseCommands.h"
 #include "presentation/ui/OutlinePane.h"
 #include "presentation/ui/PresentationCommands.h"
 #include "shell/ui/HelpCommands.h"
@@ -16,6 +17,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHideEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
@@ -65,6 +67,7 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
     m_outline = new OutlinePane(dataDir, messages, *this, *m_trainings, *m_topics, *m_preview, this);
     m_presentation = new PresentationCommands(location, messages, saveDialog, *this, *m_trainings, *m_outline, this);
     m_help = new HelpCommands(dataDir, *this, this);
+    m_courses = new CourseCommands(dataDir, messages, *this, *m_trainings, this);
 
     buildMenus();
     buildToolBar();
@@ -228,6 +231,9 @@ void MainWindow::buildPanes()
                        m_trainings->list(), QStringLiteral("Okienko rodzajów szkoleń"), 2700),
         captionedBlock("QelProjectsBodyPanel", "QelProjectsBodyNamePanel", QStringLiteral("Prezentacje do szkoleń"),
                        m_outline->tree(), QStringLiteral("Okienko prezentacji do szkoleń"), 2800));
+    // The programme's hours against the minimum, under the outline's caption strip.
+    if (auto *outlineBlock = projectsColumn->findChild<QWidget *>(QStringLiteral("QelProjectsBodyPanel")))
+        static_cast<QBoxLayout *>(outlineBlock->layout())->insertWidget(1, m_outline->programmeLine());
 
     // Columns: left | (middle | right), each border a 3-pixel splitter.
     auto *right = new QSplitter(Qt::Horizontal);
@@ -308,6 +314,8 @@ void MainWindow::connectCommands()
     connectCommand(Command::ImportSlides, m_topics, &TopicLibraryPane::importSlides);
     connectCommand(Command::RenameOwnTopic, m_topics, &TopicLibraryPane::renameOwnTopic);
     connectCommand(Command::DeleteOwnTopic, m_topics, &TopicLibraryPane::deleteOwnTopic);
+    connectCommand(Command::Courses, m_courses, &CourseCommands::openCourses);
+    connectCommand(Command::QuestionBank, m_topics, &TopicLibraryPane::editQuestions);
     connectCommand(Command::CopyTopic, m_outline, &OutlinePane::copySelectedTopic);
     connectCommand(Command::NewTraining, m_trainings, &TrainingListPane::newTraining);
     connectCommand(Command::NewTrainingFrom, m_trainings, &TrainingListPane::newTrainingFrom);
@@ -327,6 +335,8 @@ void MainWindow::connectCommands()
     connectCommand(Command::Preview, m_presentation, &PresentationCommands::previewPresentation);
     connectCommand(Command::Export, m_presentation, &PresentationCommands::exportPresentation);
     connectCommand(Command::SavePdf, m_presentation, &PresentationCommands::savePdf);
+    connectCommand(Command::SetHours, m_outline, &OutlinePane::setItemHours);
+    connectCommand(Command::SaveProgramme, m_presentation, &PresentationCommands::saveProgramme);
     connectCommand(Command::HelpContents, m_help, &HelpCommands::showContents);
     connectCommand(Command::HelpIndex, m_help, &HelpCommands::showIndex);
     connectCommand(Command::HelpInternet, m_help, &HelpCommands::openProducerPage);
@@ -337,6 +347,7 @@ void MainWindow::connectCommands()
     connect(m_topics, &TopicLibraryPane::topicDoubleClicked, m_outline, &OutlinePane::copyDoubleClickedTopic);
     connect(m_trainings, &TrainingListPane::outlineToShowChanged, m_outline, &OutlinePane::loadOutline);
     connect(m_trainings, &TrainingListPane::trainingCreated, m_outline, &OutlinePane::forgetHistory);
+    connect(m_trainings, &TrainingListPane::trainingTypeChanged, m_outline, &OutlinePane::showProgramme);
     connect(m_outline, &OutlinePane::historyChanged, this, [this] { refreshHistoryEntries(currentStates()); });
 }
 
@@ -382,6 +393,7 @@ void MainWindow::startUp()
     m_preview->startUp();
     m_trainings->startUp();
     m_outline->startUp();
+    m_courses->checkAtStart();
     m_preview->relayout();
     refreshCommands();
     m_topics->list()->setFocus();

@@ -25,6 +25,7 @@ namespace marbelo {
 struct MenuInfo;
 struct CommandPlacement;
 enum class MenuPlace;
+class CourseCommands;
 class HelpCommands;
 class Messages;
 class OutlinePane;
@@ -67,6 +68,7 @@ public:
     SlidePreviewPane &slidePreview() const { return *m_preview; }
     TrainingListPane &trainingList() const { return *m_trainings; }
     OutlinePane &outline() const { return *m_outline; }
+    CourseCommands &courses() const { return *m_courses; }
 
     void refreshCommands() override;
     void disableCommands() override;
@@ -107,6 +109,7 @@ private:
     OutlinePane *m_outline;
     PresentationCommands *m_presentation;
     HelpCommands *m_help;
+    CourseCommands *m_courses;
     QToolBar *m_toolBar = nullptr;
     QStatusBar *m_statusBar = nullptr;
     std::array<QMenu *, 5> m_menus{};

@@ -66,6 +66,8 @@ public slots:
     void importSlides();
     void renameOwnTopic();
     void deleteOwnTopic();
+    // "Pytania do tematu...": the question bank of the selected framework topic.
+    void editQuestions();
 
 signals:
     // The detailed topic was double-clicked: copy it into the outline.

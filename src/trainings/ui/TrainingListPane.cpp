@@ -157,11 +157,16 @@ void TrainingListPane::newTrainingFrom()
                 // outline's references stay valid.
                 QStringList failed;
                 QStringList copies;
-                for (const QString &name : {imageStoreFileName(source), outlineFileName(source)}) {
+                // The programme file goes with the outline: the new training
+                // inherits the hours and the form.
+                const std::pair<QString, QString> files[] = {
+                    {imageStoreFileName(source), imageStoreFileName(*number)},
+                    {outlineFileName(source), outlineFileName(*number)},
+                    {programmeFileName(source), programmeFileName(*number)},
+                };
+                for (const auto &[name, copyName] : files) {
                     const QString from = m_dataDir + name;
-                    const QString to = m_dataDir
-                                       + (name.startsWith(QLatin1String("Data")) ? imageStoreFileName(*number)
-                                                                                 : outlineFileName(*number));
+                    const QString to = m_dataDir + copyName;
                     // No file to copy: none may be left there from a training taken back.
                     if (!QFileInfo::exists(from)) {
                         QFile::remove(to);
@@ -222,6 +227,8 @@ void TrainingListPane::renameTraining()
                     remember(QStringLiteral("Popraw szkolenie"), number, before);
                 delete m_list->takeItem(m_list->currentRow());
                 m_list->setCurrentRow(m_list->insertSorted(record.name, number));
+                // The type decides the programme's minimum.
+                emit trainingTypeChanged();
             } else {
                 m_messages.inform(QStringLiteral("Nie udało się poprawić szkolenia: %1").arg(error));
             }

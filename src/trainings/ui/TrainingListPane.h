@@ -44,6 +44,8 @@ signals:
     void outlineToShowChanged();
     // A training number was given to a new training.
     void trainingCreated(int number);
+    // The selected training's name or type was corrected.
+    void trainingTypeChanged();
 
 private:
     void loadTrainingList();

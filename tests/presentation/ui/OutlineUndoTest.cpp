@@ -1,13 +1,19 @@
 // Undo and redo of every outline change through the window: after an undo
-// the outline file is byte for byte what it was before the change, after a
-// redo what it was after it; copies never write a slide twice.
+// the outline file and its programme file (the headings' hours) are byte for
+// byte what they were before the change, after a redo what they were after
+// it; copies never write a slide twice.
 
+#include "presentation/Programme.h"
+#include "store/ProgrammeFile.h"
 #include "support/FileSizeLimit.h"
 #include "support/ui/DialogTesting.h"
 #include "support/ui/OutlineFixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <functional>
@@ -17,15 +23,41 @@ using namespace testing_support;
 
 namespace {
 
+// Hours on a section, a subsection and a chapter travel with their items.
 const std::vector<OutlineRecord> kOutline = {
-    {QStringLiteral("R1"), 0, 0x40000000}, {QStringLiteral("D1"), 1, 0}, {QStringLiteral("P1"), 2, 0},
-    {QStringLiteral("P2"), 2, 0},          {QStringLiteral("D2"), 1, 0}, {QStringLiteral("R2"), 0, 0x40000000},
+    {QStringLiteral("R1"), 0, 0x40000000}, {QStringLiteral("D1"), 1, 0, PlannedHours{4, 2}},
+    {QStringLiteral("P1"), 2, 0, PlannedHours{1, 0}}, {QStringLiteral("P2"), 2, 0},
+    {QStringLiteral("D2"), 1, 0}, {QStringLiteral("R2"), 0, 0x40000000, PlannedHours{8, 0}},
 };
+
+// Answers the next "Liczba godzin" dialog: its own hours, then OK.
+void answerHoursDialog(double theory, double exercises)
+{
+    QTimer::singleShot(0, [=] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(dialog);
+        dialog->findChild<QAbstractButton *>(QStringLiteral("QelHoursOwnCheckBox"))->setChecked(true);
+        dialog->findChild<QDoubleSpinBox *>(QStringLiteral("QelHoursTheoryEdit"))->setValue(theory);
+        dialog->findChild<QDoubleSpinBox *>(QStringLiteral("QelHoursExercisesEdit"))->setValue(exercises);
+        buttonWithText(dialog, QStringLiteral("OK"))->click();
+    });
+}
 
 class OutlineUndoTest : public OutlineWindowTest
 {
 protected:
     void SetUp() override { makeTraining(kOutline); }
+
+    QString planPath() const { return programmePathFor(outlinePath()); }
+    // Every item's hours in the window's model equal those read back from disk.
+    void expectHoursAsOnDisk() const
+    {
+        const std::vector<OutlineRecord> shown = window->outline().outline().records();
+        const std::vector<OutlineRecord> saved = OutlineTree::load(outlinePath()).records();
+        ASSERT_EQ(shown.size(), saved.size());
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            EXPECT_EQ(shown[i].hours, saved[i].hours) << shown[i].name.toStdString();
+    }
 
     void run(Command command) { window->entries(command).mainMenu->trigger(); }
     QString caption(Command command) const { return window->entries(command).mainMenu->text(); }
@@ -85,31 +117,44 @@ TEST_F(OutlineUndoTest, EveryChangeIsUndoneAndRedoneByteForByte)
              selectItem(QStringLiteral("P1"));
              window->outline().dropAt(outline(), labelPoint(item(QStringLiteral("R2"))));
          }},
+        {"Liczba godzin",
+         [&] {
+             selectItem(QStringLiteral("D2"));
+             answerHoursDialog(1.5, 0.25);
+             run(Command::SetHours);
+         }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         QString error;
-        ASSERT_TRUE(saveOutline(outlinePath(), kOutline, &error));
+        ASSERT_TRUE(OutlineTree::fromRecords(kOutline).save(outlinePath(), &error));
         QFile::remove(storePath());
         open();
         messages.calls.clear();
         EXPECT_EQ(caption(Command::UndoItem), QStringLiteral("Cofnij"));
         const QByteArray before = readFile(outlinePath());
+        const QByteArray planBefore = readFile(planPath());
         c.change();
         const QByteArray after = readFile(outlinePath());
+        const QByteArray planAfter = readFile(planPath());
         const QByteArray store = readFile(storePath());
-        ASSERT_NE(after, before);
+        ASSERT_NE(after + planAfter, before + planBefore);
+        expectHoursAsOnDisk();
         EXPECT_EQ(caption(Command::UndoItem), QStringLiteral("Cofnij: ") + QString::fromUtf8(c.what));
 
         run(Command::UndoItem);
         EXPECT_EQ(readFile(outlinePath()), before);
+        EXPECT_EQ(readFile(planPath()), planBefore);
         EXPECT_EQ(treeShape(outline()), fileShape());
+        expectHoursAsOnDisk();
         EXPECT_EQ(caption(Command::RedoItem), QStringLiteral("Ponów: ") + QString::fromUtf8(c.what));
         EXPECT_FALSE(window->entries(Command::UndoItem).mainMenu->isEnabled());
 
         run(Command::RedoItem);
         EXPECT_EQ(readFile(outlinePath()), after);
+        EXPECT_EQ(readFile(planPath()), planAfter);
         EXPECT_EQ(treeShape(outline()), fileShape());
+        expectHoursAsOnDisk();
         EXPECT_EQ(readFile(storePath()), store); // the store only grows by the copy itself
         EXPECT_FALSE(window->entries(Command::RedoItem).mainMenu->isEnabled());
         for (const auto &call : messages.calls)

@@ -1,10 +1,11 @@
-// Saves two outlines over the same file in turn, as fast as it can, until it
-// is killed: the crash-consistency test kills it at random moments.
+// Saves two outlines (with their programme files) over the same files in
+// turn, as fast as it can, until it is killed: the crash-consistency test
+// kills it at random moments.
 // Usage: outline-saver PATH; prints "saving" once the first save is done.
 
 #include "CrashOutlines.h"
 
-#include "store/Outline.h"
+#include "presentation/OutlineTree.h"
 
 #include <cstdio>
 
@@ -15,10 +16,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
-    const std::vector<marbelo::OutlineRecord> outlines[] = {crash_outlines::small(), crash_outlines::large()};
+    const marbelo::OutlineTree outlines[] = {marbelo::OutlineTree::fromRecords(crash_outlines::small()),
+                                             marbelo::OutlineTree::fromRecords(crash_outlines::large())};
     QString error;
     for (unsigned long i = 1;; ++i) {
-        if (!marbelo::saveOutline(path, outlines[i % 2], &error)) {
+        if (!outlines[i % 2].save(path, &error)) {
             std::fprintf(stderr, "save failed: %s\n", qPrintable(error));
             return 1;
         }

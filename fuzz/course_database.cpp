@@ -1,0 +1,42 @@
+// The course database file as the program finds it at start: any bytes are
+// either refused, and then left exactly as they were, or opened at the
+// current schema version and read and written without a crash.
+
+#include "FuzzSupport.h"
+
+#include "courses/Courses.h"
+#include "courses/Participants.h"
+#include "courses/Register.h"
+#include "store/db/Database.h"
+#include "store/db/Migrations.h"
+
+#include <QFile>
+
+using namespace marbelo;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QString path = db::Database::pathIn(fuzz::workDir());
+    QFile::remove(path + QStringLiteral("-wal"));
+    QFile::remove(path + QStringLiteral("-shm"));
+    fuzz::inputFile(data, size, db::kDatabaseName);
+    const QByteArray original = fuzz::readFile(path);
+
+    db::Database database(path);
+    QString error;
+    if (!database.open(&error)) {
+        FUZZ_CHECK(!error.isEmpty());
+        FUZZ_CHECK(database.state() != db::Database::State::Open);
+        FUZZ_CHECK(fuzz::readFile(path) == original);
+        return 0;
+    }
+    FUZZ_CHECK(database.schemaVersion() == db::currentSchemaVersion());
+    for (const Course &course : listCourses(database)) {
+        listParticipants(database, course.id);
+        int issued = 0;
+        if (!issueCertificates(database, course.id, QDate(2026, 3, 3), &issued, &error))
+            FUZZ_CHECK(!error.isEmpty());
+    }
+    readRegister(database);
+    return 0;
+}

@@ -1,0 +1,31 @@
+// What the course documents print, as text: the fields of a certificate's
+// front after the regulation's pattern, and the lines of the attendance list
+// and the register. The PDF layer only lays these out.
+#pragma once
+
+#include "courses/CourseTypes.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace marbelo {
+
+// One line of a certificate's front: the text, and the small caption printed
+// under it (empty for none).
+struct CertificateLine
+{
+    QString text;
+    QString caption;
+    bool heading = false;
+};
+
+std::vector<CertificateLine> certificateFront(const Organiser &organiser, const Course &course,
+                                              const Participant &participant, const RegisterEntry &entry,
+                                              const QString &trainingTypeName);
+
+// "02.03.2026" and the range "od 02.03.2026 r. do 03.03.2026 r." (one day: "dnia 02.03.2026 r.").
+QString documentDate(const QDate &date);
+QString courseDays(const Course &course);
+
+} // namespace marbelo

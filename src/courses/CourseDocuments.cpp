@@ -1,0 +1,170 @@
+#include "courses/CourseDocuments.h"
+
+#include "courses/CertificateText.h"
+#include "courses/Courses.h"
+#include "courses/Organiser.h"
+#include "courses/Participants.h"
+#include "courses/Register.h"
+#include "documents/PdfDocument.h"
+#include "presentation/OutlineTree.h"
+#include "presentation/Programme.h"
+#include "store/Catalogue.h"
+#include "store/DataFiles.h"
+
+#include <algorithm>
+
+namespace marbelo {
+
+namespace {
+
+QString trainingName(const QString &dataDir, int training, int *type = nullptr)
+{
+    TrainingRecord record;
+    if (!readTrainingRecord(dataDir, training, &record))
+        return QStringLiteral("szkolenie nr %1").arg(training);
+    if (type)
+        *type = record.type;
+    return record.name;
+}
+
+bool courseAndOrganiser(db::Database &database, qint64 id, Course *course, Organiser *organiser, QString *error)
+{
+    if (!readCourse(database, id, course)) {
+        *error = QStringLiteral("Nie ma kursu nr %1.").arg(id);
+        return false;
+    }
+    if (organiser && !readOrganiser(database, organiser)) {
+        *error = QStringLiteral("Podaj najpierw dane organizatora szkolenia.");
+        return false;
+    }
+    return true;
+}
+
+QString hours(int quarters)
+{
+    return hoursText(quarters, QLatin1Char(','));
+}
+
+// The reverse of a certificate: the programme with its hours.
+void programmeSide(PdfDocument &document, const OutlineTree &tree, const QString &typeName)
+{
+    document.title({QStringLiteral("Program szkolenia"), typeName});
+    std::vector<DocumentRow> rows;
+    for (const ProgrammeRow &row : programmeRows(tree))
+        rows.push_back({{row.number, row.name, hours(row.hours.theory), hours(row.hours.exercises),
+                         hours(row.hours.total())},
+                        row.level == 0,
+                        row.level,
+                        1});
+    const PlannedHours total = programmeTotal(tree);
+    rows.push_back({{QString(), QStringLiteral("Razem"), hours(total.theory), hours(total.exercises),
+                     hours(total.total())},
+                    true,
+                    0,
+                    1});
+    document.table({{QStringLiteral("Lp."), 2, false},
+                    {QStringLiteral("Temat"), 9, false},
+                    {QStringLiteral("Zajęcia teoretyczne"), 3, true},
+                    {QStringLiteral("Ćwiczenia"), 3, true},
+                    {QStringLiteral("Razem"), 2, true}},
+                   rows);
+}
+
+} // namespace
+
+bool saveAttendanceList(db::Database &database, const QString &dataDir, qint64 courseId, const QString &path,
+                        QString *error)
+{
+    Course course;
+    if (!courseAndOrganiser(database, courseId, &course, nullptr, error))
+        return false;
+    const std::vector<Participant> people = listParticipants(database, courseId);
+    PdfDocument document(QStringLiteral("Lista obecności: kurs nr %1").arg(courseId));
+    int day = 0;
+    for (QDate date = course.from; date <= course.to; date = date.addDays(1), ++day) {
+        if (day > 0)
+            document.pageBreak();
+        document.title({QStringLiteral("Lista obecności"), trainingName(dataDir, course.training),
+                        QStringLiteral("Kurs nr %1, %2").arg(courseId).arg(course.place),
+                        QStringLiteral("Dzień %1: %2").arg(day + 1).arg(documentDate(date))});
+        if (!course.trainers.isEmpty())
+            document.paragraph(QStringLiteral("Prowadzący: %1").arg(course.trainers));
+        std::vector<DocumentRow> rows;
+        int number = 0;
+        for (const Participant &p : people)
+            rows.push_back({{QString::number(++number), p.surname + QLatin1Char(' ') + p.firstName, p.position,
+                             QStringLiteral("\n\n")}});
+        document.table({{QStringLiteral("Lp."), 1, false},
+                        {QStringLiteral("Nazwisko i imię"), 6, false},
+                        {QStringLiteral("Stanowisko"), 5, false},
+                        {QStringLiteral("Podpis"), 6, false}},
+                       rows);
+    }
+    return writeDocument(path, document.finish(), error);
+}
+
+bool saveCertificates(db::Database &database, const QString &dataDir, qint64 courseId, qint64 participant,
+                      const QString &path, QString *error)
+{
+    Course course;
+    Organiser organiser;
+    if (!courseAndOrganiser(database, courseId, &course, &organiser, error))
+        return false;
+    int type = -1;
+    trainingName(dataDir, course.training, &type);
+    const QString typeName = trainingTypeName(type);
+    const OutlineTree programme = OutlineTree::load(dataDir + outlineFileName(course.training));
+    std::vector<Participant> people = listParticipants(database, courseId);
+    PdfDocument document(QStringLiteral("Zaświadczenia: kurs nr %1").arg(courseId));
+    int printed = 0;
+    for (const RegisterEntry &entry : readRegister(database, courseId)) {
+        if (entry.cancelled || (participant > 0 && entry.participant != participant))
+            continue;
+        const auto holder = std::find_if(people.begin(), people.end(),
+                                         [&](const Participant &p) { return p.id == entry.participant; });
+        if (holder == people.end())
+            continue;
+        if (printed++ > 0)
+            document.pageBreak();
+        for (const CertificateLine &line : certificateFront(organiser, course, *holder, entry, typeName)) {
+            if (line.heading) {
+                document.title({line.text});
+                continue;
+            }
+            document.paragraph(line.text);
+            if (!line.caption.isEmpty())
+                document.paragraph(line.caption);
+        }
+        document.pageBreak();
+        programmeSide(document, programme, typeName);
+    }
+    if (printed == 0) {
+        *error = QStringLiteral("Kurs nr %1 nie ma wystawionych zaświadczeń do wydruku.").arg(courseId);
+        return false;
+    }
+    return writeDocument(path, document.finish(), error);
+}
+
+bool saveRegisterDocument(db::Database &database, const QString &dataDir, const QString &path, QString *error)
+{
+    Organiser organiser;
+    readOrganiser(database, &organiser);
+    PdfDocument document(QStringLiteral("Rejestr zaświadczeń"));
+    document.title({QStringLiteral("Rejestr zaświadczeń"), organiser.name});
+    std::vector<DocumentRow> rows;
+    for (const RegisterEntry &e : readRegister(database))
+        rows.push_back({{e.number, e.participantName, QString::number(e.course), trainingName(dataDir, e.training),
+                         documentDate(e.issued),
+                         e.cancelled ? QStringLiteral("anulowane: %1").arg(e.cancelReason) : QString()},
+                        e.cancelled});
+    document.table({{QStringLiteral("Numer"), 3, false},
+                    {QStringLiteral("Uczestnik"), 5, false},
+                    {QStringLiteral("Kurs"), 2, false},
+                    {QStringLiteral("Szkolenie"), 6, false},
+                    {QStringLiteral("Data wydania"), 3, false},
+                    {QStringLiteral("Uwagi"), 4, false}},
+                   rows);
+    return writeDocument(path, document.finish(), error);
+}
+
+} // namespace marbelo

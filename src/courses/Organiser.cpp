@@ -1,0 +1,77 @@
+#include "courses/Organiser.h"
+
+#include "store/db/Database.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace marbelo {
+
+bool readOrganiser(db::Database &database, Organiser *organiser)
+{
+    QSqlQuery q = database.query();
+    if (!database.isOpen()
+        || !db::run(q, QStringLiteral("SELECT name, address, place, number_format, restart_yearly FROM organiser"))
+        || !q.next())
+        return false;
+    organiser->name = q.value(0).toString();
+    organiser->address = q.value(1).toString();
+    organiser->place = q.value(2).toString();
+    organiser->numberFormat = q.value(3).toString();
+    organiser->restartYearly = q.value(4).toBool();
+    return true;
+}
+
+QString numberFormatProblem(const QString &format, bool restartYearly)
+{
+    if (format.count(QLatin1Char('N')) != 1)
+        return QStringLiteral("Format numeru musi zawierać dokładnie jedną literę N (numer kolejny).");
+    if (restartYearly && !format.contains(QLatin1String("RRRR")))
+        return QStringLiteral("Przy numeracji od 1 w każdym roku format numeru musi zawierać RRRR (rok).");
+    return QString();
+}
+
+QString formatCertificateNumber(const QString &format, int serial, int year)
+{
+    // The serial's digits hold no R, so the year goes in second.
+    QString number = format;
+    number.replace(QLatin1Char('N'), QString::number(serial));
+    number.replace(QLatin1String("RRRR"), QString::number(year));
+    return number;
+}
+
+bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *error)
+{
+    if (organiser.name.trimmed().isEmpty() || organiser.place.trimmed().isEmpty()) {
+        *error = QStringLiteral("Podaj nazwę organizatora i miejsce wydawania zaświadczeń.");
+        return false;
+    }
+    if (const QString problem = numberFormatProblem(organiser.numberFormat, organiser.restartYearly);
+        !problem.isEmpty()) {
+        *error = problem;
+        return false;
+    }
+    return database.write(
+        [&](QSqlQuery &q, QString *refusal) {
+            // The way of numbering is fixed by the first certificate: a change
+            // would give a number of the register a second time.
+            Organiser old;
+            if (readOrganiser(database, &old) && old.restartYearly != organiser.restartYearly) {
+                if (!db::run(q, QStringLiteral("SELECT COUNT(*) FROM certificate")) || !q.next())
+                    return false;
+                if (q.value(0).toInt() > 0) {
+                    *refusal =
+                    QStringLiteral("Sposobu numeracji nie można zmienić, gdy rejestr zawiera już zaświadczenia.");
+                    return false;
+                }
+            }
+            return db::run(q,
+                           QStringLiteral("INSERT OR REPLACE INTO organiser (id, name, address, place, number_format,"
+                                          " restart_yearly) VALUES (1, ?, ?, ?, ?, ?)"),
+                           {db::text(organiser.name), db::text(organiser.address), db::text(organiser.place),
+                            db::text(organiser.numberFormat), organiser.restartYearly ? 1 : 0});
+        },
+        error);
+}
+
+} // namespace marbelo

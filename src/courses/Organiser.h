@@ -1,0 +1,23 @@
+// The organiser of the trainings and the register's number format.
+#pragma once
+
+#include "courses/CourseTypes.h"
+
+namespace marbelo {
+
+namespace db {
+class Database;
+}
+
+// False when no organiser has been entered yet (or the database cannot be read).
+bool readOrganiser(db::Database &database, Organiser *organiser);
+// False with a Polish message when a field is refused or the write fails.
+bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *error);
+
+// The format must hold "N" once; restarting each year needs "RRRR" so that
+// numbers of different years differ. Empty when the format is good, else why.
+QString numberFormatProblem(const QString &format, bool restartYearly);
+// The number as printed: N replaced by the serial, RRRR by the year.
+QString formatCertificateNumber(const QString &format, int serial, int year);
+
+} // namespace marbelo

@@ -1,0 +1,38 @@
+// Participants from the CSV file an employer's HR exports from a spreadsheet:
+// ";" or "," separated, UTF-8 with or without BOM or Windows-1250, a header
+// row of Polish column names in any order and case, dates as DD.MM.RRRR or
+// RRRR-MM-DD. Quoted fields may hold separators, quotes ("") and line breaks.
+#pragma once
+
+#include "courses/CourseTypes.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+namespace marbelo {
+
+struct CsvRowProblem
+{
+    int line = 0; // the line the row begins on, counting from 1 (the header)
+    QString reason;
+};
+
+struct ParticipantCsv
+{
+    QString error; // the file as a whole is refused (empty, unreadable, a column missing)
+    std::vector<Participant> participants; // the good rows
+    std::vector<int> lines;                 // the line each good row begins on
+    std::vector<CsvRowProblem> problems;    // the bad rows, in file order
+};
+
+// Reads the bytes of a file; never throws, never fails part way.
+ParticipantCsv readParticipantCsv(const QByteArray &bytes);
+// Reads a file of at most 16 MB.
+ParticipantCsv readParticipantCsvFile(const QString &path);
+
+// A date as DD.MM.RRRR (day and month may have one digit) or RRRR-MM-DD;
+// invalid when it is neither or no such day exists.
+QDate parseCsvDate(const QString &text);
+
+} // namespace marbelo

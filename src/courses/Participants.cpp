@@ -1,0 +1,181 @@
+#include "courses/Participants.h"
+
+#include "common/PolishOrder.h"
+#include "store/db/Database.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace marbelo {
+
+namespace {
+
+QVariantList participantValues(const Participant &p)
+{
+    return {db::text(p.firstName), db::text(p.surname), p.birthDate.toString(Qt::ISODate), db::text(p.birthPlace),
+            db::text(p.position), p.passed ? 1 : 0};
+}
+
+} // namespace
+
+std::vector<Participant> listParticipants(db::Database &database, qint64 course)
+{
+    std::vector<Participant> list;
+    QSqlQuery q = database.query();
+    if (!database.isOpen()
+        || !db::run(q,
+                    QStringLiteral("SELECT p.id, p.course, p.first_name, p.surname, p.birth_date, p.birth_place,"
+                                   " p.position, p.passed, (SELECT z.number FROM certificate z"
+                                   " WHERE z.participant = p.id AND z.cancelled = 0)"
+                                   " FROM participant p WHERE p.course = ? ORDER BY p.id"),
+                    {course}))
+        return list;
+    while (q.next()) {
+        Participant p;
+        p.id = q.value(0).toLongLong();
+        p.course = q.value(1).toLongLong();
+        p.firstName = q.value(2).toString();
+        p.surname = q.value(3).toString();
+        p.birthDate = QDate::fromString(q.value(4).toString(), Qt::ISODate);
+        p.birthPlace = q.value(5).toString();
+        p.position = q.value(6).toString();
+        p.passed = q.value(7).toBool();
+        p.certificate = q.value(8).toString();
+        list.push_back(p);
+    }
+    std::stable_sort(list.begin(), list.end(), [](const Participant &a, const Participant &b) {
+        if (a.surname.compare(b.surname, Qt::CaseInsensitive) != 0)
+            return polishLess(a.surname, b.surname);
+        return polishLess(a.firstName, b.firstName);
+    });
+    return list;
+}
+
+QString participantProblem(const Participant &p)
+{
+    // Names go into one line of tables and documents: no tabs or line breaks.
+    for (const QString *field : {&p.firstName, &p.surname, &p.birthPlace, &p.position})
+        for (const QChar c : *field)
+            if (c.category() == QChar::Other_Control)
+                return QStringLiteral("Dane uczestnika nie mogą zawierać znaków sterujących (tabulatora, końca wiersza).");
+    if (p.firstName.trimmed().isEmpty() || p.surname.trimmed().isEmpty())
+        return QStringLiteral("Podaj imię i nazwisko uczestnika.");
+    if (!p.birthDate.isValid())
+        return QStringLiteral("Podaj poprawną datę urodzenia uczestnika.");
+    if (p.birthDate > QDate::currentDate() || p.birthDate.year() < 1900)
+        return QStringLiteral("Data urodzenia %1 jest niemożliwa.").arg(p.birthDate.toString(QStringLiteral("dd.MM.yyyy")));
+    if (p.birthPlace.trimmed().isEmpty())
+        return QStringLiteral("Podaj miejsce urodzenia uczestnika.");
+    return QString();
+}
+
+bool insertParticipant(QSqlQuery &q, qint64 course, const Participant &p)
+{
+    QVariantList values = participantValues(p);
+    values.prepend(course);
+    values.prepend(p.id > 0 ? QVariant(p.id) : QVariant());
+    return db::run(q,
+                   QStringLiteral("INSERT INTO participant (id, course, first_name, surname, birth_date,"
+                                  " birth_place, position, passed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                   values);
+}
+
+std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint64 course,
+                                                   const std::vector<Participant> &participants, QString *error)
+{
+    for (const Participant &p : participants) {
+        if (const QString problem = participantProblem(p); !problem.isEmpty()) {
+            *error = problem;
+            return std::nullopt;
+        }
+    }
+    std::vector<qint64> ids;
+    const bool ok = database.write(
+        [&](QSqlQuery &q, QString *refusal) {
+            if (!db::run(q, QStringLiteral("SELECT COUNT(*) FROM course WHERE id = ?"), {course}) || !q.next())
+                return false;
+            if (q.value(0).toInt() != 1) {
+                *refusal = QStringLiteral("Nie ma kursu nr %1.").arg(course);
+                return false;
+            }
+            for (const Participant &p : participants) {
+                if (!insertParticipant(q, course, p))
+                    return false;
+                ids.push_back(q.lastInsertId().toLongLong());
+            }
+            return true;
+        },
+        error);
+    if (!ok)
+        return std::nullopt;
+    return ids;
+}
+
+bool updateParticipant(db::Database &database, const Participant &participant, QString *error)
+{
+    if (const QString problem = participantProblem(participant); !problem.isEmpty()) {
+        *error = problem;
+        return false;
+    }
+    return database.write(
+        [&](QSqlQuery &q, QString *refusal) {
+            QVariantList values = participantValues(participant);
+            values.append(participant.id);
+            if (!db::run(q,
+                         QStringLiteral("UPDATE participant SET first_name = ?, surname = ?, birth_date = ?,"
+                                        " birth_place = ?, position = ?, passed = ? WHERE id = ?"),
+                         values))
+                return false;
+            if (q.numRowsAffected() != 1) {
+                *refusal = QStringLiteral("Nie ma uczestnika nr %1.").arg(participant.id);
+                return false;
+            }
+            return true;
+        },
+        error);
+}
+
+bool removeParticipant(db::Database &database, qint64 id, QString *error)
+{
+    return removeParticipants(database, {id}, error);
+}
+
+bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, QString *error)
+{
+    return database.write(
+        [&](QSqlQuery &q, QString *refusal) {
+            for (qint64 id : ids) {
+                if (!db::run(q, QStringLiteral("SELECT COUNT(*) FROM certificate WHERE participant = ?"), {id})
+                    || !q.next())
+                    return false;
+                if (q.value(0).toInt() > 0) {
+                    *refusal = QStringLiteral("Uczestnika, który ma zaświadczenie, nie można usunąć.");
+                    return false;
+                }
+                if (!db::run(q, QStringLiteral("DELETE FROM participant WHERE id = ?"), {id}))
+                    return false;
+                if (q.numRowsAffected() != 1) {
+                    *refusal = QStringLiteral("Nie ma uczestnika nr %1.").arg(id);
+                    return false;
+                }
+            }
+            return true;
+        },
+        error);
+}
+
+bool setPassed(db::Database &database, const std::vector<qint64> &ids, bool passed, QString *error)
+{
+    return database.write(
+        [&](QSqlQuery &q, QString *) {
+            for (qint64 id : ids)
+                if (!db::run(q, QStringLiteral("UPDATE participant SET passed = ? WHERE id = ?"), {passed ? 1 : 0, id}))
+                    return false;
+            return true;
+        },
+        error);
+}
+
+} // namespace marbelo

@@ -1,0 +1,62 @@
+#include "courses/RegisterCsv.h"
+
+#include "store/SaveFile.h"
+
+#include <QSaveFile>
+#include <QStringList>
+
+namespace marbelo {
+
+namespace {
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+} // namespace
+
+QByteArray registerCsv(const std::vector<RegisterEntry> &entries, const TrainingNames &trainingName)
+{
+    QString text = QStringLiteral("\uFEFFNumer;Uczestnik;Kurs;Szkolenie;Data wydania;Stan;Powód anulowania\r\n");
+    for (const RegisterEntry &e : entries) {
+        const QStringList fields = {e.number,
+                                    e.participantName,
+                                    QString::number(e.course),
+                                    trainingName(e.training),
+                                    e.issued.toString(QStringLiteral("dd.MM.yyyy")),
+                                    e.cancelled ? QStringLiteral("anulowane") : QStringLiteral("wydane"),
+                                    e.cancelReason};
+        QStringList quoted;
+        for (const QString &field : fields)
+            quoted << csvField(field);
+        text += quoted.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+bool saveRegisterCsv(const QString &path, const std::vector<RegisterEntry> &entries,
+                     const TrainingNames &trainingName, QString *error)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = registerCsv(entries, trainingName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        if (error)
+            *error = QStringLiteral("Nie można zapisać pliku %1: %2").arg(path, file.errorString());
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    QString reason;
+    if (!commitWhole(file, &reason)) {
+        if (error)
+            *error = QStringLiteral("Nie można zapisać pliku %1: %2").arg(path, reason);
+        return false;
+    }
+    return true;
+}
+
+} // namespace marbelo

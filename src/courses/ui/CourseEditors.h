@@ -1,0 +1,16 @@
+// The small forms of the "Kursy" window: a course, a participant, the
+// organiser. Each returns true when the user confirmed with "OK"; the
+// record is then filled in.
+#pragma once
+
+#include "courses/CourseTypes.h"
+
+class QWidget;
+
+namespace marbelo {
+
+bool editCourseForm(QWidget *owner, Course *course);
+bool editParticipantForm(QWidget *owner, Participant *participant);
+bool editOrganiserForm(QWidget *owner, Organiser *organiser);
+
+} // namespace marbelo

@@ -1,0 +1,77 @@
+// An A4 document drawn with Qt's PDF writer: the page frame (margins, the
+// page number at the foot), a title, paragraphs, and tables with column
+// widths whose rows wrap, break over pages and repeat the table's header.
+// Every document (programme, attendance list, certificates, register) is
+// built from these parts and saved whole through writeDocument.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class QBuffer;
+class QPainter;
+class QPdfWriter;
+
+namespace marbelo {
+
+struct DocumentColumn
+{
+    QString caption;
+    int width = 1; // a share of the text width
+    bool alignRight = false;
+};
+
+struct DocumentRow
+{
+    QStringList cells;
+    bool bold = false;
+    int indent = 0;         // steps the text of one cell is indented
+    int indentedColumn = 0; // the cell indented
+};
+
+class PdfDocument
+{
+public:
+    // title: the document's title in its properties.
+    explicit PdfDocument(const QString &title);
+    ~PdfDocument();
+    PdfDocument(const PdfDocument &) = delete;
+    PdfDocument &operator=(const PdfDocument &) = delete;
+
+    // A centred title block, one line of text per entry, the first larger.
+    void title(const QStringList &lines);
+    void paragraph(const QString &text, bool bold = false);
+    void table(const std::vector<DocumentColumn> &columns, const std::vector<DocumentRow> &rows);
+    // Starts a new page (one per day of an attendance list, one per side of
+    // a certificate).
+    void pageBreak() { newPage(); }
+    // Ends the document; its PDF bytes (empty when drawing failed).
+    QByteArray finish();
+    int pageCount() const { return m_pages; }
+
+private:
+    double textWidth() const;
+    // A new page when height does not fit on this one; true when it did break.
+    bool makeRoom(double height);
+    void newPage();
+    void drawFooter();
+    double rowHeight(const std::vector<DocumentColumn> &columns, const DocumentRow &row) const;
+    void drawRow(const std::vector<DocumentColumn> &columns, const DocumentRow &row, double height);
+    double columnWidth(const std::vector<DocumentColumn> &columns, std::size_t column) const;
+
+    std::unique_ptr<QBuffer> m_buffer;
+    std::unique_ptr<QPdfWriter> m_writer;
+    std::unique_ptr<QPainter> m_painter;
+    double m_y = 0; // where the next block begins, in device units
+    int m_pages = 1;
+};
+
+// Saves a document's bytes whole through a save file; false with an error
+// text when the file keeps what it had (or stays absent).
+bool writeDocument(const QString &path, const QByteArray &pdf, QString *error);
+
+} // namespace marbelo

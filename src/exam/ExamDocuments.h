@@ -1,0 +1,35 @@
+// The exam's documents, drawn with the documents layer: the test sheets (a
+// page or more per variant), the answer key and "Protokół egzaminu". Need a
+// QGuiApplication (they draw text).
+#pragma once
+
+#include "courses/CourseTypes.h"
+#include "exam/ExamStore.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace marbelo::exam {
+
+struct ExamDocumentData
+{
+    Course course;
+    QString trainingName;
+    ExamSettings settings;
+    ExamTest test;
+    std::vector<Participant> participants;
+    std::vector<ExamResult> results;
+
+    // The exam's date: the one set, or the course's last day.
+    QDate examDate() const { return settings.date.isValid() ? settings.date : course.to; }
+};
+
+QByteArray sheetsPdf(const ExamDocumentData &data);
+QByteArray answerKeyPdf(const ExamDocumentData &data);
+// The key as text: variant, question number, right letter; a line each.
+QString answerKeyTsv(const ExamTest &test);
+QByteArray protocolPdf(const ExamDocumentData &data);
+
+} // namespace marbelo::exam

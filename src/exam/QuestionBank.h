@@ -1,0 +1,48 @@
+// The question bank in the program's database: listing, the edits (each
+// one transaction) and the restore that undoes a removal with the same id.
+// Used alike by the window, the tool and the tests.
+#pragma once
+
+#include "exam/Gift.h"
+#include "exam/Question.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace marbelo::db {
+class Database;
+}
+
+namespace marbelo::exam {
+
+struct BankQuestion
+{
+    qint64 id = 0;
+    Question question;
+};
+
+// Every question, by topic title and then in the order they were added;
+// topic empty: the whole bank.
+std::vector<BankQuestion> listQuestions(db::Database &database, const QString &topic = {});
+std::optional<Question> readQuestion(db::Database &database, qint64 id);
+
+// Adds a checked question; its id, or nothing with a Polish message.
+std::optional<qint64> addQuestion(db::Database &database, const Question &question, QString *error);
+bool updateQuestion(db::Database &database, qint64 id, const Question &question, QString *error);
+bool removeQuestion(db::Database &database, qint64 id, QString *error);
+// Puts a removed question back under its old id (undo of a removal).
+bool restoreQuestion(db::Database &database, const BankQuestion &question, QString *error);
+
+// Adds the questions read from GIFT in one transaction, all or none; their
+// count, or nothing with a Polish message.
+std::optional<int> importQuestions(db::Database &database, const std::vector<Question> &questions, QString *error);
+QByteArray exportQuestions(db::Database &database);
+
+// On the bank's first use, the demo questions file (when present) goes into
+// the bank once; a bank emptied later stays empty. False with a message
+// only when the database refused.
+bool importDemoQuestionsOnce(db::Database &database, const QString &giftPath, QString *error);
+
+} // namespace marbelo::exam

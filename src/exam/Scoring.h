@@ -1,0 +1,35 @@
+// Scoring of a sheet: the letters a participant marked, one per question in
+// the variant's order, against the variant's key.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace marbelo::exam {
+
+constexpr int kDefaultPassMark = 60; // percent of the questions
+
+struct KeyQuestion
+{
+    int right = 0;   // the right answer's letter index on the sheet
+    int answers = 0; // how many answers the sheet shows
+};
+
+// The points of the letters typed for a sheet: "A".."D" (either case) a
+// marked answer, "-" or "." none, "X" two or more boxes marked (no point).
+// False with a Polish message when the count of letters differs from the
+// sheet's questions or a letter is not on the sheet.
+bool scoreLetters(const QList<KeyQuestion> &key, const QString &letters, int *points, QString *error);
+
+// Passed when points reach passMark percent of the questions.
+inline bool passes(int points, int questions, int passMark)
+{
+    return questions > 0 && qint64(points) * 100 >= qint64(passMark) * questions;
+}
+
+inline int percentOf(int points, int questions)
+{
+    return questions > 0 ? int(qint64(points) * 100 / questions) : 0;
+}
+
+} // namespace marbelo::exam

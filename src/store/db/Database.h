@@ -1,0 +1,69 @@
+// The program's database: one SQLite file in the data folder (Qt SQL's
+// "QSQLITE" driver) for what the flat files do not hold. Opened with foreign
+// keys on, in WAL mode, readable by its owner only; the schema version lives
+// in PRAGMA user_version and older files are migrated at opening. A damaged
+// file or one from a newer program is reported and never written to.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+class QSqlQuery;
+
+namespace marbelo::db {
+
+inline const QString kDatabaseName = QStringLiteral("Courses.db");
+
+class Database
+{
+public:
+    enum class State { Closed, Open, Damaged, TooNew, Failed };
+
+    explicit Database(const QString &path);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // The database of the data folder dataDir (with its trailing separator).
+    static QString pathIn(const QString &dataDir);
+
+    // Opens (creating when missing) and migrates. False with a Polish
+    // message when the file is damaged, newer or cannot be opened; the file
+    // is then left exactly as it was.
+    bool open(QString *error = nullptr);
+    State state() const { return m_state; }
+    bool isOpen() const { return m_state == State::Open; }
+    const QString &path() const { return m_path; }
+    int schemaVersion() const;
+
+    // Runs body inside BEGIN IMMEDIATE ... COMMIT: other processes wait for
+    // the write lock (busy timeout), and either all of body's changes land or
+    // none. body returns false to roll back: with *refusal set (a Polish
+    // message, passed on as it is) when it refuses the change, without it when
+    // a statement on its query failed. False with a Polish message on any
+    // failure.
+    bool write(const std::function<bool(QSqlQuery &, QString *)> &body, QString *error = nullptr);
+
+    // A query on this connection, for reading.
+    QSqlQuery query() const;
+
+private:
+    bool fail(State state, const QString &message, QString *error);
+
+    QString m_path;
+    QString m_connection;
+    State m_state = State::Closed;
+};
+
+// The text as a bound value, trimmed; never NULL (an empty QString binds as
+// NULL, which the NOT NULL columns refuse).
+QVariant text(const QString &value);
+
+// Runs sql with the bound values on q; false with the driver's text in
+// *error when it fails.
+bool run(QSqlQuery &q, const QString &sql, const QVariantList &values = {}, QString *error = nullptr);
+
+} // namespace marbelo::db

@@ -1,0 +1,63 @@
+#include "store/db/Migrations.h"
+
+namespace marbelo::db {
+
+const std::vector<QStringList> &migrationSteps()
+{
+    static const std::vector<QStringList> steps = {
+        // 1: organiser, courses, participants, the certificate register.
+        {
+            QStringLiteral("CREATE TABLE organiser (id INTEGER PRIMARY KEY CHECK (id = 1),"
+                           " name TEXT NOT NULL, address TEXT NOT NULL, place TEXT NOT NULL,"
+                           " number_format TEXT NOT NULL, restart_yearly INTEGER NOT NULL)"),
+            QStringLiteral("CREATE TABLE course (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                           " training INTEGER NOT NULL, date_from TEXT NOT NULL, date_to TEXT NOT NULL,"
+                           " place TEXT NOT NULL, trainers TEXT NOT NULL, form TEXT NOT NULL,"
+                           " purpose TEXT NOT NULL)"),
+            QStringLiteral("CREATE TABLE participant (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                           " course INTEGER NOT NULL REFERENCES course(id) ON DELETE CASCADE,"
+                           " first_name TEXT NOT NULL, surname TEXT NOT NULL, birth_date TEXT NOT NULL,"
+                           " birth_place TEXT NOT NULL, position TEXT NOT NULL, passed INTEGER NOT NULL)"),
+            QStringLiteral("CREATE INDEX participant_course ON participant(course)"),
+            // series is 0 for numbering continuous across years, else the year.
+            QStringLiteral("CREATE TABLE certificate (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                           " series INTEGER NOT NULL, serial INTEGER NOT NULL CHECK (serial > 0),"
+                           " number TEXT NOT NULL UNIQUE,"
+                           " participant INTEGER NOT NULL REFERENCES participant(id) ON DELETE RESTRICT,"
+                           " issued TEXT NOT NULL, cancelled INTEGER NOT NULL DEFAULT 0,"
+                           " cancel_reason TEXT NOT NULL DEFAULT '', UNIQUE (series, serial))"),
+            QStringLiteral("CREATE UNIQUE INDEX certificate_live ON certificate(participant) WHERE cancelled = 0"),
+        },
+        // 2: the question bank and the exams of courses. answers hold a JSON
+        // array of texts; an exam's items copy the questions as drawn, so its
+        // sheets print the same after the bank changes.
+        {
+            QStringLiteral("CREATE TABLE question (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                           " topic TEXT NOT NULL, detail TEXT NOT NULL, title TEXT NOT NULL,"
+                           " text TEXT NOT NULL, answers TEXT NOT NULL, right_answer INTEGER NOT NULL)"),
+            QStringLiteral("CREATE INDEX question_topic ON question(topic)"),
+            QStringLiteral("CREATE TABLE bank_state (id INTEGER PRIMARY KEY CHECK (id = 1),"
+                           " demo_imported INTEGER NOT NULL)"),
+            QStringLiteral("CREATE TABLE exam (course INTEGER PRIMARY KEY REFERENCES course(id) ON DELETE CASCADE,"
+                           " pass_mark INTEGER NOT NULL DEFAULT 60, commission TEXT NOT NULL DEFAULT '',"
+                           " exam_date TEXT NOT NULL DEFAULT '', draw_number TEXT NOT NULL DEFAULT '',"
+                           " variants INTEGER NOT NULL DEFAULT 0)"),
+            QStringLiteral("CREATE TABLE exam_item (course INTEGER NOT NULL REFERENCES exam(course) ON DELETE CASCADE,"
+                           " variant INTEGER NOT NULL, position INTEGER NOT NULL,"
+                           " question INTEGER REFERENCES question(id) ON DELETE SET NULL,"
+                           " topic TEXT NOT NULL, text TEXT NOT NULL, answers TEXT NOT NULL,"
+                           " right_answer INTEGER NOT NULL, PRIMARY KEY (course, variant, position))"),
+            QStringLiteral("CREATE TABLE exam_result (participant INTEGER PRIMARY KEY"
+                           " REFERENCES participant(id) ON DELETE CASCADE, variant INTEGER,"
+                           " letters TEXT NOT NULL, points INTEGER NOT NULL, passed INTEGER NOT NULL)"),
+        },
+    };
+    return steps;
+}
+
+int currentSchemaVersion()
+{
+    return static_cast<int>(migrationSteps().size());
+}
+
+} // namespace marbelo::db

@@ -1,0 +1,86 @@
+#include "support/CourseData.h"
+
+#include "store/db/Database.h"
+
+#include <QSet>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <map>
+
+using namespace marbelo;
+
+namespace testing_support {
+
+Organiser testOrganiser(bool restartYearly, const QString &format)
+{
+    return {QStringLiteral("Ośrodek Szkoleń Przykładowych"), QStringLiteral("ul. Zmyślona 1, 00-001 Wieś"),
+            QStringLiteral("Wieś"), format, restartYearly};
+}
+
+Course testCourse(int training)
+{
+    Course c;
+    c.training = training;
+    c.from = QDate(2026, 3, 2);
+    c.to = QDate(2026, 3, 3);
+    c.place = QStringLiteral("Sala 2, ul. Zmyślona 1");
+    c.trainers = QStringLiteral("Prowadzący Testowy");
+    c.form = QStringLiteral("kurs");
+    c.purpose = QStringLiteral("Cel szkolenia.");
+    return c;
+}
+
+std::vector<Participant> testParticipants(int count, bool passed, int first)
+{
+    static const char16_t *const surnames[] = {u"Żabka", u"Łoś", u"Lis", u"Ćma", u"Cis", u"Sowa", u"Śliwa", u"Zając"};
+    std::vector<Participant> list;
+    for (int i = first; i < first + count; ++i) {
+        Participant p;
+        p.firstName = QStringLiteral("Osoba%1").arg(i);
+        p.surname = QString::fromUtf16(surnames[i % 8]);
+        p.birthDate = QDate(1970 + i % 30, 1 + i % 12, 1 + i % 28);
+        p.birthPlace = QStringLiteral("Miasto%1").arg(i % 5);
+        p.position = QStringLiteral("stanowisko %1").arg(i % 3);
+        p.passed = passed;
+        list.push_back(p);
+    }
+    return list;
+}
+
+QString registerProblem(db::Database &database, int *certificates)
+{
+    QSqlQuery q = database.query();
+    if (!db::run(q, QStringLiteral("SELECT z.series, z.serial, z.number, z.participant, z.cancelled, p.id, p.passed"
+                                   " FROM certificate z LEFT JOIN participant p ON z.participant = p.id"
+                                   " ORDER BY z.series, z.serial")))
+        return QStringLiteral("the register cannot be read");
+    std::map<int, int> lastSerial;
+    QSet<QString> numbers;
+    QSet<qint64> holders;
+    int count = 0;
+    while (q.next()) {
+        ++count;
+        const int series = q.value(0).toInt();
+        const int serial = q.value(1).toInt();
+        if (serial != lastSerial[series] + 1)
+            return QStringLiteral("series %1: %2 follows %3").arg(series).arg(serial).arg(lastSerial[series]);
+        lastSerial[series] = serial;
+        const QString number = q.value(2).toString();
+        if (numbers.contains(number))
+            return QStringLiteral("number %1 given twice").arg(number);
+        numbers.insert(number);
+        if (q.value(5).isNull() || !q.value(6).toBool())
+            return QStringLiteral("number %1 belongs to no passed participant").arg(number);
+        const qint64 holder = q.value(3).toLongLong();
+        if (!q.value(4).toBool() && holders.contains(holder))
+            return QStringLiteral("participant %1 holds two certificates in force").arg(holder);
+        if (!q.value(4).toBool())
+            holders.insert(holder);
+    }
+    if (certificates)
+        *certificates = count;
+    return QString();
+}
+
+} // namespace testing_support

@@ -1,0 +1,194 @@
+// marbelo-tool's course commands: the trainer's road from the command line,
+// and a table of refused inputs (exit 1, Polish message) and wrong usages
+// (exit 2).
+
+#include "store/Catalogue.h"
+#include "store/DataFiles.h"
+#include "store/Outline.h"
+#include "courses/Register.h"
+#include "store/db/Database.h"
+#include "support/Fixtures.h"
+#include "support/Tool.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace marbelo;
+using namespace testing_support;
+
+namespace {
+
+const QString kCsv = QStringLiteral("Nazwisko;Imię;Data urodzenia;Miejsce urodzenia;Stanowisko\n"
+                                    "Łoś;Anna;02.03.1980;Łomża;magazynier\n"
+                                    "Lis;Piotr;1979-11-30;Wieś;\n");
+
+// The text of pages first..last of a PDF, as pdftotext reads it.
+QString pdfText(const QString &path, int first, int last)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(first), QStringLiteral("-l"),
+                                               QString::number(last), path, QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+int pdfPages(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    EXPECT_TRUE(process.waitForFinished(60000));
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    const qsizetype at = info.indexOf(QLatin1String("Pages:"));
+    return at < 0 ? -1 : info.mid(at + 6).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+}
+
+class CourseToolTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(appendTrainingRecord(dir.path(), {QStringLiteral("Okresowe magazyn"), 2, 0}).has_value());
+        writeFile(dir.file("lista.csv"), kCsv.toUtf8());
+    }
+
+    ToolResult run(const QStringList &args)
+    {
+        QStringList full = args;
+        full.insert(args.size() > 1 && args[0] == QLatin1String("course") ? 2 : 1, dir.path());
+        return runTool(full);
+    }
+
+    TempDataDir dir;
+};
+
+} // namespace
+
+TEST_F(CourseToolTest, TrainersRoad)
+{
+    ToolResult r = run({"course", "add", "0", "--from", "2026-03-02", "--to", "2026-03-03", "--place", "Sala 1",
+                        "--trainer", "Jan Próbny"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("1\n"));
+    r = run({"participants", "1", "--import", dir.file("lista.csv"), "--pass-all"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("2\tPiotr\tLis\t1979-11-30\tWieś\t\t1\t\n"
+                                    "1\tAnna\tŁoś\t1980-03-02\tŁomża\tmagazynier\t1\t\n"));
+    EXPECT_EQ(run({"certificates", "1", dir.file("z.pdf"), "--issue"}).exitCode, 1) << "no organiser yet";
+    r = run({"organiser", "--name", "Ośrodek Próbny", "--address", "ul. Polna 1", "--place", "Wieś"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("Ośrodek Próbny\tul. Polna 1\tWieś\tN/RRRR\t0\n"));
+    r = run({"certificates", "1", dir.file("z.pdf"), "--issue"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    r = run({"courses"});
+    EXPECT_EQ(r.out, QStringLiteral("1\t0\t2026-03-02\t2026-03-03\tSala 1\t2\t2\n"));
+    const QString year = QString::number(QDate::currentDate().year());
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    r = run({"register"});
+    EXPECT_EQ(r.out, QStringLiteral("1/%1\tPiotr Lis\t1\t0\t%2\twydane\t\n2/%1\tAnna Łoś\t1\t0\t%2\twydane\t\n")
+                         .arg(year, today));
+    ASSERT_EQ(run({"register", dir.file("rejestr.csv")}).exitCode, 0);
+    const QByteArray csv = readFile(dir.file("rejestr.csv"));
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFNumer;Uczestnik;Kurs;Szkolenie;"));
+    EXPECT_TRUE(csv.contains(QStringLiteral("2/%1;Anna Łoś;1;Okresowe magazyn;").arg(year).toUtf8()));
+}
+
+TEST_F(CourseToolTest, RefusalsAndUsage)
+{
+    ASSERT_EQ(run({"course", "add", "0", "--from", "2026-03-02", "--to", "2026-03-02", "--place", "S"}).exitCode, 0);
+    writeFile(dir.file("zla.csv"), (kCsv + QStringLiteral("Kos;Ewa;31.02.1980;Wieś;\n")).toUtf8());
+    struct Row
+    {
+        QStringList args;
+        int exitCode;
+    };
+    const Row rows[] = {
+        {{"course", "add", "7", "--from", "2026-03-02", "--to", "2026-03-02", "--place", "S"}, 1},
+        {{"course", "add", "0", "--from", "2026-03-05", "--to", "2026-03-02", "--place", "S"}, 1},
+        {{"course", "add", "0", "--from", "2026-03-02", "--place", "S"}, 2},
+        {{"course", "add", "0", "--from", "2026-03-02", "--to", "2026-03-02", "--place", "S", "--x"}, 2},
+        {{"participants", "9"}, 1},
+        {{"participants", "1", "--import", dir.file("zla.csv")}, 1},
+        {{"participants", "1", "--import", dir.file("brak.csv")}, 1},
+        {{"participants", "x"}, 2},
+        {{"organiser", "--name", "O", "--address", "A", "--place", "P", "--format", "RRRR"}, 1},
+        {{"register", dir.file("rejestr.txt")}, 2},
+        {{"attendance", "1"}, 2},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.args.join(QLatin1Char(' ')).toStdString());
+        const ToolResult r = run(row.args);
+        EXPECT_EQ(r.exitCode, row.exitCode) << r.err.toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+    // The bad row is named with its line, and nobody was imported.
+    const ToolResult bad = run({"participants", "1", "--import", dir.file("zla.csv")});
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("wiersz 4"))) << bad.err.toStdString();
+    EXPECT_EQ(run({"participants", "1"}).out, QString());
+
+    // A damaged database is refused and left as it was.
+    const QByteArray damaged(5000, 'x');
+    writeFile(db::Database::pathIn(dir.path()), damaged);
+    const ToolResult r = run({"courses"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("uszkodzona"))) << r.err.toStdString();
+    EXPECT_EQ(readFile(db::Database::pathIn(dir.path())), damaged);
+}
+
+TEST_F(CourseToolTest, DocumentsCarryEveryField)
+{
+    QString error;
+    ASSERT_TRUE(saveOutline(dir.file(outlineFileName(0)), {{QStringLiteral("Ocena ryzyka zawodowego"), 0, 0x40000000}},
+                            &error));
+    ASSERT_EQ(runTool({"programme", dir.path(), "0", "--set", "1=8+2"}).exitCode, 0);
+    ASSERT_EQ(run({"course", "add", "0", "--from", "2026-03-02", "--to", "2026-03-04", "--place", "Sala Źródłowa",
+                   "--trainer", "Jan Próbny"})
+                  .exitCode,
+              0);
+    ASSERT_EQ(run({"participants", "1", "--import", dir.file("lista.csv"), "--pass-all"}).exitCode, 0);
+    ASSERT_EQ(run({"organiser", "--name", "Ośrodek Żółwia", "--address", "ul. Polna 1, Łęczna", "--place", "Łęczna"})
+                  .exitCode,
+              0);
+    ToolResult r = run({"certificates", "1", dir.file("z.pdf"), "--issue"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString year = QString::number(QDate::currentDate().year());
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+
+    // Two pages per certificate: the front with every field, the programme behind it.
+    EXPECT_EQ(pdfPages(dir.file("z.pdf")), 4);
+    const QString front = pdfText(dir.file("z.pdf"), 1, 1);
+    for (const QString &field :
+         {QStringLiteral("Ośrodek Żółwia, ul. Polna 1, Łęczna"), QStringLiteral("ZAŚWIADCZENIE"),
+          QStringLiteral("o ukończeniu szkolenia w dziedzinie bezpieczeństwa i higieny pracy"),
+          QStringLiteral("Piotr Lis"), QStringLiteral("30.11.1979"), QStringLiteral("Wieś"),
+          QStringLiteral("Szkolenie okresowe pracowników zatrudnionych na stanowiskach robotniczych"),
+          QStringLiteral("w formie: kurs"), QStringLiteral("organizowane przez: Ośrodek Żółwia"),
+          QStringLiteral("od 02.03.2026 r. do 04.03.2026 r."), QStringLiteral("Celem szkolenia było"),
+          QStringLiteral("Łęczna, dnia %1 r.").arg(today), QStringLiteral("1/%1").arg(year),
+          QStringLiteral("(pieczęć i podpis osoby upoważnionej przez organizatora szkolenia)")})
+        EXPECT_TRUE(front.contains(field)) << field.toStdString() << "\n" << front.toStdString();
+    const QString reverse = pdfText(dir.file("z.pdf"), 2, 2);
+    EXPECT_TRUE(reverse.contains(QStringLiteral("Program szkolenia"))) << reverse.toStdString();
+    EXPECT_TRUE(reverse.contains(QStringLiteral("Ocena ryzyka zawodowego 8 2 10"))) << reverse.toStdString();
+    EXPECT_TRUE(pdfText(dir.file("z.pdf"), 3, 3).contains(QStringLiteral("Anna Łoś")));
+
+    // One attendance page per day, the participants in Polish order.
+    ASSERT_EQ(run({"attendance", "1", dir.file("lista.pdf")}).exitCode, 0);
+    EXPECT_EQ(pdfPages(dir.file("lista.pdf")), 3);
+    const QString day3 = pdfText(dir.file("lista.pdf"), 3, 3);
+    EXPECT_TRUE(day3.contains(QStringLiteral("04.03.2026"))) << day3.toStdString();
+    EXPECT_LT(day3.indexOf(QStringLiteral("Lis Piotr")), day3.indexOf(QStringLiteral("Łoś Anna")));
+
+    // The register: every number, the cancelled one marked.
+    db::Database database(db::Database::pathIn(dir.path()));
+    ASSERT_TRUE(database.open());
+    ASSERT_TRUE(cancelCertificate(database, 1, QStringLiteral("zła data"), &error));
+    ASSERT_EQ(run({"register", dir.file("rejestr.pdf")}).exitCode, 0);
+    const QString registerText = pdfText(dir.file("rejestr.pdf"), 1, 1);
+    EXPECT_TRUE(registerText.contains(QStringLiteral("1/%1 Piotr Lis").arg(year))) << registerText.toStdString();
+    EXPECT_TRUE(registerText.contains(QStringLiteral("anulowane: zła data")));
+    EXPECT_TRUE(registerText.contains(QStringLiteral("2/%1 Anna Łoś").arg(year)));
+    // Only certificates in force are printed again.
+    ASSERT_EQ(run({"certificates", "1", dir.file("z2.pdf")}).exitCode, 0);
+    EXPECT_EQ(pdfPages(dir.file("z2.pdf")), 2);
+}

@@ -1,0 +1,143 @@
+// marbelo-tool questions and exam: from a GIFT file to the protocol, with
+// the sheets' text read back by pdftotext and checked against the key.
+
+#include "presentation/OutlineTree.h"
+#include "store/Catalogue.h"
+#include "store/DataFiles.h"
+#include "support/Fixtures.h"
+#include "support/Tool.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace marbelo;
+using namespace testing_support;
+
+namespace {
+
+QString pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Eight questions on fire, six on first aid; the right answer says "dobra".
+QByteArray bankGift()
+{
+    QString gift = QStringLiteral("$CATEGORY: Ochrona przeciwpożarowa/Gaśnice\n\n");
+    for (int i = 1; i <= 14; ++i) {
+        if (i == 9)
+            gift += QStringLiteral("$CATEGORY: Pierwsza pomoc\n\nPrawda? {T}\n\n");
+        gift += QStringLiteral("::P%1::Pytanie nr %1\\: które? {\n~zła %1 x\n=dobra %1\n~zła %1 y\n%2}\n\n")
+                    .arg(i)
+                    .arg(i % 2 ? QStringLiteral("~zła %1 z\n").arg(i) : QString());
+    }
+    return gift.toUtf8();
+}
+
+class ExamToolTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(appendTrainingRecord(dir.path(), {QStringLiteral("Okresowe"), 2, 0}).has_value());
+        writeTopicFile(dir.file("Ppoz.mdl"), QStringLiteral("Ochrona przeciwpożarowa"),
+                       {topicRecord("0", "1", "0", QStringLiteral("Gaśnice"))});
+        writeTopicFile(dir.file("Pomoc.mdl"), QStringLiteral("Pierwsza pomoc"),
+                       {topicRecord("0", "1", "0", QStringLiteral("RKO"))});
+        writeTopicFile(dir.file("Inny.mdl"), QStringLiteral("Ergonomia"), {topicRecord("0", "1", "0", QStringLiteral("Krzesło"))});
+        OutlineTree tree = OutlineTree::fromRecords({{QStringLiteral("Pożary"), 0, kHeadingFlag, PlannedHours{8, 0}},
+                                                     {QStringLiteral("Gaśnice"), 1, 0, std::nullopt},
+                                                     {QStringLiteral("Pierwsza pomoc"), 0, kHeadingFlag, PlannedHours{4, 0}}});
+        QString error;
+        ASSERT_TRUE(tree.save(dir.file(outlineFileName(0)), &error)) << error.toStdString();
+        writeFile(dir.file("bank.gift"), bankGift());
+        writeFile(dir.file("lista.csv"), QStringLiteral("Nazwisko;Imię;Data urodzenia;Miejsce urodzenia\n"
+                                                        "Łoś;Anna;02.03.1980;Łomża\nLis;Piotr;1979-11-30;Wieś\n")
+                                             .toUtf8());
+    }
+
+    ToolResult run(QStringList args)
+    {
+        const bool twoWords = args[0] == QLatin1String("questions") || args[0] == QLatin1String("course");
+        args.insert(twoWords ? 2 : 1, dir.path());
+        return runTool(args);
+    }
+
+    TempDataDir dir;
+};
+
+TEST_F(ExamToolTest, FromGiftToProtocol)
+{
+    ToolResult r = run({"questions", "import", dir.file("bank.gift")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("wiersz 57"))) << r.err.toStdString();
+    ASSERT_EQ(run({"questions", "export", dir.file("out.gift")}).exitCode, 0);
+    EXPECT_EQ(readFile(dir.file("out.gift")).count("\n::P"), 14);
+
+    ASSERT_EQ(run({"course", "add", "0", "--from", "2026-03-02", "--to", "2026-03-03", "--place", "Sala"}).exitCode, 0);
+    ASSERT_EQ(run({"participants", "1", "--import", dir.file("lista.csv")}).exitCode, 0);
+    r = run({"exam", "1", "--draw", "15", "--variants", "2"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("14"))) << r.err.toStdString();
+    r = run({"exam", "1", "--draw", "6", "--variants", "3", "--seed", "5", "--commission", "Anna Kowal;Jan Bury"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString key = run({"exam", "1", "--key", "-"}).out;
+    ASSERT_EQ(key.count(u'\n'), 18) << key.toStdString();
+    EXPECT_EQ(run({"exam", "1", "--draw", "6", "--variants", "3", "--seed", "5"}).exitCode, 0);
+    EXPECT_EQ(run({"exam", "1", "--key", "-"}).out, key);
+
+    // Every variant: the same six questions, four on fire (twice the hours);
+    // the key's letter is the sheet's right answer.
+    ASSERT_EQ(run({"exam", "1", "--sheets", dir.file("s.pdf")}).exitCode, 0);
+    const QString sheets = pdfText(dir.file("s.pdf"));
+    const QStringList pages = sheets.split(QStringLiteral("Test egzaminacyjny – wariant "), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 3) << sheets.toStdString();
+    const QStringList keyLines = key.split(u'\n', Qt::SkipEmptyParts);
+    QStringList firstSet;
+    for (int v = 0; v < 3; ++v) {
+        QStringList numbers;
+        const QRegularExpression question(QStringLiteral("(\\d+)\\. Pytanie nr (\\d+): które\\?"));
+        for (auto it = question.globalMatch(pages[v]); it.hasNext();)
+            numbers << it.next().captured(2);
+        ASSERT_EQ(numbers.size(), 6) << pages[v].toStdString();
+        EXPECT_EQ(std::count_if(numbers.begin(), numbers.end(), [](const QString &n) { return n.toInt() <= 8; }), 4);
+        for (int i = 0; i < 6; ++i) {
+            const QRegularExpression right(QStringLiteral("([A-D])\\. dobra %1\\b").arg(numbers[i]));
+            const QString letter = right.match(pages[v]).captured(1);
+            EXPECT_EQ(keyLines[v * 6 + i], QStringLiteral("%1\t%2\t%3").arg(QChar(u'A' + v)).arg(i + 1).arg(letter));
+        }
+        QStringList sorted = numbers;
+        sorted.sort();
+        if (v == 0)
+            firstSet = sorted;
+        EXPECT_EQ(sorted, firstSet);
+    }
+
+    // Anna answers variant B by the key, Piotr leaves variant A empty.
+    QString letters;
+    for (int i = 6; i < 12; ++i)
+        letters += keyLines[i].back();
+    writeFile(dir.file("odp.txt"), QStringLiteral("łoś;anna;B;%1\nLis;Piotr;D;ABCABC\n").arg(letters).toUtf8());
+    r = run({"exam", "1", "--answers", dir.file("odp.txt")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("wiersz 2"))) << r.err.toStdString();
+    EXPECT_EQ(run({"exam", "1", "--results"}).out, QStringLiteral("Lis Piotr\t\t\t\t0\nŁoś Anna\t\t\t\t0\n"));
+    writeFile(dir.file("odp.txt"), QStringLiteral("łoś;anna;B;%1\nLis;Piotr;a;------\n").arg(letters).toUtf8());
+    ASSERT_EQ(run({"exam", "1", "--answers", dir.file("odp.txt")}).exitCode, 0);
+    EXPECT_EQ(run({"exam", "1", "--results"}).out, QStringLiteral("Lis Piotr\tA\t0\t0\t0\nŁoś Anna\tB\t6\t100\t1\n"));
+
+    ASSERT_EQ(run({"exam", "1", "--protocol", dir.file("p.pdf"), "--key", dir.file("k.pdf")}).exitCode, 0);
+    const QString protocol = pdfText(dir.file("p.pdf"));
+    for (const QString &expected : {QStringLiteral("Protokół egzaminu"), QStringLiteral("Anna Kowal – przewodniczący"),
+                                    QStringLiteral("Łoś Anna B 6/6 100% zdał(a)"), QStringLiteral("Lis Piotr A 0/6 0% nie zdał(a)"),
+                                    QStringLiteral("przystąpiło: 2, zdało: 1, nie zdało: 1")})
+        EXPECT_TRUE(protocol.contains(expected)) << expected.toStdString() << "\n" << protocol.toStdString();
+    EXPECT_TRUE(pdfText(dir.file("k.pdf")).contains(QStringLiteral("Klucz odpowiedzi")));
+}
+
+} // namespace

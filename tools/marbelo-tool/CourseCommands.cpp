@@ -1,0 +1,299 @@
+// courses, course add, organiser, participants, register, certificates,
+// attendance: the course database, through the same code as the window.
+
+#include "Tool.h"
+
+#include "courses/Courses.h"
+#include "courses/Organiser.h"
+#include "courses/ParticipantCsv.h"
+#include "courses/Participants.h"
+#include "courses/Register.h"
+#include "courses/RegisterCsv.h"
+#include "store/Catalogue.h"
+#include "store/db/Database.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <map>
+#include <memory>
+#include <set>
+
+using namespace marbelo;
+
+namespace tool {
+
+bool parse(const QStringList &args, const QStringList &valueOptions, const QStringList &flagOptions, Parsed *parsed)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (valueOptions.contains(arg)) {
+            if (i + 1 >= args.size() || parsed->values.count(arg))
+                return false;
+            parsed->values[arg] = args[++i];
+        } else if (flagOptions.contains(arg)) {
+            parsed->flags.insert(arg);
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return false;
+        } else {
+            parsed->positional << arg;
+        }
+    }
+    return true;
+}
+
+QString dataDirOf(const QString &arg)
+{
+    QString dir = QDir::fromNativeSeparators(arg);
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+// DATADIR's database, opened; null after printing why (with *result set).
+std::unique_ptr<db::Database> openDatabase(const QString &arg, int *result)
+{
+    const QString dir = dataDirOf(arg);
+    if (!QFileInfo(dir).isDir()) {
+        *result = fail(arg + QStringLiteral(": nie ma takiego folderu"));
+        return nullptr;
+    }
+    auto database = std::make_unique<db::Database>(db::Database::pathIn(dir));
+    QString error;
+    if (!database->open(&error)) {
+        *result = fail(error);
+        return nullptr;
+    }
+    return database;
+}
+
+bool courseNumber(const QString &arg, qint64 *course)
+{
+    bool ok = false;
+    *course = arg.toLongLong(&ok);
+    return ok && *course > 0;
+}
+
+QString field(QString text)
+{
+    return text.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+namespace {
+
+void printParticipants(db::Database &database, qint64 course)
+{
+    for (const Participant &p : listParticipants(database, course))
+        out() << p.id << '\t' << field(p.firstName) << '\t' << field(p.surname) << '\t'
+              << p.birthDate.toString(Qt::ISODate) << '\t' << field(p.birthPlace) << '\t' << field(p.position) << '\t'
+              << (p.passed ? 1 : 0) << '\t' << p.certificate << '\n';
+}
+
+} // namespace
+
+QString trainingNameIn(const QString &dataDir, int training)
+{
+    TrainingRecord record;
+    return readTrainingRecord(dataDir, training, &record) ? record.name : QString();
+}
+
+int courses(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usage(QStringLiteral("courses needs DATADIR"));
+    int result = kOk;
+    const auto database = openDatabase(args[0], &result);
+    if (!database)
+        return result;
+    for (const Course &c : listCourses(*database))
+        out() << c.id << '\t' << c.training << '\t' << c.from.toString(Qt::ISODate) << '\t'
+              << c.to.toString(Qt::ISODate) << '\t' << field(c.place) << '\t' << c.participants << '\t'
+              << c.certificates << '\n';
+    return kOk;
+}
+
+int courseAdd(const QStringList &args)
+{
+    Parsed parsed;
+    if (!parse(args, {QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--place"),
+                      QStringLiteral("--trainer")},
+               {}, &parsed)
+        || parsed.positional.size() != 2 || !parsed.values.count(QStringLiteral("--from"))
+        || !parsed.values.count(QStringLiteral("--to")) || !parsed.values.count(QStringLiteral("--place")))
+        return usage(QStringLiteral("course add needs DATADIR TRAINING --from RRRR-MM-DD --to RRRR-MM-DD --place PLACE"));
+    bool isNumber = false;
+    const int training = parsed.positional[1].toInt(&isNumber);
+    if (!isNumber || training < 0)
+        return usage(QStringLiteral("course add: TRAINING must be a training number"));
+    int result = kOk;
+    const auto database = openDatabase(parsed.positional[0], &result);
+    if (!database)
+        return result;
+    TrainingRecord record;
+    if (!readTrainingRecord(dataDirOf(parsed.positional[0]), training, &record) || !record.isLive())
+        return fail(QStringLiteral("Nie ma szkolenia nr %1.").arg(training));
+    Course course;
+    course.training = training;
+    course.from = QDate::fromString(parsed.values[QStringLiteral("--from")], Qt::ISODate);
+    course.to = QDate::fromString(parsed.values[QStringLiteral("--to")], Qt::ISODate);
+    course.place = parsed.values[QStringLiteral("--place")];
+    course.trainers = parsed.values[QStringLiteral("--trainer")];
+    course.form = defaultCourseForm();
+    course.purpose = defaultCoursePurpose(record.type);
+    QString error;
+    const auto id = addCourse(*database, course, &error);
+    if (!id)
+        return fail(error);
+    out() << *id << '\n';
+    return kOk;
+}
+
+int organiser(const QStringList &args)
+{
+    Parsed parsed;
+    if (!parse(args, {QStringLiteral("--name"), QStringLiteral("--address"), QStringLiteral("--place"),
+                      QStringLiteral("--format")},
+               {QStringLiteral("--restart-yearly")}, &parsed)
+        || parsed.positional.size() != 1)
+        return usage(QStringLiteral("organiser needs DATADIR [--name N --address A --place P] [--format F] "
+                                    "[--restart-yearly]"));
+    int result = kOk;
+    const auto database = openDatabase(parsed.positional[0], &result);
+    if (!database)
+        return result;
+    Organiser organiser;
+    const bool known = readOrganiser(*database, &organiser);
+    const bool changing = !parsed.values.empty() || !parsed.flags.empty();
+    if (changing) {
+        for (const auto &[option, value] : parsed.values) {
+            if (option == QLatin1String("--name"))
+                organiser.name = value;
+            else if (option == QLatin1String("--address"))
+                organiser.address = value;
+            else if (option == QLatin1String("--place"))
+                organiser.place = value;
+            else
+                organiser.numberFormat = value;
+        }
+        organiser.restartYearly = organiser.restartYearly || parsed.flags.count(QStringLiteral("--restart-yearly"));
+        QString error;
+        if (!saveOrganiser(*database, organiser, &error))
+            return fail(error);
+    } else if (!known) {
+        return fail(QStringLiteral("Nie podano jeszcze danych organizatora."));
+    }
+    out() << field(organiser.name) << '\t' << field(organiser.address) << '\t' << field(organiser.place) << '\t'
+          << organiser.numberFormat << '\t' << (organiser.restartYearly ? 1 : 0) << '\n';
+    return kOk;
+}
+
+int participants(const QStringList &args)
+{
+    Parsed parsed;
+    if (!parse(args, {QStringLiteral("--import")}, {QStringLiteral("--pass-all")}, &parsed)
+        || parsed.positional.size() != 2)
+        return usage(QStringLiteral("participants needs DATADIR COURSE [--import FILE.csv] [--pass-all]"));
+    qint64 course = 0;
+    if (!courseNumber(parsed.positional[1], &course))
+        return usage(QStringLiteral("participants: COURSE must be a course number"));
+    int result = kOk;
+    const auto database = openDatabase(parsed.positional[0], &result);
+    if (!database)
+        return result;
+    Course known;
+    if (!readCourse(*database, course, &known))
+        return fail(QStringLiteral("Nie ma kursu nr %1.").arg(course));
+    QString error;
+    if (parsed.values.count(QStringLiteral("--import"))) {
+        const QString path = parsed.values[QStringLiteral("--import")];
+        const ParticipantCsv csv = readParticipantCsvFile(path);
+        if (!csv.error.isEmpty())
+            return fail(csv.error);
+        if (!csv.problems.empty()) {
+            for (const CsvRowProblem &p : csv.problems)
+                err() << path << QStringLiteral(", wiersz ") << p.line << ": " << p.reason << '\n';
+            return fail(QStringLiteral("Nie zaimportowano nikogo: popraw błędne wiersze (%1).").arg(csv.problems.size()));
+        }
+        if (!addParticipants(*database, course, csv.participants, &error))
+            return fail(error);
+    }
+    if (parsed.flags.count(QStringLiteral("--pass-all"))) {
+        std::vector<qint64> ids;
+        for (const Participant &p : listParticipants(*database, course))
+            ids.push_back(p.id);
+        if (!setPassed(*database, ids, true, &error))
+            return fail(error);
+    }
+    printParticipants(*database, course);
+    return kOk;
+}
+
+int registerCommand(const QStringList &args)
+{
+    if (args.size() != 1 && args.size() != 2)
+        return usage(QStringLiteral("register needs DATADIR [OUT.csv|OUT.pdf]"));
+    const QString target = args.size() == 2 ? args[1] : QString();
+    if (!target.isEmpty() && !target.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
+        && !target.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return usage(QStringLiteral("register: the file must end in .csv or .pdf"));
+    int result = kOk;
+    const auto database = openDatabase(args[0], &result);
+    if (!database)
+        return result;
+    const QString dir = dataDirOf(args[0]);
+    const std::vector<RegisterEntry> entries = readRegister(*database);
+    const auto name = [&](int training) { return trainingNameIn(dir, training); };
+    QString error;
+    if (target.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return saveRegisterCsv(target, entries, name, &error) ? kOk : fail(error);
+    if (!target.isEmpty())
+        return saveRegisterPdf(*database, dir, target);
+    for (const RegisterEntry &e : entries)
+        out() << e.number << '\t' << field(e.participantName) << '\t' << e.course << '\t' << e.training << '\t'
+              << e.issued.toString(Qt::ISODate) << '\t' << (e.cancelled ? "anulowane" : "wydane") << '\t'
+              << field(e.cancelReason) << '\n';
+    return kOk;
+}
+
+int certificates(const QStringList &args)
+{
+    Parsed parsed;
+    if (!parse(args, {}, {QStringLiteral("--issue")}, &parsed) || parsed.positional.size() != 3)
+        return usage(QStringLiteral("certificates needs DATADIR COURSE OUT.pdf [--issue]"));
+    qint64 course = 0;
+    if (!courseNumber(parsed.positional[1], &course))
+        return usage(QStringLiteral("certificates: COURSE must be a course number"));
+    int result = kOk;
+    const auto database = openDatabase(parsed.positional[0], &result);
+    if (!database)
+        return result;
+    Course known;
+    if (!readCourse(*database, course, &known))
+        return fail(QStringLiteral("Nie ma kursu nr %1.").arg(course));
+    if (parsed.flags.count(QStringLiteral("--issue"))) {
+        int issued = 0;
+        QString error;
+        if (!issueCertificates(*database, course, QDate::currentDate(), &issued, &error))
+            return fail(error);
+    }
+    return saveCertificatesPdf(*database, dataDirOf(parsed.positional[0]), course, parsed.positional[2]);
+}
+
+int attendance(const QStringList &args)
+{
+    if (args.size() != 3)
+        return usage(QStringLiteral("attendance needs DATADIR COURSE OUT.pdf"));
+    qint64 course = 0;
+    if (!courseNumber(args[1], &course))
+        return usage(QStringLiteral("attendance: COURSE must be a course number"));
+    int result = kOk;
+    const auto database = openDatabase(args[0], &result);
+    if (!database)
+        return result;
+    Course known;
+    if (!readCourse(*database, course, &known))
+        return fail(QStringLiteral("Nie ma kursu nr %1.").arg(course));
+    return saveAttendancePdf(*database, dataDirOf(args[0]), course, args[2]);
+}
+
+} // namespace tool

@@ -1,0 +1,297 @@
+// questions import|export and exam: the question bank and a course's exam,
+// through the same code as the window.
+
+#include "Tool.h"
+
+#include "courses/Courses.h"
+#include "courses/Participants.h"
+#include "documents/PdfDocument.h"
+#include "exam/CourseTopics.h"
+#include "exam/Draw.h"
+#include "exam/ExamDocuments.h"
+#include "exam/ExamStore.h"
+#include "exam/QuestionBank.h"
+#include "presentation/OutlineTree.h"
+#include "store/DataFiles.h"
+#include "store/SaveFile.h"
+#include "store/db/Database.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+using namespace marbelo;
+using namespace marbelo::exam;
+
+namespace tool {
+
+namespace {
+
+bool readWholeFile(const QString &path, QByteArray *bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+int importGift(db::Database &database, const QString &path)
+{
+    QByteArray bytes;
+    if (!readWholeFile(path, &bytes))
+        return fail(path + QStringLiteral(": nie można odczytać pliku"));
+    const GiftContents contents = readGift(bytes);
+    if (!contents.error.isEmpty())
+        return fail(path + QStringLiteral(": ") + contents.error);
+    for (const GiftProblem &problem : contents.problems)
+        err() << path << QStringLiteral(", wiersz ") << problem.line << QStringLiteral(": ") << problem.message
+              << QStringLiteral(" Pominięto.\n");
+    QString error;
+    const auto count = importQuestions(database, contents.questions, &error);
+    if (!count)
+        return fail(error);
+    out() << QStringLiteral("Zaimportowano pytań: %1, pominięto: %2\n").arg(*count).arg(contents.problems.size());
+    return kOk;
+}
+
+int exportGift(db::Database &database, const QString &path)
+{
+    QSaveFile file(path);
+    QString error;
+    const QByteArray bytes = exportQuestions(database);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return fail(path + QStringLiteral(": nie można zapisać pliku"));
+    }
+    if (!commitWhole(file, &error))
+        return fail(path + QStringLiteral(": ") + error);
+    return kOk;
+}
+
+bool wantsPdf(const Parsed &parsed)
+{
+    return parsed.values.count(QStringLiteral("--sheets")) || parsed.values.count(QStringLiteral("--protocol"))
+        || (parsed.values.count(QStringLiteral("--key")) && parsed.values.at(QStringLiteral("--key")) != QLatin1String("-"));
+}
+
+const QStringList kExamValues = {QStringLiteral("--draw"),     QStringLiteral("--variants"),  QStringLiteral("--seed"),
+                                 QStringLiteral("--sheets"),   QStringLiteral("--key"),       QStringLiteral("--answers"),
+                                 QStringLiteral("--protocol"), QStringLiteral("--pass-mark"), QStringLiteral("--commission")};
+const QStringList kExamFlags = {QStringLiteral("--results")};
+
+class ExamRun
+{
+public:
+    ExamRun(db::Database &database, QString dataDir, Course course)
+        : m_database(database), m_dataDir(std::move(dataDir)), m_course(std::move(course))
+    {
+    }
+
+    int settings(const Parsed &parsed)
+    {
+        ExamSettings settings = examSettings(m_database, m_course.id);
+        if (parsed.values.count(QStringLiteral("--pass-mark"))) {
+            bool ok = false;
+            settings.passMark = parsed.values.at(QStringLiteral("--pass-mark")).toInt(&ok);
+            if (!ok)
+                return usage(QStringLiteral("exam: --pass-mark needs a percentage"));
+        }
+        if (parsed.values.count(QStringLiteral("--commission")))
+            settings.commission = parsed.values.at(QStringLiteral("--commission")).split(u';');
+        QString error;
+        return setExamSettings(m_database, m_course.id, settings, &error) ? kOk : fail(error);
+    }
+
+    int draw(const Parsed &parsed)
+    {
+        bool ok = false;
+        const int count = parsed.values.at(QStringLiteral("--draw")).toInt(&ok);
+        int variants = kDefaultVariantCount;
+        if (ok && parsed.values.count(QStringLiteral("--variants")))
+            variants = parsed.values.at(QStringLiteral("--variants")).toInt(&ok);
+        std::uint64_t number = newDrawNumber();
+        if (ok && parsed.values.count(QStringLiteral("--seed")))
+            number = parsed.values.at(QStringLiteral("--seed")).toULongLong(&ok);
+        if (!ok)
+            return usage(QStringLiteral("exam: --draw, --variants and --seed take whole numbers"));
+        const OutlineTree outline = OutlineTree::load(m_dataDir + outlineFileName(m_course.training));
+        const std::vector<UsedTopic> topics = topicsOfOutline(outline, libraryTopics({m_dataDir}));
+        QString error;
+        if (!prepareTest(m_database, m_course.id, topics, count, variants, number, &error))
+            return fail(error);
+        out() << QStringLiteral("Test: %1 pytań, wariantów: %2, numer losowania: %3\n").arg(count).arg(variants).arg(number);
+        return kOk;
+    }
+
+    int answers(const QString &path)
+    {
+        QByteArray bytes;
+        if (!readWholeFile(path, &bytes))
+            return fail(path + QStringLiteral(": nie można odczytać pliku"));
+        QString text = QString::fromUtf8(bytes);
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        const std::vector<Participant> people = listParticipants(m_database, m_course.id);
+        // Every line is checked before any is stored.
+        std::vector<std::pair<qint64, QStringList>> rows;
+        int problems = 0;
+        const QStringList lines = text.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString line = lines[i].trimmed();
+            if (line.isEmpty())
+                continue;
+            QString problem;
+            const QStringList fields = line.split(u';');
+            qint64 id = 0;
+            if (fields.size() != 4) {
+                problem = QStringLiteral("wiersz musi mieć postać nazwisko;imię;wariant;litery");
+            } else {
+                for (const Participant &p : people) {
+                    if (p.surname.compare(fields[0].trimmed(), Qt::CaseInsensitive) != 0
+                        || p.firstName.compare(fields[1].trimmed(), Qt::CaseInsensitive) != 0)
+                        continue;
+                    if (id)
+                        problem = QStringLiteral("dwóch uczestników o tym imieniu i nazwisku");
+                    id = p.id;
+                }
+                if (!id)
+                    problem = QStringLiteral("nie ma takiego uczestnika kursu");
+                else if (problem.isEmpty())
+                    problem = checkLetters(fields[2], fields[3]);
+            }
+            if (!problem.isEmpty()) {
+                err() << path << QStringLiteral(", wiersz ") << i + 1 << QStringLiteral(": ") << problem << '\n';
+                ++problems;
+            } else {
+                rows.push_back({id, fields});
+            }
+        }
+        if (problems)
+            return fail(QStringLiteral("Nie zapisano wyników: popraw błędne wiersze (%1).").arg(problems));
+        QString error;
+        for (const auto &[id, fields] : rows)
+            if (!recordLetters(m_database, id, fields[2], fields[3], &error))
+                return fail(error);
+        return kOk;
+    }
+
+    int results()
+    {
+        const std::vector<ExamResult> results = examResults(m_database, m_course.id);
+        const int questions = examTest(m_database, m_course.id).questionCount();
+        for (const Participant &p : listParticipants(m_database, m_course.id)) {
+            out() << field(p.surname + u' ' + p.firstName);
+            const auto found = std::find_if(results.begin(), results.end(),
+                                            [&](const ExamResult &r) { return r.participant == p.id; });
+            if (found == results.end()) {
+                out() << QStringLiteral("\t\t\t\t0\n");
+                continue;
+            }
+            out() << '\t' << (found->variant >= 0 ? QString(variantLetter(found->variant)) : QStringLiteral("-")) << '\t'
+                  << found->points << '\t' << percentOf(found->points, questions) << '\t' << (found->passed ? 1 : 0)
+                  << '\n';
+        }
+        return kOk;
+    }
+
+    int document(const QString &what, const QString &path, const QString &trainingName)
+    {
+        ExamDocumentData data{m_course,
+                              trainingName,
+                              examSettings(m_database, m_course.id),
+                              examTest(m_database, m_course.id),
+                              listParticipants(m_database, m_course.id),
+                              examResults(m_database, m_course.id)};
+        if (data.test.variants.empty())
+            return fail(QStringLiteral("Dla kursu nr %1 nie przygotowano jeszcze testu.").arg(m_course.id));
+        if (what == QLatin1String("--key") && path == QLatin1String("-")) {
+            out() << answerKeyTsv(data.test);
+            return kOk;
+        }
+        const QByteArray pdf = what == QLatin1String("--sheets") ? sheetsPdf(data)
+                             : what == QLatin1String("--key")    ? answerKeyPdf(data)
+                                                                 : protocolPdf(data);
+        QString error;
+        if (pdf.isEmpty() || !writeDocument(path, pdf, &error))
+            return fail(path + QStringLiteral(": ") + (error.isEmpty() ? QStringLiteral("nie udało się narysować") : error));
+        return kOk;
+    }
+
+private:
+    QString checkLetters(const QString &variant, const QString &letters) const
+    {
+        const ExamTest test = examTest(m_database, m_course.id);
+        const QString name = variant.trimmed().toUpper();
+        const int index = name.size() == 1 ? name[0].unicode() - u'A' : -1;
+        if (index < 0 || index >= int(test.variants.size()))
+            return QStringLiteral("test nie ma wariantu „%1”").arg(variant.trimmed());
+        QList<KeyQuestion> key;
+        for (const SheetQuestion &q : test.variants[std::size_t(index)])
+            key << KeyQuestion{q.right, int(q.answers.size())};
+        int points = 0;
+        QString error;
+        return scoreLetters(key, letters, &points, &error) ? QString() : error;
+    }
+
+    db::Database &m_database;
+    QString m_dataDir;
+    Course m_course;
+};
+
+} // namespace
+
+bool examNeedsGuiApplication(const QStringList &args)
+{
+    Parsed parsed;
+    return !args.isEmpty() && args[0] == QLatin1String("exam") && parse(args.mid(1), kExamValues, kExamFlags, &parsed)
+        && wantsPdf(parsed);
+}
+
+int questions(const QStringList &args)
+{
+    if (args.size() != 3 || (args[0] != QLatin1String("import") && args[0] != QLatin1String("export")))
+        return usage(QStringLiteral("questions needs import|export DATADIR FILE.gift"));
+    int result = kOk;
+    const auto database = openDatabase(args[1], &result);
+    if (!database)
+        return result;
+    return args[0] == QLatin1String("import") ? importGift(*database, args[2]) : exportGift(*database, args[2]);
+}
+
+int exam(const QStringList &args)
+{
+    Parsed parsed;
+    qint64 courseId = 0;
+    if (!parse(args, kExamValues, kExamFlags, &parsed) || parsed.positional.size() != 2
+        || !courseNumber(parsed.positional[1], &courseId)
+        || (parsed.values.count(QStringLiteral("--draw")) == 0
+            && (parsed.values.count(QStringLiteral("--variants")) || parsed.values.count(QStringLiteral("--seed")))))
+        return usage(QStringLiteral("exam needs DATADIR COURSE [--draw QUESTIONS [--variants V] [--seed S]]"
+                                    " [--pass-mark P] [--commission \"A;B;C\"] [--answers FILE] [--sheets OUT.pdf]"
+                                    " [--key OUT.pdf|-] [--protocol OUT.pdf] [--results]"));
+    int result = kOk;
+    const auto database = openDatabase(parsed.positional[0], &result);
+    if (!database)
+        return result;
+    Course course;
+    if (!readCourse(*database, courseId, &course))
+        return fail(QStringLiteral("Nie ma kursu nr %1.").arg(courseId));
+    ExamRun run(*database, dataDirOf(parsed.positional[0]), course);
+    if (parsed.values.count(QStringLiteral("--pass-mark")) || parsed.values.count(QStringLiteral("--commission")))
+        result = run.settings(parsed);
+    if (result == kOk && parsed.values.count(QStringLiteral("--draw")))
+        result = run.draw(parsed);
+    if (result == kOk && parsed.values.count(QStringLiteral("--answers")))
+        result = run.answers(parsed.values.at(QStringLiteral("--answers")));
+    const QString trainingName = trainingNameIn(dataDirOf(parsed.positional[0]), course.training);
+    for (const QString &what : {QStringLiteral("--sheets"), QStringLiteral("--key"), QStringLiteral("--protocol")})
+        if (result == kOk && parsed.values.count(what))
+            result = run.document(what, parsed.values.at(what), trainingName);
+    if (result == kOk && parsed.flags.count(QStringLiteral("--results")))
+        result = run.results();
+    return result;
+}
+
+} // namespace tool
