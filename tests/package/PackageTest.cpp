@@ -138,6 +138,7 @@ TEST_F(PackageTest, FileListAndControlFields)
         "usr/lib/marbelo/Autorun.inf",
         "usr/share/marbelo/TarvixFront.fdl",
         "usr/share/marbelo/TarvixHelp.html",
+        "usr/share/marbelo/Pytania.gift",
         "usr/share/applications/marbelo.desktop",
         "usr/share/metainfo/pl.tavo.marbelo.metainfo.xml",
         "usr/share/icons/hicolor/scalable/apps/marbelo.svg",
