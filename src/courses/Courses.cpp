@@ -1,6 +1,10 @@
 #include "courses/Courses.h"
 
+#include "store/DataFiles.h"
+#include "store/ProgrammeFile.h"
 #include "store/db/Database.h"
+
+#include <QDir>
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -47,9 +51,11 @@ QString defaultCoursePurpose(int trainingType)
                           "pracy niezbędnych do wykonywania pracy na zajmowanym stanowisku.");
 }
 
-QString defaultCourseForm()
+QString defaultCourseForm(const QString &dataDir, int training)
 {
-    return QStringLiteral("kurs");
+    ProgrammeData programme;
+    readProgrammeFile(programmePathFor(QDir(dataDir).filePath(outlineFileName(training))), &programme);
+    return trainingFormName(programme.form);
 }
 
 std::vector<Course> listCourses(db::Database &database, int training)

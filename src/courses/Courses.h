@@ -15,8 +15,9 @@ class Database;
 
 // The sentence the certificate prints as the training's purpose, by type.
 QString defaultCoursePurpose(int trainingType);
-// The form a new course starts with.
-QString defaultCourseForm();
+// The form a new course starts with: the form the training's programme
+// records in the data folder ("kurs" when it records none).
+QString defaultCourseForm(const QString &dataDir, int training);
 
 // Every course, or the courses of one training (training >= 0), in the order
 // they were added,

@@ -6,9 +6,13 @@
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Register.h"
+#include "store/DataFiles.h"
+#include "store/ProgrammeFile.h"
 #include "store/db/Database.h"
 #include "support/CourseData.h"
 #include "support/Fixtures.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -165,4 +169,15 @@ TEST_F(RegisterTest, CoursesAndParticipantsAreCheckedAndEdited)
     ASSERT_TRUE(deleteCourse(database, course, &error));
     EXPECT_TRUE(listCourses(database).empty());
     EXPECT_EQ(addCourse(database, changed, &error), course);
+}
+
+TEST_F(RegisterTest, ANewCourseTakesTheTrainingsForm)
+{
+    EXPECT_EQ(defaultCourseForm(dir.path(), 4), trainingFormName(TrainingForm::Course)) << "no programme: a course";
+    ProgrammeData programme;
+    programme.form = TrainingForm::Seminar;
+    QString error;
+    ASSERT_TRUE(saveProgrammeFile(programmePathFor(QDir(dir.path()).filePath(outlineFileName(4))), programme, &error));
+    EXPECT_EQ(defaultCourseForm(dir.path(), 4), trainingFormName(TrainingForm::Seminar));
+    EXPECT_EQ(defaultCourseForm(dir.path(), 5), trainingFormName(TrainingForm::Course));
 }

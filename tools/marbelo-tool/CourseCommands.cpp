@@ -138,7 +138,7 @@ int courseAdd(const QStringList &args)
     course.to = QDate::fromString(parsed.values[QStringLiteral("--to")], Qt::ISODate);
     course.place = parsed.values[QStringLiteral("--place")];
     course.trainers = parsed.values[QStringLiteral("--trainer")];
-    course.form = defaultCourseForm();
+    course.form = defaultCourseForm(dataDirOf(parsed.positional[0]), training);
     course.purpose = defaultCoursePurpose(record.type);
     QString error;
     const auto id = addCourse(*database, course, &error);

@@ -330,7 +330,7 @@ void CoursesWindow::newCourse()
     Course course;
     course.training = m_training;
     course.from = course.to = QDate::currentDate();
-    course.form = defaultCourseForm();
+    course.form = defaultCourseForm(m_dataDir, m_training);
     course.purpose = defaultCoursePurpose(m_trainingType);
     if (!m_questions.course(this, &course))
         return;
