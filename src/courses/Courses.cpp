@@ -135,16 +135,10 @@ bool updateCourse(db::Database &database, const Course &course, QString *error)
         [&](QSqlQuery &q, QString *refusal) {
             QVariantList values = courseValues(course);
             values.append(course.id);
-            if (!db::run(q,
-                         QStringLiteral("UPDATE course SET training = ?, date_from = ?, date_to = ?, place = ?,"
-                                        " trainers = ?, form = ?, purpose = ? WHERE id = ?"),
-                         values))
-                return false;
-            if (q.numRowsAffected() != 1) {
-                *refusal = QStringLiteral("Nie ma kursu nr %1.").arg(course.id);
-                return false;
-            }
-            return true;
+            return db::runOnOneRow(q,
+                                   QStringLiteral("UPDATE course SET training = ?, date_from = ?, date_to = ?,"
+                                                  " place = ?, trainers = ?, form = ?, purpose = ? WHERE id = ?"),
+                                   values, QStringLiteral("Nie ma kursu nr %1.").arg(course.id), refusal);
         },
         error);
 }

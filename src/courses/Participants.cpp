@@ -123,16 +123,11 @@ bool updateParticipant(db::Database &database, const Participant &participant, Q
         [&](QSqlQuery &q, QString *refusal) {
             QVariantList values = participantValues(participant);
             values.append(participant.id);
-            if (!db::run(q,
-                         QStringLiteral("UPDATE participant SET first_name = ?, surname = ?, birth_date = ?,"
-                                        " birth_place = ?, position = ?, passed = ? WHERE id = ?"),
-                         values))
-                return false;
-            if (q.numRowsAffected() != 1) {
-                *refusal = QStringLiteral("Nie ma uczestnika nr %1.").arg(participant.id);
-                return false;
-            }
-            return true;
+            return db::runOnOneRow(q,
+                                   QStringLiteral("UPDATE participant SET first_name = ?, surname = ?,"
+                                                  " birth_date = ?, birth_place = ?, position = ?, passed = ?"
+                                                  " WHERE id = ?"),
+                                   values, QStringLiteral("Nie ma uczestnika nr %1.").arg(participant.id), refusal);
         },
         error);
 }

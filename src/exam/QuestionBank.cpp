@@ -117,15 +117,10 @@ bool updateQuestion(db::Database &database, qint64 id, const Question &question,
         [&](QSqlQuery &q, QString *refusal) {
             QVariantList values = questionValues(question);
             values << id;
-            if (!db::run(q, QStringLiteral("UPDATE question SET topic = ?, detail = ?, title = ?, text = ?,"
-                                           " answers = ?, right_answer = ? WHERE id = ?"),
-                         values))
-                return false;
-            if (q.numRowsAffected() != 1) {
-                *refusal = QStringLiteral("Tego pytania nie ma już w banku.");
-                return false;
-            }
-            return true;
+            return db::runOnOneRow(q,
+                                   QStringLiteral("UPDATE question SET topic = ?, detail = ?, title = ?, text = ?,"
+                                                  " answers = ?, right_answer = ? WHERE id = ?"),
+                                   values, QStringLiteral("Tego pytania nie ma już w banku."), refusal);
         },
         error);
 }

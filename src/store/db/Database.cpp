@@ -48,6 +48,18 @@ bool run(QSqlQuery &q, const QString &sql, const QVariantList &values, QString *
     return ok;
 }
 
+bool runOnOneRow(QSqlQuery &q, const QString &sql, const QVariantList &values, const QString &missing,
+                 QString *refusal)
+{
+    if (!run(q, sql, values))
+        return false;
+    if (q.numRowsAffected() != 1) {
+        *refusal = missing;
+        return false;
+    }
+    return true;
+}
+
 Database::Database(const QString &path) : m_path(path), m_connection(nextConnectionName()) {}
 
 Database::~Database()

@@ -65,5 +65,9 @@ QVariant text(const QString &value);
 // Runs sql with the bound values on q; false with the driver's text in
 // *error when it fails.
 bool run(QSqlQuery &q, const QString &sql, const QVariantList &values = {}, QString *error = nullptr);
+// Runs a statement that must change exactly one row; when it changes none,
+// refusal gets missing and the statement counts as failed.
+bool runOnOneRow(QSqlQuery &q, const QString &sql, const QVariantList &values, const QString &missing,
+                 QString *refusal);
 
 } // namespace marbelo::db
