@@ -182,6 +182,14 @@ public:
     // cannot give them. header: only the picture's header is read now.
     bool read(const SlideBlock &block, std::int32_t pos, unsigned char *out, std::int32_t count, bool header)
     {
+        // A large piece is read straight into out and decoded where it lies.
+        if (!header && count >= kDirectRead && (m_block != &block || pos < m_start || pos >= m_start + m_size)) {
+            if (pos < 0 || count > block.length - pos || block.file->seek(block.data + pos, kFromStart) != block.data + pos
+                || block.file->read(out, count) != count)
+                return false;
+            BCodeCopy(reinterpret_cast<const char *>(out), reinterpret_cast<char *>(out), count, pos);
+            return true;
+        }
         while (count > 0) {
             if (m_block != &block || pos < m_start || pos >= m_start + m_size) {
                 if (!load(block, pos, header ? kHeaderWindow : kPictureWindow))
@@ -202,6 +210,7 @@ private:
     // The header lies near the start; a picture is read whole when it fits.
     static constexpr std::int32_t kHeaderWindow = 1 << 13;
     static constexpr std::int32_t kPictureWindow = 1 << 20;
+    static constexpr std::int32_t kDirectRead = 1 << 16;
 
     bool load(const SlideBlock &block, std::int32_t pos, std::int32_t window)
     {
@@ -258,6 +267,22 @@ public:
             return m_file.write(reinterpret_cast<const char *>(bytes), size) == size;
         std::memcpy(m_buffer.get() + m_used, bytes, static_cast<std::size_t>(size));
         m_used += size;
+        return true;
+    }
+    bool writePicture(haru::ImageBytes &source, bool *readFailed) override
+    {
+        const std::int32_t size = source.size();
+        for (std::int32_t pos = 0; pos < size;) {
+            if (m_used == kBuffer && !flush())
+                return false;
+            const auto n = static_cast<std::int32_t>(std::min<qsizetype>(size - pos, kBuffer - m_used));
+            if (!source.read(pos, reinterpret_cast<unsigned char *>(m_buffer.get() + m_used), n, false)) {
+                *readFailed = true;
+                return false;
+            }
+            m_used += n;
+            pos += n;
+        }
         return true;
     }
     bool commit()

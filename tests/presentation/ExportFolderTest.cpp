@@ -23,7 +23,7 @@ protected:
     ExportResult exportTo(const QString &chosen, const TrainingData &data)
     {
         TrainingRecord training;
-        return exportPresentationFolder(dir.path(), 0, data.references, &training, chosen, dir.file("View.pnn"));
+        return exportPresentationFolder(dir.path(), 0, data.references, &training, chosen);
     }
     QStringList slideFiles(const QString &folder) const
     {
