@@ -88,8 +88,9 @@ public:
             *error = QStringLiteral("slajd %1 nie jest poprawnym obrazem JPEG").arg(m_count);
             return false;
         }
+        const QString path = QDir(m_fresh.path()).filePath(decodedSlideName(QString(), m_count));
         QString why;
-        m_whole = m_whole && writeSlideFile(QDir(m_fresh.path()).filePath(decodedSlideName(QString(), m_count)), coded, &why);
+        m_whole = m_whole && writeSlideFile(path, coded, &why);
         return true;
     }
     int count() const { return m_count; }

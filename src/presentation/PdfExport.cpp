@@ -185,7 +185,8 @@ public:
     {
         // A large piece is read straight into out and decoded where it lies.
         if (!header && count >= kDirectRead && (m_block != &block || pos < m_start || pos >= m_start + m_size)) {
-            if (pos < 0 || count > block.length - pos || block.file->seek(block.data + pos, kFromStart) != block.data + pos
+            const std::int32_t at = block.data + pos;
+            if (pos < 0 || count > block.length - pos || block.file->seek(at, kFromStart) != at
                 || block.file->read(out, count) != count)
                 return false;
             BCodeCopy(reinterpret_cast<const char *>(out), reinterpret_cast<char *>(out), count, pos);
