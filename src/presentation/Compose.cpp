@@ -76,7 +76,7 @@ std::unique_ptr<Stream> openTrainingSlides(const QString &dataDir, int trainingN
 
 ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
                                   const std::vector<ItemReference> &references, TrainingRecord *training,
-                                  const QString &outPath, const QString &frontPagePath)
+                                  const QString &outPath, const QString &frontPagePath, ComposedSlides *slides)
 {
     ComposeResult result;
     const std::unique_ptr<Stream> store = openTrainingSlides(dataDir, trainingNumber, training, &result.error);
@@ -96,6 +96,8 @@ ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
         return result;
     };
     const QString tooLarge = QStringLiteral("prezentacja jest zbyt duża");
+    QString refused;
+    const auto shown = [&](QByteArray &coded) { return !slides || slides->add(coded, &refused); };
 
     std::unique_ptr<Stream> front;
     const QString frontPath = frontPagePath.isEmpty() ? dataDir + kFrontPageName : frontPagePath;
@@ -107,6 +109,8 @@ ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
             return fail(QStringLiteral("plik stron tytułowych %1 jest uszkodzony").arg(kFrontPageName));
         if (!out.append(coded))
             return fail(tooLarge);
+        if (!shown(coded))
+            return fail(refused);
         result.frontPage = true;
         front.reset();
     }
@@ -123,6 +127,8 @@ ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
         }
         if (!out.append(coded))
             return fail(tooLarge);
+        if (!shown(coded))
+            return fail(refused);
         ++result.itemSlides;
     }
     coded.clear();

@@ -41,8 +41,19 @@ class Stream;
 std::unique_ptr<Stream> openTrainingSlides(const QString &dataDir, int trainingNumber, TrainingRecord *training,
                                            QString *error);
 
+// Is shown every slide as it is written into the presentation file.
+class ComposedSlides
+{
+public:
+    virtual ~ComposedSlides() = default;
+    // coded: the slide's coded bytes, already written, which may now be
+    // changed in place. False fails the composition with error.
+    virtual bool add(QByteArray &coded, QString *error) = 0;
+};
+
 ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
                                   const std::vector<ItemReference> &references, TrainingRecord *training,
-                                  const QString &outPath, const QString &frontPagePath = QString());
+                                  const QString &outPath, const QString &frontPagePath = QString(),
+                                  ComposedSlides *slides = nullptr);
 
 } // namespace marbelo

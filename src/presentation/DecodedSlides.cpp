@@ -29,17 +29,23 @@ bool writeDecodedSlides(Stream &stream, const std::vector<std::int32_t> &offsets
             *error = QStringLiteral("corrupt slide block at offset %1").arg(offset);
             return false;
         }
-        const QString path = folder.filePath(decodedSlideName(prefix, ++n));
         jpeg.resize(coded.size());
         BCodeCopy(coded.constData(), jpeg.data(), coded.size(), 0);
-        QSaveFile file(path);
-        QString why;
-        if (!openAtTarget(file) || file.write(jpeg) != jpeg.size() || !commitWhole(file, &why)) {
-            if (file.isOpen())
-                file.cancelWriting();
-            *error = path + QStringLiteral(": ") + (why.isEmpty() ? file.errorString() : why);
+        if (!writeSlideFile(folder.filePath(decodedSlideName(prefix, ++n)), jpeg, error))
             return false;
-        }
+    }
+    return true;
+}
+
+bool writeSlideFile(const QString &path, const QByteArray &jpeg, QString *error)
+{
+    QSaveFile file(path);
+    QString why;
+    if (!openAtTarget(file) || file.write(jpeg) != jpeg.size() || !commitWhole(file, &why)) {
+        if (file.isOpen())
+            file.cancelWriting();
+        *error = path + QStringLiteral(": ") + (why.isEmpty() ? file.errorString() : why);
+        return false;
     }
     return true;
 }

@@ -5,11 +5,9 @@
 #include "presentation/ExportPlan.h"
 #include "store/CopyDataFile.h"
 #include "store/SaveFile.h"
-#include "store/SlideBlocks.h"
 #include "store/TargetFiles.h"
 #include "store/components/Coding.h"
 #include "store/components/JpegDecoder.h"
-#include "store/components/Stream.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,94 +70,83 @@ private:
     bool m_kept = false;
 };
 
-// The number (from 1) of the first slide of the presentation file that is
-// no JPEG picture the PDF or a browser can show, 0 when all are; -1 when the
-// file cannot be read.
-int firstBadSlide(const QString &presentationPath)
+// The decoded slides of the presentation, written into a fresh folder as it
+// is composed. A slide that is no JPEG picture the PDF or a browser can show
+// fails the composition; a slide file that cannot be written only ends the
+// browser player.
+class BrowserSlides : public ComposedSlides
 {
-    const std::unique_ptr<Stream> presentation = openStream(presentationPath, OpenMode::Read);
-    if (!presentation)
-        return -1;
-    bool complete = false;
-    const std::vector<BlockInfo> blocks = indexBlocks(*presentation, 0, &complete);
-    if (!complete)
-        return -1;
-    QByteArray coded;
-    for (std::size_t i = 0; i < blocks.size(); ++i) {
-        if (!readSlideBlock(*presentation, blocks[i].offset, &coded))
-            return -1;
-        if (!isDecodableJpegSize(jpegImageSize(BCodeToStr(coded))))
-            return static_cast<int>(i) + 1;
+public:
+    explicit BrowserSlides(const QString &folder) : m_fresh(folder) { m_whole = m_fresh.made(); }
+
+    bool add(QByteArray &coded, QString *error) override
+    {
+        ++m_count;
+        // The slide is in the presentation file: decoded where it lies.
+        BCodeCopy(coded.constData(), coded.data(), coded.size(), 0);
+        if (!isDecodableJpegSize(jpegImageSize(coded))) {
+            *error = QStringLiteral("slajd %1 nie jest poprawnym obrazem JPEG").arg(m_count);
+            return false;
+        }
+        const QString path = QDir(m_fresh.path()).filePath(decodedSlideName(QString(), m_count));
+        QString why;
+        m_whole = m_whole && writeSlideFile(path, coded, &why);
+        return true;
     }
-    return 0;
-}
+    int count() const { return m_count; }
+    bool whole() const { return m_whole; }
+    FreshFolder &folder() { return m_fresh; }
 
-// The decoded slides of the presentation file in a fresh folder, then put in
-// place of the older one; NAME.html is committed after them, so it never
-// lists slides that are not there.
-bool writeBrowserPlayer(const QString &presentationPath, const QString &folder, const QString &pageName,
-                        const QString &slideFolder, const QString &title, int *slides)
+private:
+    FreshFolder m_fresh;
+    int m_count = 0;
+    bool m_whole = false;
+};
+
+// The slides written, NAME.html is written and the slides' folder put in
+// place of the older one; NAME.html is committed after it, so it never lists
+// slides that are not there.
+bool writeBrowserPlayer(BrowserSlides &slides, const QString &folder, const QString &pageName,
+                        const QString &slideFolder, const QString &title)
 {
-    std::unique_ptr<Stream> presentation = openStream(presentationPath, OpenMode::Read);
-    if (!presentation)
+    if (!slides.whole())
         return false;
-    bool complete = false;
-    std::vector<std::int32_t> offsets;
-    for (const BlockInfo &block : indexBlocks(*presentation, 0, &complete))
-        offsets.push_back(block.offset);
-    if (!complete)
-        return false;
-    *slides = static_cast<int>(offsets.size());
-
-    // A new folder beside the old one, made with the usual mode of new folders.
-    FreshFolder fresh(folder + slideFolder);
-    if (!fresh.made())
-        return false;
-    QString error;
-    if (!writeDecodedSlides(*presentation, offsets, fresh.path(), QString(), &error))
-        return false;
-    presentation.reset();
-
-    const QByteArray page = browserPage(title, slideFolder, *slides);
+    const QByteArray page = browserPage(title, slideFolder, slides.count());
     QSaveFile html(folder + pageName);
-    if (page.isEmpty() || !openAtTarget(html) || html.write(page) != page.size()
-        || !html.flush()) {
+    if (page.isEmpty() || !openAtTarget(html) || html.write(page) != page.size() || !html.flush()) {
         if (html.isOpen())
             html.cancelWriting();
         return false;
     }
-    if (!replaceFolder(fresh.path(), folder + slideFolder)) {
+    if (!replaceFolder(slides.folder().path(), folder + slideFolder)) {
         html.cancelWriting();
         return false;
     }
-    fresh.keep();
+    slides.folder().keep();
     return commitWhole(html);
 }
 
 } // namespace
 
-ExportResult writePresentationFolder(const ComposeResult &composed, const QString &playerDir, const QString &title,
-                                     const QString &chosenPath, const QString &workPath)
+ExportResult exportPresentationFolder(const QString &dataDir, int trainingNumber,
+                                      const std::vector<ItemReference> &references, TrainingRecord *training,
+                                      const QString &chosenPath, const ExportSources &sources)
 {
     ExportResult result;
-    result.composed = composed;
     const QString folder = presentationFolder(chosenPath);
-    // A slide that is no picture is named instead of being copied.
-    const int bad = composed.ok ? firstBadSlide(workPath) : 0;
-    if (bad != 0) {
-        result.composed.ok = false;
-        result.composed.error = bad > 0 ? QStringLiteral("slajd %1 nie jest poprawnym obrazem JPEG").arg(bad)
-                                        : QStringLiteral("nie można odczytać pliku %1").arg(QFileInfo(workPath).fileName());
-    }
-    result.presentationWritten = result.composed.ok && CopyDataFile(workPath, chosenPath) == 0;
+    // A new folder beside the old one, made with the usual mode of new folders.
+    BrowserSlides slides(folder + slideFolderName(chosenPath));
+    result.composed =
+        composePresentation(dataDir, trainingNumber, references, training, chosenPath, sources.frontPagePath, &slides);
+    result.presentationWritten = result.composed.ok;
     // Without the presentation file nothing else of the folder is written.
-    if (!result.presentationWritten) {
-        QFile::remove(workPath);
+    if (!result.presentationWritten)
         return result;
-    }
-    if (!writeBrowserPlayer(workPath, folder, browserPageName(chosenPath), slideFolderName(chosenPath), title,
-                               &result.slides))
+    result.slides = slides.count();
+    if (!writeBrowserPlayer(slides, folder, browserPageName(chosenPath), slideFolderName(chosenPath),
+                            training->name))
         result.failedBrowser << browserPageName(chosenPath) << slideFolderName(chosenPath);
+    const QString playerDir = sources.playerDir.isEmpty() ? dataDir : sources.playerDir;
     for (const SideFile &side : sideFiles(playerDir, folder)) {
         if (!side.required && !QFileInfo::exists(side.source))
             continue;
@@ -167,16 +154,7 @@ ExportResult writePresentationFolder(const ComposeResult &composed, const QStrin
         if (CopyDataFile(side.source, side.destination) != 0 || (player && !makeExecutable(side.destination)))
             result.failedSides << QFileInfo(side.destination).fileName();
     }
-    QFile::remove(workPath);
     return result;
-}
-
-ExportResult exportPresentationFolder(const QString &dataDir, int trainingNumber,
-                                      const std::vector<ItemReference> &references, TrainingRecord *training,
-                                      const QString &chosenPath, const QString &workPath)
-{
-    const ComposeResult composed = composePresentation(dataDir, trainingNumber, references, training, workPath);
-    return writePresentationFolder(composed, dataDir, training->name, chosenPath, workPath);
 }
 
 QString exportMessage(const ExportResult &result, const QString &chosenPath)

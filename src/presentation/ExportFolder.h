@@ -26,21 +26,27 @@ struct ExportResult
     bool ok() const { return presentationWritten && failedSides.isEmpty() && failedBrowser.isEmpty(); }
 };
 
-// Writes the folder of chosenPath from the presentation composed into
-// workPath (deleted afterwards), with the player and its side files from
-// playerDir; title is the browser page's. Every file is
-// written whole or not at all, and an older file of the same name stays as it was
-// when its new one fails. The slides are written into a new folder that replaces an older NAME-slajdy
-// whole, only once every slide is written, so no slide of an earlier export
-// remains; NAME.html is written only with the slides it lists. Start.exe gets
-// the executable bit; the other files get the usual modes of new files.
-ExportResult writePresentationFolder(const ComposeResult &composed, const QString &playerDir, const QString &title,
-                                     const QString &chosenPath, const QString &workPath);
+// Where the export takes what is not in the data folder; empty: from there.
+struct ExportSources
+{
+    QString playerDir;     // the player and its side files
+    QString frontPagePath; // the front-page file
+};
 
-// Composes the training's presentation into workPath, then as above.
+// Writes the folder of chosenPath: the training's presentation composed
+// straight into chosenPath, the player and its side files, and the browser
+// player (title: the training's name). Every file is written whole or not at
+// all, and an older file of the same name stays as it was when its new one
+// fails. The presentation file is put in place first; when it fails (a slide
+// that is no JPEG picture included) nothing else is. The decoded slides are
+// written, as the presentation is composed, into a new folder that replaces
+// an older NAME-slajdy whole only once every slide is written, so no slide of
+// an earlier export remains; NAME.html is written only with the slides it
+// lists. Start.exe gets the executable bit; the other files get the usual
+// modes of new files.
 ExportResult exportPresentationFolder(const QString &dataDir, int trainingNumber,
                                       const std::vector<ItemReference> &references, TrainingRecord *training,
-                                      const QString &chosenPath, const QString &workPath);
+                                      const QString &chosenPath, const ExportSources &sources = {});
 
 // The text the window shows when the export has ended.
 QString exportMessage(const ExportResult &result, const QString &chosenPath);

@@ -20,6 +20,27 @@ HPDF_STATUS fail(HPDF_Stream stream, HPDF_STATUS error)
     return HPDF_SetError(stream->error, error, 0);
 }
 
+HPDF_STATUS writeDocument(HPDF_Stream stream, const HPDF_BYTE *bytes, HPDF_UINT size);
+
+// libharu copies a picture into the document 4 KB at a time through its own
+// buffer. Asked for the first piece, the whole picture is written into the
+// sink at once instead, and counted as libharu counts what it writes (the
+// stream's Length and the offsets of the objects after it follow that
+// count); libharu is then told the picture has ended.
+HPDF_STATUS writeWholePicture(HPDF_Stream stream, LazyImages::Reading *r, HPDF_UINT *size)
+{
+    HPDF_Stream out = r->doc->stream;
+    *size = 0;
+    bool readFailed = false;
+    if (!static_cast<DocumentSink *>(out->attr)->writePicture(*r->source, &readFailed)) {
+        r->failed = readFailed;
+        return fail(stream, HPDF_FILE_IO_ERROR);
+    }
+    out->size += static_cast<HPDF_UINT32>(r->source->size());
+    r->pos = r->source->size();
+    return HPDF_STREAM_EOF;
+}
+
 HPDF_STATUS readImage(HPDF_Stream stream, HPDF_BYTE *out, HPDF_UINT *size)
 {
     LazyImages::Reading *r = readingOf(stream);
@@ -27,6 +48,11 @@ HPDF_STATUS readImage(HPDF_Stream stream, HPDF_BYTE *out, HPDF_UINT *size)
         *size = 0;
         return HPDF_STREAM_EOF;
     }
+    // Only a document written into a sink, without encryption (which would
+    // have to pass every byte through libharu), takes the picture whole.
+    if (!r->headerOnly && r->pos == 0 && r->doc && r->doc->stream && r->doc->stream->write_fn == writeDocument
+        && !r->doc->encrypt_on)
+        return writeWholePicture(stream, r, size);
     const std::int32_t left = r->source->size() - r->pos;
     const auto n = static_cast<std::int32_t>(std::min<HPDF_UINT>(*size, static_cast<HPDF_UINT>(left)));
     if (n > 0 && !r->source->read(r->pos, out, n, r->headerOnly)) {
@@ -100,7 +126,7 @@ HPDF_Image LazyImages::load(HPDF_Doc doc, ImageBytes &source)
     if (!image || header.failed || !header.headerRead || HPDF_Image_GetWidth(image) == 0
         || HPDF_Image_GetHeight(image) == 0)
         return nullptr;
-    m_readings.push_back({&source});
+    m_readings.push_back({&source, doc});
     HPDF_Stream bytes = newReader(doc, &m_readings.back());
     if (!bytes)
         return nullptr;

@@ -32,6 +32,10 @@ class DocumentSink
 public:
     virtual ~DocumentSink() = default;
     virtual bool write(const unsigned char *bytes, std::int32_t count) = 0;
+    // Writes all the bytes of a picture, read from source straight into the
+    // sink's own memory; false when they could not be read (then
+    // *readFailed) or written.
+    virtual bool writePicture(ImageBytes &source, bool *readFailed) = 0;
 };
 
 // The images of one document. Lives longer than the document, which reads
@@ -48,6 +52,9 @@ public:
     struct Reading
     {
         ImageBytes *source;
+        // The document the picture belongs to: while it is saved, the
+        // picture's bytes go straight into its sink.
+        HPDF_Doc doc = nullptr;
         std::int32_t pos = 0;
         // While libharu reads the header: the first seek back to the start
         // ends it, and libharu's copy of the picture then gets no bytes.

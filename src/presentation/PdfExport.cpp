@@ -45,6 +45,7 @@ constexpr float kSlidePageWidth = 842.0f;
 // The sides a PDF page may have (libharu refuses others).
 constexpr float kMinPageSide = 3.0f;
 constexpr float kMaxPageSide = 14400.0f;
+constexpr HPDF_UINT kPdfMemoryBlock = 1 << 16;
 
 struct PdfErrors
 {
@@ -182,6 +183,15 @@ public:
     // cannot give them. header: only the picture's header is read now.
     bool read(const SlideBlock &block, std::int32_t pos, unsigned char *out, std::int32_t count, bool header)
     {
+        // A large piece is read straight into out and decoded where it lies.
+        if (!header && count >= kDirectRead && (m_block != &block || pos < m_start || pos >= m_start + m_size)) {
+            const std::int32_t at = block.data + pos;
+            if (pos < 0 || count > block.length - pos || block.file->seek(at, kFromStart) != at
+                || block.file->read(out, count) != count)
+                return false;
+            BCodeCopy(reinterpret_cast<const char *>(out), reinterpret_cast<char *>(out), count, pos);
+            return true;
+        }
         while (count > 0) {
             if (m_block != &block || pos < m_start || pos >= m_start + m_size) {
                 if (!load(block, pos, header ? kHeaderWindow : kPictureWindow))
@@ -202,6 +212,7 @@ private:
     // The header lies near the start; a picture is read whole when it fits.
     static constexpr std::int32_t kHeaderWindow = 1 << 13;
     static constexpr std::int32_t kPictureWindow = 1 << 20;
+    static constexpr std::int32_t kDirectRead = 1 << 16;
 
     bool load(const SlideBlock &block, std::int32_t pos, std::int32_t window)
     {
@@ -258,6 +269,22 @@ public:
             return m_file.write(reinterpret_cast<const char *>(bytes), size) == size;
         std::memcpy(m_buffer.get() + m_used, bytes, static_cast<std::size_t>(size));
         m_used += size;
+        return true;
+    }
+    bool writePicture(haru::ImageBytes &source, bool *readFailed) override
+    {
+        const std::int32_t size = source.size();
+        for (std::int32_t pos = 0; pos < size;) {
+            if (m_used == kBuffer && !flush())
+                return false;
+            const auto n = static_cast<std::int32_t>(std::min<qsizetype>(size - pos, kBuffer - m_used));
+            if (!source.read(pos, reinterpret_cast<unsigned char *>(m_buffer.get() + m_used), n, false)) {
+                *readFailed = true;
+                return false;
+            }
+            m_used += n;
+            pos += n;
+        }
         return true;
     }
     bool commit()
@@ -337,7 +364,9 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
     std::deque<SlideBytes> slides;
     haru::LazyImages images;
     PdfErrors errors;
-    Doc doc(HPDF_New(onPdfError, &errors));
+    // libharu allocates many small records per page: taken from blocks of
+    // its own memory pool, they cost no allocation each.
+    Doc doc(HPDF_NewEx(onPdfError, nullptr, nullptr, kPdfMemoryBlock, &errors));
     if (!doc) {
         result.error = QStringLiteral("brak pamięci");
         return result;

@@ -8,7 +8,12 @@
 #include "support/PresentationData.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+
+#include <functional>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -23,7 +28,7 @@ protected:
     ExportResult exportTo(const QString &chosen, const TrainingData &data)
     {
         TrainingRecord training;
-        return exportPresentationFolder(dir.path(), 0, data.references, &training, chosen, dir.file("View.pnn"));
+        return exportPresentationFolder(dir.path(), 0, data.references, &training, chosen);
     }
     QStringList slideFiles(const QString &folder) const
     {
@@ -73,6 +78,45 @@ TEST_F(ExportFolderTest, ASecondExportReplacesTheSlideFolderWhole)
     EXPECT_TRUE(readFile(out.file("p.html")).contains(R"(["p-slajdy/0001.jpg","p-slajdy/0002.jpg"])"));
     // Nothing of the work in between is left beside them.
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot), QStringList({"p-slajdy"}));
+}
+
+TEST_F(ExportFolderTest, ASlideThatFailsMidwayLeavesTheOlderExportAsItWas)
+{
+    // The slides before the failing one were already written beside the
+    // older ones: they must be gone, and every older file as it was.
+    const auto tree = [&] {
+        std::map<QString, QByteArray> files;
+        for (QDirIterator it(out.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const QString path = it.next();
+            files[path] = QFileInfo(path).isDir() ? QByteArray("folder") : readFile(path);
+        }
+        return files;
+    };
+    const struct
+    {
+        const char *what;
+        std::function<void(QByteArray &store, qsizetype lastBlock)> spoil;
+        QString error;
+    } cases[] = {
+        {"last slide no JPEG", [](QByteArray &store, qsizetype last) { store[last + 4] = char(store[last + 4] ^ 0x55); },
+         "slajd 3 nie jest poprawnym obrazem JPEG"},
+        {"last slide cut short", [](QByteArray &store, qsizetype) { store.chop(1); }, "slajd pozycji 3"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const TrainingData data = writeTrainingData(dir.path(), QStringLiteral("Szkolenie"), 2);
+        ASSERT_TRUE(exportTo(out.file("p.pnn"), data).ok());
+        const auto older = tree();
+        QByteArray store = readFile(dir.file("Data0000.pdl"));
+        c.spoil(store, store.size() - 4 - data.jpegs.back().size());
+        writeFile(dir.file("Data0000.pdl"), store);
+        const ExportResult result = exportTo(out.file("p.pnn"), data);
+        EXPECT_FALSE(result.ok());
+        EXPECT_TRUE(result.composed.error.startsWith(c.error)) << result.composed.error.toStdString();
+        EXPECT_TRUE(tree() == older);
+    }
 }
 
 TEST(BrowserPage, NamesCannotBreakOutOfThePage)

@@ -92,9 +92,7 @@ TEST_F(ExportWriterFaultTest, PresentationFolderWithTheBrowserPlayer)
     files.push_back({slides + "0004.jpg", QByteArray("older slide"), std::nullopt});
     const auto write = [&] {
         TrainingRecord training;
-        return exportPresentationFolder(dir.path(), 0, data.references, &training, folder() + "p.pnn",
-                                        dir.file("View.pnn"))
-            .ok();
+        return exportPresentationFolder(dir.path(), 0, data.references, &training, folder() + "p.pnn").ok();
     };
     const FaultCase fault{QStringLiteral("presentation folder with the browser player (over an older export)"),
                           folder(), files, write};

@@ -72,7 +72,7 @@ int exportFolder(const QStringList &args)
     if (namesFolder(args[2]))
         return fail(QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ jest to folder.").arg(args[2]));
     const QString chosen = QFileInfo(args[2]).absoluteFilePath();
-    // The working file of a folder of this run, as the window's export has it.
+    // The working file of a folder of this run, refused as the window's export refuses it.
     const WorkFolder workFolder;
     const QString work = workFolder.presentationPath();
     const QString taken = refusedTarget(chosen, parsed.dataDir, work, parsed.number);
@@ -82,7 +82,7 @@ int exportFolder(const QStringList &args)
         return fail(QStringLiteral("export: ") + presentationFolder(chosen) + QStringLiteral(": cannot be created"));
     TrainingRecord training;
     const ExportResult result =
-        exportPresentationFolder(parsed.dataDir, parsed.number, parsed.references, &training, chosen, work);
+        exportPresentationFolder(parsed.dataDir, parsed.number, parsed.references, &training, chosen);
     if (!result.ok())
         return fail(QStringLiteral("export: ") + exportMessage(result, chosen).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     out() << "slides\t" << result.slides << "\tbytes\t" << result.composed.bytes << Qt::endl;

@@ -95,9 +95,14 @@ void PresentationCommands::exportPresentation()
     }
 
     WaitWindow wait(m_dialogOwner);
-    const ComposeResult composed = composePresentation(work);
-    const ExportResult result =
-        writePresentationFolder(composed, m_location.playerDir(), m_workingTraining.name, chosen, work);
+    ExportResult result;
+    const int number = m_trainings.selectedTrainingNumber();
+    if (number < 0)
+        result.composed.error = QStringLiteral("nie wybrano szkolenia");
+    else
+        result = exportPresentationFolder(m_location.dataDir(), number, m_outline.outlineReferences(),
+                                          &m_workingTraining, chosen,
+                                          {m_location.playerDir(), m_location.frontPagePath()});
     wait.close();
     m_messages.inform(exportMessage(result, chosen));
 }

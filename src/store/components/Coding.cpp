@@ -27,6 +27,14 @@ void BCodeCopy(const char *in, char *out, qsizetype size, qsizetype start)
     // same word for each of them.
     std::uint64_t key = 0;
     std::memcpy(&key, kKey, sizeof key);
+    // Four words a turn, which the compiler can treat as wider ones.
+    for (; i + 32 <= size; i += 32) {
+        std::uint64_t words[4];
+        std::memcpy(words, in + i, sizeof words);
+        for (std::uint64_t &word : words)
+            word ^= key;
+        std::memcpy(out + i, words, sizeof words);
+    }
     for (; i + 8 <= size; i += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, in + i, sizeof word);
