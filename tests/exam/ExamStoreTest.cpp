@@ -224,8 +224,9 @@ TEST_P(RescoreTest, ResultsFollowThePassMark)
     }
     if (row.certificates > 1)
         for (const RegisterEntry &e : readRegister(database, course))
-            if (e.participant == people[1].id)
+            if (e.participant == people[1].id) {
                 ASSERT_TRUE(cancelCertificate(database, e.id, QStringLiteral("błąd"), &error));
+            }
     const QString before = flags(course);
     Course stored;
     ASSERT_TRUE(readCourse(database, course, &stored));
@@ -244,8 +245,9 @@ TEST_P(RescoreTest, ResultsFollowThePassMark)
     ASSERT_TRUE(readCourse(database, course, &after));
     EXPECT_EQ(after.place, row.refused ? stored.place : renamed.place) << "course and mark in one transaction";
     // The register's check counts cancelled numbers too, whose holder may fail later.
-    if (row.certificates < 2)
+    if (row.certificates < 2) {
         EXPECT_EQ(registerProblem(database), QString());
+    }
 
     ASSERT_TRUE(updateCourseWithExam(database, stored, old, &error)) << error.toStdString();
     EXPECT_EQ(flags(course), before);

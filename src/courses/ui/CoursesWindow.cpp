@@ -404,10 +404,13 @@ void CoursesWindow::deleteCourse()
                             DefaultAnswer::No))
         return;
     const std::vector<Participant> people = listParticipants(m_database, course.id);
+    const exam::ExamRows rows = exam::readExamRows(m_database, course.id);
     if (record(
             QStringLiteral("Usuń kurs"),
             [this, id = course.id](QString *error) { return marbelo::deleteCourse(m_database, id, error); },
-            [this, course, people](QString *error) { return restoreCourse(m_database, course, people, error); }))
+            [this, course, people, rows](QString *error) {
+                return exam::restoreCourseWithExam(m_database, course, people, rows, error);
+            }))
         reloadCourses(0);
 }
 
@@ -459,7 +462,9 @@ void CoursesWindow::removeParticipant()
     if (record(
             QStringLiteral("Usuń uczestnika"),
             [this, id = old.id](QString *error) { return removeParticipants(m_database, {id}, error); },
-            [this, old](QString *error) { return addParticipants(m_database, old.course, {old}, error).has_value(); }))
+            [this, old, rows = exam::readExamRows(m_database, old.course)](QString *error) {
+                return exam::restoreParticipantsWithResults(m_database, old.course, {old}, rows, error);
+            }))
         reloadCourses(selectedCourse());
 }
 

@@ -279,4 +279,25 @@ TEST_F(CoursesWindowTest, ExamFromTheDrawToTheProtocol)
     const QString protocol = pdfText(dir.file("protokol.pdf"));
     EXPECT_TRUE(protocol.contains(QStringLiteral("Anna Nowak"))) << protocol.toStdString();
     EXPECT_TRUE(paths.empty());
+
+    // Undo of a removal brings the exam back with the participant or the course.
+    const auto examRows = [&] {
+        QStringList rows{exam::examTest(database, course).drawNumber,
+                         exam::examSettings(database, course).commission.join(u';')};
+        for (const exam::ExamResult &r : exam::examResults(database, course))
+            rows << QStringLiteral("%1 %2 %3 %4").arg(r.participant).arg(r.letters).arg(r.points).arg(r.passed);
+        return rows;
+    };
+    const QStringList before = examRows();
+    window->selectParticipant(people[0].id);
+    messages.answers = {true};
+    trigger("QelRemoveParticipant");
+    EXPECT_NE(examRows(), before);
+    window->history().undo();
+    EXPECT_EQ(examRows(), before);
+    messages.answers = {true};
+    trigger("QelDeleteCourse");
+    EXPECT_TRUE(exam::examResults(database, course).empty());
+    window->history().undo();
+    EXPECT_EQ(examRows(), before);
 }
