@@ -102,19 +102,23 @@ protected:
             QString error;
             bool reported = false;
             QString now;
+            qint64 walSize = 0;
             {
                 db::Database copy(path);
                 EXPECT_TRUE(copy.open());
                 {
                     FileSizeLimit fileLimit;
-                    if (!unlimited)
+                    if (!unlimited) {
                         EXPECT_TRUE(fileLimit.set(limit));
+                    }
                     reported = write(copy, &error);
                 }
                 now = state(copy);
+                walSize = QFileInfo(path + QStringLiteral("-wal")).size(); // the log goes when the file closes
             }
             if (needed < 0) {
-                needed = QFileInfo(path + QStringLiteral("-wal")).size();
+                needed = walSize;
+                EXPECT_GT(needed, 0);
                 newState = now;
                 EXPECT_TRUE(reported) << error.toStdString();
                 EXPECT_NE(newState, oldState);
@@ -162,8 +166,9 @@ protected:
             bool reported = false;
             {
                 FileSizeLimit fileLimit;
-                if (limit >= 0)
+                if (limit >= 0) {
                     EXPECT_TRUE(fileLimit.set(limit));
+                }
                 reported = write(&error);
             }
             const QByteArray now = readFile(path);
