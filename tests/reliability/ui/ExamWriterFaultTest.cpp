@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +27,7 @@ using namespace testing_support;
 namespace {
 
 constexpr std::uint64_t kDraw = 42;
+const QString kTopic = QStringLiteral("Ochrona przeciwpożarowa");
 
 QStringList namesIn(const QString &dir)
 {
@@ -44,10 +44,8 @@ protected:
         ASSERT_TRUE(database.open());
         std::vector<Question> bank;
         for (int i = 0; i < 8; ++i)
-            bank.push_back({QStringLiteral("Ochrona przeciwpożarowa"), {}, QStringLiteral("P%1").arg(i),
-                            QStringLiteral("Pytanie %1: czym gasić pożar klasy %2?").arg(i).arg(QChar(u'A' + i % 4)),
-                            {QStringLiteral("wodą"), QStringLiteral("gaśnicą proszkową"), QStringLiteral("kocem")},
-                            i % 3});
+            bank.push_back({kTopic, {}, {}, QStringLiteral("Pytanie %1: czym gasić pożar?").arg(i),
+                            {QStringLiteral("wodą"), QStringLiteral("gaśnicą proszkową"), QStringLiteral("kocem")}, i % 3});
         QString error;
         ASSERT_TRUE(importQuestions(database, bank, &error));
         course = addCourse(database, testCourse(), &error).value_or(0);
@@ -57,9 +55,9 @@ protected:
         ASSERT_TRUE(setExamSettings(database, course, settings, &error));
     }
 
-    bool draw(QString *error) const
+    bool draw(db::Database &db, QString *error) const
     {
-        return prepareTest(database, course, {{QStringLiteral("Ochrona przeciwpożarowa"), 0}}, 6, 2, kDraw, error);
+        return prepareTest(db, course, {{kTopic, 0}}, 6, 2, kDraw, error);
     }
 
     std::vector<ResultEntry> entries()
@@ -70,99 +68,18 @@ protected:
         return list;
     }
 
-    // A write to the database file at path against the limit every 256 bytes
-    // up to what it appends to the log, then without a limit; no other
-    // connection is open.
-    // After each run the state is the old one and the failure was reported, or
-    // the new one and success was.
-    static FaultRow databaseMatrix(const QString &writer, const QString &path,
-                                   const std::function<bool(db::Database &, QString *)> &write,
-                                   const std::function<QString(db::Database &)> &state)
+    // Runs write once per limit (-1: none) after reset, and classifies what
+    // the run left by outcome(): "old" must come with a reported failure,
+    // "new" with success; no file may be left behind in the data folder.
+    FaultRow limitRow(const QString &writer, const std::vector<qint64> &limits, const std::function<void()> &reset,
+                      const std::function<bool(QString *)> &write, const std::function<QString()> &outcome)
     {
-        QString oldState;
-        {
-            db::Database first(path);
-            EXPECT_TRUE(first.open());
-            QSqlQuery q = first.query();
-            EXPECT_TRUE(db::run(q, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
-            oldState = state(first);
-        }
-        const QByteArray original = readFile(path);
-        const QString dir = QFileInfo(path).absolutePath();
-        const QStringList names = namesIn(dir);
-        FaultRow row;
-        row.writer = writer;
-        qint64 needed = -1; // measured by a first run without a limit
-        QString newState;
-        for (qint64 limit = 0;; limit += 256) {
-            const bool unlimited = needed < 0 || limit > needed;
-            writeFile(path, original);
-            for (const char *suffix : {"-wal", "-shm"})
-                QFile::remove(path + QLatin1String(suffix));
-            QString error;
-            bool reported = false;
-            QString now;
-            qint64 walSize = 0;
-            {
-                db::Database copy(path);
-                EXPECT_TRUE(copy.open());
-                {
-                    FileSizeLimit fileLimit;
-                    if (!unlimited) {
-                        EXPECT_TRUE(fileLimit.set(limit));
-                    }
-                    reported = write(copy, &error);
-                }
-                now = state(copy);
-                walSize = QFileInfo(path + QStringLiteral("-wal")).size(); // the log goes when the file closes
-            }
-            if (needed < 0) {
-                needed = walSize;
-                EXPECT_GT(needed, 0);
-                newState = now;
-                EXPECT_TRUE(reported) << error.toStdString();
-                EXPECT_NE(newState, oldState);
-                limit = -256;
-                continue;
-            }
-            ++row.points;
-            if (reported && now == newState)
-                ++row.whole;
-            else if (!reported && !error.isEmpty() && now == oldState)
-                ++row.refused;
-            else
-                row.defects << QStringLiteral("limit %1: reported %2, %3").arg(limit).arg(reported).arg(now);
-            for (const QString &name : namesIn(dir))
-                if (!names.contains(name) && !name.startsWith(db::kDatabaseName))
-                    row.defects << QStringLiteral("limit %1: %2 left behind").arg(limit).arg(name);
-            if (unlimited)
-                break;
-        }
-        recordRow(row);
-        return row;
-    }
-
-    // A document writer against the limit at every byte to 64, then every
-    // step-th, then without a limit, over an older file. Two drawings of a PDF
-    // differ in their creation time and identifier only, so a whole new file
-    // is told by its size and its first and last bytes.
-    FaultRow documentMatrix(const QString &writer, const QString &path, int step,
-                            const std::function<bool(QString *)> &write)
-    {
-        const QByteArray older("older document");
-        QString error;
-        EXPECT_TRUE(write(&error)) << error.toStdString();
-        const QByteArray whole = readFile(path);
-        const QStringList names = namesIn(dir.path());
-        std::vector<qint64> limits;
-        for (qint64 limit = 0; limit < whole.size(); limit += limit < 64 ? 1 : step)
-            limits.push_back(limit);
-        limits.push_back(-1);
         FaultRow row;
         row.writer = writer;
         for (const qint64 limit : limits) {
-            writeFile(path, older);
-            error.clear();
+            reset();
+            const QStringList names = namesIn(dir.path());
+            QString error;
             bool reported = false;
             {
                 FileSizeLimit fileLimit;
@@ -171,28 +88,82 @@ protected:
                 }
                 reported = write(&error);
             }
-            const QByteArray now = readFile(path);
-            const bool isNew =
-                now.size() == whole.size() && now.left(8) == whole.left(8) && now.right(16) == whole.right(16);
+            const QString now = outcome();
             ++row.points;
-            if (reported && isNew)
+            if (reported && now == QLatin1String("new"))
                 ++row.whole;
-            else if (!reported && !error.isEmpty() && now == older)
+            else if (!reported && !error.isEmpty() && now == QLatin1String("old"))
                 ++row.refused;
             else
-                row.defects << QStringLiteral("limit %1: reported %2, %3 bytes").arg(limit).arg(reported).arg(now.size());
-            if (namesIn(dir.path()) != names)
-                row.defects << QStringLiteral("limit %1: %2").arg(limit).arg(namesIn(dir.path()).join(u' '));
+                row.defects << QStringLiteral("limit %1: reported %2, %3").arg(limit).arg(reported).arg(now);
+            for (const QString &name : namesIn(dir.path()))
+                if (!names.contains(name) && !name.startsWith(db::kDatabaseName))
+                    row.defects << QStringLiteral("limit %1: %2 left behind").arg(limit).arg(name);
         }
         recordRow(row);
+        EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
+        EXPECT_GT(row.refused, 0) << row.summary().toStdString();
+        EXPECT_EQ(row.whole, 1) << row.summary().toStdString();
         return row;
     }
 
-    static void expectSound(const FaultRow &row)
+    // A write to the database (no other connection open) against the limit
+    // every 256 bytes up to what it appends to the log, then without one.
+    void databaseRow(const QString &writer, const std::function<bool(db::Database &, QString *)> &write,
+                     const std::function<QString(db::Database &)> &state)
     {
-        EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();
-        EXPECT_GT(row.refused, 0) << row.summary().toStdString();
-        EXPECT_GE(row.whole, 1) << row.summary().toStdString();
+        const QString path = db::Database::pathIn(dir.path());
+        const QByteArray original = readFile(path);
+        std::unique_ptr<db::Database> copy;
+        const auto reset = [&] {
+            copy.reset();
+            writeFile(path, original);
+            for (const char *suffix : {"-wal", "-shm"})
+                QFile::remove(path + QLatin1String(suffix));
+            copy = std::make_unique<db::Database>(path);
+            EXPECT_TRUE(copy->open());
+        };
+        reset();
+        const QString oldState = state(*copy);
+        QString error;
+        ASSERT_TRUE(write(*copy, &error)) << error.toStdString();
+        const QString newState = state(*copy);
+        const qint64 appended = QFileInfo(path + QStringLiteral("-wal")).size();
+        ASSERT_GT(appended, 0);
+        std::vector<qint64> limits;
+        for (qint64 limit = 0; limit <= appended; limit += 256)
+            limits.push_back(limit);
+        limits.push_back(-1);
+        limitRow(writer, limits, reset, [&](QString *why) { return write(*copy, why); },
+                 [&] {
+                     const QString now = state(*copy);
+                     copy.reset(); // the last run leaves the file written and closed
+                     return now == oldState ? QStringLiteral("old") : now == newState ? QStringLiteral("new") : now;
+                 });
+    }
+
+    // A document writer over an older file against the limit at every byte to
+    // 64, then every 997th, then without one. Two drawings of a PDF differ in
+    // their creation time and identifier only, so a whole new file is told by
+    // its size and its first and last bytes.
+    void documentRow(const QString &writer, const QString &path, const std::function<bool(QString *)> &write)
+    {
+        const QByteArray older("older document");
+        QString error;
+        ASSERT_TRUE(write(&error)) << error.toStdString();
+        const QByteArray whole = readFile(path);
+        std::vector<qint64> limits;
+        for (qint64 limit = 0; limit < whole.size(); limit += limit < 64 ? 1 : 997)
+            limits.push_back(limit);
+        limits.push_back(-1);
+        limitRow(writer, limits, [&] { writeFile(path, older); }, write, [&] {
+            const QByteArray now = readFile(path);
+            if (now == older)
+                return QStringLiteral("old");
+            const bool isNew =
+                now.size() == whole.size() && now.left(8) == whole.left(8) && now.right(16) == whole.right(16);
+            return isNew ? QStringLiteral("new") : QStringLiteral("%1 bytes").arg(now.size());
+        });
     }
 
     TempDataDir dir;
@@ -218,31 +189,24 @@ TEST_F(ExamWriterFaultTest, GiftExport)
 TEST_F(ExamWriterFaultTest, SheetsKeyAndProtocol)
 {
     QString error;
-    ASSERT_TRUE(draw(&error)) << error.toStdString();
+    ASSERT_TRUE(draw(database, &error)) << error.toStdString();
     ASSERT_TRUE(recordResults(database, course, entries(), &error)) << error.toStdString();
     Course stored;
     ASSERT_TRUE(readCourse(database, course, &stored));
     const ExamDocumentData data = examDocumentData(database, stored, QStringLiteral("Szkolenie okresowe"));
-    const struct
-    {
-        ExamDocument kind;
-        const char *writer;
-    } documents[] = {{ExamDocument::Sheets, "exam sheets PDF"},
-                     {ExamDocument::Key, "answer key PDF"},
-                     {ExamDocument::Protocol, "exam protocol PDF"}};
-    for (const auto &document : documents) {
-        const QString path = dir.file("dokument.pdf");
-        expectSound(documentMatrix(QLatin1String(document.writer), path, 997, [&](QString *why) {
-            return saveExamDocument(document.kind, data, path, why);
-        }));
-    }
+    const std::pair<ExamDocument, const char *> documents[] = {{ExamDocument::Sheets, "exam sheets PDF"},
+                                                               {ExamDocument::Key, "answer key PDF"},
+                                                               {ExamDocument::Protocol, "exam protocol PDF"}};
+    const QString path = dir.file("dokument.pdf");
+    for (const auto &document : documents)
+        documentRow(QLatin1String(document.second), path,
+                    [&](QString *why) { return saveExamDocument(document.first, data, path, why); });
 }
 
 TEST_F(ExamWriterFaultTest, DrawAndResultsInTheDatabase)
 {
     const auto state = [this](db::Database &db) {
-        const ExamTest test = examTest(db, course);
-        QString text = QStringLiteral("draw %1 of %2:").arg(test.drawNumber).arg(test.questionCount());
+        QString text = QStringLiteral("draw %1:").arg(examTest(db, course).drawNumber);
         for (const Participant &p : listParticipants(db, course))
             text += QStringLiteral(" %1").arg(p.passed);
         for (const ExamResult &r : examResults(db, course))
@@ -250,16 +214,10 @@ TEST_F(ExamWriterFaultTest, DrawAndResultsInTheDatabase)
         return text;
     };
     const std::vector<ResultEntry> typed = entries();
-    const QString path = database.path();
-    owner.reset(); // the matrix puts the file back between runs
-    expectSound(databaseMatrix(
-        QStringLiteral("course database: a test drawn"), path,
-        [this](db::Database &db, QString *error) {
-            return prepareTest(db, course, {{QStringLiteral("Ochrona przeciwpożarowa"), 0}}, 6, 2, kDraw, error);
-        },
-        state));
+    owner.reset(); // the rows put the file back between runs
+    databaseRow(QStringLiteral("course database: a test drawn"),
+                [this](db::Database &db, QString *error) { return draw(db, error); }, state);
     // The last run, without a limit, left the test drawn.
-    expectSound(databaseMatrix(
-        QStringLiteral("course database: results of 3 participants"), path,
-        [this, typed](db::Database &db, QString *why) { return recordResults(db, course, typed, why); }, state));
+    databaseRow(QStringLiteral("course database: results of 3 participants"),
+                [this, typed](db::Database &db, QString *why) { return recordResults(db, course, typed, why); }, state);
 }
