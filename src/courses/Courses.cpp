@@ -109,20 +109,31 @@ std::optional<qint64> addCourse(db::Database &database, const Course &course, QS
         return std::nullopt;
     }
     qint64 id = 0;
-    const bool ok = database.write(
-        [&](QSqlQuery &q, QString *) {
-            QVariantList values = courseValues(course);
-            values.prepend(course.id > 0 ? QVariant(course.id) : QVariant());
-            if (!db::run(q,
-                         QStringLiteral("INSERT INTO course (id, training, date_from, date_to, place, trainers, form,"
-                                        " purpose) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                         values))
-                return false;
-            id = q.lastInsertId().toLongLong();
-            return true;
-        },
-        error);
+    const bool ok = database.write([&](QSqlQuery &q, QString *) { return insertCourseRow(q, course, &id); }, error);
     return ok ? std::optional<qint64>(id) : std::nullopt;
+}
+
+bool insertCourseRow(QSqlQuery &q, const Course &course, qint64 *id)
+{
+    QVariantList values = courseValues(course);
+    values.prepend(course.id > 0 ? QVariant(course.id) : QVariant());
+    if (!db::run(q,
+                 QStringLiteral("INSERT INTO course (id, training, date_from, date_to, place, trainers, form,"
+                                " purpose) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                 values))
+        return false;
+    *id = q.lastInsertId().toLongLong();
+    return true;
+}
+
+bool updateCourseRow(QSqlQuery &q, const Course &course, QString *refusal)
+{
+    QVariantList values = courseValues(course);
+    values.append(course.id);
+    return db::runOnOneRow(q,
+                           QStringLiteral("UPDATE course SET training = ?, date_from = ?, date_to = ?,"
+                                          " place = ?, trainers = ?, form = ?, purpose = ? WHERE id = ?"),
+                           values, QStringLiteral("Nie ma kursu nr %1.").arg(course.id), refusal);
 }
 
 bool updateCourse(db::Database &database, const Course &course, QString *error)
@@ -131,16 +142,8 @@ bool updateCourse(db::Database &database, const Course &course, QString *error)
         *error = problem;
         return false;
     }
-    return database.write(
-        [&](QSqlQuery &q, QString *refusal) {
-            QVariantList values = courseValues(course);
-            values.append(course.id);
-            return db::runOnOneRow(q,
-                                   QStringLiteral("UPDATE course SET training = ?, date_from = ?, date_to = ?,"
-                                                  " place = ?, trainers = ?, form = ?, purpose = ? WHERE id = ?"),
-                                   values, QStringLiteral("Nie ma kursu nr %1.").arg(course.id), refusal);
-        },
-        error);
+    return database.write([&](QSqlQuery &q, QString *refusal) { return updateCourseRow(q, course, refusal); },
+                          error);
 }
 
 bool restoreCourse(db::Database &database, const Course &course, const std::vector<Participant> &participants,

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+class QSqlQuery;
+
 namespace marbelo {
 
 namespace db {
@@ -32,6 +34,11 @@ QString courseProblem(const Course &course);
 // under that number (undo of a deletion).
 std::optional<qint64> addCourse(db::Database &database, const Course &course, QString *error);
 bool updateCourse(db::Database &database, const Course &course, QString *error);
+// The statements of addCourse and updateCourse on a query inside a
+// transaction, for an edit that changes more than the course at once; the
+// course is checked with courseProblem first.
+bool insertCourseRow(QSqlQuery &q, const Course &course, qint64 *id);
+bool updateCourseRow(QSqlQuery &q, const Course &course, QString *refusal);
 // Puts a deleted course back with its participants, under their old numbers,
 // in one transaction (undo of a deletion).
 bool restoreCourse(db::Database &database, const Course &course, const std::vector<Participant> &participants,

@@ -1,8 +1,11 @@
 #include "exam/ExamDocuments.h"
 
+#include "courses/Participants.h"
 #include "documents/PdfDocument.h"
 #include "exam/Draw.h"
 #include "exam/Question.h"
+
+#include <QDir>
 
 namespace marbelo::exam {
 
@@ -135,6 +138,33 @@ QByteArray protocolPdf(const ExamDocumentData &data)
         for (int i = 0; i < 3; ++i)
             document.paragraph(QStringLiteral("\n.............................................."));
     return document.finish();
+}
+
+ExamDocumentData examDocumentData(db::Database &database, const Course &course, const QString &trainingName)
+{
+    return {course,
+            trainingName,
+            examSettings(database, course.id),
+            examTest(database, course.id),
+            listParticipants(database, course.id),
+            examResults(database, course.id)};
+}
+
+bool saveExamDocument(ExamDocument kind, const ExamDocumentData &data, const QString &path, QString *error)
+{
+    if (data.test.variants.empty()) {
+        *error = QStringLiteral("Dla kursu nr %1 nie przygotowano jeszcze testu.").arg(data.course.id);
+        return false;
+    }
+    const QByteArray pdf = kind == ExamDocument::Sheets ? sheetsPdf(data)
+                         : kind == ExamDocument::Key    ? answerKeyPdf(data)
+                                                        : protocolPdf(data);
+    QString reason;
+    if (writeDocument(path, pdf, &reason))
+        return true;
+    *error = QStringLiteral("Nie zapisano pliku „%1” (%2); plik, który tam był, pozostał bez zmian.")
+                 .arg(QDir::toNativeSeparators(path), reason);
+    return false;
 }
 
 } // namespace marbelo::exam

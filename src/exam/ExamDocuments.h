@@ -11,6 +11,10 @@
 
 #include <vector>
 
+namespace marbelo::db {
+class Database;
+}
+
 namespace marbelo::exam {
 
 struct ExamDocumentData
@@ -31,5 +35,13 @@ QByteArray answerKeyPdf(const ExamDocumentData &data);
 // The key as text: variant, question number, right letter; a line each.
 QString answerKeyTsv(const ExamTest &test);
 QByteArray protocolPdf(const ExamDocumentData &data);
+
+// Everything the documents print for the course, read from the database.
+ExamDocumentData examDocumentData(db::Database &database, const Course &course, const QString &trainingName);
+
+enum class ExamDocument { Sheets, Key, Protocol };
+// Draws the document and saves it whole at path (the atomic save); false
+// with a Polish message, the file at path as it was.
+bool saveExamDocument(ExamDocument kind, const ExamDocumentData &data, const QString &path, QString *error);
 
 } // namespace marbelo::exam

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlQuery;
+
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -52,8 +54,29 @@ struct ExamResult
     bool passed = false;
 };
 
+// One participant's sheet as entered: the variant ("A", "B", ...) and the
+// letters marked; or, with both empty, only the points.
+struct ResultEntry
+{
+    qint64 participant = 0;
+    QString variant;
+    QString letters;
+    int points = -1;
+    // Nothing entered for the participant.
+    bool isBlank() const { return variant.isEmpty() && letters.isEmpty() && points == -1; }
+};
+
 ExamSettings examSettings(db::Database &database, qint64 course);
+// Stores the settings and re-scores every stored result of the course by the
+// pass mark, setting "passed" with it, in one transaction. Refused when the
+// new mark would fail a participant whose certificate is in force: a
+// certificate stands for a passed exam and is never changed.
 bool setExamSettings(db::Database &database, qint64 course, const ExamSettings &settings, QString *error);
+// The same statements on a query inside a transaction; false with *refusal
+// set when refused.
+bool writeExamSettings(QSqlQuery &q, qint64 course, const ExamSettings &settings, QString *refusal);
+// Empty when the settings can be stored, else why not (Polish).
+QString examSettingsProblem(const ExamSettings &settings);
 
 ExamTest examTest(db::Database &database, qint64 course);
 // Draws count questions in variantCount variants from the bank's questions
@@ -69,6 +92,11 @@ std::uint64_t newDrawNumber();
 bool recordLetters(db::Database &database, qint64 participant, const QString &variant, const QString &letters,
                    QString *error);
 bool recordPoints(db::Database &database, qint64 participant, int points, QString *error);
+// Empty when the entry can be scored against the course's test, else why not.
+QString resultEntryProblem(const ExamTest &test, const ResultEntry &entry);
+// Scores the entries of the course's participants and stores them all in one
+// transaction, or none (false with a Polish message).
+bool recordResults(db::Database &database, qint64 course, const std::vector<ResultEntry> &entries, QString *error);
 std::vector<ExamResult> examResults(db::Database &database, qint64 course);
 
 } // namespace marbelo::exam

@@ -1,9 +1,13 @@
 #include "exam/QuestionBank.h"
 
 #include "common/PolishOrder.h"
+#include "store/SaveFile.h"
 #include "store/db/Database.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSaveFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlQuery>
@@ -177,6 +181,22 @@ QByteArray exportQuestions(db::Database &database)
     return giftBytes(questions);
 }
 
+bool saveGiftFile(db::Database &database, const QString &path, QString *error)
+{
+    const QByteArray bytes = exportQuestions(database);
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        reason = file.errorString();
+        file.cancelWriting();
+    } else if (commitWhole(file, &reason)) {
+        return true;
+    }
+    *error = QStringLiteral("Nie zapisano pliku „%1” (%2); plik, który tam był, pozostał bez zmian.")
+                 .arg(QDir::toNativeSeparators(path), reason);
+    return false;
+}
+
 bool importDemoQuestionsOnce(db::Database &database, const QString &giftPath, QString *error)
 {
     QFile file(giftPath);
@@ -190,15 +210,27 @@ bool importDemoQuestionsOnce(db::Database &database, const QString &giftPath, QS
                 return false;
             if (q.next())
                 return true;
-            if (!db::run(q, QStringLiteral("INSERT INTO bank_state (id, demo_imported) VALUES (1, 1)")))
+            if (!db::run(q, QStringLiteral("SELECT COUNT(*) FROM question")) || !q.next())
                 return false;
-            for (const Question &question : questions)
+            const bool ownBank = q.value(0).toInt() > 0;
+            if (!db::run(q, QStringLiteral("INSERT INTO bank_state (id, demo_imported) VALUES (1, ?)"),
+                         {ownBank ? 0 : 1}))
+                return false;
+            for (const Question &question : ownBank ? std::vector<Question>() : questions)
                 if (!db::run(q, QStringLiteral("INSERT INTO question (%1) VALUES (?, ?, ?, ?, ?, ?)").arg(kColumns),
                              questionValues(question)))
                     return false;
             return true;
         },
         error);
+}
+
+bool importDemoQuestionsFrom(db::Database &database, const QStringList &libraryDirs, QString *error)
+{
+    for (const QString &dir : libraryDirs)
+        if (QFileInfo::exists(dir + kDemoQuestionsName))
+            return importDemoQuestionsOnce(database, dir + kDemoQuestionsName, error);
+    return true;
 }
 
 } // namespace marbelo::exam

@@ -39,10 +39,18 @@ bool restoreQuestion(db::Database &database, const BankQuestion &question, QStri
 // count, or nothing with a Polish message.
 std::optional<int> importQuestions(db::Database &database, const std::vector<Question> &questions, QString *error);
 QByteArray exportQuestions(db::Database &database);
+// The export saved whole at path (the atomic save); false with a Polish
+// message, the file at path as it was.
+bool saveGiftFile(db::Database &database, const QString &path, QString *error);
 
-// On the bank's first use, the demo questions file (when present) goes into
-// the bank once; a bank emptied later stays empty. False with a message
-// only when the database refused.
+// The demo questions file (when present) goes into the bank once, the first
+// time the database is opened where it lies; that it happened is recorded,
+// so a bank emptied later stays empty. A bank that already holds the
+// trainer's own questions gets none (recorded as well). False with a
+// message only when the database refused.
 bool importDemoQuestionsOnce(db::Database &database, const QString &giftPath, QString *error);
+// The same with the demo file of the first library folder that has one.
+bool importDemoQuestionsFrom(db::Database &database, const QStringList &libraryDirs, QString *error);
+inline const QString kDemoQuestionsName = QStringLiteral("Pytania.gift");
 
 } // namespace marbelo::exam

@@ -7,6 +7,7 @@
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Register.h"
+#include "exam/CourseExam.h"
 #include "exam/ExamStore.h"
 #include "exam/QuestionBank.h"
 #include "exam/QuestionHistory.h"
@@ -113,6 +114,18 @@ TEST_F(ExamStoreTest, ImportIsAllOrNoneAndDemoQuestionsComeOnce)
         ASSERT_TRUE(removeQuestion(database, q.id, &error));
     ASSERT_TRUE(importDemoQuestionsOnce(database, gift, &error));
     EXPECT_TRUE(listQuestions(database).empty());
+
+    // A bank the trainer filled before the demo file was at hand never gets it.
+    TempDataDir other;
+    writeFile(other.file(kDemoQuestionsName), readFile(gift));
+    db::Database own(db::Database::pathIn(other.path()));
+    ASSERT_TRUE(own.open());
+    ASSERT_TRUE(addQuestion(own, questionOf(QStringLiteral("C"), 3), &error));
+    ASSERT_TRUE(importDemoQuestionsFrom(own, {dir.path(), other.path()}, &error));
+    ASSERT_EQ(listQuestions(own).size(), 1u);
+    ASSERT_TRUE(removeQuestion(own, listQuestions(own).front().id, &error));
+    ASSERT_TRUE(importDemoQuestionsFrom(own, {other.path()}, &error));
+    EXPECT_TRUE(listQuestions(own).empty());
 }
 
 TEST_F(ExamStoreTest, StoredTestStaysAsDrawnAndResultsDecideCertificates)
@@ -163,6 +176,118 @@ TEST_F(ExamStoreTest, StoredTestStaysAsDrawnAndResultsDecideCertificates)
     // A certificate in force stands: a failing result for its holder is refused.
     EXPECT_FALSE(recordPoints(database, people[0].id, 0, &error));
     EXPECT_TRUE(registerProblem(database).isEmpty());
+}
+
+// A pass mark changed with the course: every stored result is scored again in
+// the same transaction, unless a participant with a certificate in force would
+// fail; undo scores them back. Three participants of 9, 7 and 5 points out of
+// 10 start at 60%: passed "110".
+struct RescoreCase
+{
+    const char *name;
+    int certificates; // 0: none, 1: issued to the passed, 2: and the 7-point one cancelled
+    int newMark;
+    bool refused;
+    const char *passed; // per participant after the change
+};
+
+class RescoreTest : public ExamStoreTest, public ::testing::WithParamInterface<RescoreCase>
+{
+protected:
+    // Each participant's "passed" and stored result's "passed", comparable.
+    QString flags(qint64 course)
+    {
+        QString text;
+        for (const Participant &p : listParticipants(database, course))
+            for (const ExamResult &r : examResults(database, course))
+                if (r.participant == p.id)
+                    text += QStringLiteral("%1%2 ").arg(p.passed).arg(r.passed);
+        return text;
+    }
+};
+
+TEST_P(RescoreTest, ResultsFollowThePassMark)
+{
+    const RescoreCase &row = GetParam();
+    fillBank(QStringLiteral("A"), 10);
+    const qint64 course = courseWith(3);
+    QString error;
+    ASSERT_TRUE(prepareTest(database, course, {{QStringLiteral("A"), 0}}, 10, 1, 5, &error)) << error.toStdString();
+    const std::vector<Participant> people = listParticipants(database, course);
+    const int points[] = {9, 7, 5};
+    for (std::size_t i = 0; i < people.size(); ++i)
+        ASSERT_TRUE(recordPoints(database, people[i].id, points[i], &error)) << error.toStdString();
+    if (row.certificates > 0) {
+        int issued = 0;
+        ASSERT_TRUE(saveOrganiser(database, testOrganiser(), &error));
+        ASSERT_TRUE(issueCertificates(database, course, QDate(2026, 3, 20), &issued, &error));
+    }
+    if (row.certificates > 1)
+        for (const RegisterEntry &e : readRegister(database, course))
+            if (e.participant == people[1].id) {
+                ASSERT_TRUE(cancelCertificate(database, e.id, QStringLiteral("błąd"), &error));
+            }
+    const QString before = flags(course);
+    Course stored;
+    ASSERT_TRUE(readCourse(database, course, &stored));
+    const ExamSettings old = examSettings(database, course);
+    ExamSettings changed = old;
+    changed.passMark = row.newMark;
+    Course renamed = stored;
+    renamed.place = QStringLiteral("Sala 2");
+
+    EXPECT_EQ(updateCourseWithExam(database, renamed, changed, &error), !row.refused) << error.toStdString();
+    QString expected;
+    for (const char *c = row.passed; *c; ++c)
+        expected += QStringLiteral("%1%1 ").arg(QLatin1Char(*c));
+    EXPECT_EQ(flags(course), expected);
+    Course after;
+    ASSERT_TRUE(readCourse(database, course, &after));
+    EXPECT_EQ(after.place, row.refused ? stored.place : renamed.place) << "course and mark in one transaction";
+    // The register's check counts cancelled numbers too, whose holder may fail later.
+    if (row.certificates < 2) {
+        EXPECT_EQ(registerProblem(database), QString());
+    }
+
+    ASSERT_TRUE(updateCourseWithExam(database, stored, old, &error)) << error.toStdString();
+    EXPECT_EQ(flags(course), before);
+    EXPECT_EQ(examSettings(database, course).passMark, kDefaultPassMark);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RescoreTest,
+                         ::testing::Values(RescoreCase{"raised_fails_some", 0, 75, false, "100"},
+                                           RescoreCase{"lowered_passes_more", 0, 50, false, "111"},
+                                           RescoreCase{"same_mark", 0, 60, false, "110"},
+                                           RescoreCase{"raised_within_certified", 1, 70, false, "110"},
+                                           RescoreCase{"lowered_with_certificates", 1, 50, false, "111"},
+                                           RescoreCase{"raised_past_a_certificate_refused", 1, 80, true, "110"},
+                                           RescoreCase{"cancelled_certificate_lets_it_fail", 2, 80, false, "100"},
+                                           RescoreCase{"out_of_range_refused", 0, 0, true, "110"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ExamStoreTest, ResultsOfACourseAreStoredAllOrNone)
+{
+    fillBank(QStringLiteral("A"), 4);
+    const qint64 course = courseWith(2);
+    const qint64 elsewhere = courseWith(1);
+    QString error;
+    ASSERT_TRUE(prepareTest(database, course, {{QStringLiteral("A"), 0}}, 4, 2, 9, &error));
+    const std::vector<Participant> people = listParticipants(database, course);
+    const ResultEntry good{people[0].id, QStringLiteral("a"), QStringLiteral("ABC-"), -1};
+    const std::vector<std::vector<ResultEntry>> refused = {
+        {good, {people[1].id, QStringLiteral("C"), QStringLiteral("ABCD"), -1}},            // no variant C
+        {good, {people[1].id, QString(), QStringLiteral("ABCD"), -1}},                     // letters without a variant
+        {good, {people[1].id, QString(), QString(), 5}},                                   // more points than questions
+        {good, {listParticipants(database, elsewhere)[0].id, QString(), QString(), 1}}, // of another course
+    };
+    for (const auto &entries : refused) {
+        EXPECT_FALSE(recordResults(database, course, entries, &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_TRUE(examResults(database, course).empty()) << error.toStdString();
+    }
+    ASSERT_TRUE(recordResults(database, course, {good, {people[1].id, QString(), QString(), 4}}, &error))
+        << error.toStdString();
+    EXPECT_EQ(examResults(database, course).size(), 2u);
 }
 
 } // namespace

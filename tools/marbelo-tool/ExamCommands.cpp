@@ -13,11 +13,9 @@
 #include "exam/QuestionBank.h"
 #include "presentation/OutlineTree.h"
 #include "store/DataFiles.h"
-#include "store/SaveFile.h"
 #include "store/db/Database.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -58,16 +56,20 @@ int importGift(db::Database &database, const QString &path)
 
 int exportGift(db::Database &database, const QString &path)
 {
-    QSaveFile file(path);
     QString error;
-    const QByteArray bytes = exportQuestions(database);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return fail(path + QStringLiteral(": nie można zapisać pliku"));
-    }
-    if (!commitWhole(file, &error))
-        return fail(path + QStringLiteral(": ") + error);
-    return kOk;
+    return saveGiftFile(database, path, &error) ? kOk : fail(error);
+}
+
+// The demo questions of a demo data folder go into its bank once, so a test
+// can be drawn on fresh demo data. An import of the trainer's own bank does
+// not bring them (a bank with questions never gets them).
+bool withDemoQuestions(db::Database &database, const QString &dataDirArg)
+{
+    QString error;
+    if (importDemoQuestionsFrom(database, {dataDirOf(dataDirArg)}, &error))
+        return true;
+    fail(error);
+    return false;
 }
 
 bool wantsPdf(const Parsed &parsed)
@@ -134,8 +136,9 @@ public:
         if (text.startsWith(QChar(0xFEFF)))
             text.remove(0, 1);
         const std::vector<Participant> people = listParticipants(m_database, m_course.id);
-        // Every line is checked before any is stored.
-        std::vector<std::pair<qint64, QStringList>> rows;
+        const ExamTest test = examTest(m_database, m_course.id);
+        // Every line is checked before any is stored; all are stored in one transaction.
+        std::vector<ResultEntry> entries;
         int problems = 0;
         const QStringList lines = text.split(u'\n');
         for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -158,23 +161,21 @@ public:
                 }
                 if (!id)
                     problem = QStringLiteral("nie ma takiego uczestnika kursu");
-                else if (problem.isEmpty())
-                    problem = checkLetters(fields[2], fields[3]);
             }
+            const ResultEntry entry{id, fields.value(2).trimmed(), fields.value(3).trimmed(), -1};
+            if (problem.isEmpty())
+                problem = resultEntryProblem(test, entry);
             if (!problem.isEmpty()) {
                 err() << path << QStringLiteral(", wiersz ") << i + 1 << QStringLiteral(": ") << problem << '\n';
                 ++problems;
             } else {
-                rows.push_back({id, fields});
+                entries.push_back(entry);
             }
         }
         if (problems)
             return fail(QStringLiteral("Nie zapisano wyników: popraw błędne wiersze (%1).").arg(problems));
         QString error;
-        for (const auto &[id, fields] : rows)
-            if (!recordLetters(m_database, id, fields[2], fields[3], &error))
-                return fail(error);
-        return kOk;
+        return recordResults(m_database, m_course.id, entries, &error) ? kOk : fail(error);
     }
 
     int results()
@@ -198,43 +199,21 @@ public:
 
     int document(const QString &what, const QString &path, const QString &trainingName)
     {
-        ExamDocumentData data{m_course,
-                              trainingName,
-                              examSettings(m_database, m_course.id),
-                              examTest(m_database, m_course.id),
-                              listParticipants(m_database, m_course.id),
-                              examResults(m_database, m_course.id)};
+        const ExamDocumentData data = examDocumentData(m_database, m_course, trainingName);
         if (data.test.variants.empty())
             return fail(QStringLiteral("Dla kursu nr %1 nie przygotowano jeszcze testu.").arg(m_course.id));
         if (what == QLatin1String("--key") && path == QLatin1String("-")) {
             out() << answerKeyTsv(data.test);
             return kOk;
         }
-        const QByteArray pdf = what == QLatin1String("--sheets") ? sheetsPdf(data)
-                             : what == QLatin1String("--key")    ? answerKeyPdf(data)
-                                                                 : protocolPdf(data);
+        const ExamDocument kind = what == QLatin1String("--sheets") ? ExamDocument::Sheets
+                                : what == QLatin1String("--key")    ? ExamDocument::Key
+                                                                    : ExamDocument::Protocol;
         QString error;
-        if (pdf.isEmpty() || !writeDocument(path, pdf, &error))
-            return fail(path + QStringLiteral(": ") + (error.isEmpty() ? QStringLiteral("nie udało się narysować") : error));
-        return kOk;
+        return saveExamDocument(kind, data, path, &error) ? kOk : fail(error);
     }
 
 private:
-    QString checkLetters(const QString &variant, const QString &letters) const
-    {
-        const ExamTest test = examTest(m_database, m_course.id);
-        const QString name = variant.trimmed().toUpper();
-        const int index = name.size() == 1 ? name[0].unicode() - u'A' : -1;
-        if (index < 0 || index >= int(test.variants.size()))
-            return QStringLiteral("test nie ma wariantu „%1”").arg(variant.trimmed());
-        QList<KeyQuestion> key;
-        for (const SheetQuestion &q : test.variants[std::size_t(index)])
-            key << KeyQuestion{q.right, int(q.answers.size())};
-        int points = 0;
-        QString error;
-        return scoreLetters(key, letters, &points, &error) ? QString() : error;
-    }
-
     db::Database &m_database;
     QString m_dataDir;
     Course m_course;
@@ -257,7 +236,9 @@ int questions(const QStringList &args)
     const auto database = openDatabase(args[1], &result);
     if (!database)
         return result;
-    return args[0] == QLatin1String("import") ? importGift(*database, args[2]) : exportGift(*database, args[2]);
+    if (args[0] == QLatin1String("import"))
+        return importGift(*database, args[2]);
+    return withDemoQuestions(*database, args[1]) ? exportGift(*database, args[2]) : kFailed;
 }
 
 int exam(const QStringList &args)
@@ -275,6 +256,8 @@ int exam(const QStringList &args)
     const auto database = openDatabase(parsed.positional[0], &result);
     if (!database)
         return result;
+    if (!withDemoQuestions(*database, parsed.positional[0]))
+        return kFailed;
     Course course;
     if (!readCourse(*database, courseId, &course))
         return fail(QStringLiteral("Nie ma kursu nr %1.").arg(courseId));

@@ -2,6 +2,7 @@
 
 #include "common/ui/PaneInterfaces.h"
 #include "courses/ui/CoursesWindow.h"
+#include "exam/QuestionBank.h"
 #include "store/Catalogue.h"
 #include "store/components/Messages.h"
 #include "store/db/Database.h"
@@ -12,7 +13,8 @@ namespace marbelo {
 
 CourseCommands::CourseCommands(const QString &dataDir, Messages &messages, CommandFrame &frame,
                                const TrainingSource &trainings, QObject *parent)
-    : QObject(parent), m_dataDir(dataDir), m_messages(messages), m_frame(frame), m_trainings(trainings)
+    : QObject(parent), m_dataDir(dataDir), m_libraryDirs{dataDir}, m_messages(messages), m_frame(frame),
+      m_trainings(trainings)
 {
 }
 
@@ -39,6 +41,9 @@ bool CourseCommands::ensureOpen()
         m_messages.inform(m_openError);
         return false;
     }
+    QString error;
+    if (!exam::importDemoQuestionsFrom(*m_database, m_libraryDirs, &error))
+        m_messages.inform(error);
     return true;
 }
 
@@ -53,6 +58,7 @@ void CourseCommands::openCourses()
         return;
     CoursesWindow window(*m_database, m_messages, m_dataDir, training, record.type, record.name,
                          qobject_cast<QWidget *>(parent()));
+    window.setLibraryDirs(m_libraryDirs);
     emit windowOpened(&window);
     window.exec();
 }

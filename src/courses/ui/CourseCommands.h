@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -30,6 +31,9 @@ public:
     // At start: opens an existing database and says when it cannot be used.
     void checkAtStart();
     db::Database *database() const { return m_database.get(); }
+    // The topic library's folders: the tests' draw reads their topics, and
+    // the demo questions lying there go into the bank once.
+    void setLibraryDirs(const QStringList &dirs) { m_libraryDirs = dirs; }
 
 signals:
     // The window just opened, before it runs (tests script it from here).
@@ -42,6 +46,7 @@ private:
     bool ensureOpen();
 
     QString m_dataDir;
+    QStringList m_libraryDirs;
     Messages &m_messages;
     CommandFrame &m_frame;
     const TrainingSource &m_trainings;

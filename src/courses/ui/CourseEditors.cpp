@@ -6,6 +6,8 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 
 namespace marbelo {
 
@@ -52,6 +54,13 @@ public:
         return box;
     }
 
+    void addWidget(QWidget *widget, const char *objectName, const QString &label)
+    {
+        widget->setObjectName(QLatin1String(objectName));
+        widget->setAccessibleName(label);
+        m_form->addRow(label, widget);
+    }
+
     bool run()
     {
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -67,7 +76,7 @@ private:
 
 } // namespace
 
-bool editCourseForm(QWidget *owner, Course *course)
+bool editCourseForm(QWidget *owner, Course *course, exam::ExamSettings *exam)
 {
     FormDialog dialog(owner, course->id > 0 ? QStringLiteral("Popraw kurs") : QStringLiteral("Nowy kurs"),
                       "QelCourseDialog");
@@ -77,8 +86,20 @@ bool editCourseForm(QWidget *owner, Course *course)
     QLineEdit *trainers = dialog.addText("QelCourseTrainers", QStringLiteral("Prowadzący"), course->trainers);
     QLineEdit *form = dialog.addText("QelCourseForm", QStringLiteral("Forma szkolenia"), course->form);
     QLineEdit *purpose = dialog.addText("QelCoursePurpose", QStringLiteral("Cel szkolenia"), course->purpose);
+    auto *commission = new QPlainTextEdit(exam->commission.join(QLatin1Char('\n')), &dialog);
+    commission->setTabChangesFocus(true);
+    commission->setFixedHeight(commission->fontMetrics().lineSpacing() * 4 + 12);
+    dialog.addWidget(commission, "QelCourseCommission",
+                     QStringLiteral("Komisja egzaminacyjna (osoba w wierszu, przewodniczący pierwszy)"));
+    auto *passMark = new QSpinBox(&dialog);
+    passMark->setRange(1, 100);
+    passMark->setSuffix(QStringLiteral("%"));
+    passMark->setValue(exam->passMark);
+    dialog.addWidget(passMark, "QelCoursePassMark", QStringLiteral("Próg zaliczenia egzaminu"));
     if (!dialog.run())
         return false;
+    exam->commission = commission->toPlainText().split(QLatin1Char('\n'));
+    exam->passMark = passMark->value();
     course->from = from->date();
     course->to = to->date();
     course->place = place->text();

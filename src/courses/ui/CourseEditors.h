@@ -4,12 +4,14 @@
 #pragma once
 
 #include "courses/CourseTypes.h"
+#include "exam/ExamStore.h"
 
 class QWidget;
 
 namespace marbelo {
 
-bool editCourseForm(QWidget *owner, Course *course);
+// The course with its exam's commission and pass mark.
+bool editCourseForm(QWidget *owner, Course *course, exam::ExamSettings *exam);
 bool editParticipantForm(QWidget *owner, Participant *participant);
 bool editOrganiserForm(QWidget *owner, Organiser *organiser);
 

@@ -10,6 +10,13 @@
 #include "store/Catalogue.h"
 #include "common/ui/HelpContext.h"
 #include "courses/ui/CourseEditors.h"
+#include "exam/CourseExam.h"
+#include "exam/CourseTopics.h"
+#include "exam/Draw.h"
+#include "exam/ExamDocuments.h"
+#include "exam/ui/ExamForms.h"
+#include "presentation/OutlineTree.h"
+#include "store/DataFiles.h"
 #include "store/components/Messages.h"
 #include "store/db/Database.h"
 
@@ -127,14 +134,22 @@ const std::vector<CoursesWindow::CommandRow> &CoursesWindow::commandRows()
          Needs::Course, &CoursesWindow::saveCourseCertificates},
         {"QelCertificateRegister", QStringLiteral("Rejestr zaświadczeń..."), QKeySequence(Qt::CTRL | Qt::Key_R),
          Needs::Nothing, &CoursesWindow::saveRegister},
+        {"QelPrepareTest", QStringLiteral("Przygotuj test..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
+         Needs::Course, &CoursesWindow::prepareExamTest},
+        {"QelTestSheets", QStringLiteral("Arkusze testu..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+         Needs::Test, &CoursesWindow::saveTestSheets},
+        {"QelExamResults", QStringLiteral("Wyniki egzaminu..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+         Needs::Test, &CoursesWindow::enterResults},
+        {"QelExamProtocol", QStringLiteral("Protokół egzaminu..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+         Needs::Test, &CoursesWindow::saveProtocol},
     };
     return rows;
 }
 
 CoursesWindow::CoursesWindow(db::Database &database, Messages &messages, const QString &dataDir, int training,
                              int trainingType, const QString &trainingName, QWidget *owner)
-    : QDialog(owner), m_database(database), m_messages(messages), m_dataDir(dataDir), m_training(training),
-      m_trainingType(trainingType)
+    : QDialog(owner), m_database(database), m_messages(messages), m_dataDir(dataDir), m_libraryDirs{dataDir},
+      m_training(training), m_trainingType(trainingType)
 {
     setObjectName(QStringLiteral("QelCoursesWindow"));
     setWindowTitle(QStringLiteral("Kursy – %1").arg(trainingName));
@@ -153,7 +168,9 @@ CoursesWindow::CoursesWindow(db::Database &database, Messages &messages, const Q
                    },
                    [](QWidget *parent, const QString &filter) {
                        return QFileDialog::getSaveFileName(parent, QStringLiteral("Zapisz"), QString(), filter);
-                   }};
+                   },
+                   exam::testSizeForm,
+                   exam::resultsForm};
 
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("QelCoursesBar"));
@@ -281,6 +298,7 @@ void CoursesWindow::refreshCommands()
     const bool course = selectedCourse() > 0;
     const bool participant = selectedParticipant() > 0;
     const bool certificate = participant && !currentParticipant().certificate.isEmpty();
+    const bool test = course && exam::examTest(m_database, selectedCourse()).questionCount() > 0;
     for (const auto &[action, needs] : m_commands) {
         switch (needs) {
         case Needs::Nothing:
@@ -294,6 +312,9 @@ void CoursesWindow::refreshCommands()
             break;
         case Needs::Certificate:
             action->setEnabled(certificate);
+            break;
+        case Needs::Test:
+            action->setEnabled(test);
             break;
         }
     }
@@ -332,15 +353,16 @@ void CoursesWindow::newCourse()
     course.from = course.to = QDate::currentDate();
     course.form = defaultCourseForm(m_dataDir, m_training);
     course.purpose = defaultCoursePurpose(m_trainingType);
-    if (!m_questions.course(this, &course))
+    exam::ExamSettings settings;
+    if (!m_questions.course(this, &course, &settings))
         return;
     auto id = std::make_shared<qint64>(0);
     const bool done = record(
         QStringLiteral("Nowy kurs"),
-        [this, course, id](QString *error) {
+        [this, course, settings, id](QString *error) {
             Course again = course;
             again.id = *id;
-            const auto added = addCourse(m_database, again, error);
+            const auto added = exam::addCourseWithExam(m_database, again, settings, error);
             if (added)
                 *id = *added;
             return added.has_value();
@@ -356,11 +378,18 @@ void CoursesWindow::editCourse()
     if (!readCourse(m_database, selectedCourse(), &old))
         return;
     Course changed = old;
-    if (!m_questions.course(this, &changed))
+    const exam::ExamSettings oldExam = exam::examSettings(m_database, old.id);
+    exam::ExamSettings changedExam = oldExam;
+    if (!m_questions.course(this, &changed, &changedExam))
         return;
+    // A new pass mark re-scores the results in the same transaction; undo
+    // scores them again by the old one.
     if (record(
-            QStringLiteral("Popraw kurs"), [this, changed](QString *error) { return updateCourse(m_database, changed, error); },
-            [this, old](QString *error) { return updateCourse(m_database, old, error); }))
+            QStringLiteral("Popraw kurs"),
+            [this, changed, changedExam](QString *error) {
+                return exam::updateCourseWithExam(m_database, changed, changedExam, error);
+            },
+            [this, old, oldExam](QString *error) { return exam::updateCourseWithExam(m_database, old, oldExam, error); }))
         reloadCourses(old.id);
 }
 
@@ -375,10 +404,13 @@ void CoursesWindow::deleteCourse()
                             DefaultAnswer::No))
         return;
     const std::vector<Participant> people = listParticipants(m_database, course.id);
+    const exam::ExamRows rows = exam::readExamRows(m_database, course.id);
     if (record(
             QStringLiteral("Usuń kurs"),
             [this, id = course.id](QString *error) { return marbelo::deleteCourse(m_database, id, error); },
-            [this, course, people](QString *error) { return restoreCourse(m_database, course, people, error); }))
+            [this, course, people, rows](QString *error) {
+                return exam::restoreCourseWithExam(m_database, course, people, rows, error);
+            }))
         reloadCourses(0);
 }
 
@@ -430,7 +462,9 @@ void CoursesWindow::removeParticipant()
     if (record(
             QStringLiteral("Usuń uczestnika"),
             [this, id = old.id](QString *error) { return removeParticipants(m_database, {id}, error); },
-            [this, old](QString *error) { return addParticipants(m_database, old.course, {old}, error).has_value(); }))
+            [this, old, rows = exam::readExamRows(m_database, old.course)](QString *error) {
+                return exam::restoreParticipantsWithResults(m_database, old.course, {old}, rows, error);
+            }))
         reloadCourses(selectedCourse());
 }
 
@@ -607,6 +641,95 @@ void CoursesWindow::saveRegister()
                                },
                                error);
     });
+}
+
+bool CoursesWindow::saveExamFile(exam::ExamDocument kind, const QString &filter)
+{
+    Course course;
+    if (!readCourse(m_database, selectedCourse(), &course))
+        return false;
+    TrainingRecord training;
+    readTrainingRecord(m_dataDir, m_training, &training);
+    const QString path = m_questions.savePath(this, filter);
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (exam::saveExamDocument(kind,
+                               exam::examDocumentData(m_database, course, training.name), path, &error))
+        return true;
+    m_messages.inform(error);
+    return false;
+}
+
+void CoursesWindow::prepareExamTest()
+{
+    const qint64 course = selectedCourse();
+    if (exam::examTest(m_database, course).questionCount() > 0
+        && !m_messages.confirm(QStringLiteral("Kurs nr %1 ma już przygotowany test. Wylosować nowy? Wydrukowane "
+                                              "arkusze nie będą pasowały do nowego klucza.")
+                                   .arg(course),
+                               DefaultAnswer::No))
+        return;
+    int count = exam::kDefaultQuestionCount;
+    int variants = exam::kDefaultVariantCount;
+    if (!m_questions.testSize(this, &count, &variants))
+        return;
+    const OutlineTree outline = OutlineTree::load(m_dataDir + outlineFileName(m_training));
+    const auto topics = exam::topicsOfOutline(outline, exam::libraryTopics(m_libraryDirs));
+    QString error;
+    if (!exam::prepareTest(m_database, course, topics, count, variants, exam::newDrawNumber(), &error)) {
+        m_messages.inform(error);
+        return;
+    }
+    reloadCourses(course);
+    saveTestSheets();
+}
+
+void CoursesWindow::saveTestSheets()
+{
+    // The stored draw: printing again gives the same sheets.
+    if (saveExamFile(exam::ExamDocument::Sheets, QStringLiteral("Arkusze testu (*.pdf)")))
+        saveExamFile(exam::ExamDocument::Key, QStringLiteral("Klucz odpowiedzi (*.pdf)"));
+}
+
+void CoursesWindow::enterResults()
+{
+    const qint64 course = selectedCourse();
+    const std::vector<Participant> people = listParticipants(m_database, course);
+    if (people.empty()) {
+        m_messages.inform(QStringLiteral("Kurs nr %1 nie ma uczestników.").arg(course));
+        return;
+    }
+    std::vector<exam::ResultEntry> entries(people.size());
+    for (const exam::ExamResult &r : exam::examResults(m_database, course))
+        for (std::size_t i = 0; i < people.size(); ++i)
+            if (people[i].id == r.participant)
+                entries[i] = {r.participant, r.variant >= 0 ? QString(exam::variantLetter(r.variant)) : QString(),
+                              r.letters, r.points};
+    const exam::ExamTest test = exam::examTest(m_database, course);
+    // The form opens again with what was typed until every row is right or the user cancels.
+    while (m_questions.results(this, people, &entries)) {
+        std::vector<exam::ResultEntry> filled;
+        QStringList problems;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].isBlank())
+                continue;
+            if (const QString problem = exam::resultEntryProblem(test, entries[i]); !problem.isEmpty())
+                problems << people[i].surname + QLatin1Char(' ') + people[i].firstName + QStringLiteral(": ") + problem;
+            filled.push_back(entries[i]);
+        }
+        QString error;
+        if (problems.isEmpty() && exam::recordResults(m_database, course, filled, &error))
+            break;
+        m_messages.inform(problems.isEmpty() ? error
+                                             : QStringLiteral("Nie zapisano wyników:\n") + problems.join(QLatin1Char('\n')));
+    }
+    reloadCourses(course);
+}
+
+void CoursesWindow::saveProtocol()
+{
+    saveExamFile(exam::ExamDocument::Protocol, QStringLiteral("Protokół egzaminu (*.pdf)"));
 }
 
 } // namespace marbelo

@@ -1,11 +1,13 @@
 // The "Kursy" window of one training: its courses, the participants of the
 // selected course with their results and certificates, and the commands of
 // the trainer's road (new course, participants, import, results,
-// certificates, the register). Course and participant edits can be undone;
+// certificates, the register, the exam's test, results and record). Course
+// and participant edits can be undone;
 // issuing and cancelling certificates are confirmed and never undone.
 #pragma once
 
 #include "courses/CourseTypes.h"
+#include "exam/ExamDocuments.h"
 
 #include <QDialog>
 #include <QUndoStack>
@@ -30,13 +32,17 @@ public:
     // The forms and questions the commands ask; tests put scripted ones in.
     struct Questions
     {
-        std::function<bool(QWidget *, Course *)> course;
+        std::function<bool(QWidget *, Course *, exam::ExamSettings *)> course;
         std::function<bool(QWidget *, Participant *)> participant;
         std::function<bool(QWidget *, Organiser *)> organiser;
         std::function<QString(QWidget *)> csvFile;      // empty: cancelled
         std::function<QString(QWidget *)> cancelReason; // empty: cancelled
         // Where to save a document; filter names the kinds offered. Empty: cancelled.
         std::function<QString(QWidget *, const QString &filter)> savePath;
+        // The size of a new test: questions and variants.
+        std::function<bool(QWidget *, int *count, int *variants)> testSize;
+        // The results of the participants, in and out (a row per participant).
+        std::function<bool(QWidget *, const std::vector<Participant> &, std::vector<exam::ResultEntry> *)> results;
     };
 
     CoursesWindow(db::Database &database, Messages &messages, const QString &dataDir, int training,
@@ -44,6 +50,8 @@ public:
     ~CoursesWindow() override;
 
     Questions &questions() { return m_questions; }
+    // Where the topics of the tests' draw are read; the data folder when not set.
+    void setLibraryDirs(const QStringList &dirs) { m_libraryDirs = dirs; }
     QUndoStack &history() { return m_history; }
     // The window's command by its object name ("QelIssueCertificates", ...).
     QAction *command(const QString &objectName) const;
@@ -53,7 +61,7 @@ public:
     void selectParticipant(qint64 id);
 
 private:
-    enum class Needs { Nothing, Course, Participant, Certificate };
+    enum class Needs { Nothing, Course, Participant, Certificate, Test };
     struct CommandRow
     {
         const char *objectName;
@@ -79,6 +87,10 @@ private:
     void saveParticipantCertificate();
     void saveCourseCertificates();
     void saveRegister();
+    void prepareExamTest();
+    void saveTestSheets();
+    void enterResults();
+    void saveProtocol();
     // Asks for a path and writes the document there; the user is told of a failure.
     void saveDocument(const QString &filter, const std::function<bool(const QString &, QString *)> &write);
 
@@ -91,10 +103,12 @@ private:
                 const std::function<bool(QString *)> &undo);
     bool askOrganiser(Organiser *organiser);
     Participant currentParticipant() const;
+    bool saveExamFile(exam::ExamDocument kind, const QString &filter);
 
     db::Database &m_database;
     Messages &m_messages;
     QString m_dataDir;
+    QStringList m_libraryDirs;
     int m_training;
     int m_trainingType;
     Questions m_questions;

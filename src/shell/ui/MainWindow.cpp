@@ -68,6 +68,7 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
     m_presentation = new PresentationCommands(location, messages, saveDialog, *this, *m_trainings, *m_outline, this);
     m_help = new HelpCommands(dataDir, *this, this);
     m_courses = new CourseCommands(dataDir, messages, *this, *m_trainings, this);
+    m_courses->setLibraryDirs(location.libraryDirs());
 
     buildMenus();
     buildToolBar();

@@ -1,6 +1,6 @@
 // "Pytania do tematu...": the bank window for the framework topic selected in
 // the list, over the database of the data folder. The demo questions go into
-// the bank the first time it is opened.
+// the bank the first time the database is opened with them at hand.
 
 #include "topics/ui/TopicLibraryPane.h"
 
@@ -11,7 +11,6 @@
 #include "store/components/Messages.h"
 #include "store/db/Database.h"
 
-#include <QFileInfo>
 
 namespace marbelo {
 
@@ -28,14 +27,8 @@ void TopicLibraryPane::editQuestions()
         m_messages.inform(error);
         return;
     }
-    for (const QString &dir : m_libraryDirs) {
-        const QString demo = dir + QStringLiteral("Pytania.gift");
-        if (QFileInfo::exists(demo)) {
-            if (!exam::importDemoQuestionsOnce(database, demo, &error))
-                m_messages.inform(error);
-            break;
-        }
-    }
+    if (!exam::importDemoQuestionsFrom(database, m_libraryDirs, &error))
+        m_messages.inform(error);
     QStringList details;
     for (const TopicNode &node : file.nodes)
         details << node.name.trimmed();

@@ -1,12 +1,17 @@
 // The "Kursy" window's wiring: each command through its action, with the
 // forms and questions scripted; undo of course and participant edits puts the
-// database back exactly; issuing and cancelling are confirmed and not undone.
+// database back exactly; issuing and cancelling are confirmed and not undone;
+// the exam's commands from the draw to the protocol, with their real forms.
 
 #include "courses/Courses.h"
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Register.h"
 #include "courses/ui/CoursesWindow.h"
+#include "exam/ExamStore.h"
+#include "exam/QuestionBank.h"
+#include "presentation/OutlineTree.h"
+#include "store/DataFiles.h"
 #include "store/db/Database.h"
 #include "support/CourseData.h"
 #include "support/Fixtures.h"
@@ -14,6 +19,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include <deque>
 
 #include <gtest/gtest.h>
 
@@ -41,11 +50,12 @@ protected:
         ASSERT_TRUE(database.open());
         window = std::make_unique<CoursesWindow>(database, messages, dir.path(), 3, 2, QStringLiteral("Okresowe"));
         CoursesWindow::Questions &q = window->questions();
-        q.course = [this](QWidget *, Course *c) {
+        q.course = [this](QWidget *, Course *c, exam::ExamSettings *settings) {
             const qint64 id = c->id;
             *c = testCourse(3);
             c->id = id;
             c->place = nextPlace;
+            *settings = nextExam;
             return true;
         };
         q.participant = [this](QWidget *, Participant *p) {
@@ -77,6 +87,7 @@ protected:
     ScriptedMessages messages;
     std::unique_ptr<CoursesWindow> window;
     QString nextPlace = QStringLiteral("Sala A");
+    exam::ExamSettings nextExam;
     Participant nextParticipant = testParticipants(1).front();
     QString nextDocument;
 };
@@ -174,4 +185,100 @@ TEST_F(CoursesWindowTest, DeletedCourseComesBackWithItsParticipants)
     EXPECT_TRUE(listCourses(database).empty());
     window->history().undo();
     EXPECT_EQ(snapshot(database, course), before);
+}
+
+TEST_F(CoursesWindowTest, ExamFromTheDrawToTheProtocol)
+{
+    const QString topic = QStringLiteral("Ochrona przeciwpożarowa");
+    writeTopicFile(dir.file("Ppoz.mdl"), topic, {topicRecord("0", "1", "0", QStringLiteral("Gaśnice"))});
+    QString error;
+    ASSERT_TRUE(OutlineTree::fromRecords({{topic, 0, kHeadingFlag, std::nullopt}}).save(dir.file(outlineFileName(3)), &error));
+    std::vector<exam::Question> bank;
+    for (int i = 0; i < 6; ++i)
+        bank.push_back({topic, {}, {}, QStringLiteral("Pytanie %1?").arg(i),
+                        {QStringLiteral("tak %1").arg(i), QStringLiteral("nie"), QStringLiteral("może")}, i % 3});
+    ASSERT_TRUE(exam::importQuestions(database, bank, &error));
+
+    // The commission and the pass mark come with the course.
+    nextExam.passMark = 50;
+    nextExam.commission = QStringList{QStringLiteral("Anna Nowak"), QStringLiteral("Jan Kos")};
+    trigger("QelNewCourse");
+    const qint64 course = window->selectedCourse();
+    EXPECT_EQ(exam::examSettings(database, course).commission, nextExam.commission);
+    trigger("QelAddParticipant");
+    nextParticipant = testParticipants(2).back();
+    trigger("QelAddParticipant");
+    EXPECT_FALSE(window->command(QStringLiteral("QelExamResults"))->isEnabled()) << "no test yet";
+
+    whenModalShows([](QWidget *form) {
+        form->findChild<QSpinBox *>(QStringLiteral("QelTestQuestionCount"))->setValue(4);
+        qobject_cast<QDialog *>(form)->accept();
+    });
+    std::deque<QString> paths{QStringLiteral("arkusze.pdf"), QStringLiteral("klucz.pdf"), QStringLiteral("znowu.pdf"),
+                              QStringLiteral("klucz2.pdf"), QStringLiteral("protokol.pdf")};
+    window->questions().savePath = [&](QWidget *, const QString &) {
+        const QString next = paths.front();
+        paths.pop_front();
+        return dir.file(next);
+    };
+    trigger("QelPrepareTest");
+    const exam::ExamTest test = exam::examTest(database, course);
+    ASSERT_EQ(test.variants.size(), 2u);
+    ASSERT_EQ(test.questionCount(), 4);
+    trigger("QelTestSheets");
+    EXPECT_EQ(exam::examTest(database, course).drawNumber, test.drawNumber) << "printed again from the stored draw";
+    for (const char *file : {"arkusze.pdf", "klucz.pdf", "znowu.pdf", "klucz2.pdf"})
+        EXPECT_GT(readFile(dir.file(QLatin1String(file))).size(), 1000) << file;
+
+    // The results form: a row of letters for one, the points alone for the other.
+    QString allRight;
+    for (const exam::SheetQuestion &q : test.variants[1])
+        allRight += QChar(u'A' + q.right);
+    whenModalShows([&](QWidget *form) {
+        auto *table = form->findChild<QTableWidget *>(QStringLiteral("QelExamResultsTable"));
+        table->item(0, 1)->setText(QStringLiteral("B"));
+        table->item(0, 2)->setText(allRight.toLower());
+        table->item(1, 3)->setText(QStringLiteral("1"));
+        qobject_cast<QDialog *>(form)->accept();
+    });
+    trigger("QelExamResults");
+    const std::vector<Participant> people = listParticipants(database, course);
+    const auto passed = [&] {
+        QString flags;
+        for (const Participant &p : listParticipants(database, course))
+            flags += p.passed ? u'1' : u'0';
+        return flags;
+    };
+    ASSERT_EQ(exam::examResults(database, course).size(), 2u) << messages.texts().join(u'\n').toStdString();
+    EXPECT_EQ(passed(), QStringLiteral("10"));
+
+    // A lower pass mark scores the stored results again; undo scores them back.
+    nextExam.passMark = 25;
+    trigger("QelEditCourse");
+    EXPECT_EQ(passed(), QStringLiteral("11"));
+    window->history().undo();
+    EXPECT_EQ(passed(), QStringLiteral("10"));
+    EXPECT_EQ(exam::examSettings(database, course).passMark, 50);
+
+    trigger("QelExamProtocol");
+    EXPECT_TRUE(QFile::exists(dir.file("protokol.pdf")));
+    EXPECT_TRUE(paths.empty());
+
+    // Undo of a removal brings the exam back with the participant or the course.
+    const auto examRows = [&] {
+        QStringList rows{exam::examTest(database, course).drawNumber,
+                         exam::examSettings(database, course).commission.join(u';')};
+        for (const exam::ExamResult &r : exam::examResults(database, course))
+            rows << QStringLiteral("%1 %2 %3 %4").arg(r.participant).arg(r.letters).arg(r.points).arg(r.passed);
+        return rows;
+    };
+    const QStringList before = examRows();
+    window->selectParticipant(people[0].id);
+    for (const char *command : {"QelRemoveParticipant", "QelDeleteCourse"}) {
+        messages.answers = {true};
+        trigger(command);
+        EXPECT_NE(examRows(), before) << command;
+        window->history().undo();
+        EXPECT_EQ(examRows(), before) << command;
+    }
 }

@@ -1,0 +1,25 @@
+// The exam's two forms in the "Kursy" window: the size of a new test, and
+// the results of the participants typed quickly, a row each (the variant and
+// the letters marked, "ABCAD...", or only the points). Each returns true when
+// the user confirmed with "OK".
+#pragma once
+
+#include "courses/CourseTypes.h"
+#include "exam/ExamStore.h"
+
+#include <vector>
+
+class QWidget;
+
+namespace marbelo::exam {
+
+constexpr int kTestSizeHelp = 4160;
+constexpr int kResultsHelp = 4170;
+
+bool testSizeForm(QWidget *owner, int *count, int *variants);
+
+// entries: one per participant, in the participants' order; a blank entry
+// holds no result.
+bool resultsForm(QWidget *owner, const std::vector<Participant> &participants, std::vector<ResultEntry> *entries);
+
+} // namespace marbelo::exam
