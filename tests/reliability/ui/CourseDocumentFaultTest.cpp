@@ -1,23 +1,18 @@
 // The course documents (attendance list, certificates, register) written as
 // PDFs against a file-size limit at many byte counts: the file ends exactly
 // as before or exactly as after, nothing is left behind, and every failure is
-// told with a message. Runs with a QApplication: the PDFs draw text.
+// told with a message. A GUI test: the PDFs draw text.
 
 #include "courses/CourseDocuments.h"
 #include "courses/Courses.h"
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Register.h"
-#include "presentation/OutlineTree.h"
-#include "store/DataFiles.h"
 #include "store/db/Database.h"
 #include "support/CourseData.h"
 #include "support/FaultMatrix.h"
 #include "support/FileSizeLimit.h"
 #include "support/Fixtures.h"
-
-#include <QDir>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -30,11 +25,8 @@ namespace {
 // which two writings of one document differ.
 QByteArray withoutStamps(QByteArray pdf)
 {
-    static const QRegularExpression stamp(QStringLiteral("/CreationDate \\(D:\\d{14}"));
-    const QRegularExpressionMatch m = stamp.match(QString::fromLatin1(pdf));
-    if (m.hasMatch())
-        pdf.replace(m.capturedStart(), m.capturedLength(), QByteArray(m.capturedLength(), 'x'));
-    return pdf;
+    const qsizetype at = pdf.indexOf("/CreationDate (D:");
+    return at < 0 ? pdf : pdf.replace(at + 17, 14, QByteArray(14, 'x'));
 }
 
 } // namespace
@@ -46,10 +38,6 @@ TEST(CourseDocumentFaultTest, DocumentsOverAnOlderFile)
     TempDataDir dir;
     TempDataDir out;
     QString error;
-    std::vector<OutlineRecord> programme;
-    for (int i = 1; i <= 3; ++i)
-        programme.push_back({QStringLiteral("Temat żółty %1").arg(i), 0, 0x40000000, PlannedHours{4 * i, 2}});
-    ASSERT_TRUE(OutlineTree::fromRecords(programme).save(dir.file(outlineFileName(1)), &error));
     db::Database database(db::Database::pathIn(dir.path()));
     ASSERT_TRUE(database.open(&error)) << error.toStdString();
     ASSERT_TRUE(saveOrganiser(database, testOrganiser(), &error));
@@ -59,34 +47,25 @@ TEST(CourseDocumentFaultTest, DocumentsOverAnOlderFile)
                 && issueCertificates(database, course, QDate(2026, 3, 3), &issued, &error))
         << error.toStdString();
 
-    const struct
-    {
-        const char *writer;
-        std::function<bool(const QString &)> save;
-        qint64 stride; // every byte count to 64, then every stride-th
-    } rows[] = {
+    using Save = std::function<bool(const QString &)>;
+    const std::pair<const char *, Save> rows[] = {
         {"attendance list PDF (2 days, 3 participants)",
-         [&](const QString &path) { return saveAttendanceList(database, dir.path(), course, path, &error); }, 211},
+         [&](const QString &path) { return saveAttendanceList(database, dir.path(), course, path, &error); }},
         {"certificates PDF (3 certificates)",
-         [&](const QString &path) { return saveCertificates(database, dir.path(), course, 0, path, &error); }, 263},
+         [&](const QString &path) { return saveCertificates(database, dir.path(), course, 0, path, &error); }},
         {"register PDF (3 numbers)",
-         [&](const QString &path) { return saveRegisterDocument(database, dir.path(), path, &error); }, 211},
+         [&](const QString &path) { return saveRegisterDocument(database, dir.path(), path, &error); }},
     };
     const QString pdf = out.file("d.pdf");
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.writer);
-        QFile::remove(pdf);
-        ASSERT_TRUE(row.save(pdf)) << error.toStdString();
-        FaultCase fault{QString::fromLatin1(row.writer), out.path(), {{pdf, QByteArray("older pdf"), readFile(pdf)}},
-                        [&] {
-                            error.clear();
-                            // A failure without a message counts as a success reported.
-                            return row.save(pdf) || error.isEmpty();
-                        }};
+    for (const auto &[writer, save] : rows) {
+        ASSERT_TRUE(save(pdf)) << error.toStdString();
+        // A failure without a message counts as a success reported.
+        FaultCase fault{QString::fromLatin1(writer), out.path(), {{pdf, QByteArray("older pdf"), readFile(pdf)}},
+                        [&] { return error.clear(), save(pdf) || error.isEmpty(); }};
         fault.comparable = withoutStamps;
-        std::vector<qint64> limits;
+        std::vector<qint64> limits; // every byte count to 64, then every 211th
         for (qint64 limit : everyFailurePoint(fault)) {
-            if (limit <= 64 || limit % row.stride == 0)
+            if (limit <= 64 || limit % 211 == 0)
                 limits.push_back(limit);
         }
         expectSoundMatrix(fault, limits);
