@@ -2,6 +2,7 @@
 
 #include "documents/DocumentFont.h"
 #include "store/SaveFile.h"
+#include "store/TargetFiles.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -238,7 +239,7 @@ bool writeDocument(const QString &path, const QByteArray &pdf, QString *error)
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!openAtTarget(file)) {
         if (error)
             *error = file.errorString();
         return false;
