@@ -1,5 +1,6 @@
 #include "courses/CourseDocuments.h"
 
+#include "courses/CertificatePages.h"
 #include "courses/CertificateText.h"
 #include "courses/Courses.h"
 #include "courses/Organiser.h"
@@ -7,7 +8,6 @@
 #include "courses/Register.h"
 #include "documents/PdfDocument.h"
 #include "presentation/OutlineTree.h"
-#include "presentation/Programme.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 
@@ -38,36 +38,6 @@ bool courseAndOrganiser(db::Database &database, qint64 id, Course *course, Organ
         return false;
     }
     return true;
-}
-
-QString hours(int quarters)
-{
-    return hoursText(quarters, QLatin1Char(','));
-}
-
-// The reverse of a certificate: the programme with its hours.
-void programmeSide(PdfDocument &document, const OutlineTree &tree, const QString &typeName)
-{
-    document.title({QStringLiteral("Program szkolenia"), typeName});
-    std::vector<DocumentRow> rows;
-    for (const ProgrammeRow &row : programmeRows(tree))
-        rows.push_back({{row.number, row.name, hours(row.hours.theory), hours(row.hours.exercises),
-                         hours(row.hours.total())},
-                        row.level == 0,
-                        row.level,
-                        1});
-    const PlannedHours total = programmeTotal(tree);
-    rows.push_back({{QString(), QStringLiteral("Razem"), hours(total.theory), hours(total.exercises),
-                     hours(total.total())},
-                    true,
-                    0,
-                    1});
-    document.table({{QStringLiteral("Lp."), 2, false},
-                    {QStringLiteral("Temat"), 9, false},
-                    {QStringLiteral("Zajęcia teoretyczne"), 3, true},
-                    {QStringLiteral("Ćwiczenia"), 3, true},
-                    {QStringLiteral("Razem"), 2, true}},
-                   rows);
 }
 
 } // namespace
@@ -113,7 +83,7 @@ bool saveCertificates(db::Database &database, const QString &dataDir, qint64 cou
     int type = -1;
     trainingName(dataDir, course.training, &type);
     const QString typeName = trainingTypeName(type);
-    const OutlineTree programme = OutlineTree::load(dataDir + outlineFileName(course.training));
+    CertificateReverse reverse(OutlineTree::load(dataDir + outlineFileName(course.training)), typeName);
     std::vector<Participant> people = listParticipants(database, courseId);
     PdfDocument document(QStringLiteral("Zaświadczenia: kurs nr %1").arg(courseId));
     int printed = 0;
@@ -126,17 +96,9 @@ bool saveCertificates(db::Database &database, const QString &dataDir, qint64 cou
             continue;
         if (printed++ > 0)
             document.pageBreak();
-        for (const CertificateLine &line : certificateFront(organiser, course, *holder, entry, typeName)) {
-            if (line.heading) {
-                document.title({line.text});
-                continue;
-            }
-            document.paragraph(line.text);
-            if (!line.caption.isEmpty())
-                document.paragraph(line.caption);
-        }
+        drawCertificateFront(document, certificateFront(organiser, course, *holder, entry, typeName));
         document.pageBreak();
-        programmeSide(document, programme, typeName);
+        reverse.draw(document);
     }
     if (printed == 0) {
         *error = QStringLiteral("Kurs nr %1 nie ma wystawionych zaświadczeń do wydruku.").arg(courseId);

@@ -180,13 +180,8 @@ bool deleteCourse(db::Database &database, qint64 id, QString *error)
                 *refusal = QStringLiteral("Kursu nr %1 nie można usunąć: wystawiono w nim zaświadczenia.").arg(id);
                 return false;
             }
-            if (!db::run(q, QStringLiteral("DELETE FROM course WHERE id = ?"), {id}))
-                return false;
-            if (q.numRowsAffected() != 1) {
-                *refusal = QStringLiteral("Nie ma kursu nr %1.").arg(id);
-                return false;
-            }
-            return true;
+            return db::runOnOneRow(q, QStringLiteral("DELETE FROM course WHERE id = ?"), {id},
+                                   QStringLiteral("Nie ma kursu nr %1.").arg(id), refusal);
         },
         error);
 }

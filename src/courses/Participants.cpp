@@ -149,12 +149,9 @@ bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, 
                     *refusal = QStringLiteral("Uczestnika, który ma zaświadczenie, nie można usunąć.");
                     return false;
                 }
-                if (!db::run(q, QStringLiteral("DELETE FROM participant WHERE id = ?"), {id}))
+                if (!db::runOnOneRow(q, QStringLiteral("DELETE FROM participant WHERE id = ?"), {id},
+                                     QStringLiteral("Nie ma uczestnika nr %1.").arg(id), refusal))
                     return false;
-                if (q.numRowsAffected() != 1) {
-                    *refusal = QStringLiteral("Nie ma uczestnika nr %1.").arg(id);
-                    return false;
-                }
             }
             return true;
         },

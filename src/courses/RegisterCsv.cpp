@@ -1,6 +1,7 @@
 #include "courses/RegisterCsv.h"
 
 #include "store/SaveFile.h"
+#include "store/TargetFiles.h"
 
 #include <QSaveFile>
 #include <QStringList>
@@ -43,7 +44,7 @@ bool saveRegisterCsv(const QString &path, const std::vector<RegisterEntry> &entr
 {
     QSaveFile file(path);
     const QByteArray bytes = registerCsv(entries, trainingName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    if (!openAtTarget(file) || file.write(bytes) != bytes.size()) {
         if (error)
             *error = QStringLiteral("Nie można zapisać pliku %1: %2").arg(path, file.errorString());
         file.cancelWriting();

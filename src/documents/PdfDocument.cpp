@@ -2,6 +2,7 @@
 
 #include "documents/DocumentFont.h"
 #include "store/SaveFile.h"
+#include "store/TargetFiles.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -54,10 +55,25 @@ double PdfDocument::textWidth() const
     return m_writer->width() - 2 * mm(kMarginMm);
 }
 
+double PdfDocument::scaled(double millimetres) const
+{
+    return mm(millimetres) * m_scale;
+}
+
+QFont PdfDocument::font(double points, bool bold) const
+{
+    return documentFont(points * m_scale, bold);
+}
+
 bool PdfDocument::makeRoom(double height)
 {
     const double bottom = m_writer->height() - mm(kMarginMm) - mm(kFooterMm);
-    if (m_y + height <= bottom || m_y <= mm(kMarginMm))
+    const bool fits = m_y + height <= bottom;
+    if (m_measuring) {
+        m_overflow = m_overflow || !fits;
+        return false;
+    }
+    if (fits || m_y <= mm(kMarginMm))
         return false;
     newPage();
     return true;
@@ -65,6 +81,10 @@ bool PdfDocument::makeRoom(double height)
 
 void PdfDocument::newPage()
 {
+    if (m_measuring) {
+        m_overflow = true;
+        return;
+    }
     drawFooter();
     m_writer->newPage();
     ++m_pages;
@@ -84,28 +104,30 @@ void PdfDocument::drawFooter()
 void PdfDocument::title(const QStringList &lines)
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        m_painter->setFont(documentFont(i == 0 ? 15 : 12, i == 0));
+        m_painter->setFont(font(i == 0 ? 15 : 12, i == 0));
         const QRectF area(mm(kMarginMm), m_y, textWidth(), m_writer->height());
         const QRectF needed = m_painter->boundingRect(area, Qt::AlignHCenter | Qt::TextWordWrap, lines[i]);
         makeRoom(needed.height());
-        m_painter->drawText(QRectF(mm(kMarginMm), m_y, textWidth(), needed.height()),
-                            Qt::AlignHCenter | Qt::TextWordWrap, lines[i]);
-        m_y += needed.height() + mm(2);
+        if (!m_measuring)
+            m_painter->drawText(QRectF(mm(kMarginMm), m_y, textWidth(), needed.height()),
+                                Qt::AlignHCenter | Qt::TextWordWrap, lines[i]);
+        m_y += needed.height() + scaled(2);
     }
-    m_y += mm(4);
-    m_painter->setFont(documentFont(kBodyPoints));
+    m_y += scaled(4);
+    m_painter->setFont(font(kBodyPoints));
 }
 
 void PdfDocument::paragraph(const QString &text, bool bold)
 {
-    m_painter->setFont(documentFont(kBodyPoints, bold));
+    m_painter->setFont(font(kBodyPoints, bold));
     const QRectF area(mm(kMarginMm), m_y, textWidth(), m_writer->height());
     const QRectF needed = m_painter->boundingRect(area, Qt::AlignLeft | Qt::TextWordWrap, text);
     makeRoom(needed.height());
-    m_painter->drawText(QRectF(mm(kMarginMm), m_y, textWidth(), needed.height()), Qt::AlignLeft | Qt::TextWordWrap,
-                        text);
-    m_y += needed.height() + mm(2);
-    m_painter->setFont(documentFont(kBodyPoints));
+    if (!m_measuring)
+        m_painter->drawText(QRectF(mm(kMarginMm), m_y, textWidth(), needed.height()),
+                            Qt::AlignLeft | Qt::TextWordWrap, text);
+    m_y += needed.height() + scaled(2);
+    m_painter->setFont(font(kBodyPoints));
 }
 
 double PdfDocument::columnWidth(const std::vector<DocumentColumn> &columns, std::size_t column) const
@@ -117,30 +139,34 @@ double PdfDocument::columnWidth(const std::vector<DocumentColumn> &columns, std:
 
 double PdfDocument::rowHeight(const std::vector<DocumentColumn> &columns, const DocumentRow &row) const
 {
-    m_painter->setFont(documentFont(kBodyPoints, row.bold));
+    m_painter->setFont(font(kBodyPoints, row.bold));
     double height = 0;
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        const double indent = c == static_cast<std::size_t>(row.indentedColumn) ? row.indent * mm(kIndentMm) : 0;
-        const double width = std::max(columnWidth(columns, c) - 2 * mm(kCellPaddingMm) - indent, mm(2));
+        const double indent = c == static_cast<std::size_t>(row.indentedColumn) ? row.indent * scaled(kIndentMm) : 0;
+        const double width = std::max(columnWidth(columns, c) - 2 * scaled(kCellPaddingMm) - indent, mm(2));
         const QString text = c < static_cast<std::size_t>(row.cells.size()) ? row.cells[static_cast<qsizetype>(c)] : QString();
         const QRectF needed = m_painter->boundingRect(QRectF(0, 0, width, m_writer->height()),
                                                       Qt::TextWordWrap, text);
         height = std::max(height, needed.height());
     }
-    return height + 2 * mm(kCellPaddingMm);
+    return height + 2 * scaled(kCellPaddingMm);
 }
 
 void PdfDocument::drawRow(const std::vector<DocumentColumn> &columns, const DocumentRow &row, double height)
 {
-    m_painter->setFont(documentFont(kBodyPoints, row.bold));
+    if (m_measuring) {
+        m_y += height;
+        return;
+    }
+    m_painter->setFont(font(kBodyPoints, row.bold));
     double x = mm(kMarginMm);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const double width = columnWidth(columns, c);
         m_painter->drawRect(QRectF(x, m_y, width, height));
-        const double indent = c == static_cast<std::size_t>(row.indentedColumn) ? row.indent * mm(kIndentMm) : 0;
-        const QRectF inside(x + mm(kCellPaddingMm) + indent, m_y + mm(kCellPaddingMm),
-                            std::max(width - 2 * mm(kCellPaddingMm) - indent, mm(2)),
-                            height - 2 * mm(kCellPaddingMm));
+        const double indent = c == static_cast<std::size_t>(row.indentedColumn) ? row.indent * scaled(kIndentMm) : 0;
+        const QRectF inside(x + scaled(kCellPaddingMm) + indent, m_y + scaled(kCellPaddingMm),
+                            std::max(width - 2 * scaled(kCellPaddingMm) - indent, mm(2)),
+                            height - 2 * scaled(kCellPaddingMm));
         const QString text = c < static_cast<std::size_t>(row.cells.size()) ? row.cells[static_cast<qsizetype>(c)] : QString();
         m_painter->drawText(inside, Qt::TextWordWrap | (columns[c].alignRight ? Qt::AlignRight : Qt::AlignLeft),
                             text);
@@ -162,13 +188,37 @@ void PdfDocument::table(const std::vector<DocumentColumn> &columns, const std::v
     makeRoom(headerHeight + (rows.empty() ? 0 : rowHeight(columns, rows.front())));
     drawRow(columns, header, headerHeight);
     for (const DocumentRow &row : rows) {
+        if (m_overflow)
+            break; // measuring, and already past the page
         const double height = rowHeight(columns, row);
         if (makeRoom(height))
             drawRow(columns, header, headerHeight);
         drawRow(columns, row, height);
     }
-    m_y += mm(4);
-    m_painter->setFont(documentFont(kBodyPoints));
+    m_y += scaled(4);
+    m_painter->setFont(font(kBodyPoints));
+}
+
+std::optional<double> PdfDocument::fittingScale(const std::function<void()> &content, double floor)
+{
+    const double top = m_y;
+    const double kept = m_scale;
+    std::optional<double> found;
+    m_measuring = true;
+    for (int step = 0; !found && 1.0 - 0.05 * step >= floor - 1e-9; ++step) {
+        m_scale = 1.0 - 0.05 * step;
+        m_overflow = false;
+        m_y = top;
+        content();
+        if (!m_overflow)
+            found = m_scale;
+    }
+    m_measuring = false;
+    m_overflow = false;
+    m_y = top;
+    m_scale = kept;
+    m_painter->setFont(font(kBodyPoints));
+    return found;
 }
 
 QByteArray PdfDocument::finish()
@@ -189,7 +239,7 @@ bool writeDocument(const QString &path, const QByteArray &pdf, QString *error)
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!openAtTarget(file)) {
         if (error)
             *error = file.errorString();
         return false;

@@ -9,10 +9,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QBuffer;
+class QFont;
 class QPainter;
 class QPdfWriter;
 
@@ -53,6 +56,14 @@ public:
     QByteArray finish();
     int pageCount() const { return m_pages; }
 
+    // The largest scale of the text, from 1 down to floor in steps of 0.05,
+    // at which content (drawing calls on this document) fits in what is
+    // left of this page; none when it fits at none. Only measures: nothing
+    // is drawn, and the document stays as it was.
+    std::optional<double> fittingScale(const std::function<void()> &content, double floor);
+    // Draws what follows at scale times the usual sizes of text and spacing.
+    void setScale(double scale) { m_scale = scale; }
+
 private:
     double textWidth() const;
     // A new page when height does not fit on this one; true when it did break.
@@ -62,12 +73,17 @@ private:
     double rowHeight(const std::vector<DocumentColumn> &columns, const DocumentRow &row) const;
     void drawRow(const std::vector<DocumentColumn> &columns, const DocumentRow &row, double height);
     double columnWidth(const std::vector<DocumentColumn> &columns, std::size_t column) const;
+    double scaled(double millimetres) const;
+    QFont font(double points, bool bold = false) const;
 
     std::unique_ptr<QBuffer> m_buffer;
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter;
     double m_y = 0; // where the next block begins, in device units
     int m_pages = 1;
+    double m_scale = 1;
+    bool m_measuring = false; // fittingScale: advance without drawing
+    bool m_overflow = false;  // while measuring: the content passed the page's foot
 };
 
 // Saves a document's bytes whole through a save file; false with an error

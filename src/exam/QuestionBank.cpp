@@ -186,7 +186,7 @@ bool saveGiftFile(db::Database &database, const QString &path, QString *error)
     const QByteArray bytes = exportQuestions(database);
     QSaveFile file(path);
     QString reason;
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    if (!openAtTarget(file) || file.write(bytes) != bytes.size()) {
         reason = file.errorString();
         file.cancelWriting();
     } else if (commitWhole(file, &reason)) {

@@ -101,13 +101,18 @@ FaultRow runFaultMatrix(const FaultCase &fault, const std::vector<qint64> &limit
         ++row.points;
 
         const QString where = point ? QStringLiteral("limit %1").arg(*point) : QStringLiteral("no limit");
+        const auto same = [&](const std::optional<QByteArray> &a, const std::optional<QByteArray> &b) {
+            if (!a || !b || !fault.comparable)
+                return a == b;
+            return a->size() == b->size() && fault.comparable(*a) == fault.comparable(*b);
+        };
         bool allNew = true;
         for (const WrittenFile &file : fault.files) {
             const std::optional<QByteArray> now = contents(file.path);
-            if (now == file.after)
+            if (same(now, file.after))
                 continue;
             allNew = false;
-            if (now != file.before) {
+            if (!same(now, file.before)) {
                 row.defects << QStringLiteral("%1: %2 is %3, neither as before (%4) nor as after (%5)")
                                    .arg(where, QFileInfo(file.path).fileName(), describe(now),
                                         describe(file.before), describe(file.after));

@@ -46,6 +46,10 @@ struct FaultCase
     std::function<bool()> write;
     // Optional: puts anything besides the files back before each run.
     std::function<void()> reset = {};
+    // Optional: the part of a file's bytes that must match, for a writer that
+    // stamps the time into its file (a PDF's creation date): the bytes with
+    // the stamp blanked.
+    std::function<QByteArray(const QByteArray &)> comparable = {};
 };
 
 // Every limit from 0 up to the largest new file size; the case is then run

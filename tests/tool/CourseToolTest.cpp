@@ -5,7 +5,9 @@
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/Outline.h"
+#include "courses/Courses.h"
 #include "courses/Register.h"
+#include "presentation/OutlineTree.h"
 #include "store/db/Database.h"
 #include "support/Fixtures.h"
 #include "support/Tool.h"
@@ -191,4 +193,60 @@ TEST_F(CourseToolTest, DocumentsCarryEveryField)
     // Only certificates in force are printed again.
     ASSERT_EQ(run({"certificates", "1", dir.file("z2.pdf")}).exitCode, 0);
     EXPECT_EQ(pdfPages(dir.file("z2.pdf")), 2);
+}
+
+// However long the programme or the purpose, each certificate is two pages
+// (front, reverse), so that duplex printing keeps every reverse behind its
+// own front, and the reverse still gives the programme's totals.
+TEST_F(CourseToolTest, EveryCertificateIsTwoPages)
+{
+    const auto heading = [](const QString &name, int level, int hours) {
+        const auto own = hours > 0 ? std::optional<PlannedHours>(PlannedHours{4 * hours, 0}) : std::nullopt;
+        return OutlineRecord{name, level, 0x40000000, own};
+    };
+    std::vector<OutlineRecord> threeLevels, flat; // 50 sections of 3 topics of 2 parts; 500 of one level
+    for (int s = 1; s <= 500; ++s) {
+        flat.push_back(heading(QStringLiteral("Zagadnienie numer %1 z dość długą nazwą").arg(s), 0, 2));
+        threeLevels.push_back(heading(QStringLiteral("Część %1").arg(s), s % 10 == 1 ? 0 : (s % 10) % 3 == 2 ? 1 : 2,
+                                      (s % 10) % 3 == 2 || s % 10 == 1 ? 0 : 1));
+    }
+    const struct
+    {
+        std::vector<OutlineRecord> programme;
+        QString purpose, totals; // totals: the totals row of the reverse
+    } rows[] = {
+        {threeLevels, QStringLiteral("Cel."), QStringLiteral("Razem 300 0 300")},
+        {flat, QStringLiteral("Cel."), QStringLiteral("Razem 1000 0 1000")},
+        {{heading(QStringLiteral("Ocena ryzyka"), 0, 8)}, QStringLiteral("Ćwiczenie łączne ").repeated(1200),
+         QStringLiteral("Razem 8 0 8")},
+    };
+    const QString year = QString::number(QDate::currentDate().year());
+    writeFile(dir.file("lista.csv"), (kCsv + QStringLiteral("Kos;Ewa;01.02.1990;Wieś;\n")).toUtf8());
+    ASSERT_EQ(run({"organiser", "--name", "Ośrodek", "--address", "ul. Polna 1", "--place", "Wieś"}).exitCode, 0);
+    int course = 0;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.totals.toStdString());
+        QString error;
+        ASSERT_TRUE(OutlineTree::fromRecords(row.programme).save(dir.file(outlineFileName(0)), &error))
+            << error.toStdString();
+        ASSERT_EQ(run({"course", "add", "0", "--from", "2026-03-02", "--to", "2026-03-02", "--place", "S"}).exitCode, 0);
+        const QString id = QString::number(++course);
+        db::Database database(db::Database::pathIn(dir.path()));
+        Course stored;
+        ASSERT_TRUE(database.open() && readCourse(database, course, &stored));
+        stored.purpose = row.purpose;
+        ASSERT_TRUE(updateCourse(database, stored, &error)) << error.toStdString();
+        ASSERT_EQ(run({"participants", id, "--import", dir.file("lista.csv"), "--pass-all"}).exitCode, 0);
+        const QString pdf = dir.file(QStringLiteral("z%1.pdf").arg(id));
+        const ToolResult r = run({"certificates", id, pdf, "--issue"});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        ASSERT_EQ(pdfPages(pdf), 6);
+        for (int i = 0; i < 3; ++i) {
+            const int number = 3 * (course - 1) + i + 1;
+            EXPECT_TRUE(pdfText(pdf, 2 * i + 1, 2 * i + 1).contains(QStringLiteral(": %1/%2").arg(number).arg(year)))
+                << "front " << i + 1;
+            const QString reverse = pdfText(pdf, 2 * i + 2, 2 * i + 2);
+            EXPECT_TRUE(reverse.contains(row.totals)) << reverse.toStdString();
+        }
+    }
 }

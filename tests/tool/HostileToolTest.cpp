@@ -96,6 +96,18 @@ std::vector<HostileCase> cases()
          {}},
         {"PDF is a link", linkToOutsideFile("K.pdf"),
          [](Places &p) { return QStringList{"pdf", p.data.path(), "0", p.target.file("K.pdf")}; }, 0, {}},
+        {"course register CSV is a link",
+         [=](Places &p) {
+             linkToOutsideFile("K.csv")(p);
+             runTool({"register", p.data.path()}); // the course database made beforehand
+         },
+         [](Places &p) { return QStringList{"register", p.data.path(), p.target.file("K.csv")}; }, 0, {}},
+        {"question bank export is a link",
+         [=](Places &p) {
+             linkToOutsideFile("K.gift")(p);
+             runTool({"register", p.data.path()});
+         },
+         [](Places &p) { return QStringList{"questions", "export", p.data.path(), p.target.file("K.gift")}; }, 0, {}},
         {"imported topic is a link",
          [](Places &p) {
              link(p.outside.file("notes.txt"), p.target.file("t.mdl"));
@@ -178,7 +190,7 @@ TEST(HostileTool, NothingOutsideTheTargetChangesAndNoInputHangs)
             continue;
         }
         // Links at the names written were replaced, not written through.
-        for (const char *name : {"K.pnn", "K.html", "Start.exe", "Autorun.inf", "K.pdf", "t.mdl", "K-slajdy"})
+        for (const char *name : {"K.pnn", "K.html", "Start.exe", "Autorun.inf", "K.pdf", "K.csv", "K.gift", "t.mdl", "K-slajdy"})
             EXPECT_FALSE(QFileInfo(p.target.file(name)).isSymLink()) << name;
     }
 }

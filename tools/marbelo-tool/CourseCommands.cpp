@@ -89,6 +89,24 @@ void printParticipants(db::Database &database, qint64 course)
               << (p.passed ? 1 : 0) << '\t' << p.certificate << '\n';
 }
 
+// DATADIR's database, opened, and in it the course numbered COURSE; null
+// after printing why (*result: wrong usage for a COURSE that is no number).
+std::unique_ptr<db::Database> openCourse(const QString &dataDir, const QString &number, const QString &command,
+                                         qint64 *course, int *result)
+{
+    if (!courseNumber(number, course)) {
+        *result = usage(command + QStringLiteral(": COURSE must be a course number"));
+        return nullptr;
+    }
+    auto database = openDatabase(dataDir, result);
+    Course known;
+    if (database && !readCourse(*database, *course, &known)) {
+        *result = fail(QStringLiteral("Nie ma kursu nr %1.").arg(*course));
+        return nullptr;
+    }
+    return database;
+}
+
 } // namespace
 
 QString trainingNameIn(const QString &dataDir, int training)
@@ -194,15 +212,11 @@ int participants(const QStringList &args)
         || parsed.positional.size() != 2)
         return usage(QStringLiteral("participants needs DATADIR COURSE [--import FILE.csv] [--pass-all]"));
     qint64 course = 0;
-    if (!courseNumber(parsed.positional[1], &course))
-        return usage(QStringLiteral("participants: COURSE must be a course number"));
     int result = kOk;
-    const auto database = openDatabase(parsed.positional[0], &result);
+    const auto database =
+        openCourse(parsed.positional[0], parsed.positional[1], QStringLiteral("participants"), &course, &result);
     if (!database)
         return result;
-    Course known;
-    if (!readCourse(*database, course, &known))
-        return fail(QStringLiteral("Nie ma kursu nr %1.").arg(course));
     QString error;
     if (parsed.values.count(QStringLiteral("--import"))) {
         const QString path = parsed.values[QStringLiteral("--import")];
@@ -261,15 +275,11 @@ int certificates(const QStringList &args)
     if (!parse(args, {}, {QStringLiteral("--issue")}, &parsed) || parsed.positional.size() != 3)
         return usage(QStringLiteral("certificates needs DATADIR COURSE OUT.pdf [--issue]"));
     qint64 course = 0;
-    if (!courseNumber(parsed.positional[1], &course))
-        return usage(QStringLiteral("certificates: COURSE must be a course number"));
     int result = kOk;
-    const auto database = openDatabase(parsed.positional[0], &result);
+    const auto database =
+        openCourse(parsed.positional[0], parsed.positional[1], QStringLiteral("certificates"), &course, &result);
     if (!database)
         return result;
-    Course known;
-    if (!readCourse(*database, course, &known))
-        return fail(QStringLiteral("Nie ma kursu nr %1.").arg(course));
     if (parsed.flags.count(QStringLiteral("--issue"))) {
         int issued = 0;
         QString error;
@@ -284,15 +294,10 @@ int attendance(const QStringList &args)
     if (args.size() != 3)
         return usage(QStringLiteral("attendance needs DATADIR COURSE OUT.pdf"));
     qint64 course = 0;
-    if (!courseNumber(args[1], &course))
-        return usage(QStringLiteral("attendance: COURSE must be a course number"));
     int result = kOk;
-    const auto database = openDatabase(args[0], &result);
+    const auto database = openCourse(args[0], args[1], QStringLiteral("attendance"), &course, &result);
     if (!database)
         return result;
-    Course known;
-    if (!readCourse(*database, course, &known))
-        return fail(QStringLiteral("Nie ma kursu nr %1.").arg(course));
     return saveAttendancePdf(*database, dataDirOf(args[0]), course, args[2]);
 }
 

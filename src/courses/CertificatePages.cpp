@@ -1,0 +1,163 @@
+#include "courses/CertificatePages.h"
+
+#include "presentation/OutlineTree.h"
+
+#include <algorithm>
+
+namespace marbelo {
+
+namespace {
+
+QString hours(int quarters)
+{
+    return hoursText(quarters, QLatin1Char(','));
+}
+
+DocumentRow hoursRow(const QString &number, const QString &name, const PlannedHours &h, bool bold, int level)
+{
+    return {{number, name, hours(h.theory), hours(h.exercises), hours(h.total())}, bold, level, 1};
+}
+
+// The text cut to about two thirds of its length, marked as cut.
+QString shortened(const QString &text)
+{
+    qsizetype keep = text.size() * 2 / 3;
+    if (keep > 0 && text.at(keep).isLowSurrogate())
+        --keep;
+    return text.left(keep) + QChar(0x2026);
+}
+
+} // namespace
+
+void drawCertificateFront(PdfDocument &document, std::vector<CertificateLine> lines)
+{
+    const auto content = [&] {
+        for (const CertificateLine &line : lines) {
+            if (line.heading) {
+                document.title({line.text});
+                continue;
+            }
+            document.paragraph(line.text);
+            if (!line.caption.isEmpty())
+                document.paragraph(line.caption);
+        }
+    };
+    std::optional<double> scale;
+    // Free texts (the purpose, the organiser) can be of any length: past the
+    // smallest size the longest is shortened until the front fits.
+    for (int round = 0; round < 64 && !(scale = document.fittingScale(content, kSmallestCertificateText)); ++round) {
+        const auto longest = std::max_element(lines.begin(), lines.end(), [](const auto &a, const auto &b) {
+            return a.text.size() < b.text.size();
+        });
+        longest->text = shortened(longest->text);
+    }
+    document.setScale(scale.value_or(kSmallestCertificateText));
+    content();
+    document.setScale(1);
+}
+
+CertificateReverse::CertificateReverse(const OutlineTree &programme, const QString &typeName)
+    : m_rows(programmeRows(programme)), m_total(programmeTotal(programme)), m_typeName(typeName)
+{
+}
+
+void CertificateReverse::drawAt(PdfDocument &document, const Layout &layout) const
+{
+    document.title({QStringLiteral("Program szkolenia"), m_typeName});
+    document.table({{QStringLiteral("Lp."), 2, false},
+                    {QStringLiteral("Temat"), 9, false},
+                    {QStringLiteral("Zajęcia teoretyczne"), 3, true},
+                    {QStringLiteral("Ćwiczenia"), 3, true},
+                    {QStringLiteral("Razem"), 2, true}},
+                   layout.rows);
+    if (!layout.note.isEmpty())
+        document.paragraph(layout.note);
+}
+
+// The headings above depth levels, the first shown of the first level with
+// theirs and the rest of the first level summed in one row, then the total;
+// none when that does not fit the page even at the smallest size.
+std::optional<CertificateReverse::Layout> CertificateReverse::fitted(PdfDocument &document, int depth,
+                                                                      std::size_t shown) const
+{
+    Layout layout;
+    std::size_t topics = 0;
+    PlannedHours rest;
+    QString firstLeft, lastLeft;
+    bool deeperLeft = false;
+    for (const ProgrammeRow &row : m_rows) {
+        topics += row.level == 0 ? 1 : 0;
+        if (topics > shown) {
+            if (row.level == 0) {
+                rest += row.hours;
+                firstLeft = firstLeft.isEmpty() ? row.number : firstLeft;
+                lastLeft = row.number;
+            }
+        } else if (row.level < depth) {
+            layout.rows.push_back(hoursRow(row.number, row.name, row.hours, row.level == 0, row.level));
+        } else {
+            deeperLeft = true;
+        }
+    }
+    if (!firstLeft.isEmpty()) {
+        layout.rows.push_back(hoursRow(QString(), QStringLiteral("Tematy od %1 do %2").arg(firstLeft, lastLeft),
+                                       rest, true, 0));
+        layout.note = QStringLiteral("Tematy od %1 do %2 podano łącznie, by program zmieścił się na jednej "
+                                     "stronie; pełny program zawiera dokument „Program szkolenia”.")
+                          .arg(firstLeft, lastLeft);
+    } else if (deeperLeft) {
+        layout.note = QStringLiteral("Pominięto tematy %1. i dalszych poziomów, by program zmieścił się na jednej "
+                                     "stronie; ich godziny wliczono do tematów nadrzędnych.")
+                          .arg(depth + 1);
+    }
+    layout.rows.push_back(hoursRow(QString(), QStringLiteral("Razem"), m_total, true, 0));
+    const std::optional<double> scale =
+        document.fittingScale([&] { drawAt(document, layout); }, kSmallestCertificateText);
+    if (!scale)
+        return std::nullopt;
+    layout.scale = *scale;
+    return layout;
+}
+
+CertificateReverse::Layout CertificateReverse::fit(PdfDocument &document) const
+{
+    int deepest = 0;
+    std::size_t firstLevel = 0;
+    for (const ProgrammeRow &row : m_rows) {
+        deepest = std::max(deepest, row.level);
+        firstLevel += row.level == 0 ? 1 : 0;
+    }
+    // Every level, then the first two, then the first alone.
+    int tried = deepest + 2;
+    for (int depth : {deepest + 1, 2, 1}) {
+        if (depth >= tried)
+            continue;
+        tried = depth;
+        if (std::optional<Layout> layout = fitted(document, depth, firstLevel))
+            return *layout;
+    }
+    // Still too long: as many first-level headings as fit, the rest in one row.
+    std::size_t low = 0, high = firstLevel; // low always fits (checked last), high does not
+    while (high - low > 1) {
+        const std::size_t middle = (low + high) / 2;
+        (fitted(document, 1, middle) ? low : high) = middle;
+    }
+    std::optional<Layout> layout = fitted(document, 1, low);
+    if (!layout) {
+        layout = Layout{};
+        layout->rows.push_back(hoursRow(QString(), QStringLiteral("Razem"), m_total, true, 0));
+        layout->scale = kSmallestCertificateText;
+    }
+    return *layout;
+}
+
+void CertificateReverse::draw(PdfDocument &document)
+{
+    if (!m_layout)
+        m_layout = fit(document);
+    document.setScale(m_layout->scale);
+    drawAt(document, *m_layout);
+    document.setScale(1);
+}
+
+} // namespace marbelo
