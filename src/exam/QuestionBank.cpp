@@ -2,6 +2,7 @@
 
 #include "common/PolishOrder.h"
 #include "store/SaveFile.h"
+#include "store/TargetFiles.h"
 #include "store/db/Database.h"
 
 #include <QDir>
