@@ -2,7 +2,9 @@
 
 #include "presentation/BrowserPage.h"
 #include "presentation/DecodedSlides.h"
+#include "presentation/ExecutableFile.h"
 #include "presentation/ExportPlan.h"
+#include "presentation/PlayerRuntime.h"
 #include "store/CopyDataFile.h"
 #include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
@@ -20,26 +22,6 @@
 namespace marbelo {
 
 namespace {
-
-constexpr QFileDevice::Permissions kExecutable =
-    QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-
-// The player must start from the folder: it keeps the read bits a new file
-// gets and can be executed by whoever can read it.
-bool makeExecutable(const QString &path)
-{
-    // Permissions would be set on what a link points to; the copy replaced
-    // any link there, so one found now was planted since.
-    if (isLink(path))
-        return false;
-    QFileDevice::Permissions permissions = QFile::permissions(path);
-    if (permissions & QFileDevice::ReadGroup)
-        permissions |= QFileDevice::ExeGroup;
-    if (permissions & QFileDevice::ReadOther)
-        permissions |= QFileDevice::ExeOther;
-    permissions |= QFileDevice::ExeOwner | QFileDevice::ExeUser;
-    return QFile::setPermissions(path, permissions) && (QFile::permissions(path) & kExecutable);
-}
 
 // A folder named base + "." + random letters, removed with what it holds
 // unless kept.
@@ -160,11 +142,17 @@ ExportResult writePresentationFolder(const ComposeResult &composed, const QStrin
     if (!writeBrowserPlayer(workPath, folder, browserPageName(chosenPath), slideFolderName(chosenPath), title,
                                &result.slides))
         result.failedBrowser << browserPageName(chosenPath) << slideFolderName(chosenPath);
+    // A runtime list that cannot be used leaves the player without what it needs to start.
+    if (!playerRuntime(playerDir).valid)
+        result.failedSides << kPlayerRuntimeList;
     for (const SideFile &side : sideFiles(playerDir, folder)) {
         if (!side.required && !QFileInfo::exists(side.source))
             continue;
         const bool player = side.destination.endsWith(QLatin1String("/Start.exe"));
-        if (CopyDataFile(side.source, side.destination) != 0 || (player && !makeExecutable(side.destination)))
+        // Runtime files may lie in a folder of their own (platforms/).
+        const bool placed = QFileInfo(side.destination).absolutePath() + QLatin1Char('/') == folder
+                            || QDir().mkpath(QFileInfo(side.destination).absolutePath());
+        if (!placed || CopyDataFile(side.source, side.destination) != 0 || (player && !makeExecutable(side.destination)))
             result.failedSides << QFileInfo(side.destination).fileName();
     }
     QFile::remove(workPath);
