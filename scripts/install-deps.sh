@@ -28,7 +28,7 @@ PACKAGES="
 
 WINDOWS_PACKAGES="
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
-  wine wine64 nsis nasm xvfb xauth x11-apps imagemagick zip unzip xz-utils
+  wine wine64 nsis nasm xvfb xauth x11-apps x11-utils xdotool imagemagick zip unzip xz-utils
   qt6-base-private-dev qt6-tools-dev-tools
 "
 

@@ -134,7 +134,8 @@ build_jpeg() {
 }
 
 # libharu, static, with Debian's zlib for Windows. PNG loading is left out: Marbelo embeds JPEG
-# slides and a TrueType font only.
+# slides and a TrueType font only. Debian's patches for 2.3.0+dfsg-1 are gone from the archive, so
+# this is the upstream tag RELEASE_2_3_0, whose hpdf_version.h says "2.3.0RC2" (Debian's says "2.3.0").
 build_haru() {
   src=$(srcdir libharu)
   b=$WORK/build/haru
@@ -145,6 +146,8 @@ build_haru() {
     -DCMAKE_POLICY_DEFAULT_CMP0077=NEW >"$b.configure.log" 2>&1 || { tail -n 30 "$b.configure.log"; exit 1; }
   cmake --build "$b" -j"$JOBS" >"$b.build.log" 2>&1 || { tail -n 30 "$b.build.log"; exit 1; }
   cmake --install "$b" >"$b.install.log" 2>&1 || { tail -n 30 "$b.install.log"; exit 1; }
+  # Its install also puts its other language bindings and texts into the prefix.
+  rm -rf "$PREFIX/if" "$PREFIX/CHANGES" "$PREFIX/INSTALL" "$PREFIX/README"
 }
 
 # Qt 6.4.2 qtbase from Debian's dfsg source. The dfsg repack lacks the Wintab headers (hence no
