@@ -132,7 +132,7 @@ else
   sleep 5
   xwd -root -silent | convert xwd:- -trim +repage "$ROOT/docs/windows-main-window.png"
   say "  screenshot docs/windows-main-window.png"
-  xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4 2>/dev/null || true
+  xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4 2>/dev/null || true
 fi
 quit=""
 for _ in $(seq 1 30); do
