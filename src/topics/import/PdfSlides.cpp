@@ -90,7 +90,7 @@ ImportResult openPdfDeck(const QString &path, PdfDeckPtr *deck, int *pages)
     const int count = opened->document.pageCount();
     if (count <= 0)
         return ImportResult::failed(QStringLiteral("Dokument %1 nie zawiera żadnej strony.").arg(quoted(path)));
-    if (source->slides > kMaxPdfPages)
+    if (count > kMaxPdfPages)
         return ImportResult::failed(QStringLiteral("Dokument %1 ma za dużo stron: %2 (najwięcej %3).")
                                         .arg(quoted(path))
                                         .arg(count)
