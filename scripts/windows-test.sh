@@ -41,7 +41,10 @@ export QT_QPA_PLATFORM=windows
 
 # --- 1. the tool, both builds on copies of the same files -----------------------------
 say "fixture"
-rm -rf "$WORK" && mkdir -p "$WORK/linux" "$WORK/windows"
+rm -rf "$WORK" && mkdir -p "$WORK/linux" "$WORK/windows" "$WORK/xdg"
+# Qt on Linux warns on stderr without a runtime folder; Windows has no such folder.
+chmod 700 "$WORK/xdg"
+export XDG_RUNTIME_DIR="$WORK/xdg"
 FIXTURE=$WORK/fixture
 build/tests/marbelo-wine-fixture "$FIXTURE/data" >/dev/null
 cp -r build/demo/01-przepisy-prawne "$FIXTURE/lib"
@@ -111,8 +114,13 @@ tool course course add data 0 --from 2026-03-02 --to 2026-03-03 --place "Łódź
 tool courses courses data
 tool register register data out/register.csv
 same out/register.csv
-tool exam exam data 1 --draw 10 --variants 2 --seed 7 --sheets out/sheets.pdf
-same_pdf out/sheets.pdf
+tool register-pdf register data out/register.pdf
+same_pdf out/register.pdf
+tool attendance attendance data 1 out/attendance.pdf
+same_pdf out/attendance.pdf
+tool programme programme data 0
+tool programme-pdf programme data 0 out/programme.pdf
+same_pdf out/programme.pdf
 
 # --- 2. the program on the demo data -------------------------------------------------
 say "marbelo.exe on the demo data"
