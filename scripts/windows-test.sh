@@ -82,7 +82,7 @@ same_pdf() {
     rm -rf "$d" && mkdir -p "$d"
     pdfinfo "$WORK/$side/$1" | grep -E '^(Pages|Page size):' >"$d/info"
     pdfinfo -f 1 -l 9999 "$WORK/$side/$1" | grep -E '^Page +[0-9]+ size:' >>"$d/info"
-    pdftotext -layout "$WORK/$side/$1" "$d/text"
+    pdftotext "$WORK/$side/$1" "$d/text"
     (cd "$d" && pdfimages -all "$WORK/$side/$1" img)
   done
   if ! diff -r "$WORK/linux/pdf-$(basename "$1" .pdf)" "$WORK/windows/pdf-$(basename "$1" .pdf)" >/dev/null; then
