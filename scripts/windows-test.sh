@@ -137,7 +137,11 @@ done
 if [ -z "$window" ]; then
   bad "marbelo.exe showed no main window"
 else
+  # With no training yet, the first-run wizard opens over the window: Escape closes it.
   sleep 5
+  xdotool key Escape 2>/dev/null || true
+  sleep 3
+  window=$(xdotool search --name 'Marbelo' 2>/dev/null | head -n 1 || true)
   xwd -root -silent | convert xwd:- -trim +repage "$ROOT/docs/windows-main-window.png"
   say "  screenshot docs/windows-main-window.png"
   xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4 2>/dev/null || true
