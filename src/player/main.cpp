@@ -2,6 +2,7 @@
 // presentation file named on its command line, or else the *.pnn file in its
 // own folder, full screen with the keys and buttons of the program's preview.
 
+#include "common/ui/InterfaceFont.h"
 #include "common/ProgramName.h"
 #include "presentation/PlayerFile.h"
 #include "presentation/ui/ViewForm.h"
@@ -23,6 +24,7 @@ using namespace marbelo;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    marbelo::pinInterfaceFont();
     QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -2,7 +2,9 @@
 
 #include "presentation/BrowserPage.h"
 #include "presentation/DecodedSlides.h"
+#include "presentation/ExecutableFile.h"
 #include "presentation/ExportPlan.h"
+#include "presentation/PlayerRuntime.h"
 #include "store/CopyDataFile.h"
 #include "store/SaveFile.h"
 #include "store/TargetFiles.h"
@@ -18,26 +20,6 @@
 namespace marbelo {
 
 namespace {
-
-constexpr QFileDevice::Permissions kExecutable =
-    QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-
-// The player must start from the folder: it keeps the read bits a new file
-// gets and can be executed by whoever can read it.
-bool makeExecutable(const QString &path)
-{
-    // Permissions would be set on what a link points to; the copy replaced
-    // any link there, so one found now was planted since.
-    if (isLink(path))
-        return false;
-    QFileDevice::Permissions permissions = QFile::permissions(path);
-    if (permissions & QFileDevice::ReadGroup)
-        permissions |= QFileDevice::ExeGroup;
-    if (permissions & QFileDevice::ReadOther)
-        permissions |= QFileDevice::ExeOther;
-    permissions |= QFileDevice::ExeOwner | QFileDevice::ExeUser;
-    return QFile::setPermissions(path, permissions) && (QFile::permissions(path) & kExecutable);
-}
 
 // A folder named base + "." + random letters, removed with what it holds
 // unless kept.
@@ -126,6 +108,21 @@ bool writeBrowserPlayer(BrowserSlides &slides, const QString &folder, const QStr
     return commitWhole(html);
 }
 
+// Makes the folders from folder down to path; a link met on the way is
+// removed as a link first, so no file is ever written through one.
+bool makeFoldersAtTarget(const QString &folder, const QString &path)
+{
+    QString at = folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder;
+    for (const QString &part : path.mid(at.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        at += QLatin1Char('/') + part;
+        if (isLink(at) && !removeAtTarget(at))
+            return false;
+        if (!QDir().mkpath(at) || isLink(at))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ExportResult exportPresentationFolder(const QString &dataDir, int trainingNumber,
@@ -147,11 +144,16 @@ ExportResult exportPresentationFolder(const QString &dataDir, int trainingNumber
                             training->name))
         result.failedBrowser << browserPageName(chosenPath) << slideFolderName(chosenPath);
     const QString playerDir = sources.playerDir.isEmpty() ? dataDir : sources.playerDir;
+    // A runtime list that cannot be used leaves the player without what it needs to start.
+    if (!playerRuntime(playerDir).valid)
+        result.failedSides << kPlayerRuntimeList;
     for (const SideFile &side : sideFiles(playerDir, folder)) {
         if (!side.required && !QFileInfo::exists(side.source))
             continue;
         const bool player = side.destination.endsWith(QLatin1String("/Start.exe"));
-        if (CopyDataFile(side.source, side.destination) != 0 || (player && !makeExecutable(side.destination)))
+        // Runtime files may lie in a folder of their own (platforms/).
+        const bool placed = makeFoldersAtTarget(folder, QFileInfo(side.destination).absolutePath());
+        if (!placed || CopyDataFile(side.source, side.destination) != 0 || (player && !makeExecutable(side.destination)))
             result.failedSides << QFileInfo(side.destination).fileName();
     }
     return result;

@@ -1,5 +1,6 @@
 #include "presentation/ExportPlan.h"
 
+#include "presentation/PlayerRuntime.h"
 #include "store/DataFiles.h"
 
 #include <QDir>
@@ -19,13 +20,17 @@ QString presentationFolder(const QString &chosenPath)
 std::vector<SideFile> sideFiles(const QString &playerDir, const QString &folder)
 {
     const QString &dataDir = playerDir;
-    return {
+    std::vector<SideFile> sides = {
         {dataDir + QStringLiteral("Common.dll"), folder + QStringLiteral("Common.dll"), false},
         {dataDir + QStringLiteral("Basic.dll"), folder + QStringLiteral("Basic.dll"), false},
         {dataDir + QStringLiteral("Shadow.dll"), folder + QStringLiteral("Shadow.dll"), false},
-        {dataDir + QStringLiteral("TarvixView.exe"), folder + QStringLiteral("Start.exe"), true},
-        {dataDir + QStringLiteral("Autorun.inf"), folder + QStringLiteral("Autorun.inf"), true},
     };
+    // What the player needs to start goes before it.
+    for (const QString &file : playerRuntime(playerDir).files)
+        sides.push_back({dataDir + file, folder + file, true});
+    sides.push_back({dataDir + QStringLiteral("TarvixView.exe"), folder + QStringLiteral("Start.exe"), true});
+    sides.push_back({dataDir + QStringLiteral("Autorun.inf"), folder + QStringLiteral("Autorun.inf"), true});
+    return sides;
 }
 
 QString browserPageName(const QString &chosenPath)

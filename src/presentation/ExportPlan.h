@@ -19,8 +19,9 @@ struct SideFile
 QString presentationFolder(const QString &chosenPath);
 
 // Common.dll, Basic.dll, Shadow.dll (copied when present: their services are
-// built into our programs), TarvixView.exe as Start.exe and Autorun.inf, in
-// the order they are copied.
+// built into our programs), the files of the player's runtime list
+// (PlayerRuntime.h), TarvixView.exe as Start.exe and Autorun.inf, in the
+// order they are copied.
 std::vector<SideFile> sideFiles(const QString &playerDir, const QString &folder);
 
 // The browser player beside FOLDER/NAME.pnn: NAME.html and the folder

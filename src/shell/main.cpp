@@ -1,6 +1,7 @@
 // Program entry: the data location, one copy per user, the Polish Qt texts,
 // the help file, and the main window.
 
+#include "common/ui/InterfaceFont.h"
 #include "common/ProgramName.h"
 #include "presentation/ui/FileSaveDialog.h"
 #include "shell/ui/HelpKey.h"
@@ -20,6 +21,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    marbelo::pinInterfaceFont();
     QApplication::setApplicationName(QString::fromLatin1(marbelo::kProgramName));
     const QString helpFile = QStringLiteral("TarvixHelp.html");
     app.setProperty("helpFile", helpFile);

@@ -1,6 +1,7 @@
 // marbelo-tool: command-line access to the data files, through the same code
 // as the program. Prints UTF-8, one record a line, fields separated by TABs.
 
+#include "Console.h"
 #include "Tool.h"
 
 #include <QCoreApplication>
@@ -74,9 +75,8 @@ QString hexReference(quint32 reference)
 
 int main(int argc, char *argv[])
 {
-    QStringList raw;
-    for (int i = 1; i < argc; ++i)
-        raw << QString::fromLocal8Bit(argv[i]);
+    tool::useBinaryOutput();
+    const QStringList raw = tool::commandArguments(argc, argv);
     std::unique_ptr<QCoreApplication> app;
     if (tool::needsGuiApplication(raw) || tool::courseCommandDraws(raw)
         || tool::examNeedsGuiApplication(raw)) {

@@ -2,14 +2,12 @@
 
 #include "store/components/JpegDecoder.h"
 #include "store/components/JpegEncoder.h"
-#include "topics/import/PdfOutlineCheck.h"
+#include "topics/import/PdfSlides.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPdfBookmarkModel>
-#include <QPdfDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +22,7 @@ constexpr int kReaderAllocationMegabytes = static_cast<int>(kMaxPicturePixels * 
 
 QString quoted(const QString &path)
 {
-    return QStringLiteral("„%1”").arg(QFileInfo(path).fileName());
+    return quotedFileName(path);
 }
 
 ImportResult unreadable(const QString &path, const QString &why)
@@ -32,57 +30,17 @@ ImportResult unreadable(const QString &path, const QString &why)
     return ImportResult::failed(QStringLiteral("Nie można odczytać pliku %1: %2.").arg(quoted(path), why));
 }
 
-QSize slideSize(QSizeF size)
-{
-    const double longSide = std::max(size.width(), size.height());
-    if (!(longSide > 0))
-        return QSize();
-    const double scale = kSlideLongSide / longSide;
-    return QSize(std::max(1, static_cast<int>(std::lround(size.width() * scale))),
-                 std::max(1, static_cast<int>(std::lround(size.height() * scale))));
-}
-
 // One file to import, opened and checked.
 struct Source
 {
     QString path;
-    std::unique_ptr<QPdfDocument> pdf; // null for a picture, read at its turn
+    PdfDeckPtr pdf; // null for a picture, read at its turn
     int slides = 1;
 };
 
 bool looksLikePdf(const QString &path, const QByteArray &head)
 {
     return head.startsWith("%PDF") || QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
-}
-
-ImportResult openPdf(Source *source)
-{
-    source->pdf = std::make_unique<QPdfDocument>();
-    const QPdfDocument::Error error = source->pdf->load(source->path);
-    switch (error) {
-    case QPdfDocument::Error::None:
-        break;
-    case QPdfDocument::Error::FileNotFound:
-        return unreadable(source->path, QStringLiteral("plik nie istnieje"));
-    case QPdfDocument::Error::IncorrectPassword:
-        return ImportResult::failed(
-            QStringLiteral("Dokument %1 jest chroniony hasłem i nie może być zaimportowany.").arg(quoted(source->path)));
-    case QPdfDocument::Error::UnsupportedSecurityScheme:
-        return ImportResult::failed(
-            QStringLiteral("Dokument %1 jest zabezpieczony w nieobsługiwany sposób.").arg(quoted(source->path)));
-    default:
-        return ImportResult::failed(
-            QStringLiteral("Plik %1 jest uszkodzony albo nie jest dokumentem PDF.").arg(quoted(source->path)));
-    }
-    source->slides = source->pdf->pageCount();
-    if (source->slides <= 0)
-        return ImportResult::failed(QStringLiteral("Dokument %1 nie zawiera żadnej strony.").arg(quoted(source->path)));
-    if (source->slides > kMaxPdfPages)
-        return ImportResult::failed(QStringLiteral("Dokument %1 ma za dużo stron: %2 (najwięcej %3).")
-                                        .arg(quoted(source->path))
-                                        .arg(source->slides)
-                                        .arg(kMaxPdfPages));
-    return {};
 }
 
 ImportResult openSource(const QString &path, Source *source)
@@ -98,7 +56,7 @@ ImportResult openSource(const QString &path, Source *source)
     const QByteArray head = file.peek(8);
     if (looksLikePdf(path, head)) {
         file.close();
-        return openPdf(source);
+        return openPdfDeck(path, &source->pdf, &source->slides);
     }
     if (file.size() > kMaxPictureFileSize)
         return ImportResult::failed(QStringLiteral("Plik %1 jest za duży na obraz (najwięcej %2 MB).")
@@ -124,70 +82,6 @@ ImportResult readPicture(const QString &path, QByteArray *bytes)
     return {};
 }
 
-// Whether the PDF library may walk the file's bookmarks (see PdfOutlineCheck.h).
-bool bookmarksAreBounded(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
-        return false;
-    const uchar *mapped = file.map(0, file.size());
-    if (!mapped)
-        return false;
-    return outlineIsBounded(QByteArrayView(mapped, file.size()));
-}
-
-// Names and depths of a document's pages from its bookmarks, when they can be
-// walked safely: the first bookmark met (in reading order) for a page names
-// it; levels deeper than kMaxSlideDepth count as kMaxSlideDepth. Pages
-// without one are "Slajd N" one level below the last bookmarked page before
-// them.
-void pageNames(const Source &source, std::vector<ImportedSlide> *pages)
-{
-    QPdfDocument &document = *source.pdf;
-    const int count = document.pageCount();
-    std::vector<bool> named(static_cast<std::size_t>(count), false);
-    QPdfBookmarkModel model;
-    if (bookmarksAreBounded(source.path))
-        model.setDocument(&document);
-    std::vector<QModelIndex> pending;
-    for (int row = model.rowCount() - 1; row >= 0; --row)
-        pending.push_back(model.index(row, 0));
-    while (!pending.empty()) {
-        const QModelIndex at = pending.back();
-        pending.pop_back();
-        const int page = model.data(at, int(QPdfBookmarkModel::Role::Page)).toInt();
-        if (page >= 0 && page < count && !named[static_cast<std::size_t>(page)]) {
-            ImportedSlide &slide = (*pages)[static_cast<std::size_t>(page)];
-            slide.name = singleLineName(model.data(at, int(QPdfBookmarkModel::Role::Title)).toString());
-            slide.depth = std::clamp(model.data(at, int(QPdfBookmarkModel::Role::Level)).toInt(), 0, kMaxSlideDepth);
-            named[static_cast<std::size_t>(page)] = true;
-        }
-        for (int row = model.rowCount(at) - 1; row >= 0; --row)
-            pending.push_back(model.index(row, 0, at));
-    }
-    int below = 0;
-    for (int page = 0; page < count; ++page) {
-        ImportedSlide &slide = (*pages)[static_cast<std::size_t>(page)];
-        if (named[static_cast<std::size_t>(page)]) {
-            below = std::min(slide.depth + 1, kMaxSlideDepth);
-        } else {
-            slide.name = QStringLiteral("Slajd %1").arg(page + 1);
-            slide.depth = below;
-        }
-    }
-}
-
-ImportResult renderPage(const Source &source, int page, QByteArray *jpeg)
-{
-    const QSize size = slideSize(source.pdf->pagePointSize(page));
-    const QImage image = size.isValid() ? source.pdf->render(page, size) : QImage();
-    QString why;
-    if (image.isNull() || !encodeJpeg(image, jpeg, &why))
-        return ImportResult::failed(
-            QStringLiteral("Nie można przygotować strony %1 dokumentu %2.").arg(page + 1).arg(quoted(source.path)));
-    return {};
-}
-
 } // namespace
 
 QString singleLineName(const QString &name)
@@ -201,10 +95,32 @@ QString singleLineName(const QString &name)
     return line;
 }
 
+QString quotedFileName(const QString &path)
+{
+    return QStringLiteral("„%1”").arg(QFileInfo(path).fileName());
+}
+
 QStringList slideFilePatterns()
 {
-    return {QStringLiteral("*.pdf"), QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.png"),
-            QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.webp")};
+    QStringList patterns = {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.png"),
+                            QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.webp")};
+    if (pdfImportAvailable())
+        patterns.prepend(QStringLiteral("*.pdf"));
+    return patterns;
+}
+
+QString slideDialogTitle()
+{
+    return pdfImportAvailable() ? QStringLiteral("Importuj slajdy z plików PDF i obrazów")
+                                : QStringLiteral("Importuj slajdy z obrazów");
+}
+
+QString slideFileFilter()
+{
+    const QString patterns = slideFilePatterns().join(QLatin1Char(' '));
+    return pdfImportAvailable()
+               ? QStringLiteral("Slajdy (%1)").arg(patterns)
+               : QStringLiteral("Obrazy – ta wersja programu nie importuje plików PDF (%1)").arg(patterns);
 }
 
 ImportResult pictureSlide(const QString &fileName, const QByteArray &bytes, QByteArray *jpeg)
@@ -298,10 +214,10 @@ ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *sl
                 return {ImportStatus::Cancelled, QString()};
         } else {
             std::vector<ImportedSlide> pages(static_cast<std::size_t>(source.slides));
-            pageNames(source, &pages);
+            namePdfPages(*source.pdf, &pages);
             for (int page = 0; page < source.slides; ++page) {
                 ImportedSlide &slide = pages[static_cast<std::size_t>(page)];
-                ImportResult rendered = renderPage(source, page, &slide.jpeg);
+                ImportResult rendered = renderPdfPage(*source.pdf, page, &slide.jpeg);
                 if (rendered.ok())
                     rendered = add(std::move(slide), source.path);
                 if (!rendered.ok())

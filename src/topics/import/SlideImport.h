@@ -47,8 +47,16 @@ struct ImportResult
 // a space: slide names and titles are single lines.
 QString singleLineName(const QString &name);
 
-// The file patterns the import accepts, as a file dialog filter lists them.
+// The file patterns the import accepts, as a file dialog filter lists them
+// (*.pdf only in builds that import PDF files).
 QStringList slideFilePatterns();
+// The title and the filter of the import's file dialog; without PDF import
+// the filter says that PDF files are not imported.
+QString slideDialogTitle();
+QString slideFileFilter();
+
+// The file's name in Polish quotes, as messages name it.
+QString quotedFileName(const QString &path);
 
 // Reads every file into slides, in order. All files are checked before the
 // first page is rendered (only regular files, pictures within

@@ -11,8 +11,7 @@ namespace marbelo {
 QStringList FileOpenDialog::execute()
 {
     const QString start = m_lastDirectory.isEmpty() ? fileDialogStartDirectory() : m_lastDirectory;
-    QFileDialog dialog(m_owner, QStringLiteral("Importuj slajdy z plików PDF i obrazów"), start,
-                       QStringLiteral("Slajdy (%1)").arg(slideFilePatterns().join(QLatin1Char(' '))));
+    QFileDialog dialog(m_owner, slideDialogTitle(), start, slideFileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setSizeGripEnabled(true);

@@ -1,0 +1,36 @@
+// Builds without Qt's PDF module: every PDF is refused, naming the file and
+// what to do instead, so that no import fails without a word.
+
+#include "topics/import/PdfSlides.h"
+
+namespace marbelo {
+
+class PdfDeck
+{
+};
+
+void PdfDeckDeleter::operator()(PdfDeck *deck) const
+{
+    delete deck;
+}
+
+bool pdfImportAvailable()
+{
+    return false;
+}
+
+ImportResult openPdfDeck(const QString &path, PdfDeckPtr *, int *)
+{
+    return ImportResult::failed(QStringLiteral("Plik %1 jest dokumentem PDF, a ta wersja programu nie importuje plików "
+                                               "PDF. Zapisz jego strony jako obrazy (JPEG albo PNG) i zaimportuj je.")
+                                    .arg(quotedFileName(path)));
+}
+
+void namePdfPages(const PdfDeck &, std::vector<ImportedSlide> *) {}
+
+ImportResult renderPdfPage(const PdfDeck &, int, QByteArray *)
+{
+    return ImportResult::failed(QStringLiteral("Ta wersja programu nie importuje plików PDF."));
+}
+
+} // namespace marbelo
