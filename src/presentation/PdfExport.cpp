@@ -45,7 +45,6 @@ constexpr float kSlidePageWidth = 842.0f;
 // The sides a PDF page may have (libharu refuses others).
 constexpr float kMinPageSide = 3.0f;
 constexpr float kMaxPageSide = 14400.0f;
-constexpr HPDF_UINT kPdfMemoryBlock = 1 << 16;
 
 struct PdfErrors
 {
@@ -364,9 +363,9 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
     std::deque<SlideBytes> slides;
     haru::LazyImages images;
     PdfErrors errors;
-    // libharu allocates many small records per page: taken from blocks of
-    // its own memory pool, they cost no allocation each.
-    Doc doc(HPDF_NewEx(onPdfError, nullptr, nullptr, kPdfMemoryBlock, &errors));
+    // Without libharu's memory pool: the pool hands out records at addresses
+    // not aligned for their types.
+    Doc doc(HPDF_New(onPdfError, &errors));
     if (!doc) {
         result.error = QStringLiteral("brak pamięci");
         return result;
