@@ -1,6 +1,8 @@
 #include "presentation/HaruAdapter.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <new>
 
 // The build accepts only this version (see CMakeLists.txt); the records read
 // here are those of libharu 2.3.0.
@@ -99,6 +101,13 @@ HPDF_UINT32 imageSize(HPDF_Stream stream)
     return static_cast<HPDF_UINT32>(readingOf(stream)->source->size());
 }
 
+// The arena that serves this thread's documents.
+thread_local RecordArena *tArena = nullptr;
+
+// Most records are a few dozen bytes; a page's content stream takes 4 KB.
+constexpr std::size_t kArenaBlock = 256 * 1024;
+constexpr std::size_t kRecordAlignment = alignof(std::max_align_t);
+
 HPDF_Stream newReader(HPDF_Doc doc, LazyImages::Reading *reading)
 {
     return HPDF_CallbackReader_New(doc->mmgr, readImage, seekImage, tellImage, imageSize, reading);
@@ -139,6 +148,44 @@ bool LazyImages::readFailed() const
 {
     return std::any_of(m_readings.begin(), m_readings.end(), [](const Reading &r) { return r.failed; });
 }
+
+RecordArena::RecordArena() : m_outer(tArena)
+{
+    tArena = this;
+}
+
+RecordArena::~RecordArena()
+{
+    tArena = m_outer;
+}
+
+HPDF_Doc RecordArena::newDocument(HPDF_Error_Handler onError, void *errorData)
+{
+    return HPDF_NewEx(onError, allocate, release, 0, errorData);
+}
+
+void *RecordArena::allocate(HPDF_UINT size)
+{
+    RecordArena *arena = tArena;
+    if (!arena)
+        return nullptr;
+    const std::size_t wanted = (std::size_t(size) + kRecordAlignment - 1) / kRecordAlignment * kRecordAlignment;
+    if (arena->m_blocks.empty() || arena->m_used + wanted > arena->m_blocks.back().size) {
+        // A record larger than a block gets a block of its own.
+        const std::size_t blockSize = std::max(wanted, kArenaBlock);
+        Block block{std::unique_ptr<unsigned char[]>(new (std::nothrow) unsigned char[blockSize]), blockSize};
+        if (!block.bytes)
+            return nullptr;
+        arena->m_blocks.push_back(std::move(block));
+        arena->m_used = 0;
+    }
+    void *record = arena->m_blocks.back().bytes.get() + arena->m_used;
+    arena->m_used += wanted;
+    return record;
+}
+
+// Records are given back with the arena.
+void RecordArena::release(void *) {}
 
 bool saveDocument(HPDF_Doc doc, DocumentSink &sink)
 {

@@ -11,6 +11,8 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
+#include <vector>
 
 namespace marbelo::haru {
 
@@ -65,6 +67,38 @@ public:
 
 private:
     std::deque<Reading> m_readings;
+};
+
+// The memory of one document's records. libharu allocates several small
+// records for every page and keeps nearly all of them until the document is
+// freed; they are handed out from large blocks and given back together. An
+// arena serves the documents made on its thread while it lives (libharu's
+// allocation functions take no context), so it must outlive them. libharu's
+// own memory pool would do the same, but hands out addresses not aligned for
+// the records' types.
+class RecordArena
+{
+public:
+    RecordArena();
+    ~RecordArena();
+    RecordArena(const RecordArena &) = delete;
+    RecordArena &operator=(const RecordArena &) = delete;
+
+    // A new document whose records come from this arena; null without memory.
+    HPDF_Doc newDocument(HPDF_Error_Handler onError, void *errorData);
+
+private:
+    static void *allocate(HPDF_UINT size);
+    static void release(void *);
+
+    struct Block
+    {
+        std::unique_ptr<unsigned char[]> bytes;
+        std::size_t size;
+    };
+    std::vector<Block> m_blocks;
+    std::size_t m_used = 0;
+    RecordArena *m_outer;
 };
 
 // Has libharu write the whole document into sink; false when it could not.

@@ -363,9 +363,8 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
     std::deque<SlideBytes> slides;
     haru::LazyImages images;
     PdfErrors errors;
-    // Without libharu's memory pool: the pool hands out records at addresses
-    // not aligned for their types.
-    Doc doc(HPDF_New(onPdfError, &errors));
+    haru::RecordArena records;
+    Doc doc(records.newDocument(onPdfError, &errors));
     if (!doc) {
         result.error = QStringLiteral("brak pamięci");
         return result;
