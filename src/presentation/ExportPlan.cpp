@@ -100,4 +100,12 @@ QString refusedTarget(const QString &chosenPath, const QString &dataDir, const Q
     return QString();
 }
 
+QString programFileRefusal(TargetKind kind, const QString &taken)
+{
+    const QString what = kind == TargetKind::Pdf ? QStringLiteral("pliku PDF") : QStringLiteral("prezentacji");
+    return QStringLiteral("Nie można zapisać %1 pod nazwą %2, ponieważ tego pliku używa program. "
+                          "Wybierz inną nazwę pliku lub inny folder.")
+        .arg(what, taken);
+}
+
 } // namespace marbelo

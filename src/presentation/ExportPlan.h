@@ -50,4 +50,9 @@ bool isProgramFileName(const QString &fileName);
 QString refusedTarget(const QString &chosenPath, const QString &dataDir, const QString &workPath,
                       int trainingNumber, const QString &playerDir = QString(), const QString &sharedDir = QString());
 
+// What the trainer is told when refusedTarget names a file: for the
+// presentation, or for a PDF (kind).
+enum class TargetKind { Presentation, Pdf };
+QString programFileRefusal(TargetKind kind, const QString &taken);
+
 } // namespace marbelo

@@ -77,7 +77,7 @@ int exportFolder(const QStringList &args)
     const QString work = workFolder.presentationPath();
     const QString taken = refusedTarget(chosen, parsed.dataDir, work, parsed.number);
     if (!taken.isEmpty())
-        return fail(QStringLiteral("export: ") + args[2] + QStringLiteral(" would overwrite ") + taken);
+        return fail(programFileRefusal(TargetKind::Presentation, taken));
     if (!QDir().mkpath(presentationFolder(chosen)))
         return fail(QStringLiteral("export: ") + presentationFolder(chosen) + QStringLiteral(": cannot be created"));
     TrainingRecord training;
@@ -103,7 +103,7 @@ int pdf(const QStringList &args)
         return fail(QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ jest to folder.").arg(args[2]));
     const QString taken = refusedTarget(args[2], parsed.dataDir, work, parsed.number);
     if (!taken.isEmpty())
-        return fail(QStringLiteral("pdf: ") + args[2] + QStringLiteral(" would overwrite ") + taken);
+        return fail(programFileRefusal(TargetKind::Pdf, taken));
     TrainingRecord training;
     const PdfResult result = exportPresentationPdf(parsed.dataDir, parsed.number, parsed.references, &training,
                                                    handouts ? PdfLayout::Handouts : PdfLayout::Slides, args[2]);

@@ -63,9 +63,7 @@ void PresentationCommands::savePdf()
     const QString taken =
         refusedTarget(chosen, m_location.dataDir(), work, number, m_location.playerDir(), m_location.sharedDir());
     if (!taken.isEmpty()) {
-        m_messages.inform(QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ tego pliku używa program. "
-                           "Wybierz inną nazwę pliku lub inny folder.")
-                .arg(taken));
+        m_messages.inform(programFileRefusal(TargetKind::Pdf, taken));
         return;
     }
 

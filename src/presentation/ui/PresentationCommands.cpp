@@ -87,10 +87,7 @@ void PresentationCommands::exportPresentation()
     const QString taken = refusedTarget(chosen, m_location.dataDir(), work, m_trainings.selectedTrainingNumber(),
                                         m_location.playerDir(), m_location.sharedDir());
     if (!taken.isEmpty()) {
-        m_messages.inform(
-            QStringLiteral("Nie można zapisać prezentacji pod nazwą %1, ponieważ tego pliku używa program. "
-                           "Wybierz inną nazwę pliku lub inny folder.")
-                .arg(taken));
+        m_messages.inform(programFileRefusal(TargetKind::Presentation, taken));
         return;
     }
 

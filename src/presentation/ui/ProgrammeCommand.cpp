@@ -25,9 +25,7 @@ void PresentationCommands::saveProgramme()
     const QString taken = refusedTarget(chosen, m_location.dataDir(), temporaryDir() + kPresentationWorkName, number,
                                         m_location.playerDir());
     if (!taken.isEmpty()) {
-        m_messages.inform(QStringLiteral("Nie można zapisać pliku PDF pod nazwą %1, ponieważ tego pliku używa program. "
-                           "Wybierz inną nazwę pliku lub inny folder.")
-                .arg(taken));
+        m_messages.inform(programFileRefusal(TargetKind::Pdf, taken));
         return;
     }
     QString error;
