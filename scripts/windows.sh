@@ -34,12 +34,13 @@ fi
 cmake --build build -j2 --target demo-data marbelo-tool >/dev/null
 
 say "cross build ($BUILD)"
+mkdir -p "$OUT"
 LAUNCHER=
 if command -v ccache >/dev/null 2>&1; then LAUNCHER=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache; fi
 "$QT/bin/qt-cmake" -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARBELO_WERROR=ON \
   -DMARBELO_TESTS=OFF -DMARBELO_PDF_IMPORT=OFF -DMARBELO_DEMO_DATA_DIR="$ROOT/build/bin" \
-  -DZLIB_INCLUDE_DIR=/usr/$HOST/include -DZLIB_LIBRARY=/usr/$HOST/lib/libz.a $LAUNCHER >"$OUT.configure.log" 2>&1 \
-  || { tail -n 30 "$OUT.configure.log"; exit 1; }
+  -DZLIB_INCLUDE_DIR=/usr/$HOST/include -DZLIB_LIBRARY=/usr/$HOST/lib/libz.a $LAUNCHER >"$OUT/configure.log" 2>&1 \
+  || { tail -n 30 "$OUT/configure.log"; exit 1; }
 CCACHE_BASEDIR=$ROOT cmake --build "$BUILD" -j2
 
 # The DLLs a binary needs that are not Windows' own, found in the SDK and the
@@ -70,7 +71,8 @@ needed_dlls() {
   echo $seen
 }
 
-PLUGINS="platforms/qwindows.dll styles/qwindowsvistastyle.dll sqldrivers/qsqlite.dll imageformats/qjpeg.dll imageformats/qgif.dll imageformats/qico.dll"
+# qoffscreen: marbelo-tool draws its documents without a screen, on every platform.
+PLUGINS="platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll sqldrivers/qsqlite.dll imageformats/qjpeg.dll imageformats/qgif.dll imageformats/qico.dll"
 PLAYER_PLUGINS="platforms/qwindows.dll styles/qwindowsvistastyle.dll"
 BIN=$BUILD/bin
 

@@ -18,12 +18,18 @@ QString registeredFamily()
 {
     static const QString family = [] {
         registerDocumentFontResources();
-        QFile file(QStringLiteral(":/pdf/DejaVuSans.ttf"));
-        if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("DejaVu Sans");
-        const int id = QFontDatabase::addApplicationFontFromData(file.readAll());
-        const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
-        return families.isEmpty() ? QStringLiteral("DejaVu Sans") : families.first();
+        QString family = QStringLiteral("DejaVu Sans");
+        // The bold face too: otherwise bold comes from the system's fonts
+        // where it has them, and is drawn from the regular face elsewhere,
+        // with other widths.
+        for (const char *face : {":/pdf/DejaVuSans.ttf", ":/pdf/DejaVuSans-Bold.ttf"}) {
+            QFile file(QString::fromLatin1(face));
+            const int id = file.open(QIODevice::ReadOnly) ? QFontDatabase::addApplicationFontFromData(file.readAll()) : -1;
+            const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+            if (!families.isEmpty())
+                family = families.first();
+        }
+        return family;
     }();
     return family;
 }
@@ -34,7 +40,6 @@ QFont documentFont(double pointSize, bool bold)
 {
     QFont font(registeredFamily());
     font.setPointSizeF(pointSize);
-    // Only the regular face is embedded: bold is drawn by the writer.
     font.setBold(bold);
     return font;
 }
