@@ -4,8 +4,12 @@
 #      fixture; every output is byte-identical to the Linux build's (PDFs: the same pages,
 #      the same embedded slide bytes and the same text);
 #   2. marbelo.exe starts on the demo data of the portable folder, shows its main window
-#      (screenshot: docs/windows-main-window.png) and quits when the window is closed;
-#   3. an exported folder's Start.exe is the Windows player: it finds its presentation and starts.
+#      (a screenshot; with --screenshot it replaces docs/windows-main-window.png) and quits when
+#      the window is closed, having written nothing outside its folder;
+#   3. an exported folder's Start.exe is the Windows player: it finds its presentation and starts;
+#   4. the installer installs into a Program Files-like folder with a Start-menu entry, the
+#      installed program keeps the user's data in AppData, and the uninstaller removes exactly
+#      what it installed and leaves the user's data.
 # Needs scripts/windows.sh's build-win/ and the native build in build/.
 set -eu
 cd "$(dirname "$0")/.."
@@ -127,36 +131,51 @@ tool programme-pdf programme data 0 out/programme.pdf
 same_pdf out/programme.pdf
 
 # --- 2. the program on the demo data -------------------------------------------------
-say "marbelo.exe on the demo data"
+# show_window DIR EXE [SHOT]: starts DIR/EXE, waits for its main window, closes the first-run
+# wizard, saves a screenshot to SHOT if given, closes the window and waits for the program to end.
+show_window() {
+  (cd "$1" && QT_QPA_PLATFORM=windows wine "$2" >"$WORK/window.log" 2>&1) &
+  run=$!
+  window=""
+  for _ in $(seq 1 90); do
+    window=$(xdotool search --name 'Marbelo' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 1
+  done
+  if [ -z "$window" ]; then
+    bad "$1/$2 showed no main window"
+  else
+    # With no training yet, the first-run wizard opens over the window: Escape closes it.
+    sleep 5
+    xdotool key Escape 2>/dev/null || true
+    sleep 3
+    window=$(xdotool search --name 'Marbelo' 2>/dev/null | head -n 1 || true)
+    if [ -n "${3:-}" ]; then
+      xwd -root -silent | convert xwd:- -trim +repage "$3"
+      say "  screenshot $3"
+    fi
+    xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4 2>/dev/null || true
+  fi
+  quit=""
+  for _ in $(seq 1 30); do
+    if ! kill -0 "$run" 2>/dev/null; then quit=yes; break; fi
+    sleep 1
+  done
+  [ -n "$quit" ] || { bad "$2 did not quit when its window was closed"; kill "$run" 2>/dev/null || true; }
+}
+# Each user's data folder of the installed program (GenericDataLocation + marbelo).
+user_data() { echo "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/marbelo"; }
+
+say "marbelo.exe on the demo data (the portable folder)"
 APP=$WORK/portable
 cp -r "$STAGE" "$APP"
-(cd "$APP" && QT_QPA_PLATFORM=windows wine marbelo.exe >"$WORK/marbelo.log" 2>&1) &
-APP_RUN=$!
-window=""
-for _ in $(seq 1 90); do
-  window=$(xdotool search --name 'Marbelo' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 1
-done
-if [ -z "$window" ]; then
-  bad "marbelo.exe showed no main window"
-else
-  # With no training yet, the first-run wizard opens over the window: Escape closes it.
-  sleep 5
-  xdotool key Escape 2>/dev/null || true
-  sleep 3
-  window=$(xdotool search --name 'Marbelo' 2>/dev/null | head -n 1 || true)
-  xwd -root -silent | convert xwd:- -trim +repage "$ROOT/docs/windows-main-window.png"
-  say "  screenshot docs/windows-main-window.png"
-  xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4 2>/dev/null || true
-fi
-quit=""
-for _ in $(seq 1 30); do
-  if ! kill -0 "$APP_RUN" 2>/dev/null; then quit=yes; break; fi
-  sleep 1
-done
-[ -n "$quit" ] || { bad "marbelo.exe did not quit when its window was closed"; kill "$APP_RUN" 2>/dev/null || true; }
-[ -s "$APP/Projects.pdl" ] || [ -e "$APP/Projects.pdl" ] || bad "the portable folder lost its catalogue"
+rm -rf "$(user_data)"
+# The screenshot goes to docs/ only when asked: the README shows the one committed there.
+SHOT=$WORK/windows-main-window.png
+if [ "${1:-}" = "--screenshot" ]; then SHOT=$ROOT/docs/windows-main-window.png; fi
+show_window "$APP" marbelo.exe "$SHOT"
+[ -f "$APP/Projects.pdl" ] || bad "the portable folder lost its catalogue"
+[ ! -e "$(user_data)" ] || bad "the portable program wrote into AppData"
 
 # --- 3. the exported player ------------------------------------------------------------
 say "Start.exe of an exported folder"
@@ -173,6 +192,30 @@ case "$check" in
   "slides	6	Szkolenie.pnn") say "  Start.exe --check: $check" ;;
   *) bad "Start.exe --check said '$check'" ;;
 esac
+
+# --- 4. the installer -----------------------------------------------------------------
+say "the installer: install, start, uninstall"
+SETUP=$ROOT/build-win/Marbelo-$VERSION-setup.exe
+INSTALLED=$WINEPREFIX/drive_c/MarbeloCheck
+MENU="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Marbelo"
+rm -rf "$INSTALLED" "$MENU"
+wine "$SETUP" /S '/D=C:\MarbeloCheck' >/dev/null 2>&1 || bad "the installer failed"
+wineserver -w
+for f in bin/marbelo.exe bin/marbelo-tool.exe bin/platforms/qwindows.dll bin/translations/qtbase_pl.qm \
+         share/marbelo/TarvixHelp.html share/marbelo/TarvixFront.fdl share/marbelo/Pytania.gift \
+         lib/marbelo/TarvixView.exe lib/marbelo/TarvixView.runtime lib/marbelo/Autorun.inf Odinstaluj.exe; do
+  [ -f "$INSTALLED/$f" ] || bad "the installer did not install $f"
+done
+[ -f "$MENU/Marbelo.lnk" ] || bad "the installer made no Start-menu entry"
+# Installed, the program keeps the user's data in AppData, not beside itself.
+show_window "$INSTALLED/bin" marbelo.exe
+[ -f "$(user_data)/Projects.pdl" ] || bad "the installed program made no catalogue in AppData"
+[ ! -e "$INSTALLED/bin/Projects.pdl" ] || bad "the installed program wrote into its program folder"
+wine "$INSTALLED/Odinstaluj.exe" /S >/dev/null 2>&1 || bad "the uninstaller failed"
+wineserver -w
+[ ! -e "$INSTALLED" ] || bad "the uninstaller left $(cd "$INSTALLED" && find . | head -n 5 | tr '\n' ' ')"
+[ ! -e "$MENU" ] || bad "the uninstaller left the Start-menu entry"
+[ -f "$(user_data)/Projects.pdl" ] || bad "the uninstaller removed the user's data"
 
 s=$(( $(date +%s) - START ))
 if [ "$FAILED" -ne 0 ]; then

@@ -4,7 +4,8 @@
 ; Installs into Program Files in the package layout (bin\, share\marbelo\, lib\marbelo\),
 ; in which the program keeps each user's data in their AppData folder, adds a
 ; Start-menu entry and an uninstaller that removes exactly what was installed.
-Unicode true
+; A 64-bit installer for a 64-bit program (it also runs where Wine has no 32-bit part).
+Target amd64-unicode
 !include "MUI2.nsh"
 !include "x64.nsh"
 
