@@ -15,6 +15,7 @@
 #include <QSize>
 
 #include <functional>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,28 @@ TEST_F(PdfExportTest, BothLayoutsEmbedEverySlideByteForByte)
             EXPECT_TRUE(extracted[i].endsWith(QLatin1String(".jpg"))) << extracted[i].toStdString();
             EXPECT_EQ(readFile(images + extracted[i]), data.jpegs[i]) << i;
         }
+    }
+}
+
+// libharu's records come from an arena of the thread that writes the
+// document: two PDFs written at once come out as each does alone.
+TEST_F(PdfExportTest, TwoPdfsWrittenAtOnceMatchEachWrittenAlone)
+{
+    data = writeTrainingData(dir.path(), kTitle, 40);
+    const auto pdf = [&](PdfLayout layout, const QString &out) {
+        TrainingRecord training;
+        return exportPresentationPdf(dir.path(), 0, data.references, &training, layout, out).ok;
+    };
+    ASSERT_TRUE(pdf(PdfLayout::Slides, dir.file("alone.pdf")));
+    ASSERT_TRUE(pdf(PdfLayout::Handouts, dir.file("alone-handouts.pdf")));
+    for (int round = 0; round < 3; ++round) {
+        bool handouts = false;
+        std::thread other([&] { handouts = pdf(PdfLayout::Handouts, dir.file("handouts.pdf")); });
+        const bool slides = pdf(PdfLayout::Slides, dir.file("slides.pdf"));
+        other.join();
+        ASSERT_TRUE(slides && handouts);
+        EXPECT_EQ(readFile(dir.file("slides.pdf")), readFile(dir.file("alone.pdf")));
+        EXPECT_EQ(readFile(dir.file("handouts.pdf")), readFile(dir.file("alone-handouts.pdf")));
     }
 }
 
