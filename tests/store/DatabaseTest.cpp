@@ -26,8 +26,9 @@ QVariant pragma(Database &database, const QString &name)
     return run(q, QStringLiteral("PRAGMA ") + name) && q.next() ? q.value(0) : QVariant();
 }
 
-// A database file of the current schema holding some rows, closed.
-void makeFilledDatabase(const QString &path, int userVersion = -1)
+// A database file of the current schema holding some rows, closed; in the
+// rollback-journal mode when asked (as a file from elsewhere may be).
+void makeFilledDatabase(const QString &path, int userVersion = -1, bool rollbackJournal = false)
 {
     Database database(path);
     ASSERT_TRUE(database.open());
@@ -46,6 +47,9 @@ void makeFilledDatabase(const QString &path, int userVersion = -1)
     }
     QSqlQuery q = database.query();
     ASSERT_TRUE(run(q, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
+    if (rollbackJournal) {
+        ASSERT_TRUE(run(q, QStringLiteral("PRAGMA journal_mode = DELETE")));
+    }
 }
 
 struct OpenCase
@@ -118,6 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
                      writeFile(p, bytes);
                  },
                  Database::State::Damaged},
+        // Its tables say the current schema, its number an older one: the
+        // migration fails, and the file keeps its journal mode and every byte.
+        OpenCase{"MigrationFails", [](const QString &p) { makeFilledDatabase(p, 1, true); }, Database::State::Failed},
         OpenCase{"NewerVersion",
                  [](const QString &p) { makeFilledDatabase(p, currentSchemaVersion() + 1); },
                  Database::State::TooNew}),

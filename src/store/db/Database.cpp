@@ -140,17 +140,18 @@ bool Database::open(QString *error)
             return fail(State::Damaged, damaged, error);
     }
 
+    const auto notPrepared = [&](const QString &reason) {
+        return fail(State::Failed,
+                    QStringLiteral("Nie można przygotować bazy kursów „%1”: %2.").arg(shown, reason) + unavailable(),
+                    error);
+    };
     {
         QSqlQuery q(handle);
         QString reason;
         if (!run(q, QStringLiteral("PRAGMA foreign_keys = ON"), {}, &reason)
             || !run(q, QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyTimeoutMs), {}, &reason)
-            || !run(q, QStringLiteral("PRAGMA journal_mode = WAL"), {}, &reason) || !q.next()
-            || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0
             || !run(q, QStringLiteral("PRAGMA synchronous = FULL"), {}, &reason))
-            return fail(State::Failed,
-                        QStringLiteral("Nie można przygotować bazy kursów „%1”: %2.").arg(shown, reason) + unavailable(),
-                        error);
+            return notPrepared(reason);
     }
     m_state = State::Open;
 
@@ -171,8 +172,23 @@ bool Database::open(QString *error)
                 return run(q, QStringLiteral("PRAGMA user_version = %1").arg(currentSchemaVersion()));
             },
             &reason);
+        // A file the migration cannot bring up to date is left as it was: its
+        // transaction is rolled back, and its journal mode not yet changed.
         if (!migrated)
-            return fail(State::Failed, reason + unavailable(), error);
+            return fail(State::Failed,
+                        QStringLiteral("Baza kursów „%1” nie daje się uaktualnić do wersji tego programu"
+                                       " i nie zostanie zmieniona.")
+                                .arg(shown)
+                            + unavailable(),
+                        error);
+    }
+    // WAL only for a file that opened whole: switching rewrites the file's header.
+    {
+        QSqlQuery q(handle);
+        QString reason;
+        if (!run(q, QStringLiteral("PRAGMA journal_mode = WAL"), {}, &reason) || !q.next()
+            || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+            return notPrepared(reason);
     }
     return true;
 }
