@@ -153,17 +153,19 @@ build_haru() {
 # Qt 6.4.2 qtbase from Debian's dfsg source. The dfsg repack lacks the Wintab headers (hence no
 # tablet events) and the bundled SQLite (hence the SQLite built above). Direct2D stays on: without
 # it PrintSupport and the qwindows plugin do not link in 6.4. Modules Marbelo does not use (OpenGL,
-# PrintSupport, Test, Concurrent, D-Bus) are left out to save build time. OpenGL goes through
-# INPUT_opengl=no and the dynamic-GL features off: FEATURE_opengl=OFF alone leaves dynamic GL on, and the qwindows plugin then
-# refers to GL classes that were not built. Configuring runs every time (quick against an existing
-# tree), so a changed option reaches a build that was interrupted; ninja then resumes.
+# PrintSupport, Test, Concurrent, D-Bus) are left out to save build time. OpenGL is left out with
+# INPUT_opengl=no and the dynamic-GL features off: FEATURE_opengl=OFF alone leaves dynamic GL on,
+# and the qwindows plugin then refers to GL classes that were not built. Configuring runs every
+# time (quick against an existing tree), so a changed option reaches a build that was interrupted;
+# ninja then resumes.
 build_qtbase() {
   src=$(srcdir qt6-base)
   b=$WORK/build/qtbase
   cmake -S "$src" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_INSTALL_PREFIX="$PREFIX" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
       -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-      -DFEATURE_tabletevent=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_printsupport=OFF \
+      -DFEATURE_tabletevent=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
+      -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF \
       -DFEATURE_testlib=OFF -DFEATURE_concurrent=OFF \
       -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
       -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
