@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/Outline.h"
 #include "store/ProgrammeFile.h"
 

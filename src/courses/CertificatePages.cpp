@@ -1,6 +1,6 @@
 #include "courses/CertificatePages.h"
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 
 #include "courses/CertificateText.h"
 #include "documents/PdfDocument.h"
-#include "presentation/Programme.h"
+#include "trainings/Programme.h"
 
 #include <optional>
 #include <vector>

@@ -7,7 +7,7 @@
 #include "courses/Participants.h"
 #include "courses/Register.h"
 #include "documents/PdfDocument.h"
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 

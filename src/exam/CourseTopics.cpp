@@ -1,7 +1,7 @@
 #include "exam/CourseTopics.h"
 
-#include "presentation/OutlineTree.h"
-#include "presentation/Programme.h"
+#include "trainings/OutlineTree.h"
+#include "trainings/Programme.h"
 #include "store/TopicFile.h"
 #include "topics/ModuleLibrary.h"
 

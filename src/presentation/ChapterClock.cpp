@@ -1,6 +1,6 @@
 #include "presentation/ChapterClock.h"
 
-#include "presentation/Programme.h"
+#include "trainings/Programme.h"
 
 namespace marbelo {
 

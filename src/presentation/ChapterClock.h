@@ -4,7 +4,7 @@
 // the current chapter's line; the audience sees none of it.
 #pragma once
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 
 #include <QDateTime>
 

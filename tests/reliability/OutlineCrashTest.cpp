@@ -4,7 +4,7 @@
 // are none or its own (a kill between the outline and its programme file
 // never puts hours on another item).
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "saver/CrashOutlines.h"
 #include "store/Outline.h"
 #include "support/Fixtures.h"

@@ -3,7 +3,7 @@
 // nothing is left behind, and every failure is reported.
 
 #include "presentation/Compose.h"
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/SlideFile.h"
 #include "store/Catalogue.h"
 #include "store/CopyDataFile.h"

@@ -7,7 +7,7 @@
 #include "store/Outline.h"
 #include "courses/Courses.h"
 #include "courses/Register.h"
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/db/Database.h"
 #include "support/Fixtures.h"
 #include "support/Tool.h"

@@ -1,7 +1,7 @@
 // marbelo-tool questions and exam: from a GIFT file to the protocol, with
 // the sheets' text read back by pdftotext and checked against the key.
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "support/Fixtures.h"

@@ -1,7 +1,7 @@
 // marbelo-tool programme: the TSV, hours and form set from a script through
 // the window's own saves, and the programme PDF's text as pdftotext reads it.
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "support/Fixtures.h"

@@ -11,7 +11,7 @@
 #include "exam/ExamDocuments.h"
 #include "exam/ExamStore.h"
 #include "exam/QuestionBank.h"
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/DataFiles.h"
 #include "store/db/Database.h"
 

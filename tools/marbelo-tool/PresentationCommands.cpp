@@ -5,7 +5,7 @@
 #include "presentation/Compose.h"
 #include "presentation/ExportFolder.h"
 #include "presentation/ExportPlan.h"
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "presentation/PdfExport.h"
 #include "store/DataFiles.h"
 #include "store/SlideBlocks.h"

@@ -4,9 +4,9 @@
 
 #include "Tool.h"
 
-#include "presentation/OutlineHistory.h"
-#include "presentation/Programme.h"
-#include "presentation/ProgrammeDocument.h"
+#include "trainings/OutlineHistory.h"
+#include "trainings/Programme.h"
+#include "trainings/ProgrammeDocument.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 

@@ -4,7 +4,7 @@
 #include "Tool.h"
 
 #include "common/PolishOrder.h"
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 

@@ -15,7 +15,7 @@
 #include "exam/Draw.h"
 #include "exam/ExamDocuments.h"
 #include "exam/ui/ExamForms.h"
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/DataFiles.h"
 #include "store/components/Messages.h"
 #include "store/db/Database.h"

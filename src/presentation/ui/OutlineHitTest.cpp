@@ -1,6 +1,6 @@
 #include "presentation/ui/OutlineHitTest.h"
 
-#include "presentation/DropPlacement.h"
+#include "trainings/DropPlacement.h"
 #include "common/ui/PaneWidgets.h"
 #include "store/ItemReference.h"
 

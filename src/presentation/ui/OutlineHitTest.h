@@ -1,5 +1,5 @@
 // Which area of the outline pane lies under a point of its viewport, as the
-// drop on the outline sees it (flags of presentation/DropPlacement.h).
+// drop on the outline sees it (flags of trainings/DropPlacement.h).
 #pragma once
 
 #include <QPoint>

@@ -1,7 +1,7 @@
 #include "presentation/ui/OutlineItems.h"
 
 #include "common/ui/PaneWidgets.h"
-#include "presentation/Programme.h"
+#include "trainings/Programme.h"
 
 namespace marbelo {
 

@@ -3,7 +3,7 @@
 // these calls then move, add or delete the one item the model changed.
 #pragma once
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 
 #include <QHash>
 

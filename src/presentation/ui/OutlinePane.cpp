@@ -3,7 +3,7 @@
 #include "common/CommandRules.h"
 #include "common/ui/HelpContext.h"
 #include "common/ui/PaneWidgets.h"
-#include "presentation/Programme.h"
+#include "trainings/Programme.h"
 #include "presentation/ui/HoursDialog.h"
 #include "presentation/ui/OutlineHitTest.h"
 #include "presentation/ui/OutlineItemDialogs.h"

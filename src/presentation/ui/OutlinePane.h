@@ -5,10 +5,10 @@
 #pragma once
 
 #include "common/ui/PaneInterfaces.h"
-#include "presentation/DropPlacement.h"
-#include "presentation/OutlineEditing.h"
-#include "presentation/OutlineHistory.h"
-#include "presentation/OutlineTree.h"
+#include "trainings/DropPlacement.h"
+#include "trainings/OutlineEditing.h"
+#include "trainings/OutlineHistory.h"
+#include "trainings/OutlineTree.h"
 #include "presentation/ui/OutlineItems.h"
 
 #include <QObject>

@@ -2,7 +2,7 @@
 
 #include "common/ui/PaneInterfaces.h"
 #include "presentation/ExportPlan.h"
-#include "presentation/ProgrammeDocument.h"
+#include "trainings/ProgrammeDocument.h"
 #include "presentation/ui/PdfCommand.h"
 #include "presentation/ui/PresentationCommands.h"
 #include "store/Catalogue.h"

@@ -10,7 +10,7 @@
 #include "courses/ui/CoursesWindow.h"
 #include "exam/ExamStore.h"
 #include "exam/QuestionBank.h"
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/DataFiles.h"
 #include "store/db/Database.h"
 #include "support/CourseData.h"

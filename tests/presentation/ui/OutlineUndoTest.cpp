@@ -3,7 +3,7 @@
 // byte what they were before the change, after a redo what they were after
 // it; copies never write a slide twice.
 
-#include "presentation/Programme.h"
+#include "trainings/Programme.h"
 #include "store/ProgrammeFile.h"
 #include "support/FileSizeLimit.h"
 #include "support/ui/DialogTesting.h"

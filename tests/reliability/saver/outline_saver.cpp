@@ -5,7 +5,7 @@
 
 #include "CrashOutlines.h"
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 // The outline model: built from records by the parent rule, written back in
 // pre-order, and the operations the window's commands and undo use.
 
-#include "presentation/OutlineHistory.h"
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineHistory.h"
+#include "trainings/OutlineTree.h"
 #include "support/Fixtures.h"
 
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 
 #include "store/Outline.h"
 #include "store/ProgrammeFile.h"

@@ -1,4 +1,4 @@
-#include "presentation/OutlineEditing.h"
+#include "trainings/OutlineEditing.h"
 
 namespace marbelo {
 

@@ -1,7 +1,7 @@
-#include "presentation/ProgrammeDocument.h"
+#include "trainings/ProgrammeDocument.h"
 
 #include "documents/PdfDocument.h"
-#include "presentation/Programme.h"
+#include "trainings/Programme.h"
 
 namespace marbelo {
 

@@ -2,7 +2,7 @@
 // the numbered rows and the TSV, the hours' own syntax, and hours whose item
 // is no longer where the programme file says (dropped, never misplaced).
 
-#include "presentation/Programme.h"
+#include "trainings/Programme.h"
 #include "store/Outline.h"
 #include "store/ProgrammeFile.h"
 #include "support/Fixtures.h"

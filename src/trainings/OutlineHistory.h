@@ -3,7 +3,7 @@
 // so that each step is shown and saved at once.
 #pragma once
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 
 #include <QUndoCommand>
 

@@ -3,7 +3,7 @@
 // exercise and total hours, the total and the minimum for the type.
 #pragma once
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 #include "store/Records.h"
 
 #include <QByteArray>

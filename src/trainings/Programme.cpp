@@ -1,4 +1,4 @@
-#include "presentation/Programme.h"
+#include "trainings/Programme.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // The new-item command's dialog set-up and placement rules.
 
-#include "presentation/OutlineEditing.h"
+#include "trainings/OutlineEditing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "presentation/DropPlacement.h"
+#include "trainings/DropPlacement.h"
 
 namespace marbelo {
 

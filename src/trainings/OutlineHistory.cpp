@@ -1,4 +1,4 @@
-#include "presentation/OutlineHistory.h"
+#include "trainings/OutlineHistory.h"
 
 namespace marbelo {
 

@@ -1,6 +1,6 @@
 // Where a drop on the outline goes, by the area under the drop point.
 
-#include "presentation/DropPlacement.h"
+#include "trainings/DropPlacement.h"
 
 #include <gtest/gtest.h>
 

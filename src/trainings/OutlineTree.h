@@ -4,8 +4,8 @@
 // through the outline file's reader and writer.
 #pragma once
 
-#include "presentation/DropPlacement.h"
-#include "presentation/OutlineEditing.h"
+#include "trainings/DropPlacement.h"
+#include "trainings/OutlineEditing.h"
 #include "store/ItemReference.h"
 #include "store/Records.h"
 

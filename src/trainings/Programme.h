@@ -3,7 +3,7 @@
 // the programme document and the texts the window and the tool show.
 #pragma once
 
-#include "presentation/OutlineTree.h"
+#include "trainings/OutlineTree.h"
 
 #include <optional>
 #include <vector>
