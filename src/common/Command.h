@@ -39,6 +39,28 @@ enum class Command {
     SaveProgramme,
     Courses,
     QuestionBank,
+    // The "Kursy" window's.
+    NewCourse,
+    EditCourse,
+    DeleteCourse,
+    AddParticipant,
+    EditParticipant,
+    RemoveParticipant,
+    ImportParticipants,
+    TogglePassed,
+    IssueCertificates,
+    CancelCertificate,
+    EditOrganiser,
+    AttendanceList,
+    ParticipantCertificate,
+    CourseCertificates,
+    CertificateRegister,
+    PrepareTest,
+    TestSheets,
+    ExamResults,
+    ExamProtocol,
+    UndoCourses,
+    RedoCourses,
     Count // the number of commands, never a command
 };
 

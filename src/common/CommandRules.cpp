@@ -44,6 +44,20 @@ bool ruleHolds(Rule rule, const CommandConditions &c)
         return c.ownTopicSelected;
     case Rule::HeadingSelected:
         return item && (c.itemReference & kOffsetMask) == 0;
+    case Rule::CoursesShown:
+        return c.coursesShown;
+    case Rule::CourseSelected:
+        return c.coursesShown && c.courseSelected;
+    case Rule::ParticipantSelected:
+        return c.coursesShown && c.courseSelected && c.participantSelected;
+    case Rule::CertificateSelected:
+        return c.coursesShown && c.courseSelected && c.participantSelected && c.certificateSelected;
+    case Rule::TestPrepared:
+        return c.coursesShown && c.courseSelected && c.testPrepared;
+    case Rule::CoursesCanUndo:
+        return c.coursesShown && c.coursesCanUndo;
+    case Rule::CoursesCanRedo:
+        return c.coursesShown && c.coursesCanRedo;
     }
     return false;
 }

@@ -30,6 +30,14 @@ enum class Rule {
     OutlineCanRedo,
     OwnTopicSelected,    // the vendor's topics are never changed
     HeadingSelected,     // O and N, N without a slide: a chapter, section or subsection
+    // The "Kursy" window's.
+    CoursesShown,        // the window is open
+    CourseSelected,
+    ParticipantSelected,
+    CertificateSelected, // the selected participant holds a certificate in force
+    TestPrepared,        // the selected course has a drawn test
+    CoursesCanUndo,
+    CoursesCanRedo,
 };
 
 // The state of the panes when the rules are evaluated.
@@ -53,6 +61,14 @@ struct CommandConditions
     bool outlineCanUndo = false;
     bool outlineCanRedo = false;
     bool ownTopicSelected = false;      // the selected framework topic was imported
+    // The "Kursy" window.
+    bool coursesShown = false;
+    bool courseSelected = false;
+    bool participantSelected = false;
+    bool certificateSelected = false;
+    bool testPrepared = false;
+    bool coursesCanUndo = false;
+    bool coursesCanRedo = false;
 };
 
 struct CommandStates

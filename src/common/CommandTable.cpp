@@ -139,6 +139,65 @@ const std::vector<CommandInfo> &commandTable()
         {C::QuestionBank, s(u"Pytania do tematu..."), {}, -1, 2227,
          s(u"Otwiera bank pytań egzaminacyjnych wybranego tematu ramowego"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
          S::Window, R::TopicsListed},
+        // The "Kursy" window's commands.
+        {C::NewCourse, s(u"Nowy kurs"), {}, -1, 2237, s(u"Nowy kurs|Zakłada nowy kurs wybranego szkolenia"),
+         {K(Qt::CTRL | Qt::Key_N)}, S::Courses, R::CoursesShown},
+        {C::EditCourse, s(u"Popraw kurs"), {}, -1, 2237,
+         s(u"Popraw kurs|Zmienia daty, miejsce, prowadzących, komisję i próg zaliczenia wybranego kursu"),
+         {K(Qt::CTRL | Qt::Key_E)}, S::Courses, R::CourseSelected},
+        {C::DeleteCourse, s(u"Usuń kurs"), {}, -1, 2237,
+         s(u"Usuń kurs|Usuwa wybrany kurs razem z jego uczestnikami, jeśli nie wystawiono w nim zaświadczeń"),
+         {K(Qt::CTRL | Qt::Key_Delete)}, S::Courses, R::CourseSelected},
+        {C::AddParticipant, s(u"Dodaj uczestnika"), {}, -1, 2237, s(u"Dodaj uczestnika|Dopisuje uczestnika kursu"),
+         {K(Qt::CTRL | Qt::Key_U)}, S::Courses, R::CourseSelected},
+        {C::EditParticipant, s(u"Popraw uczestnika"), {}, -1, 2237,
+         s(u"Popraw uczestnika|Zmienia dane wybranego uczestnika"), {K(Qt::Key_F2)}, S::Courses,
+         R::ParticipantSelected},
+        {C::RemoveParticipant, s(u"Usuń uczestnika"), {}, -1, 2237,
+         s(u"Usuń uczestnika|Usuwa wybranego uczestnika, jeśli nie ma zaświadczenia"), {K(Qt::Key_Delete)},
+         S::Courses, R::ParticipantSelected},
+        {C::ImportParticipants, s(u"Importuj uczestników..."), {}, -1, 2237,
+         s(u"Importuj uczestników|Dopisuje uczestników z pliku CSV działu kadr"), {K(Qt::CTRL | Qt::Key_I)},
+         S::Courses, R::CourseSelected},
+        {C::TogglePassed, s(u"Zaliczył / nie zaliczył"), {}, -1, 2237,
+         s(u"Zaliczył / nie zaliczył|Zaznacza zaliczenie szkolenia uczestnikowi, który nie ma wyniku egzaminu"),
+         {K(Qt::CTRL | Qt::Key_T)}, S::Courses, R::ParticipantSelected},
+        {C::IssueCertificates, s(u"Wystaw zaświadczenia"), {}, -1, 2237,
+         s(u"Wystaw zaświadczenia|Nadaje numery rejestru wszystkim, którzy zaliczyli kurs"),
+         {K(Qt::CTRL | Qt::Key_W)}, S::Courses, R::CourseSelected},
+        {C::CancelCertificate, s(u"Anuluj zaświadczenie"), {}, -1, 2237,
+         s(u"Anuluj zaświadczenie|Anuluje zaświadczenie wybranego uczestnika; numer zostaje w rejestrze"), {},
+         S::Courses, R::CertificateSelected},
+        {C::EditOrganiser, s(u"Organizator..."), {}, -1, 2237,
+         s(u"Organizator|Dane organizatora szkoleń i format numeru w rejestrze"), {}, S::Courses, R::CoursesShown},
+        {C::AttendanceList, s(u"Lista obecności..."), {}, -1, 2237,
+         s(u"Lista obecności|Zapisuje listę obecności kursu w pliku PDF"), {K(Qt::CTRL | Qt::Key_L)}, S::Courses,
+         R::CourseSelected},
+        {C::ParticipantCertificate, s(u"Zaświadczenie uczestnika..."), {}, -1, 2237,
+         s(u"Zaświadczenie uczestnika|Zapisuje zaświadczenie wybranego uczestnika w pliku PDF"),
+         {K(Qt::CTRL | Qt::Key_P)}, S::Courses, R::CertificateSelected},
+        {C::CourseCertificates, s(u"Zaświadczenia kursu..."), {}, -1, 2237,
+         s(u"Zaświadczenia kursu|Zapisuje wszystkie zaświadczenia kursu w jednym pliku PDF"),
+         {K(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, S::Courses, R::CourseSelected},
+        {C::CertificateRegister, s(u"Rejestr zaświadczeń..."), {}, -1, 2237,
+         s(u"Rejestr zaświadczeń|Zapisuje rejestr zaświadczeń jako PDF albo CSV"), {K(Qt::CTRL | Qt::Key_R)},
+         S::Courses, R::CoursesShown},
+        {C::PrepareTest, s(u"Przygotuj test..."), {}, -1, 2237,
+         s(u"Przygotuj test|Losuje test egzaminacyjny kursu z banku pytań"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
+         S::Courses, R::CourseSelected},
+        {C::TestSheets, s(u"Arkusze testu..."), {}, -1, 2237,
+         s(u"Arkusze testu|Zapisuje arkusze i klucz odpowiedzi przygotowanego testu"),
+         {K(Qt::CTRL | Qt::SHIFT | Qt::Key_A)}, S::Courses, R::TestPrepared},
+        {C::ExamResults, s(u"Wyniki egzaminu..."), {}, -1, 2237,
+         s(u"Wyniki egzaminu|Wpisuje wyniki egzaminu uczestników kursu"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
+         S::Courses, R::TestPrepared},
+        {C::ExamProtocol, s(u"Protokół egzaminu..."), {}, -1, 2237,
+         s(u"Protokół egzaminu|Zapisuje protokół egzaminu kursu w pliku PDF"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+         S::Courses, R::TestPrepared},
+        {C::UndoCourses, s(u"Cofnij"), {}, -1, 2237, s(u"Cofnij|Cofa ostatnią zmianę kursów i uczestników"),
+         {standardKey(K::Undo, K(Qt::CTRL | Qt::Key_Z))}, S::Courses, R::CoursesCanUndo},
+        {C::RedoCourses, s(u"Ponów"), {}, -1, 2237, s(u"Ponów|Ponawia ostatnio cofniętą zmianę kursów i uczestników"),
+         {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, S::Courses, R::CoursesCanRedo},
     };
     return commands;
 }
@@ -169,6 +228,14 @@ const std::vector<MenuInfo> &menuTable()
         {MenuPlace::TopicTreeMenu, "QelModulesBodyToolBarPopupMenu", {}, {}},
         {MenuPlace::TrainingListMenu, "QelProjectsBodyToolBarPopupMenu", {}, {}},
         {MenuPlace::OutlineMenu, "QelViewBodyToolBarPopupMenu", {}, {}},
+        {MenuPlace::CourseMenu, "QelCourseMenu", s(u"Kurs"), s(u"Kursy szkolenia i lista obecności"), 2237},
+        {MenuPlace::ParticipantsMenu, "QelParticipantsMenu", s(u"Uczestnicy"),
+         s(u"Uczestnicy wybranego kursu i ich zaliczenie"), 2237},
+        {MenuPlace::ExamMenu, "QelExamMenu", s(u"Egzamin"), s(u"Test, wyniki i protokół egzaminu"), 2237},
+        {MenuPlace::CertificatesMenu, "QelCertificatesMenu", s(u"Zaświadczenia"),
+         s(u"Zaświadczenia i rejestr zaświadczeń"), 2237},
+        {MenuPlace::CourseListMenu, "QelCourseListPopupMenu", {}, {}},
+        {MenuPlace::ParticipantListMenu, "QelParticipantListPopupMenu", {}, {}},
     };
     return menus;
 }
@@ -307,19 +374,109 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::ToolBar, C::HelpEmail, "QelHelpEmailToolButton"),
         separator(P::ToolBar),
         entry(P::ToolBar, C::About, "QelHelpAboutToolButton"),
+
+        // The "Kursy" window; its main-menu entries keep the names its commands always had.
+        entry(P::CourseMenu, C::NewCourse, "QelNewCourse"),
+        entry(P::CourseMenu, C::EditCourse, "QelEditCourse"),
+        entry(P::CourseMenu, C::DeleteCourse, "QelDeleteCourse"),
+        separator(P::CourseMenu),
+        entry(P::CourseMenu, C::AttendanceList, "QelAttendanceList"),
+        separator(P::CourseMenu),
+        entry(P::CourseMenu, C::EditOrganiser, "QelOrganiser"),
+        separator(P::CourseMenu),
+        entry(P::CourseMenu, C::UndoCourses, "QelUndoCourses"),
+        entry(P::CourseMenu, C::RedoCourses, "QelRedoCourses"),
+
+        entry(P::ParticipantsMenu, C::AddParticipant, "QelAddParticipant"),
+        entry(P::ParticipantsMenu, C::EditParticipant, "QelEditParticipant"),
+        entry(P::ParticipantsMenu, C::RemoveParticipant, "QelRemoveParticipant"),
+        entry(P::ParticipantsMenu, C::ImportParticipants, "QelImportParticipants"),
+        separator(P::ParticipantsMenu),
+        entry(P::ParticipantsMenu, C::TogglePassed, "QelTogglePassed"),
+
+        entry(P::ExamMenu, C::PrepareTest, "QelPrepareTest"),
+        entry(P::ExamMenu, C::TestSheets, "QelTestSheets"),
+        entry(P::ExamMenu, C::ExamResults, "QelExamResults"),
+        entry(P::ExamMenu, C::ExamProtocol, "QelExamProtocol"),
+
+        entry(P::CertificatesMenu, C::IssueCertificates, "QelIssueCertificates"),
+        entry(P::CertificatesMenu, C::CancelCertificate, "QelCancelCertificate"),
+        separator(P::CertificatesMenu),
+        entry(P::CertificatesMenu, C::ParticipantCertificate, "QelParticipantCertificate"),
+        entry(P::CertificatesMenu, C::CourseCertificates, "QelCourseCertificates"),
+        separator(P::CertificatesMenu),
+        entry(P::CertificatesMenu, C::CertificateRegister, "QelCertificateRegister"),
+
+        // The trainer's road, in its order.
+        entry(P::CoursesToolBar, C::NewCourse, "QelNewCourseToolButton"),
+        entry(P::CoursesToolBar, C::AddParticipant, "QelAddParticipantToolButton"),
+        entry(P::CoursesToolBar, C::ImportParticipants, "QelImportParticipantsToolButton"),
+        entry(P::CoursesToolBar, C::AttendanceList, "QelAttendanceListToolButton"),
+        separator(P::CoursesToolBar),
+        entry(P::CoursesToolBar, C::PrepareTest, "QelPrepareTestToolButton"),
+        entry(P::CoursesToolBar, C::ExamResults, "QelExamResultsToolButton"),
+        separator(P::CoursesToolBar),
+        entry(P::CoursesToolBar, C::IssueCertificates, "QelIssueCertificatesToolButton"),
+        entry(P::CoursesToolBar, C::CourseCertificates, "QelCourseCertificatesToolButton"),
+
+        entry(P::CourseListMenu, C::NewCourse, "QelCourseListNewPopupMenuItem"),
+        entry(P::CourseListMenu, C::EditCourse, "QelCourseListEditPopupMenuItem"),
+        entry(P::CourseListMenu, C::DeleteCourse, "QelCourseListDeletePopupMenuItem"),
+        separator(P::CourseListMenu),
+        entry(P::CourseListMenu, C::AttendanceList, "QelCourseListAttendancePopupMenuItem"),
+        entry(P::CourseListMenu, C::CourseCertificates, "QelCourseListCertificatesPopupMenuItem"),
+
+        entry(P::ParticipantListMenu, C::AddParticipant, "QelParticipantListAddPopupMenuItem"),
+        entry(P::ParticipantListMenu, C::EditParticipant, "QelParticipantListEditPopupMenuItem"),
+        entry(P::ParticipantListMenu, C::RemoveParticipant, "QelParticipantListRemovePopupMenuItem"),
+        separator(P::ParticipantListMenu),
+        entry(P::ParticipantListMenu, C::TogglePassed, "QelParticipantListPassedPopupMenuItem"),
+        separator(P::ParticipantListMenu),
+        entry(P::ParticipantListMenu, C::ParticipantCertificate, "QelParticipantListCertificatePopupMenuItem"),
+        entry(P::ParticipantListMenu, C::CancelCertificate, "QelParticipantListCancelPopupMenuItem"),
     };
     return placements;
 }
 
 EntryRole roleOf(MenuPlace place)
 {
-    if (place <= MenuPlace::HelpMenu)
+    switch (place) {
+    case MenuPlace::ProgramMenu:
+    case MenuPlace::TopicsMenu:
+    case MenuPlace::TrainingsMenu:
+    case MenuPlace::PresentationsMenu:
+    case MenuPlace::HelpMenu:
+    case MenuPlace::CourseMenu:
+    case MenuPlace::ParticipantsMenu:
+    case MenuPlace::ExamMenu:
+    case MenuPlace::CertificatesMenu:
         return EntryRole::MainMenu;
-    if (place <= MenuPlace::PresentationsDropDown)
+    case MenuPlace::TopicsDropDown:
+    case MenuPlace::TrainingsDropDown:
+    case MenuPlace::PresentationsDropDown:
         return EntryRole::DropDown;
-    if (place <= MenuPlace::OutlineMenu)
+    case MenuPlace::TopicListMenu:
+    case MenuPlace::TopicTreeMenu:
+    case MenuPlace::TrainingListMenu:
+    case MenuPlace::OutlineMenu:
+    case MenuPlace::CourseListMenu:
+    case MenuPlace::ParticipantListMenu:
         return EntryRole::Context;
+    case MenuPlace::ToolBar:
+    case MenuPlace::CoursesToolBar:
+        return EntryRole::ToolBar;
+    }
     return EntryRole::ToolBar;
+}
+
+CommandWindow windowOf(MenuPlace place)
+{
+    return place >= MenuPlace::CourseMenu ? CommandWindow::Courses : CommandWindow::Main;
+}
+
+CommandWindow windowOf(const CommandInfo &info)
+{
+    return info.scope == ShortcutScope::Courses ? CommandWindow::Courses : CommandWindow::Main;
 }
 
 QString entryCaption(const CommandPlacement &placement)

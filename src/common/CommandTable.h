@@ -16,8 +16,12 @@
 namespace marbelo {
 
 // Where a command's keyboard shortcut acts: anywhere in the main window, or
-// only while the detailed-topic tree or the outline has the focus.
-enum class ShortcutScope { Window, TopicTree, Outline };
+// only while the detailed-topic tree or the outline has the focus; or in the
+// "Kursy" window, whose commands these are.
+enum class ShortcutScope { Window, TopicTree, Outline, Courses };
+
+// The window whose menus show a command or a menu.
+enum class CommandWindow { Main, Courses };
 
 struct CommandInfo
 {
@@ -50,11 +54,21 @@ enum class MenuPlace {
     TrainingListMenu,
     OutlineMenu,
     ToolBar,
+    // The "Kursy" window: its menu bar, tool bar and the context menus of its tables.
+    CourseMenu,
+    ParticipantsMenu,
+    ExamMenu,
+    CertificatesMenu,
+    CoursesToolBar,
+    CourseListMenu,
+    ParticipantListMenu,
 };
 
 // What an entry is, which follows from its place alone.
 enum class EntryRole { MainMenu, DropDown, Context, ToolBar };
 EntryRole roleOf(MenuPlace place);
+CommandWindow windowOf(MenuPlace place);
+CommandWindow windowOf(const CommandInfo &info);
 
 // One slot of a menu or of the tool bar: a command's entry, a separator (on
 // the tool bar an 8-pixel gap), or the tool button that opens a drop-down.

@@ -8,8 +8,8 @@
 #include "courses/Register.h"
 #include "documents/PdfDocument.h"
 #include "trainings/OutlineTree.h"
-#include "store/Catalogue.h"
 #include "store/DataFiles.h"
+#include "trainings/TrainingInfo.h"
 
 #include <algorithm>
 
@@ -17,24 +17,13 @@ namespace marbelo {
 
 namespace {
 
-QString trainingName(const QString &dataDir, int training, int *type = nullptr)
-{
-    TrainingRecord record;
-    if (!readTrainingRecord(dataDir, training, &record))
-        return QStringLiteral("szkolenie nr %1").arg(training);
-    if (type)
-        *type = record.type;
-    return record.name;
-}
-
 bool courseAndOrganiser(db::Database &database, qint64 id, Course *course, Organiser *organiser, QString *error)
 {
-    if (!readCourse(database, id, course)) {
-        *error = QStringLiteral("Nie ma kursu nr %1.").arg(id);
+    if (!readCourse(database, id, course, error))
         return false;
-    }
-    if (organiser && !readOrganiser(database, organiser)) {
-        *error = QStringLiteral("Podaj najpierw dane organizatora szkolenia.");
+    if (organiser && !readOrganiser(database, organiser, error)) {
+        if (error->isEmpty())
+            *error = QStringLiteral("Podaj najpierw dane organizatora szkolenia.");
         return false;
     }
     return true;
@@ -45,16 +34,19 @@ bool courseAndOrganiser(db::Database &database, qint64 id, Course *course, Organ
 bool saveAttendanceList(db::Database &database, const QString &dataDir, qint64 courseId, const QString &path,
                         QString *error)
 {
+    error->clear(); // the readers below only ever set it
     Course course;
     if (!courseAndOrganiser(database, courseId, &course, nullptr, error))
         return false;
-    const std::vector<Participant> people = listParticipants(database, courseId);
+    const std::vector<Participant> people = listParticipants(database, courseId, error);
+    if (!error->isEmpty())
+        return false;
     PdfDocument document(QStringLiteral("Lista obecności: kurs nr %1").arg(courseId));
     int day = 0;
     for (QDate date = course.from; date <= course.to; date = date.addDays(1), ++day) {
         if (day > 0)
             document.pageBreak();
-        document.title({QStringLiteral("Lista obecności"), trainingName(dataDir, course.training),
+        document.title({QStringLiteral("Lista obecności"), trainingInfo(dataDir, course.training).shownName(),
                         QStringLiteral("Kurs nr %1, %2").arg(courseId).arg(course.place),
                         QStringLiteral("Dzień %1: %2").arg(day + 1).arg(documentDate(date))});
         if (!course.trainers.isEmpty())
@@ -76,18 +68,20 @@ bool saveAttendanceList(db::Database &database, const QString &dataDir, qint64 c
 bool saveCertificates(db::Database &database, const QString &dataDir, qint64 courseId, qint64 participant,
                       const QString &path, QString *error)
 {
+    error->clear(); // the readers below only ever set it
     Course course;
     Organiser organiser;
     if (!courseAndOrganiser(database, courseId, &course, &organiser, error))
         return false;
-    int type = -1;
-    trainingName(dataDir, course.training, &type);
-    const QString typeName = trainingTypeName(type);
+    const QString typeName = trainingTypeName(trainingInfo(dataDir, course.training).type);
     CertificateReverse reverse(OutlineTree::load(dataDir + outlineFileName(course.training)), typeName);
-    std::vector<Participant> people = listParticipants(database, courseId);
+    const std::vector<Participant> people = listParticipants(database, courseId, error);
+    const std::vector<RegisterEntry> entries = readRegister(database, courseId, error);
+    if (!error->isEmpty())
+        return false;
     PdfDocument document(QStringLiteral("Zaświadczenia: kurs nr %1").arg(courseId));
     int printed = 0;
-    for (const RegisterEntry &entry : readRegister(database, courseId)) {
+    for (const RegisterEntry &entry : entries) {
         if (entry.cancelled || (participant > 0 && entry.participant != participant))
             continue;
         const auto holder = std::find_if(people.begin(), people.end(),
@@ -109,13 +103,18 @@ bool saveCertificates(db::Database &database, const QString &dataDir, qint64 cou
 
 bool saveRegisterDocument(db::Database &database, const QString &dataDir, const QString &path, QString *error)
 {
+    error->clear(); // the readers below only ever set it
     Organiser organiser;
-    readOrganiser(database, &organiser);
+    readOrganiser(database, &organiser, error);
+    const std::vector<RegisterEntry> entries = readRegister(database, 0, error);
+    if (!error->isEmpty())
+        return false;
     PdfDocument document(QStringLiteral("Rejestr zaświadczeń"));
     document.title({QStringLiteral("Rejestr zaświadczeń"), organiser.name});
     std::vector<DocumentRow> rows;
-    for (const RegisterEntry &e : readRegister(database))
-        rows.push_back({{e.number, e.participantName, QString::number(e.course), trainingName(dataDir, e.training),
+    for (const RegisterEntry &e : entries)
+        rows.push_back({{e.number, e.participantName, QString::number(e.course),
+                         trainingInfo(dataDir, e.training).shownName(),
                          documentDate(e.issued),
                          e.cancelled ? QStringLiteral("anulowane: %1").arg(e.cancelReason) : QString()},
                         e.cancelled});

@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace marbelo {
 
@@ -16,6 +17,16 @@ struct Organiser
     bool restartYearly = false;                // numbering starts at 1 each year
 };
 
+constexpr int kDefaultPassMark = 60; // percent of the questions
+
+// A course's final exam as the course form sets it.
+struct ExamSettings
+{
+    int passMark = kDefaultPassMark;
+    QStringList commission; // members, the chair first
+    QDate date;             // invalid: the course's last day
+};
+
 // One run of a training.
 struct Course
 {
@@ -27,9 +38,12 @@ struct Course
     QString trainers;
     QString form;
     QString purpose;
-    // Read only: counts shown in the list.
+    ExamSettings exam;
+    // Read only: counts shown in the list, and the questions of each variant
+    // of the test drawn for the course (0: no test yet).
     int participants = 0;
     int certificates = 0;
+    int testQuestions = 0;
 };
 
 struct Participant
@@ -41,9 +55,26 @@ struct Participant
     QDate birthDate;
     QString birthPlace;
     QString position;
+    // Whether the participant passed: the stored exam result decides where
+    // there is one; without one, the trainer's own mark.
     bool passed = false;
-    // Read only: the number of the participant's certificate in force, if any.
+    // Read only: whether an exam result is stored and its points, and the
+    // number of the participant's certificate in force, if any.
+    bool examined = false;
+    int points = 0;
     QString certificate;
+};
+
+// A participant's stored exam result: the sheet's variant and letters as
+// typed (variant -1: only the points were entered) and the verdict by the
+// course's pass mark.
+struct ExamResult
+{
+    qint64 participant = 0;
+    int variant = -1;
+    QString letters;
+    int points = 0;
+    bool passed = false;
 };
 
 // One line of the register of certificates.

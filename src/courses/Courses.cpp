@@ -1,5 +1,6 @@
 #include "courses/Courses.h"
 
+#include "courses/Results.h"
 #include "store/DataFiles.h"
 #include "store/ProgrammeFile.h"
 #include "store/db/Database.h"
@@ -17,7 +18,10 @@ const QString kCourseColumns = QStringLiteral(
     "c.id, c.training, c.date_from, c.date_to, c.place, c.trainers, c.form, c.purpose,"
     " (SELECT COUNT(*) FROM participant p WHERE p.course = c.id),"
     " (SELECT COUNT(*) FROM certificate z JOIN participant p ON z.participant = p.id"
-    "  WHERE p.course = c.id AND z.cancelled = 0)");
+    "  WHERE p.course = c.id AND z.cancelled = 0),"
+    " e.pass_mark, e.commission, e.exam_date,"
+    " (SELECT COUNT(*) FROM exam_item i WHERE i.course = c.id AND i.variant = 0)"
+    " FROM course c LEFT JOIN exam e ON e.course = c.id");
 
 Course courseFrom(const QSqlQuery &q)
 {
@@ -32,6 +36,12 @@ Course courseFrom(const QSqlQuery &q)
     c.purpose = q.value(7).toString();
     c.participants = q.value(8).toInt();
     c.certificates = q.value(9).toInt();
+    if (!q.value(10).isNull()) {
+        c.exam.passMark = q.value(10).toInt();
+        c.exam.commission = db::textListFrom(q.value(11).toString());
+        c.exam.date = QDate::fromString(q.value(12).toString(), Qt::ISODate);
+    }
+    c.testQuestions = q.value(13).toInt();
     return c;
 }
 
@@ -39,6 +49,12 @@ QVariantList courseValues(const Course &c)
 {
     return {c.training, c.from.toString(Qt::ISODate), c.to.toString(Qt::ISODate), db::text(c.place),
             db::text(c.trainers), db::text(c.form), db::text(c.purpose)};
+}
+
+QString checked(const Course &course)
+{
+    const QString problem = courseProblem(course);
+    return problem.isEmpty() ? examSettingsProblem(course.exam) : problem;
 }
 
 } // namespace
@@ -58,31 +74,31 @@ QString defaultCourseForm(const QString &dataDir, int training)
     return trainingFormName(programme.form);
 }
 
-std::vector<Course> listCourses(db::Database &database, int training)
+std::vector<Course> listCourses(db::Database &database, int training, QString *error)
 {
     std::vector<Course> courses;
-    if (!database.isOpen())
-        return courses;
     QSqlQuery q = database.query();
     const QString where = training >= 0 ? QStringLiteral(" WHERE c.training = ?") : QString();
     const QVariantList values = training >= 0 ? QVariantList{training} : QVariantList{};
-    if (!db::run(q, QStringLiteral("SELECT ") + kCourseColumns + QStringLiteral(" FROM course c") + where
-                        + QStringLiteral(" ORDER BY c.id"),
-                 values))
+    if (!database.read(q, QStringLiteral("SELECT ") + kCourseColumns + where + QStringLiteral(" ORDER BY c.id"),
+                       values, error))
         return courses;
     while (q.next())
         courses.push_back(courseFrom(q));
     return courses;
 }
 
-bool readCourse(db::Database &database, qint64 id, Course *course)
+bool readCourse(db::Database &database, qint64 id, Course *course, QString *error)
 {
     QSqlQuery q = database.query();
-    if (!database.isOpen()
-        || !db::run(q, QStringLiteral("SELECT ") + kCourseColumns + QStringLiteral(" FROM course c WHERE c.id = ?"),
-                    {id})
-        || !q.next())
+    if (!database.read(q, QStringLiteral("SELECT ") + kCourseColumns + QStringLiteral(" WHERE c.id = ?"), {id},
+                       error))
         return false;
+    if (!q.next()) {
+        if (error)
+            *error = QStringLiteral("Nie ma kursu nr %1.").arg(id);
+        return false;
+    }
     *course = courseFrom(q);
     return true;
 }
@@ -104,69 +120,47 @@ QString courseProblem(const Course &course)
 
 std::optional<qint64> addCourse(db::Database &database, const Course &course, QString *error)
 {
-    if (const QString problem = courseProblem(course); !problem.isEmpty()) {
+    if (const QString problem = checked(course); !problem.isEmpty()) {
         *error = problem;
         return std::nullopt;
     }
     qint64 id = 0;
-    const bool ok = database.write([&](QSqlQuery &q, QString *) { return insertCourseRow(q, course, &id); }, error);
-    return ok ? std::optional<qint64>(id) : std::nullopt;
-}
-
-bool insertCourseRow(QSqlQuery &q, const Course &course, qint64 *id)
-{
-    QVariantList values = courseValues(course);
-    values.prepend(course.id > 0 ? QVariant(course.id) : QVariant());
-    if (!db::run(q,
-                 QStringLiteral("INSERT INTO course (id, training, date_from, date_to, place, trainers, form,"
-                                " purpose) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                 values))
-        return false;
-    *id = q.lastInsertId().toLongLong();
-    return true;
-}
-
-bool updateCourseRow(QSqlQuery &q, const Course &course, QString *refusal)
-{
-    QVariantList values = courseValues(course);
-    values.append(course.id);
-    return db::runOnOneRow(q,
-                           QStringLiteral("UPDATE course SET training = ?, date_from = ?, date_to = ?,"
-                                          " place = ?, trainers = ?, form = ?, purpose = ? WHERE id = ?"),
-                           values, QStringLiteral("Nie ma kursu nr %1.").arg(course.id), refusal);
-}
-
-bool updateCourse(db::Database &database, const Course &course, QString *error)
-{
-    if (const QString problem = courseProblem(course); !problem.isEmpty()) {
-        *error = problem;
-        return false;
-    }
-    return database.write([&](QSqlQuery &q, QString *refusal) { return updateCourseRow(q, course, refusal); },
-                          error);
-}
-
-bool restoreCourse(db::Database &database, const Course &course, const std::vector<Participant> &participants,
-                   QString *error)
-{
-    return database.write(
-        [&](QSqlQuery &q, QString *) {
+    const bool ok = database.write(
+        [&](QSqlQuery &q, QString *refusal) {
             QVariantList values = courseValues(course);
-            values.prepend(course.id);
+            values.prepend(course.id > 0 ? QVariant(course.id) : QVariant());
             if (!db::run(q,
                          QStringLiteral("INSERT INTO course (id, training, date_from, date_to, place, trainers, form,"
                                         " purpose) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
                          values))
                 return false;
-            for (const Participant &p : participants)
-                if (!insertParticipant(q, course.id, p))
-                    return false;
-            return true;
+            id = q.lastInsertId().toLongLong();
+            return writeExamSettings(q, id, course.exam, refusal);
+        },
+        error);
+    return ok ? std::optional<qint64>(id) : std::nullopt;
+}
+
+bool updateCourse(db::Database &database, const Course &course, QString *error)
+{
+    if (const QString problem = checked(course); !problem.isEmpty()) {
+        *error = problem;
+        return false;
+    }
+    return database.write(
+        [&](QSqlQuery &q, QString *refusal) {
+            QVariantList values = courseValues(course);
+            values.append(course.id);
+            return db::runOnOneRow(q,
+                                   QStringLiteral("UPDATE course SET training = ?, date_from = ?, date_to = ?,"
+                                                  " place = ?, trainers = ?, form = ?, purpose = ? WHERE id = ?"),
+                                   values, QStringLiteral("Nie ma kursu nr %1.").arg(course.id), refusal)
+                && writeExamSettings(q, course.id, course.exam, refusal);
         },
         error);
 }
 
-bool deleteCourse(db::Database &database, qint64 id, QString *error)
+bool deleteCourse(db::Database &database, qint64 id, QString *error, db::RowSnapshot *deleted)
 {
     return database.write(
         [&](QSqlQuery &q, QString *refusal) {
@@ -180,10 +174,20 @@ bool deleteCourse(db::Database &database, qint64 id, QString *error)
                 *refusal = QStringLiteral("Kursu nr %1 nie można usunąć: wystawiono w nim zaświadczenia.").arg(id);
                 return false;
             }
+            db::RowSnapshot rows;
+            if (!db::snapshotRows(q, QStringLiteral("course"), QStringLiteral("id"), {id}, &rows))
+                return false;
+            if (deleted)
+                *deleted = rows;
             return db::runOnOneRow(q, QStringLiteral("DELETE FROM course WHERE id = ?"), {id},
                                    QStringLiteral("Nie ma kursu nr %1.").arg(id), refusal);
         },
         error);
+}
+
+bool restoreRows(db::Database &database, const db::RowSnapshot &rows, QString *error)
+{
+    return database.write([&](QSqlQuery &q, QString *) { return db::restoreRows(q, rows); }, error);
 }
 
 } // namespace marbelo

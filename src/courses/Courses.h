@@ -1,8 +1,9 @@
-// Courses of the trainings: listing, adding, editing and deleting.
+// Courses of the trainings with their exam's settings: listing, adding,
+// editing and deleting.
 #pragma once
 
 #include "courses/CourseTypes.h"
-#include "courses/Participants.h"
+#include "store/db/RowSnapshot.h"
 
 #include <optional>
 #include <vector>
@@ -22,29 +23,25 @@ QString defaultCoursePurpose(int trainingType);
 QString defaultCourseForm(const QString &dataDir, int training);
 
 // Every course, or the courses of one training (training >= 0), in the order
-// they were added,
-// with their counts of participants and certificates in force.
-std::vector<Course> listCourses(db::Database &database, int training = -1);
-bool readCourse(db::Database &database, qint64 id, Course *course);
+// they were added, with their counts of participants and certificates in
+// force. Empty with a Polish message in *error when the database cannot be read.
+std::vector<Course> listCourses(db::Database &database, int training = -1, QString *error = nullptr);
+bool readCourse(db::Database &database, qint64 id, Course *course, QString *error = nullptr);
 
 // Empty when the course can be stored, else why not (Polish).
 QString courseProblem(const Course &course);
 
-// Adds the course and returns its number; a course with id > 0 is put back
-// under that number (undo of a deletion).
+// Adds the course with its exam's settings and returns its number; a course
+// with id > 0 is put back under that number (redo of an addition).
 std::optional<qint64> addCourse(db::Database &database, const Course &course, QString *error);
+// Changes the course and its exam's settings in one transaction: a new pass
+// mark scores the stored results again.
 bool updateCourse(db::Database &database, const Course &course, QString *error);
-// The statements of addCourse and updateCourse on a query inside a
-// transaction, for an edit that changes more than the course at once; the
-// course is checked with courseProblem first.
-bool insertCourseRow(QSqlQuery &q, const Course &course, qint64 *id);
-bool updateCourseRow(QSqlQuery &q, const Course &course, QString *refusal);
-// Puts a deleted course back with its participants, under their old numbers,
-// in one transaction (undo of a deletion).
-bool restoreCourse(db::Database &database, const Course &course, const std::vector<Participant> &participants,
-                   QString *error);
-// Deletes the course and its participants; refused once it has issued a
-// certificate (the register keeps every number).
-bool deleteCourse(db::Database &database, qint64 id, QString *error);
+// Deletes the course with its participants and exam; refused once it has
+// issued a certificate (the register keeps every number). *deleted, when
+// given, gets every row deleted, for the undo.
+bool deleteCourse(db::Database &database, qint64 id, QString *error, db::RowSnapshot *deleted = nullptr);
+// Puts deleted rows back exactly, in one transaction (undo of a deletion).
+bool restoreRows(db::Database &database, const db::RowSnapshot &rows, QString *error);
 
 } // namespace marbelo

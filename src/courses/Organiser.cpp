@@ -7,11 +7,11 @@
 
 namespace marbelo {
 
-bool readOrganiser(db::Database &database, Organiser *organiser)
+bool readOrganiser(db::Database &database, Organiser *organiser, QString *error)
 {
     QSqlQuery q = database.query();
-    if (!database.isOpen()
-        || !db::run(q, QStringLiteral("SELECT name, address, place, number_format, restart_yearly FROM organiser"))
+    if (!database.read(q, QStringLiteral("SELECT name, address, place, number_format, restart_yearly FROM organiser"),
+                       {}, error)
         || !q.next())
         return false;
     organiser->name = q.value(0).toString();
@@ -66,8 +66,11 @@ bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *
                 }
             }
             return db::run(q,
-                           QStringLiteral("INSERT OR REPLACE INTO organiser (id, name, address, place, number_format,"
-                                          " restart_yearly) VALUES (1, ?, ?, ?, ?, ?)"),
+                           QStringLiteral("INSERT INTO organiser (id, name, address, place, number_format,"
+                                          " restart_yearly) VALUES (1, ?, ?, ?, ?, ?) ON CONFLICT (id) DO UPDATE SET"
+                                          " name = excluded.name, address = excluded.address, place = excluded.place,"
+                                          " number_format = excluded.number_format,"
+                                          " restart_yearly = excluded.restart_yearly"),
                            {db::text(organiser.name), db::text(organiser.address), db::text(organiser.place),
                             db::text(organiser.numberFormat), organiser.restartYearly ? 1 : 0});
         },

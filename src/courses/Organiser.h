@@ -9,8 +9,9 @@ namespace db {
 class Database;
 }
 
-// False when no organiser has been entered yet (or the database cannot be read).
-bool readOrganiser(db::Database &database, Organiser *organiser);
+// False when no organiser has been entered yet, or (with a Polish message in
+// *error) when the database cannot be read.
+bool readOrganiser(db::Database &database, Organiser *organiser, QString *error = nullptr);
 // False with a Polish message when a field is refused or the write fails.
 bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *error);
 

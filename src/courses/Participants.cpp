@@ -15,22 +15,23 @@ namespace {
 QVariantList participantValues(const Participant &p)
 {
     return {db::text(p.firstName), db::text(p.surname), p.birthDate.toString(Qt::ISODate), db::text(p.birthPlace),
-            db::text(p.position), p.passed ? 1 : 0};
+            db::text(p.position)};
 }
 
 } // namespace
 
-std::vector<Participant> listParticipants(db::Database &database, qint64 course)
+std::vector<Participant> listParticipants(db::Database &database, qint64 course, QString *error)
 {
     std::vector<Participant> list;
     QSqlQuery q = database.query();
-    if (!database.isOpen()
-        || !db::run(q,
-                    QStringLiteral("SELECT p.id, p.course, p.first_name, p.surname, p.birth_date, p.birth_place,"
-                                   " p.position, p.passed, (SELECT z.number FROM certificate z"
-                                   " WHERE z.participant = p.id AND z.cancelled = 0)"
-                                   " FROM participant p WHERE p.course = ? ORDER BY p.id"),
-                    {course}))
+    if (!database.read(q,
+                       QStringLiteral("SELECT p.id, p.course, p.first_name, p.surname, p.birth_date, p.birth_place,"
+                                      " p.position, CASE WHEN r.participant IS NULL THEN p.passed ELSE r.passed END,"
+                                      " r.participant IS NOT NULL, r.points, (SELECT z.number FROM certificate z"
+                                      " WHERE z.participant = p.id AND z.cancelled = 0)"
+                                      " FROM participant p LEFT JOIN exam_result r ON r.participant = p.id"
+                                      " WHERE p.course = ? ORDER BY p.id"),
+                       {course}, error))
         return list;
     while (q.next()) {
         Participant p;
@@ -42,7 +43,9 @@ std::vector<Participant> listParticipants(db::Database &database, qint64 course)
         p.birthPlace = q.value(5).toString();
         p.position = q.value(6).toString();
         p.passed = q.value(7).toBool();
-        p.certificate = q.value(8).toString();
+        p.examined = q.value(8).toBool();
+        p.points = q.value(9).toInt();
+        p.certificate = q.value(10).toString();
         list.push_back(p);
     }
     std::stable_sort(list.begin(), list.end(), [](const Participant &a, const Participant &b) {
@@ -71,17 +74,6 @@ QString participantProblem(const Participant &p)
     return QString();
 }
 
-bool insertParticipant(QSqlQuery &q, qint64 course, const Participant &p)
-{
-    QVariantList values = participantValues(p);
-    values.prepend(course);
-    values.prepend(p.id > 0 ? QVariant(p.id) : QVariant());
-    return db::run(q,
-                   QStringLiteral("INSERT INTO participant (id, course, first_name, surname, birth_date,"
-                                  " birth_place, position, passed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                   values);
-}
-
 std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint64 course,
                                                    const std::vector<Participant> &participants, QString *error)
 {
@@ -101,7 +93,14 @@ std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint6
                 return false;
             }
             for (const Participant &p : participants) {
-                if (!insertParticipant(q, course, p))
+                QVariantList values = participantValues(p);
+                values.prepend(course);
+                values.prepend(p.id > 0 ? QVariant(p.id) : QVariant());
+                values.append(p.passed ? 1 : 0);
+                if (!db::run(q,
+                             QStringLiteral("INSERT INTO participant (id, course, first_name, surname, birth_date,"
+                                            " birth_place, position, passed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                             values))
                     return false;
                 ids.push_back(q.lastInsertId().toLongLong());
             }
@@ -125,8 +124,7 @@ bool updateParticipant(db::Database &database, const Participant &participant, Q
             values.append(participant.id);
             return db::runOnOneRow(q,
                                    QStringLiteral("UPDATE participant SET first_name = ?, surname = ?,"
-                                                  " birth_date = ?, birth_place = ?, position = ?, passed = ?"
-                                                  " WHERE id = ?"),
+                                                  " birth_date = ?, birth_place = ?, position = ? WHERE id = ?"),
                                    values, QStringLiteral("Nie ma uczestnika nr %1.").arg(participant.id), refusal);
         },
         error);
@@ -137,10 +135,12 @@ bool removeParticipant(db::Database &database, qint64 id, QString *error)
     return removeParticipants(database, {id}, error);
 }
 
-bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, QString *error)
+bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, QString *error,
+                        db::RowSnapshot *removed)
 {
     return database.write(
         [&](QSqlQuery &q, QString *refusal) {
+            QVariantList keys;
             for (qint64 id : ids) {
                 if (!db::run(q, QStringLiteral("SELECT COUNT(*) FROM certificate WHERE participant = ?"), {id})
                     || !q.next())
@@ -149,10 +149,17 @@ bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, 
                     *refusal = QStringLiteral("Uczestnika, który ma zaświadczenie, nie można usunąć.");
                     return false;
                 }
+                keys << id;
+            }
+            db::RowSnapshot rows;
+            if (!db::snapshotRows(q, QStringLiteral("participant"), QStringLiteral("id"), keys, &rows))
+                return false;
+            if (removed)
+                *removed = rows;
+            for (qint64 id : ids)
                 if (!db::runOnOneRow(q, QStringLiteral("DELETE FROM participant WHERE id = ?"), {id},
                                      QStringLiteral("Nie ma uczestnika nr %1.").arg(id), refusal))
                     return false;
-            }
             return true;
         },
         error);
@@ -161,10 +168,29 @@ bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, 
 bool setPassed(db::Database &database, const std::vector<qint64> &ids, bool passed, QString *error)
 {
     return database.write(
-        [&](QSqlQuery &q, QString *) {
-            for (qint64 id : ids)
-                if (!db::run(q, QStringLiteral("UPDATE participant SET passed = ? WHERE id = ?"), {passed ? 1 : 0, id}))
+        [&](QSqlQuery &q, QString *refusal) {
+            QStringList decided;
+            for (qint64 id : ids) {
+                if (!db::run(q, QStringLiteral("SELECT p.first_name, p.surname, r.points, r.passed FROM participant p"
+                                               " JOIN exam_result r ON r.participant = p.id WHERE p.id = ?"),
+                             {id}))
                     return false;
+                if (q.next() && q.value(3).toBool() != passed)
+                    decided << QStringLiteral("%1 %2 (%3, %4 pkt)")
+                                   .arg(q.value(0).toString(), q.value(1).toString(),
+                                        q.value(3).toBool() ? QStringLiteral("zdał(a)")
+                                                            : QStringLiteral("nie zdał(a)"))
+                                   .arg(q.value(2).toInt());
+                else if (!db::run(q, QStringLiteral("UPDATE participant SET passed = ? WHERE id = ?"),
+                                  {passed ? 1 : 0, id}))
+                    return false;
+            }
+            if (!decided.isEmpty()) {
+                *refusal = QStringLiteral("O zaliczeniu decyduje zapisany wynik egzaminu, którego nie można zmienić "
+                                          "ręcznie: %1.")
+                               .arg(decided.join(QStringLiteral(", ")));
+                return false;
+            }
             return true;
         },
         error);

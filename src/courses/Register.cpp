@@ -40,8 +40,12 @@ bool issueCertificates(db::Database &database, qint64 course, const QDate &issue
                 return false;
             }
             if (!db::run(q,
+                         // Passed as the stored exam result says, else as marked: checked
+                         // here, inside the issuing transaction.
                          QStringLiteral("SELECT p.id, p.surname, p.first_name FROM participant p"
-                                        " WHERE p.course = ? AND p.passed = 1 AND NOT EXISTS (SELECT 1 FROM"
+                                        " LEFT JOIN exam_result r ON r.participant = p.id"
+                                        " WHERE p.course = ? AND (CASE WHEN r.participant IS NULL THEN p.passed"
+                                        " ELSE r.passed END) = 1 AND NOT EXISTS (SELECT 1 FROM"
                                         " certificate z WHERE z.participant = p.id AND z.cancelled = 0)"
                                         " ORDER BY p.id"),
                          {course}))
@@ -102,19 +106,18 @@ bool cancelCertificate(db::Database &database, qint64 certificate, const QString
         error);
 }
 
-std::vector<RegisterEntry> readRegister(db::Database &database, qint64 course)
+std::vector<RegisterEntry> readRegister(db::Database &database, qint64 course, QString *error)
 {
     std::vector<RegisterEntry> entries;
     QSqlQuery q = database.query();
     const QString where = course > 0 ? QStringLiteral(" WHERE p.course = ?") : QString();
-    if (!database.isOpen()
-        || !db::run(q,
+    if (!database.read(q,
                     QStringLiteral("SELECT z.id, z.number, z.serial, z.series, z.participant, p.first_name,"
                                    " p.surname, p.course, c.training, z.issued, z.cancelled, z.cancel_reason"
                                    " FROM certificate z JOIN participant p ON z.participant = p.id"
                                    " JOIN course c ON p.course = c.id")
                         + where + QStringLiteral(" ORDER BY z.series, z.serial"),
-                    course > 0 ? QVariantList{course} : QVariantList{}))
+                    course > 0 ? QVariantList{course} : QVariantList{}, error))
         return entries;
     while (q.next()) {
         RegisterEntry e;

@@ -14,7 +14,8 @@ namespace db {
 class Database;
 }
 
-// Gives each passed participant of the course without a certificate in force
+// Gives each participant of the course who passed (by the stored exam
+// result, else as marked) without a certificate in force
 // the register's next number, in Polish alphabetical order, dated issued; all
 // in one transaction. *count says how many were issued. Refused (false, with
 // a Polish message) when no organiser has been entered.
@@ -24,7 +25,9 @@ bool issueCertificates(db::Database &database, qint64 course, const QDate &issue
 // register and is never given again.
 bool cancelCertificate(db::Database &database, qint64 certificate, const QString &reason, QString *error);
 
-// Every certificate in the order of its number (series, then serial).
-std::vector<RegisterEntry> readRegister(db::Database &database, qint64 course = 0);
+// Every certificate (of one course when course > 0) in the order of its
+// number (series, then serial); empty with a Polish message in *error when the
+// database cannot be read.
+std::vector<RegisterEntry> readRegister(db::Database &database, qint64 course = 0, QString *error = nullptr);
 
 } // namespace marbelo

@@ -1,6 +1,7 @@
 #include "exam/ExamDocuments.h"
 
 #include "courses/Participants.h"
+#include "courses/Results.h"
 #include "documents/PdfDocument.h"
 #include "exam/Draw.h"
 #include "exam/Question.h"
@@ -140,14 +141,19 @@ QByteArray protocolPdf(const ExamDocumentData &data)
     return document.finish();
 }
 
-ExamDocumentData examDocumentData(db::Database &database, const Course &course, const QString &trainingName)
+ExamDocumentData examDocumentData(db::Database &database, const Course &course, const QString &trainingName,
+                                  QString *error)
 {
-    return {course,
-            trainingName,
-            examSettings(database, course.id),
-            examTest(database, course.id),
-            listParticipants(database, course.id),
-            examResults(database, course.id)};
+    QString why;
+    ExamDocumentData data{course,
+                          trainingName,
+                          examSettings(database, course.id, &why),
+                          examTest(database, course.id, &why),
+                          listParticipants(database, course.id, &why),
+                          examResults(database, course.id, &why)};
+    if (error)
+        *error = why;
+    return data;
 }
 
 bool saveExamDocument(ExamDocument kind, const ExamDocumentData &data, const QString &path, QString *error)

@@ -36,8 +36,10 @@ QByteArray answerKeyPdf(const ExamDocumentData &data);
 QString answerKeyTsv(const ExamTest &test);
 QByteArray protocolPdf(const ExamDocumentData &data);
 
-// Everything the documents print for the course, read from the database.
-ExamDocumentData examDocumentData(db::Database &database, const Course &course, const QString &trainingName);
+// Everything the documents print for the course, read from the database;
+// with a Polish message in *error when it cannot be read.
+ExamDocumentData examDocumentData(db::Database &database, const Course &course, const QString &trainingName,
+                                  QString *error = nullptr);
 
 enum class ExamDocument { Sheets, Key, Protocol };
 // Draws the document and saves it whole at path (the atomic save); false

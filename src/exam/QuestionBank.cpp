@@ -9,8 +9,6 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -19,22 +17,9 @@ namespace marbelo::exam {
 
 namespace {
 
-QString answersJson(const QStringList &answers)
-{
-    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(answers)).toJson(QJsonDocument::Compact));
-}
-
-QStringList answersFromJson(const QString &json)
-{
-    QStringList answers;
-    for (const QJsonValue &value : QJsonDocument::fromJson(json.toUtf8()).array())
-        answers << value.toString();
-    return answers;
-}
-
 QVariantList questionValues(const Question &q)
 {
-    return {db::text(q.topic), db::text(q.detail), db::text(q.title), db::text(q.text), answersJson(q.answers), q.right};
+    return {db::text(q.topic), db::text(q.detail), db::text(q.title), db::text(q.text), db::textListValue(q.answers), q.right};
 }
 
 Question questionFrom(const QSqlQuery &q, int first)
@@ -44,7 +29,7 @@ Question questionFrom(const QSqlQuery &q, int first)
     question.detail = q.value(first + 1).toString();
     question.title = q.value(first + 2).toString();
     question.text = q.value(first + 3).toString();
-    question.answers = answersFromJson(q.value(first + 4).toString());
+    question.answers = db::textListFrom(q.value(first + 4).toString());
     question.right = q.value(first + 5).toInt();
     return question;
 }
@@ -72,13 +57,13 @@ const QString kColumns = QStringLiteral("topic, detail, title, text, answers, ri
 
 } // namespace
 
-std::vector<BankQuestion> listQuestions(db::Database &database, const QString &topic)
+std::vector<BankQuestion> listQuestions(db::Database &database, const QString &topic, QString *error)
 {
     std::vector<BankQuestion> list;
     QSqlQuery q = database.query();
     const QString sql = QStringLiteral("SELECT id, %1 FROM question%2 ORDER BY id")
                             .arg(kColumns, topic.isEmpty() ? QString() : QStringLiteral(" WHERE topic = ?"));
-    if (!database.isOpen() || !db::run(q, sql, topic.isEmpty() ? QVariantList() : QVariantList{topic}))
+    if (!database.read(q, sql, topic.isEmpty() ? QVariantList() : QVariantList{topic}, error))
         return list;
     while (q.next())
         list.push_back({q.value(0).toLongLong(), questionFrom(q, 1)});
@@ -91,7 +76,7 @@ std::vector<BankQuestion> listQuestions(db::Database &database, const QString &t
 std::optional<Question> readQuestion(db::Database &database, qint64 id)
 {
     QSqlQuery q = database.query();
-    if (!database.isOpen() || !db::run(q, QStringLiteral("SELECT %1 FROM question WHERE id = ?").arg(kColumns), {id})
+    if (!database.read(q, QStringLiteral("SELECT %1 FROM question WHERE id = ?").arg(kColumns), {id}, nullptr)
         || !q.next())
         return std::nullopt;
     return questionFrom(q, 0);

@@ -24,8 +24,9 @@ struct BankQuestion
 };
 
 // Every question, by topic title and then in the order they were added;
-// topic empty: the whole bank.
-std::vector<BankQuestion> listQuestions(db::Database &database, const QString &topic = {});
+// topic empty: the whole bank. Empty with a Polish message in *error when
+// the database cannot be read.
+std::vector<BankQuestion> listQuestions(db::Database &database, const QString &topic = {}, QString *error = nullptr);
 std::optional<Question> readQuestion(db::Database &database, qint64 id);
 
 // Adds a checked question; its id, or nothing with a Polish message.

@@ -7,8 +7,6 @@
 
 namespace marbelo::exam {
 
-constexpr int kDefaultPassMark = 60; // percent of the questions
-
 struct KeyQuestion
 {
     int right = 0;   // the right answer's letter index on the sheet
@@ -20,16 +18,5 @@ struct KeyQuestion
 // False with a Polish message when the count of letters differs from the
 // sheet's questions or a letter is not on the sheet.
 bool scoreLetters(const QList<KeyQuestion> &key, const QString &letters, int *points, QString *error);
-
-// Passed when points reach passMark percent of the questions.
-inline bool passes(int points, int questions, int passMark)
-{
-    return questions > 0 && qint64(points) * 100 >= qint64(passMark) * questions;
-}
-
-inline int percentOf(int points, int questions)
-{
-    return questions > 0 ? int(qint64(points) * 100 / questions) : 0;
-}
 
 } // namespace marbelo::exam

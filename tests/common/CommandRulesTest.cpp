@@ -29,6 +29,8 @@ CommandConditions everything()
     c.trainingsCanUndo = c.trainingsCanRedo = true;
     c.outlineCanUndo = c.outlineCanRedo = true;
     c.ownTopicSelected = true;
+    c.coursesShown = c.courseSelected = c.participantSelected = c.certificateSelected = c.testPrepared = true;
+    c.coursesCanUndo = c.coursesCanRedo = true;
     return c;
 }
 
@@ -87,6 +89,21 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
         {"outline history at its start", [](CommandConditions &c) { c.outlineCanUndo = false; }, {Command::UndoItem}},
         {"outline history at its end", [](CommandConditions &c) { c.outlineCanRedo = false; }, {Command::RedoItem}},
         {"next sibling has a slide", [](CommandConditions &c) { c.nextSiblingReference = 8; }, {Command::MoveItemBottom}},
+        {"no course selected", [](CommandConditions &c) { c.courseSelected = false; },
+         {Command::EditCourse, Command::DeleteCourse, Command::AddParticipant, Command::EditParticipant,
+          Command::RemoveParticipant, Command::ImportParticipants, Command::TogglePassed, Command::IssueCertificates,
+          Command::CancelCertificate, Command::AttendanceList, Command::ParticipantCertificate,
+          Command::CourseCertificates, Command::PrepareTest, Command::TestSheets, Command::ExamResults,
+          Command::ExamProtocol}},
+        {"no participant selected", [](CommandConditions &c) { c.participantSelected = false; },
+         {Command::EditParticipant, Command::RemoveParticipant, Command::TogglePassed, Command::CancelCertificate,
+          Command::ParticipantCertificate}},
+        {"participant without a certificate", [](CommandConditions &c) { c.certificateSelected = false; },
+         {Command::CancelCertificate, Command::ParticipantCertificate}},
+        {"no test drawn", [](CommandConditions &c) { c.testPrepared = false; },
+         {Command::TestSheets, Command::ExamResults, Command::ExamProtocol}},
+        {"courses' history at its start", [](CommandConditions &c) { c.coursesCanUndo = false; }, {Command::UndoCourses}},
+        {"courses' history at its end", [](CommandConditions &c) { c.coursesCanRedo = false; }, {Command::RedoCourses}},
     };
     for (const Row &row : rows) {
         CommandConditions c = everything();

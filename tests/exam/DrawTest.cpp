@@ -6,12 +6,14 @@
 #include "exam/Draw.h"
 #include "exam/DrawNumbers.h"
 #include "exam/Scoring.h"
+#include "courses/Results.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
+using namespace marbelo;
 using namespace marbelo::exam;
 
 namespace {

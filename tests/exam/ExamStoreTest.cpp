@@ -7,7 +7,7 @@
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Register.h"
-#include "exam/CourseExam.h"
+#include "courses/Results.h"
 #include "exam/ExamStore.h"
 #include "exam/QuestionBank.h"
 #include "exam/QuestionHistory.h"
@@ -235,8 +235,10 @@ TEST_P(RescoreTest, ResultsFollowThePassMark)
     changed.passMark = row.newMark;
     Course renamed = stored;
     renamed.place = QStringLiteral("Sala 2");
+    renamed.exam = changed;
+    stored.exam = old;
 
-    EXPECT_EQ(updateCourseWithExam(database, renamed, changed, &error), !row.refused) << error.toStdString();
+    EXPECT_EQ(updateCourse(database, renamed, &error), !row.refused) << error.toStdString();
     QString expected;
     for (const char *c = row.passed; *c; ++c)
         expected += QStringLiteral("%1%1 ").arg(QLatin1Char(*c));
@@ -249,7 +251,7 @@ TEST_P(RescoreTest, ResultsFollowThePassMark)
         EXPECT_EQ(registerProblem(database), QString());
     }
 
-    ASSERT_TRUE(updateCourseWithExam(database, stored, old, &error)) << error.toStdString();
+    ASSERT_TRUE(updateCourse(database, stored, &error)) << error.toStdString();
     EXPECT_EQ(flags(course), before);
     EXPECT_EQ(examSettings(database, course).passMark, kDefaultPassMark);
 }

@@ -4,11 +4,15 @@
 #include "trainings/OutlineTree.h"
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
+#include "store/db/Database.h"
 #include "support/Fixtures.h"
 #include "support/Tool.h"
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlQuery>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +142,70 @@ TEST_F(ExamToolTest, FromGiftToProtocol)
                                     QStringLiteral("przystąpiło: 2, zdało: 1, nie zdało: 1")})
         EXPECT_TRUE(protocol.contains(expected)) << expected.toStdString() << "\n" << protocol.toStdString();
     EXPECT_TRUE(pdfText(dir.file("k.pdf")).contains(QStringLiteral("Klucz odpowiedzi")));
+}
+
+// A stored result decides who passed and so who gets a register number: the
+// record's rules, command by command, on one course of three. Anna answers
+// four of six right (passed at 60%), Piotr none, Ewa sits no exam.
+TEST_F(ExamToolTest, AResultDecidesWhoGetsACertificate)
+{
+    writeFile(dir.file("lista.csv"), QStringLiteral("Nazwisko;Imię;Data urodzenia;Miejsce urodzenia\n"
+                                                    "Łoś;Anna;02.03.1980;Łomża\nLis;Piotr;1979-11-30;Wieś\n"
+                                                    "Kos;Ewa;1985-05-05;Wieś\n")
+                                         .toUtf8());
+    ASSERT_EQ(run({"questions", "import", dir.file("bank.gift")}).exitCode, 0);
+    ASSERT_EQ(run({"course", "add", "0", "--from", "2026-03-02", "--to", "2026-03-03", "--place", "Sala"}).exitCode, 0);
+    ASSERT_EQ(run({"participants", "1", "--import", dir.file("lista.csv")}).exitCode, 0);
+    ASSERT_EQ(run({"exam", "1", "--draw", "6", "--variants", "1", "--seed", "3"}).exitCode, 0);
+    const QStringList key = run({"exam", "1", "--key", "-"}).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(key.size(), 6);
+    QString letters;
+    for (const QString &line : key)
+        letters += letters.size() < 4 ? line.back() : u'-';
+    writeFile(dir.file("odp.txt"), QStringLiteral("Łoś;Anna;A;%1\nLis;Piotr;A;------\n").arg(letters).toUtf8());
+    ASSERT_EQ(run({"exam", "1", "--answers", dir.file("odp.txt")}).exitCode, 0);
+    ASSERT_EQ(run({"organiser", "--name", "Ośrodek", "--address", "ul. Polna 1", "--place", "Wieś"}).exitCode, 0);
+    // The old program's fault: Piotr marked passed by hand over his failed result.
+    const auto markPiotrPassed = [this] {
+        db::Database database(db::Database::pathIn(dir.path()));
+        ASSERT_TRUE(database.open());
+        ASSERT_TRUE(database.write([](QSqlQuery &q, QString *) {
+            return db::run(q, QStringLiteral("UPDATE participant SET passed = 1 WHERE surname = 'Lis'"));
+        }));
+    };
+    struct Row
+    {
+        const char *what;
+        std::function<void()> before;
+        QStringList args;
+        int exitCode;
+        QString expected; // in the output or the error output
+    };
+    const QString year = QString::number(QDate::currentDate().year());
+    const Row rows[] = {
+        {"a hand pass over a failed result is refused by name", {}, {"participants", "1", "--pass-all"}, 1,
+         QStringLiteral("Piotr Lis (0 pkt)")},
+        {"the others are marked: a stored result decides", {}, {"participants", "1"}, 0,
+         QStringLiteral("Piotr\tLis\t1979-11-30\tWieś\t\t0")},
+        {"a pass without an exam gets a number, a failed result none", {}, {"certificates", "1", dir.file("z.pdf"), "--issue"},
+         0, QString()},
+        {"", {}, {"register"}, 0, QStringLiteral("1/%1\tEwa Kos").arg(year)},
+        {"", {}, {"register"}, 0, QStringLiteral("2/%1\tAnna Łoś").arg(year)},
+        {"a pass mark that fails a certificate holder is refused", {}, {"exam", "1", "--pass-mark", "80"}, 1,
+         QStringLiteral("Anna Łoś (nr 2/%1)").arg(year)},
+        {"flags that disagree are reported at opening", markPiotrPassed, {"courses"}, 0,
+         QStringLiteral("uczestnik Piotr Lis jest oznaczony jako „zaliczył”")},
+        {"and the result still decides", {}, {"certificates", "1", dir.file("z.pdf"), "--issue"}, 0, QString()},
+        {"", {}, {"courses"}, 0, QStringLiteral("\t3\t2\n")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what + (" " + row.args.join(u' ').toStdString()));
+        if (row.before)
+            row.before();
+        const ToolResult r = run(row.args);
+        EXPECT_EQ(r.exitCode, row.exitCode) << r.err.toStdString();
+        EXPECT_TRUE((r.out + r.err).contains(row.expected)) << (r.out + r.err).toStdString();
+    }
 }
 
 } // namespace

@@ -3,12 +3,12 @@
 
 #include "Tool.h"
 
+#include "courses/CourseService.h"
 #include "courses/Courses.h"
 #include "courses/Organiser.h"
 #include "courses/ParticipantCsv.h"
 #include "courses/Participants.h"
 #include "courses/Register.h"
-#include "courses/RegisterCsv.h"
 #include "store/Catalogue.h"
 #include "store/db/Database.h"
 
@@ -64,7 +64,21 @@ std::unique_ptr<db::Database> openDatabase(const QString &arg, int *result)
         *result = fail(error);
         return nullptr;
     }
+    for (const QString &notice : database->notices())
+        err() << notice << '\n';
     return database;
+}
+
+Paperwork::~Paperwork() = default;
+
+std::unique_ptr<Paperwork> openPaperwork(const QString &arg, int *result)
+{
+    auto paperwork = std::make_unique<Paperwork>();
+    paperwork->database = openDatabase(arg, result);
+    if (!paperwork->database)
+        return nullptr;
+    paperwork->courses = std::make_unique<CourseService>(*paperwork->database, dataDirOf(arg));
+    return paperwork;
 }
 
 bool courseNumber(const QString &arg, qint64 *course)
@@ -81,49 +95,53 @@ QString field(QString text)
 
 namespace {
 
-void printParticipants(db::Database &database, qint64 course)
+int printParticipants(CourseService &courses, qint64 course)
 {
-    for (const Participant &p : listParticipants(database, course))
+    std::vector<Participant> people;
+    QString error;
+    if (!courses.participants(course, &people, &error))
+        return fail(error);
+    for (const Participant &p : people)
         out() << p.id << '\t' << field(p.firstName) << '\t' << field(p.surname) << '\t'
               << p.birthDate.toString(Qt::ISODate) << '\t' << field(p.birthPlace) << '\t' << field(p.position) << '\t'
               << (p.passed ? 1 : 0) << '\t' << p.certificate << '\n';
+    return kOk;
 }
 
 // DATADIR's database, opened, and in it the course numbered COURSE; null
 // after printing why (*result: wrong usage for a COURSE that is no number).
-std::unique_ptr<db::Database> openCourse(const QString &dataDir, const QString &number, const QString &command,
-                                         qint64 *course, int *result)
+std::unique_ptr<Paperwork> openCourse(const QString &dataDir, const QString &number, const QString &command,
+                                      qint64 *course, int *result)
 {
     if (!courseNumber(number, course)) {
         *result = usage(command + QStringLiteral(": COURSE must be a course number"));
         return nullptr;
     }
-    auto database = openDatabase(dataDir, result);
+    auto paperwork = openPaperwork(dataDir, result);
     Course known;
-    if (database && !readCourse(*database, *course, &known)) {
-        *result = fail(QStringLiteral("Nie ma kursu nr %1.").arg(*course));
+    QString error;
+    if (paperwork && !paperwork->courses->course(*course, &known, &error)) {
+        *result = fail(error);
         return nullptr;
     }
-    return database;
+    return paperwork;
 }
 
 } // namespace
-
-QString trainingNameIn(const QString &dataDir, int training)
-{
-    TrainingRecord record;
-    return readTrainingRecord(dataDir, training, &record) ? record.name : QString();
-}
 
 int courses(const QStringList &args)
 {
     if (args.size() != 1)
         return usage(QStringLiteral("courses needs DATADIR"));
     int result = kOk;
-    const auto database = openDatabase(args[0], &result);
-    if (!database)
+    const auto paperwork = openPaperwork(args[0], &result);
+    if (!paperwork)
         return result;
-    for (const Course &c : listCourses(*database))
+    std::vector<Course> all;
+    QString error;
+    if (!paperwork->courses->courses(-1, &all, &error))
+        return fail(error);
+    for (const Course &c : all)
         out() << c.id << '\t' << c.training << '\t' << c.from.toString(Qt::ISODate) << '\t'
               << c.to.toString(Qt::ISODate) << '\t' << field(c.place) << '\t' << c.participants << '\t'
               << c.certificates << '\n';
@@ -144,25 +162,22 @@ int courseAdd(const QStringList &args)
     if (!isNumber || training < 0)
         return usage(QStringLiteral("course add: TRAINING must be a training number"));
     int result = kOk;
-    const auto database = openDatabase(parsed.positional[0], &result);
-    if (!database)
+    const auto paperwork = openPaperwork(parsed.positional[0], &result);
+    if (!paperwork)
         return result;
     TrainingRecord record;
     if (!readTrainingRecord(dataDirOf(parsed.positional[0]), training, &record) || !record.isLive())
         return fail(QStringLiteral("Nie ma szkolenia nr %1.").arg(training));
-    Course course;
-    course.training = training;
+    Course course = paperwork->courses->newCourse(training);
     course.from = QDate::fromString(parsed.values[QStringLiteral("--from")], Qt::ISODate);
     course.to = QDate::fromString(parsed.values[QStringLiteral("--to")], Qt::ISODate);
     course.place = parsed.values[QStringLiteral("--place")];
     course.trainers = parsed.values[QStringLiteral("--trainer")];
-    course.form = defaultCourseForm(dataDirOf(parsed.positional[0]), training);
-    course.purpose = defaultCoursePurpose(record.type);
     QString error;
-    const auto id = addCourse(*database, course, &error);
-    if (!id)
+    const auto edit = paperwork->courses->addCourse(course, &error);
+    if (!edit)
         return fail(error);
-    out() << *id << '\n';
+    out() << edit->made << '\n';
     return kOk;
 }
 
@@ -176,11 +191,14 @@ int organiser(const QStringList &args)
         return usage(QStringLiteral("organiser needs DATADIR [--name N --address A --place P] [--format F] "
                                     "[--restart-yearly]"));
     int result = kOk;
-    const auto database = openDatabase(parsed.positional[0], &result);
-    if (!database)
+    const auto paperwork = openPaperwork(parsed.positional[0], &result);
+    if (!paperwork)
         return result;
     Organiser organiser;
-    const bool known = readOrganiser(*database, &organiser);
+    QString error;
+    const bool known = paperwork->courses->organiser(&organiser, &error);
+    if (!error.isEmpty())
+        return fail(error);
     const bool changing = !parsed.values.empty() || !parsed.flags.empty();
     if (changing) {
         for (const auto &[option, value] : parsed.values) {
@@ -194,8 +212,7 @@ int organiser(const QStringList &args)
                 organiser.numberFormat = value;
         }
         organiser.restartYearly = organiser.restartYearly || parsed.flags.count(QStringLiteral("--restart-yearly"));
-        QString error;
-        if (!saveOrganiser(*database, organiser, &error))
+        if (!paperwork->courses->saveOrganiser(organiser, &error))
             return fail(error);
     } else if (!known) {
         return fail(QStringLiteral("Nie podano jeszcze danych organizatora."));
@@ -213,10 +230,11 @@ int participants(const QStringList &args)
         return usage(QStringLiteral("participants needs DATADIR COURSE [--import FILE.csv] [--pass-all]"));
     qint64 course = 0;
     int result = kOk;
-    const auto database =
+    const auto paperwork =
         openCourse(parsed.positional[0], parsed.positional[1], QStringLiteral("participants"), &course, &result);
-    if (!database)
+    if (!paperwork)
         return result;
+    CourseService &courses = *paperwork->courses;
     QString error;
     if (parsed.values.count(QStringLiteral("--import"))) {
         const QString path = parsed.values[QStringLiteral("--import")];
@@ -228,18 +246,31 @@ int participants(const QStringList &args)
                 err() << path << QStringLiteral(", wiersz ") << p.line << ": " << p.reason << '\n';
             return fail(QStringLiteral("Nie zaimportowano nikogo: popraw błędne wiersze (%1).").arg(csv.problems.size()));
         }
-        if (!addParticipants(*database, course, csv.participants, &error))
+        if (!courses.addParticipants(course, csv.participants, QStringLiteral("Importuj uczestników"), &error))
             return fail(error);
     }
     if (parsed.flags.count(QStringLiteral("--pass-all"))) {
-        std::vector<qint64> ids;
-        for (const Participant &p : listParticipants(*database, course))
-            ids.push_back(p.id);
-        if (!setPassed(*database, ids, true, &error))
+        // Everyone without an exam result; a stored result decides for the others.
+        std::vector<Participant> people;
+        if (!courses.participants(course, &people, &error))
             return fail(error);
+        std::vector<qint64> ids;
+        QStringList failed;
+        for (const Participant &p : people) {
+            if (!p.examined)
+                ids.push_back(p.id);
+            else if (!p.passed)
+                failed << QStringLiteral("%1 %2 (%3 pkt)").arg(p.firstName, p.surname).arg(p.points);
+        }
+        if (!setPassed(courses.database(), ids, true, &error))
+            return fail(error);
+        if (!failed.isEmpty())
+            result = fail(QStringLiteral("Nie zaliczyli egzaminu i nie zostali oznaczeni jako zaliczający: %1. "
+                                         "O zaliczeniu decyduje zapisany wynik egzaminu.")
+                              .arg(failed.join(QStringLiteral(", "))));
     }
-    printParticipants(*database, course);
-    return kOk;
+    const int printed = printParticipants(courses, course);
+    return result == kOk ? printed : result;
 }
 
 int registerCommand(const QStringList &args)
@@ -251,17 +282,15 @@ int registerCommand(const QStringList &args)
         && !target.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return usage(QStringLiteral("register: the file must end in .csv or .pdf"));
     int result = kOk;
-    const auto database = openDatabase(args[0], &result);
-    if (!database)
+    const auto paperwork = openPaperwork(args[0], &result);
+    if (!paperwork)
         return result;
-    const QString dir = dataDirOf(args[0]);
-    const std::vector<RegisterEntry> entries = readRegister(*database);
-    const auto name = [&](int training) { return trainingNameIn(dir, training); };
     QString error;
-    if (target.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        return saveRegisterCsv(target, entries, name, &error) ? kOk : fail(error);
     if (!target.isEmpty())
-        return saveRegisterPdf(*database, dir, target);
+        return paperwork->courses->saveRegister(target, &error) ? kOk : fail(error);
+    const std::vector<RegisterEntry> entries = readRegister(*paperwork->database, 0, &error);
+    if (!error.isEmpty())
+        return fail(error);
     for (const RegisterEntry &e : entries)
         out() << e.number << '\t' << field(e.participantName) << '\t' << e.course << '\t' << e.training << '\t'
               << e.issued.toString(Qt::ISODate) << '\t' << (e.cancelled ? "anulowane" : "wydane") << '\t'
@@ -276,17 +305,17 @@ int certificates(const QStringList &args)
         return usage(QStringLiteral("certificates needs DATADIR COURSE OUT.pdf [--issue]"));
     qint64 course = 0;
     int result = kOk;
-    const auto database =
+    const auto paperwork =
         openCourse(parsed.positional[0], parsed.positional[1], QStringLiteral("certificates"), &course, &result);
-    if (!database)
+    if (!paperwork)
         return result;
+    QString error;
     if (parsed.flags.count(QStringLiteral("--issue"))) {
         int issued = 0;
-        QString error;
-        if (!issueCertificates(*database, course, QDate::currentDate(), &issued, &error))
+        if (!paperwork->courses->issue(course, QDate::currentDate(), &issued, &error))
             return fail(error);
     }
-    return saveCertificatesPdf(*database, dataDirOf(parsed.positional[0]), course, parsed.positional[2]);
+    return paperwork->courses->saveCertificates(course, 0, parsed.positional[2], &error) ? kOk : fail(error);
 }
 
 int attendance(const QStringList &args)
@@ -295,10 +324,20 @@ int attendance(const QStringList &args)
         return usage(QStringLiteral("attendance needs DATADIR COURSE OUT.pdf"));
     qint64 course = 0;
     int result = kOk;
-    const auto database = openCourse(args[0], args[1], QStringLiteral("attendance"), &course, &result);
-    if (!database)
+    const auto paperwork = openCourse(args[0], args[1], QStringLiteral("attendance"), &course, &result);
+    if (!paperwork)
         return result;
-    return saveAttendancePdf(*database, dataDirOf(args[0]), course, args[2]);
+    QString error;
+    return paperwork->courses->saveAttendanceList(course, args[2], &error) ? kOk : fail(error);
+}
+
+bool courseCommandDraws(const QStringList &args)
+{
+    if (args.isEmpty())
+        return false;
+    return args[0] == QLatin1String("certificates") || args[0] == QLatin1String("attendance")
+           || (args[0] == QLatin1String("register") && args.size() == 3
+               && args[2].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive));
 }
 
 } // namespace tool

@@ -3,16 +3,11 @@
 
 #include "Tool.h"
 
-#include "courses/Courses.h"
-#include "courses/Participants.h"
-#include "documents/PdfDocument.h"
-#include "exam/CourseTopics.h"
+#include "courses/CourseService.h"
+#include "courses/Results.h"
 #include "exam/Draw.h"
-#include "exam/ExamDocuments.h"
-#include "exam/ExamStore.h"
+#include "exam/ExamService.h"
 #include "exam/QuestionBank.h"
-#include "trainings/OutlineTree.h"
-#include "store/DataFiles.h"
 #include "store/db/Database.h"
 
 #include <QFile>
@@ -86,14 +81,17 @@ const QStringList kExamFlags = {QStringLiteral("--results")};
 class ExamRun
 {
 public:
-    ExamRun(db::Database &database, QString dataDir, Course course)
-        : m_database(database), m_dataDir(std::move(dataDir)), m_course(std::move(course))
+    ExamRun(CourseService &courses, qint64 course)
+        : m_courses(courses), m_exam(courses, {courses.dataDir()}), m_course(course)
     {
     }
 
     int settings(const Parsed &parsed)
     {
-        ExamSettings settings = examSettings(m_database, m_course.id);
+        QString error;
+        ExamSettings settings = examSettings(m_courses.database(), m_course, &error);
+        if (!error.isEmpty())
+            return fail(error);
         if (parsed.values.count(QStringLiteral("--pass-mark"))) {
             bool ok = false;
             settings.passMark = parsed.values.at(QStringLiteral("--pass-mark")).toInt(&ok);
@@ -102,8 +100,7 @@ public:
         }
         if (parsed.values.count(QStringLiteral("--commission")))
             settings.commission = parsed.values.at(QStringLiteral("--commission")).split(u';');
-        QString error;
-        return setExamSettings(m_database, m_course.id, settings, &error) ? kOk : fail(error);
+        return setExamSettings(m_courses.database(), m_course, settings, &error) ? kOk : fail(error);
     }
 
     int draw(const Parsed &parsed)
@@ -118,10 +115,8 @@ public:
             number = parsed.values.at(QStringLiteral("--seed")).toULongLong(&ok);
         if (!ok)
             return usage(QStringLiteral("exam: --draw, --variants and --seed take whole numbers"));
-        const OutlineTree outline = OutlineTree::load(m_dataDir + outlineFileName(m_course.training));
-        const std::vector<UsedTopic> topics = topicsOfOutline(outline, libraryTopics({m_dataDir}));
         QString error;
-        if (!prepareTest(m_database, m_course.id, topics, count, variants, number, &error))
+        if (!m_exam.prepareTest(m_course, count, variants, number, &error))
             return fail(error);
         out() << QStringLiteral("Test: %1 pytań, wariantów: %2, numer losowania: %3\n").arg(count).arg(variants).arg(number);
         return kOk;
@@ -135,8 +130,11 @@ public:
         QString text = QString::fromUtf8(bytes);
         if (text.startsWith(QChar(0xFEFF)))
             text.remove(0, 1);
-        const std::vector<Participant> people = listParticipants(m_database, m_course.id);
-        const ExamTest test = examTest(m_database, m_course.id);
+        std::vector<Participant> people;
+        ExamTest test;
+        QString error;
+        if (!m_courses.participants(m_course, &people, &error) || !m_exam.test(m_course, &test, &error))
+            return fail(error);
         // Every line is checked before any is stored; all are stored in one transaction.
         std::vector<ResultEntry> entries;
         int problems = 0;
@@ -174,15 +172,21 @@ public:
         }
         if (problems)
             return fail(QStringLiteral("Nie zapisano wyników: popraw błędne wiersze (%1).").arg(problems));
-        QString error;
-        return recordResults(m_database, m_course.id, entries, &error) ? kOk : fail(error);
+        return m_exam.recordResults(m_course, entries, &error) ? kOk : fail(error);
     }
 
     int results()
     {
-        const std::vector<ExamResult> results = examResults(m_database, m_course.id);
-        const int questions = examTest(m_database, m_course.id).questionCount();
-        for (const Participant &p : listParticipants(m_database, m_course.id)) {
+        QString error;
+        std::vector<Participant> people;
+        ExamTest test;
+        if (!m_courses.participants(m_course, &people, &error) || !m_exam.test(m_course, &test, &error))
+            return fail(error);
+        const std::vector<ExamResult> results = examResults(m_courses.database(), m_course, &error);
+        if (!error.isEmpty())
+            return fail(error);
+        const int questions = test.questionCount();
+        for (const Participant &p : people) {
             out() << field(p.surname + u' ' + p.firstName);
             const auto found = std::find_if(results.begin(), results.end(),
                                             [&](const ExamResult &r) { return r.participant == p.id; });
@@ -197,11 +201,14 @@ public:
         return kOk;
     }
 
-    int document(const QString &what, const QString &path, const QString &trainingName)
+    int document(const QString &what, const QString &path)
     {
-        const ExamDocumentData data = examDocumentData(m_database, m_course, trainingName);
+        ExamDocumentData data;
+        QString error;
+        if (!m_exam.documentData(m_course, &data, &error))
+            return fail(error);
         if (data.test.variants.empty())
-            return fail(QStringLiteral("Dla kursu nr %1 nie przygotowano jeszcze testu.").arg(m_course.id));
+            return fail(QStringLiteral("Dla kursu nr %1 nie przygotowano jeszcze testu.").arg(m_course));
         if (what == QLatin1String("--key") && path == QLatin1String("-")) {
             out() << answerKeyTsv(data.test);
             return kOk;
@@ -209,14 +216,13 @@ public:
         const ExamDocument kind = what == QLatin1String("--sheets") ? ExamDocument::Sheets
                                 : what == QLatin1String("--key")    ? ExamDocument::Key
                                                                     : ExamDocument::Protocol;
-        QString error;
         return saveExamDocument(kind, data, path, &error) ? kOk : fail(error);
     }
 
 private:
-    db::Database &m_database;
-    QString m_dataDir;
-    Course m_course;
+    CourseService &m_courses;
+    ExamService m_exam;
+    qint64 m_course;
 };
 
 } // namespace
@@ -253,25 +259,25 @@ int exam(const QStringList &args)
                                     " [--pass-mark P] [--commission \"A;B;C\"] [--answers FILE] [--sheets OUT.pdf]"
                                     " [--key OUT.pdf|-] [--protocol OUT.pdf] [--results]"));
     int result = kOk;
-    const auto database = openDatabase(parsed.positional[0], &result);
-    if (!database)
+    const auto paperwork = openPaperwork(parsed.positional[0], &result);
+    if (!paperwork)
         return result;
-    if (!withDemoQuestions(*database, parsed.positional[0]))
+    if (!withDemoQuestions(*paperwork->database, parsed.positional[0]))
         return kFailed;
     Course course;
-    if (!readCourse(*database, courseId, &course))
-        return fail(QStringLiteral("Nie ma kursu nr %1.").arg(courseId));
-    ExamRun run(*database, dataDirOf(parsed.positional[0]), course);
+    QString error;
+    if (!paperwork->courses->course(courseId, &course, &error))
+        return fail(error);
+    ExamRun run(*paperwork->courses, courseId);
     if (parsed.values.count(QStringLiteral("--pass-mark")) || parsed.values.count(QStringLiteral("--commission")))
         result = run.settings(parsed);
     if (result == kOk && parsed.values.count(QStringLiteral("--draw")))
         result = run.draw(parsed);
     if (result == kOk && parsed.values.count(QStringLiteral("--answers")))
         result = run.answers(parsed.values.at(QStringLiteral("--answers")));
-    const QString trainingName = trainingNameIn(dataDirOf(parsed.positional[0]), course.training);
     for (const QString &what : {QStringLiteral("--sheets"), QStringLiteral("--key"), QStringLiteral("--protocol")})
         if (result == kOk && parsed.values.count(what))
-            result = run.document(what, parsed.values.at(what), trainingName);
+            result = run.document(what, parsed.values.at(what));
     if (result == kOk && parsed.flags.count(QStringLiteral("--results")))
         result = run.results();
     return result;

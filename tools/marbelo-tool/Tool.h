@@ -9,8 +9,11 @@
 #include <memory>
 #include <set>
 
-namespace marbelo::db {
+namespace marbelo {
+namespace db {
 class Database;
+}
+class CourseService;
 }
 
 namespace tool {
@@ -39,7 +42,19 @@ bool parse(const QStringList &args, const QStringList &valueOptions, const QStri
 // DATADIR with its trailing separator.
 QString dataDirOf(const QString &arg);
 // DATADIR's database, opened; null after printing why (with *result set).
+// What the opening found the record to contradict itself in is printed on
+// the error output.
 std::unique_ptr<marbelo::db::Database> openDatabase(const QString &arg, int *result);
+
+// DATADIR's database with the course service over it.
+struct Paperwork
+{
+    std::unique_ptr<marbelo::db::Database> database;
+    std::unique_ptr<marbelo::CourseService> courses;
+    ~Paperwork();
+};
+// Null after printing why (with *result set).
+std::unique_ptr<Paperwork> openPaperwork(const QString &arg, int *result);
 bool courseNumber(const QString &arg, qint64 *course);
 // A text as one TSV field: tabs and line breaks become spaces.
 QString field(QString text);
@@ -68,14 +83,8 @@ int registerCommand(const QStringList &args);
 int certificates(const QStringList &args);
 int attendance(const QStringList &args);
 
-// The name of a training of the catalogue in dataDir; empty when unknown.
-QString trainingNameIn(const QString &dataDir, int training);
 // True for the course commands that draw a PDF (they need a QGuiApplication).
 bool courseCommandDraws(const QStringList &args);
-// The course documents, written whole or not at all; the exit code.
-int saveRegisterPdf(marbelo::db::Database &database, const QString &dataDir, const QString &path);
-int saveCertificatesPdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
-int saveAttendancePdf(marbelo::db::Database &database, const QString &dataDir, qint64 course, const QString &path);
 int questions(const QStringList &args);
 int exam(const QStringList &args);
 // The exam's PDFs draw text too.

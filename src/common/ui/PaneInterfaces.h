@@ -63,6 +63,8 @@ public:
     virtual std::optional<SelectedTopic> selectedTopic() const = 0;
     // True when a drag started in the detailed-topic tree.
     virtual bool isTopicTree(const QObject *dragSource) const = 0;
+    // The file of the framework topic selected in the list; empty when none.
+    virtual QString selectedModuleFile() const = 0;
 };
 
 // The training selected in the training list.

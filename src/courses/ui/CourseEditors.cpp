@@ -76,8 +76,9 @@ private:
 
 } // namespace
 
-bool editCourseForm(QWidget *owner, Course *course, exam::ExamSettings *exam)
+bool editCourseForm(QWidget *owner, Course *course)
 {
+    ExamSettings *exam = &course->exam;
     FormDialog dialog(owner, course->id > 0 ? QStringLiteral("Popraw kurs") : QStringLiteral("Nowy kurs"),
                       "QelCourseDialog");
     QDateEdit *from = dialog.addDate("QelCourseFrom", QStringLiteral("Od"), course->from);

@@ -4,14 +4,13 @@
 #pragma once
 
 #include "courses/CourseTypes.h"
-#include "exam/ExamStore.h"
 
 class QWidget;
 
 namespace marbelo {
 
 // The course with its exam's commission and pass mark.
-bool editCourseForm(QWidget *owner, Course *course, exam::ExamSettings *exam);
+bool editCourseForm(QWidget *owner, Course *course);
 bool editParticipantForm(QWidget *owner, Participant *participant);
 bool editOrganiserForm(QWidget *owner, Organiser *organiser);
 

@@ -33,16 +33,7 @@ CommandStates MainWindow::currentStates() const
 void MainWindow::refreshCommands()
 {
     const CommandStates states = currentStates();
-    for (int i = 0; i < kCommandCount; ++i) {
-        const CommandEntries &e = m_commands[static_cast<std::size_t>(i)];
-        const bool on = states.enabled[static_cast<std::size_t>(i)];
-        for (QAction *action : {e.mainMenu, e.dropDown, e.context}) {
-            if (action)
-                action->setEnabled(on);
-        }
-        if (e.toolButton)
-            e.toolButton->setEnabled(on);
-    }
+    m_commands.applyStates(states);
     // Only the "Tematy" submenu and its button depend on the panes.
     for (QMenu *menu : m_menus)
         menu->menuAction()->setEnabled(menu != m_menus[1] || states.topicsMenu);
@@ -62,7 +53,7 @@ void MainWindow::refreshHistoryEntries(const CommandStates &states)
         {Command::RedoTraining, historyCaption(QStringLiteral("Ponów"), catalogueHistory->redoText())},
     };
     for (const auto &[command, caption] : captions) {
-        const CommandEntries &e = m_commands[static_cast<std::size_t>(command)];
+        const CommandEntries &e = m_commands.entries(command);
         for (QAction *action : {e.mainMenu, e.dropDown, e.context}) {
             if (action) {
                 action->setText(caption);

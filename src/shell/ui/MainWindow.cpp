@@ -4,10 +4,14 @@
 #include "common/ui/HelpContext.h"
 #include "common/ui/PaneWidgets.h"
 #include "courses/ui/CourseCommands.h"
+#include "exam/QuestionBank.h"
+#include "exam/ui/ExamCommands.h"
+#include "exam/ui/QuestionBankCommand.h"
 #include "presentation/ui/OutlinePane.h"
 #include "presentation/ui/PresentationCommands.h"
 #include "shell/ui/HelpCommands.h"
 #include "shell/ui/PaneFrame.h"
+#include "store/db/DatabaseSession.h"
 #include "topics/ui/SlidePreviewPane.h"
 #include "topics/ui/TopicLibraryPane.h"
 #include "trainings/ui/TrainingListPane.h"
@@ -67,8 +71,17 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
     m_outline = new OutlinePane(dataDir, messages, *this, *m_trainings, *m_topics, *m_preview, this);
     m_presentation = new PresentationCommands(location, messages, saveDialog, *this, *m_trainings, *m_outline, this);
     m_help = new HelpCommands(dataDir, *this, this);
-    m_courses = new CourseCommands(dataDir, messages, *this, *m_trainings, this);
-    m_courses->setLibraryDirs(location.libraryDirs());
+    // One database for the run, opened once; the demo questions lying beside
+    // the library go into its bank at the first opening.
+    m_database = std::make_unique<db::DatabaseSession>(dataDir);
+    m_database->setFirstOpening([dirs = location.libraryDirs()](db::Database &database) {
+        QString error;
+        return exam::importDemoQuestionsFrom(database, dirs, &error) ? QStringList() : QStringList{error};
+    });
+    m_exam = new exam::ExamCommands(location.libraryDirs(), this);
+    m_courses = new CourseCommands(dataDir, *m_database, messages, *this, *m_trainings, this);
+    m_courses->setCommandHandler(m_exam);
+    m_questionBank = new exam::QuestionBankCommand(*m_database, messages, *this, *m_topics, this);
 
     buildMenus();
     buildToolBar();
@@ -102,72 +115,13 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
 
 MainWindow::~MainWindow() = default;
 
-QAction *MainWindow::makeEntry(const CommandPlacement &placement)
-{
-    const CommandInfo &info = commandInfo(placement.command);
-    auto *action = new QAction(paneImage("menu", info.image), entryCaption(placement), this);
-    action->setObjectName(QString::fromLatin1(placement.objectName));
-    setHelpContext(action, info.helpContext);
-    CommandEntries &entries = m_commands[static_cast<std::size_t>(placement.command)];
-    switch (roleOf(placement.place)) {
-    case EntryRole::MainMenu:
-        // Only the main menus show the long hint in the status bar.
-        if (!info.hint.isEmpty())
-            action->setStatusTip(longHint(info.hint));
-        entries.mainMenu = action;
-        break;
-    case EntryRole::DropDown:
-        entries.dropDown = action;
-        break;
-    case EntryRole::Context:
-        entries.context = action;
-        break;
-    case EntryRole::ToolBar: // tool buttons are made by buildToolBar
-        break;
-    }
-    return action;
-}
-
-void MainWindow::fillMenu(QMenu *menu, MenuPlace place)
-{
-    for (const CommandPlacement &placement : placementTable()) {
-        if (placement.place != place)
-            continue;
-        if (placement.kind == PlacementKind::Separator)
-            menu->addSeparator();
-        else
-            menu->addAction(makeEntry(placement));
-    }
-}
-
-QMenu *MainWindow::buildPopup(const MenuInfo &info, QWidget *owner)
-{
-    auto *menu = new QMenu(owner);
-    menu->setObjectName(QString::fromLatin1(info.objectName));
-    fillMenu(menu, info.place);
-    return menu;
-}
-
 void MainWindow::buildMenus()
 {
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("QelMainMenu"));
-    std::size_t i = 0;
-    for (const MenuInfo &info : menuTable()) {
-        if (roleOf(info.place) != EntryRole::MainMenu)
-            continue;
-        QMenu *menu = bar->addMenu(info.caption);
-        const QString name = QString::fromLatin1(info.objectName);
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name + QStringLiteral("Item"));
-        menu->menuAction()->setStatusTip(info.hint);
-        setHelpContext(menu, info.helpContext);
-        setHelpContext(menu->menuAction(), info.helpContext);
-        fillMenu(menu, info.place);
-        // The status bar shows the long hint of the highlighted entry.
-        connect(menu, &QMenu::hovered, this, [this](QAction *action) { showHint(action->statusTip()); });
-        m_menus[i++] = menu;
-    }
+    menuBar()->setObjectName(QStringLiteral("QelMainMenu"));
+    // The status bar shows the long hint of the highlighted entry.
+    const std::vector<QMenu *> menus =
+        m_commands.buildMainMenus(menuBar(), CommandWindow::Main, [this](const QString &hint) { showHint(hint); });
+    std::copy(menus.begin(), menus.end(), m_menus.begin());
 }
 
 void MainWindow::buildToolBar()
@@ -197,13 +151,13 @@ void MainWindow::buildToolBar()
         if (placement.kind == PlacementKind::Entry) {
             const CommandInfo &info = commandInfo(placement.command);
             b = makeToolButton(m_toolBar, placement.objectName, info.toolImage, info.hint, info.helpContext);
-            m_commands[static_cast<std::size_t>(placement.command)].toolButton = b;
+            m_commands.entries(placement.command).toolButton = b;
         } else {
             // Drop-down buttons: the topics button itself runs the search;
             // the trainings and presentations buttons only open their menus.
             const MenuInfo &menu = menuInfo(placement.dropDown);
             b = makeToolButton(m_toolBar, placement.objectName, menu.image, menu.hint, menu.helpContext);
-            b->setMenu(buildPopup(menu, b));
+            b->setMenu(m_commands.buildPopup(placement.dropDown, b));
             b->setPopupMode(QToolButton::MenuButtonPopup);
             b->setFixedSize(52, 38);
             if (placement.dropDown == MenuPlace::TopicsDropDown)
@@ -263,60 +217,36 @@ void MainWindow::buildPanes()
     right->setSizes({kMinimumWidth - 2 * kColumnWidth, kColumnWidth});
 
     // The panes' context menus.
-    const std::pair<MenuPlace, QWidget *> contextMenus[] = {{MenuPlace::TopicListMenu, m_topics->list()},
-                                                        {MenuPlace::TopicTreeMenu, m_topics->tree()},
-                                                        {MenuPlace::TrainingListMenu, m_trainings->list()},
-                                                        {MenuPlace::OutlineMenu, m_outline->tree()}};
-    for (const auto &[place, pane] : contextMenus) {
-        QMenu *menu = buildPopup(menuInfo(place), pane);
-        pane->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(pane, &QWidget::customContextMenuRequested, menu,
-                [pane, menu](const QPoint &at) { menu->popup(pane->mapToGlobal(at)); });
-    }
+    m_commands.attachContextMenu(MenuPlace::TopicListMenu, m_topics->list());
+    m_commands.attachContextMenu(MenuPlace::TopicTreeMenu, m_topics->tree());
+    m_commands.attachContextMenu(MenuPlace::TrainingListMenu, m_trainings->list());
+    m_commands.attachContextMenu(MenuPlace::OutlineMenu, m_outline->tree());
 }
 
 void MainWindow::connectCommands()
 {
     const auto connectCommand = [this](Command command, auto *receiver, auto handler) {
-        const CommandEntries &e = m_commands[static_cast<int>(command)];
-        for (QAction *action : {e.mainMenu, e.dropDown, e.context}) {
-            if (action)
-                connect(action, &QAction::triggered, receiver, handler);
-        }
-        if (e.toolButton)
-            connect(e.toolButton, &QToolButton::clicked, receiver, handler);
+        m_commands.connectCommand(command, receiver, handler);
     };
-    // Shortcuts sit on the main menu's entries, so they act only while their
-    // command is available; pane-scoped ones only while that pane has the focus.
-    for (const CommandInfo &info : commandTable()) {
-        QAction *action = shortcutEntry(info.command);
-        if (!action || info.keys.isEmpty())
-            continue;
-        action->setShortcuts(info.keys);
-        if (info.scope == ShortcutScope::Window) {
-            // An entry of a context menu alone acts from the whole window.
-            if (action != m_commands[static_cast<int>(info.command)].mainMenu)
-                addAction(action);
-            continue;
-        }
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        (info.scope == ShortcutScope::Outline ? static_cast<QWidget *>(m_outline->tree()) : m_topics->tree())
-            ->addAction(action);
-    }
+    m_commands.applyShortcuts(CommandWindow::Main, [this](ShortcutScope scope) -> QWidget * {
+        if (scope == ShortcutScope::Outline)
+            return m_outline->tree();
+        return scope == ShortcutScope::TopicTree ? static_cast<QWidget *>(m_topics->tree()) : this;
+    });
     connectCommand(Command::Exit, this, &QWidget::close);
     connectCommand(Command::Find, m_topics, &TopicLibraryPane::findInTopics);
     connectCommand(Command::FindNext, m_topics, &TopicLibraryPane::findNextInTopics);
     // The topics button stays enabled for the import in its list; its own
     // click is the search, when there is something to search.
     connect(m_topicsButton, &QToolButton::clicked, this, [this] {
-        if (m_commands[static_cast<int>(Command::Find)].mainMenu->isEnabled())
+        if (m_commands.entries(Command::Find).mainMenu->isEnabled())
             m_topics->findInTopics();
     });
     connectCommand(Command::ImportSlides, m_topics, &TopicLibraryPane::importSlides);
     connectCommand(Command::RenameOwnTopic, m_topics, &TopicLibraryPane::renameOwnTopic);
     connectCommand(Command::DeleteOwnTopic, m_topics, &TopicLibraryPane::deleteOwnTopic);
     connectCommand(Command::Courses, m_courses, &CourseCommands::openCourses);
-    connectCommand(Command::QuestionBank, m_topics, &TopicLibraryPane::editQuestions);
+    connectCommand(Command::QuestionBank, m_questionBank, &exam::QuestionBankCommand::editQuestions);
     connectCommand(Command::CopyTopic, m_outline, &OutlinePane::copySelectedTopic);
     connectCommand(Command::NewTraining, m_trainings, &TrainingListPane::newTraining);
     connectCommand(Command::NewTrainingFrom, m_trainings, &TrainingListPane::newTrainingFrom);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/CommandRules.h"
+#include "common/ui/CommandMenus.h"
 #include "common/ui/PaneInterfaces.h"
 #include "store/DataLocation.h"
 
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -22,9 +24,13 @@ class QToolButton;
 
 namespace marbelo {
 
-struct MenuInfo;
-struct CommandPlacement;
-enum class MenuPlace;
+namespace db {
+class DatabaseSession;
+}
+namespace exam {
+class ExamCommands;
+class QuestionBankCommand;
+}
 class CourseCommands;
 class HelpCommands;
 class Messages;
@@ -44,22 +50,11 @@ public:
     MainWindow(const QString &dataDir, Messages &messages, SaveDialog &saveDialog, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The actions, tool button and context entries of one command.
-    struct CommandEntries
-    {
-        QAction *mainMenu = nullptr;
-        QAction *dropDown = nullptr;
-        QAction *context = nullptr;
-        QToolButton *toolButton = nullptr;
-    };
-    const CommandEntries &entries(Command command) const { return m_commands[static_cast<int>(command)]; }
+    using CommandEntries = marbelo::CommandEntries;
+    const CommandEntries &entries(Command command) const { return m_commands.entries(command); }
     // The entry that carries a command's shortcut: its main menu entry, or
     // its context entry when it has none.
-    QAction *shortcutEntry(Command command) const
-    {
-        const CommandEntries &e = entries(command);
-        return e.mainMenu ? e.mainMenu : e.context;
-    }
+    QAction *shortcutEntry(Command command) const { return m_commands.shortcutEntry(command); }
     // "Program", "Tematy", "Szkolenia", "Prezentacje", "Pomoc".
     const std::array<QMenu *, 5> &mainMenus() const { return m_menus; }
     // The one-shot timer that opens the first-run wizard after the start.
@@ -69,6 +64,7 @@ public:
     TrainingListPane &trainingList() const { return *m_trainings; }
     OutlinePane &outline() const { return *m_outline; }
     CourseCommands &courses() const { return *m_courses; }
+    db::DatabaseSession &database() const { return *m_database; }
 
     void refreshCommands() override;
     void disableCommands() override;
@@ -89,12 +85,6 @@ private:
     void buildToolBar();
     void buildPanes();
     void connectCommands();
-    // The entry of a placed command; its role follows from its place.
-    QAction *makeEntry(const CommandPlacement &placement);
-    // The entries and separators placed in a menu, in order.
-    void fillMenu(QMenu *menu, MenuPlace place);
-    // A drop-down or context menu.
-    QMenu *buildPopup(const MenuInfo &info, QWidget *owner);
     void showHint(const QString &hint);
     // Every command's availability from what the panes show now.
     CommandStates currentStates() const;
@@ -109,14 +99,17 @@ private:
     OutlinePane *m_outline;
     PresentationCommands *m_presentation;
     HelpCommands *m_help;
+    std::unique_ptr<db::DatabaseSession> m_database;
     CourseCommands *m_courses;
+    exam::ExamCommands *m_exam;
+    exam::QuestionBankCommand *m_questionBank;
     QToolBar *m_toolBar = nullptr;
     QStatusBar *m_statusBar = nullptr;
     std::array<QMenu *, 5> m_menus{};
     QToolButton *m_topicsButton = nullptr;
     QToolButton *m_presentationsButton = nullptr;
     std::vector<QToolButton *> m_toolButtons; // the nine buttons disableCommands greys out
-    std::array<CommandEntries, kCommandCount> m_commands{};
+    CommandMenus m_commands{this};
     QTimer m_firstRunTimer;
     bool m_shownOnce = false;
 };

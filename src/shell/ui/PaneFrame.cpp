@@ -17,23 +17,6 @@ constexpr int kCaptionHeight = 20;
 
 } // namespace
 
-QIcon paneImage(const char *set, int index)
-{
-    return QIcon(QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(set)).arg(index, 2, 10, QLatin1Char('0')));
-}
-
-QString longHint(const QString &hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    return bar < 0 ? hint : hint.mid(bar + 1);
-}
-
-QString shortHint(const QString &hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    return bar < 0 ? hint : hint.left(bar);
-}
-
 QToolButton *makeToolButton(QToolBar *bar, const char *objectName, int image, const QString &hint, int helpContext)
 {
     auto *b = new QToolButton(bar);

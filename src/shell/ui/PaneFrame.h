@@ -2,7 +2,8 @@
 // controls, the columns that stack two of them, tool buttons, images, hints.
 #pragma once
 
-#include <QIcon>
+#include "common/ui/CommandMenus.h"
+
 #include <QString>
 
 class QToolBar;
@@ -11,11 +12,6 @@ class QWidget;
 
 namespace marbelo {
 
-// Image index of the "menu" or "toolbar" set in the resources.
-QIcon paneImage(const char *set, int index);
-// "short|long": the short part is a tooltip, the long part the status text.
-QString longHint(const QString &hint);
-QString shortHint(const QString &hint);
 // A 40 x 38 tool button with a "short|long" hint.
 QToolButton *makeToolButton(QToolBar *bar, const char *objectName, int image, const QString &hint, int helpContext);
 

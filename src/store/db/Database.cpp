@@ -4,6 +4,8 @@
 #include "store/db/OwnerOnlyFile.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -33,6 +35,19 @@ QVariant text(const QString &value)
 {
     const QString trimmed = value.trimmed();
     return trimmed.isNull() ? QVariant(QStringLiteral("")) : QVariant(trimmed);
+}
+
+QString textListValue(const QStringList &texts)
+{
+    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
+}
+
+QStringList textListFrom(const QString &stored)
+{
+    QStringList texts;
+    for (const QJsonValue &value : QJsonDocument::fromJson(stored.toUtf8()).array())
+        texts << value.toString();
+    return texts;
 }
 
 bool run(QSqlQuery &q, const QString &sql, const QVariantList &values, QString *error)
@@ -190,6 +205,10 @@ bool Database::open(QString *error)
             || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
             return notPrepared(reason);
     }
+    m_notices.clear();
+    QSqlQuery q(handle);
+    if (!recordContradictions(q, &m_notices))
+        return notPrepared(q.lastError().text());
     return true;
 }
 
@@ -204,6 +223,17 @@ int Database::schemaVersion() const
 QSqlQuery Database::query() const
 {
     return QSqlQuery(QSqlDatabase::database(m_connection, false));
+}
+
+bool Database::read(QSqlQuery &q, const QString &sql, const QVariantList &values, QString *error) const
+{
+    QString reason = QStringLiteral("baza nie jest otwarta");
+    if (isOpen() && run(q, sql, values, &reason))
+        return true;
+    if (error)
+        *error = QStringLiteral("Nie udało się odczytać bazy kursów „%1” (%2).")
+                     .arg(QFileInfo(m_path).fileName(), reason);
+    return false;
 }
 
 bool Database::write(const std::function<bool(QSqlQuery &, QString *)> &body, QString *error)

@@ -7,6 +7,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -38,6 +39,9 @@ public:
     bool isOpen() const { return m_state == State::Open; }
     const QString &path() const { return m_path; }
     int schemaVersion() const;
+    // What the opening found the record to contradict itself in (Polish, a
+    // sentence each); the file is left as it is, for the trainer to decide.
+    const QStringList &notices() const { return m_notices; }
 
     // Runs body inside BEGIN IMMEDIATE ... COMMIT: other processes wait for
     // the write lock (busy timeout), and either all of body's changes land or
@@ -49,6 +53,11 @@ public:
 
     // A query on this connection, for reading.
     QSqlQuery query() const;
+    // Runs a reading statement on q (a query of this connection); false with
+    // a Polish message in *error when the database is not open or the
+    // statement fails (a locked, damaged or vanished file), so that a failed
+    // read is never taken for an empty one.
+    bool read(QSqlQuery &q, const QString &sql, const QVariantList &values, QString *error) const;
 
 private:
     bool fail(State state, const QString &message, QString *error);
@@ -56,11 +65,16 @@ private:
     QString m_path;
     QString m_connection;
     State m_state = State::Closed;
+    QStringList m_notices;
 };
 
 // The text as a bound value, trimmed; never NULL (an empty QString binds as
 // NULL, which the NOT NULL columns refuse).
 QVariant text(const QString &value);
+
+// A list of texts in one column, stored as a JSON array, and read back.
+QString textListValue(const QStringList &texts);
+QStringList textListFrom(const QString &stored);
 
 // Runs sql with the bound values on q; false with the driver's text in
 // *error when it fails.

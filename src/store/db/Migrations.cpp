@@ -1,5 +1,10 @@
 #include "store/db/Migrations.h"
 
+#include "store/db/Database.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
 namespace marbelo::db {
 
 const std::vector<QStringList> &migrationSteps()
@@ -58,6 +63,52 @@ const std::vector<QStringList> &migrationSteps()
 int currentSchemaVersion()
 {
     return static_cast<int>(migrationSteps().size());
+}
+
+const std::vector<Cascade> &cascades()
+{
+    static const std::vector<Cascade> references = {
+        {QStringLiteral("participant"), QStringLiteral("course"), QStringLiteral("course"), QStringLiteral("id")},
+        {QStringLiteral("exam"), QStringLiteral("course"), QStringLiteral("course"), QStringLiteral("id")},
+        {QStringLiteral("exam_item"), QStringLiteral("course"), QStringLiteral("exam"), QStringLiteral("course")},
+        {QStringLiteral("exam_result"), QStringLiteral("participant"), QStringLiteral("participant"),
+         QStringLiteral("id")},
+    };
+    return references;
+}
+
+const std::vector<Cascade> &nullingReferences()
+{
+    static const std::vector<Cascade> references = {
+        {QStringLiteral("exam_item"), QStringLiteral("question"), QStringLiteral("question"), QStringLiteral("id")},
+    };
+    return references;
+}
+
+bool recordContradictions(QSqlQuery &q, QStringList *notices)
+{
+    if (!run(q, QStringLiteral("SELECT p.id, p.first_name, p.surname, p.course, p.passed, r.passed, r.points"
+                               " FROM participant p JOIN exam_result r ON r.participant = p.id"
+                               " WHERE p.passed <> r.passed ORDER BY p.id")))
+        return false;
+    while (q.next())
+        *notices << QStringLiteral("Kurs nr %1: uczestnik %2 %3 jest oznaczony jako %4, a zapisany wynik egzaminu"
+                                   " (%5 pkt) jest %6. Obowiązuje wynik egzaminu.")
+                        .arg(q.value(3).toLongLong())
+                        .arg(q.value(1).toString(), q.value(2).toString(),
+                             q.value(4).toBool() ? QStringLiteral("„zaliczył”") : QStringLiteral("„nie zaliczył”"))
+                        .arg(q.value(6).toInt())
+                        .arg(q.value(5).toBool() ? QStringLiteral("pozytywny") : QStringLiteral("negatywny"));
+    if (!run(q, QStringLiteral("SELECT z.number, p.first_name, p.surname, p.course FROM certificate z"
+                               " JOIN participant p ON p.id = z.participant JOIN exam_result r"
+                               " ON r.participant = p.id WHERE z.cancelled = 0 AND r.passed = 0 ORDER BY z.id")))
+        return false;
+    while (q.next())
+        *notices << QStringLiteral("Kurs nr %1: zaświadczenie nr %2 wystawiono uczestnikowi %3 %4, którego wynik"
+                                   " egzaminu jest negatywny. Sprawdź wynik albo anuluj zaświadczenie.")
+                        .arg(q.value(3).toLongLong())
+                        .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString());
+    return true;
 }
 
 } // namespace marbelo::db

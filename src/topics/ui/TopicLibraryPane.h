@@ -56,6 +56,7 @@ public:
 
     std::optional<SelectedTopic> selectedTopic() const override;
     bool isTopicTree(const QObject *dragSource) const override;
+    QString selectedModuleFile() const override;
 
     // The slide import's file dialog; a QFileDialog unless one is set.
     void setOpenFilesDialog(std::shared_ptr<OpenFilesDialog> dialog) { m_openFilesDialog = std::move(dialog); }
@@ -66,8 +67,6 @@ public slots:
     void importSlides();
     void renameOwnTopic();
     void deleteOwnTopic();
-    // "Pytania do tematu...": the question bank of the selected framework topic.
-    void editQuestions();
 
 signals:
     // The detailed topic was double-clicked: copy it into the outline.
@@ -76,7 +75,6 @@ signals:
 private:
     void loadModuleList();
     void loadModuleTree();
-    QString selectedModuleFile() const; // full path, or empty when none
     void chooseModuleLine();
     void showSelectedTopicSlide();
     // The library is read in a worker thread while the window stays live.

@@ -3,13 +3,16 @@
 // database back exactly; issuing and cancelling are confirmed and not undone;
 // the exam's commands from the draw to the protocol, with their real forms.
 
+#include "courses/CourseService.h"
 #include "courses/Courses.h"
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Register.h"
+#include "courses/Results.h"
 #include "courses/ui/CoursesWindow.h"
 #include "exam/ExamStore.h"
 #include "exam/QuestionBank.h"
+#include "exam/ui/ExamCommands.h"
 #include "trainings/OutlineTree.h"
 #include "store/DataFiles.h"
 #include "store/db/Database.h"
@@ -20,6 +23,7 @@
 #include <QAction>
 #include <QFile>
 #include <QSpinBox>
+#include <QSqlQuery>
 #include <QTableWidget>
 
 #include <deque>
@@ -48,14 +52,15 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(database.open());
-        window = std::make_unique<CoursesWindow>(database, messages, dir.path(), 3, 2, QStringLiteral("Okresowe"));
+        window = std::make_unique<CoursesWindow>(service, messages, 3);
+        window->setCommandHandler(&examCommands);
         CoursesWindow::Questions &q = window->questions();
-        q.course = [this](QWidget *, Course *c, exam::ExamSettings *settings) {
+        q.course = [this](QWidget *, Course *c) {
             const qint64 id = c->id;
             *c = testCourse(3);
             c->id = id;
             c->place = nextPlace;
-            *settings = nextExam;
+            c->exam = nextExam;
             return true;
         };
         q.participant = [this](QWidget *, Participant *p) {
@@ -84,10 +89,12 @@ protected:
 
     TempDataDir dir;
     db::Database database{db::Database::pathIn(dir.path())};
+    CourseService service{database, dir.path()};
+    exam::ExamCommands examCommands{{dir.path()}};
     ScriptedMessages messages;
     std::unique_ptr<CoursesWindow> window;
     QString nextPlace = QStringLiteral("Sala A");
-    exam::ExamSettings nextExam;
+    ExamSettings nextExam;
     Participant nextParticipant = testParticipants(1).front();
     QString nextDocument;
 };
@@ -204,7 +211,7 @@ TEST_F(CoursesWindowTest, ExamFromTheDrawToTheProtocol)
     nextExam.commission = QStringList{QStringLiteral("Anna Nowak"), QStringLiteral("Jan Kos")};
     trigger("QelNewCourse");
     const qint64 course = window->selectedCourse();
-    EXPECT_EQ(exam::examSettings(database, course).commission, nextExam.commission);
+    EXPECT_EQ(examSettings(database, course).commission, nextExam.commission);
     trigger("QelAddParticipant");
     nextParticipant = testParticipants(2).back();
     trigger("QelAddParticipant");
@@ -249,7 +256,12 @@ TEST_F(CoursesWindowTest, ExamFromTheDrawToTheProtocol)
             flags += p.passed ? u'1' : u'0';
         return flags;
     };
-    ASSERT_EQ(exam::examResults(database, course).size(), 2u) << messages.texts().join(u'\n').toStdString();
+    ASSERT_EQ(examResults(database, course).size(), 2u) << messages.texts().join(u'\n').toStdString();
+    EXPECT_EQ(passed(), QStringLiteral("10"));
+    // The result decides: the hand mark is refused for the one who failed.
+    window->selectParticipant(listParticipants(database, course).back().id);
+    trigger("QelTogglePassed");
+    EXPECT_TRUE(messages.texts().last().contains(QStringLiteral("wynik egzaminu"))) << messages.texts().last().toStdString();
     EXPECT_EQ(passed(), QStringLiteral("10"));
 
     // A lower pass mark scores the stored results again; undo scores them back.
@@ -258,7 +270,7 @@ TEST_F(CoursesWindowTest, ExamFromTheDrawToTheProtocol)
     EXPECT_EQ(passed(), QStringLiteral("11"));
     window->history().undo();
     EXPECT_EQ(passed(), QStringLiteral("10"));
-    EXPECT_EQ(exam::examSettings(database, course).passMark, 50);
+    EXPECT_EQ(examSettings(database, course).passMark, 50);
 
     trigger("QelExamProtocol");
     EXPECT_TRUE(QFile::exists(dir.file("protokol.pdf")));
@@ -267,8 +279,8 @@ TEST_F(CoursesWindowTest, ExamFromTheDrawToTheProtocol)
     // Undo of a removal brings the exam back with the participant or the course.
     const auto examRows = [&] {
         QStringList rows{exam::examTest(database, course).drawNumber,
-                         exam::examSettings(database, course).commission.join(u';')};
-        for (const exam::ExamResult &r : exam::examResults(database, course))
+                         examSettings(database, course).commission.join(u';')};
+        for (const ExamResult &r : examResults(database, course))
             rows << QStringLiteral("%1 %2 %3 %4").arg(r.participant).arg(r.letters).arg(r.points).arg(r.passed);
         return rows;
     };
@@ -281,4 +293,18 @@ TEST_F(CoursesWindowTest, ExamFromTheDrawToTheProtocol)
         window->history().undo();
         EXPECT_EQ(examRows(), before) << command;
     }
+}
+
+TEST_F(CoursesWindowTest, AFailedReadIsToldAndTheLastRowsStay)
+{
+    trigger("QelNewCourse");
+    trigger("QelAddParticipant");
+    ASSERT_EQ(window->participantRows().size(), 1u);
+    ASSERT_TRUE(database.write([](QSqlQuery &q, QString *) { return db::run(q, QStringLiteral("DROP TABLE exam_result")); }));
+    const std::size_t told = messages.texts().size();
+    window->reload();
+    ASSERT_EQ(messages.texts().size(), told + 1);
+    EXPECT_TRUE(messages.texts().last().contains(QStringLiteral("Nie udało się odczytać"))) << messages.texts().last().toStdString();
+    EXPECT_EQ(window->participantRows().size(), 1u);
+    EXPECT_GT(window->selectedCourse(), 0);
 }

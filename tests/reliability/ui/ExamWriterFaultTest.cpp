@@ -5,6 +5,7 @@
 
 #include "courses/Courses.h"
 #include "courses/Participants.h"
+#include "courses/Results.h"
 #include "exam/ExamDocuments.h"
 #include "exam/ExamStore.h"
 #include "exam/QuestionBank.h"

@@ -83,7 +83,7 @@ TEST_F(ShellTest, EveryPlacedEntryIsItsCommandsEntryForItsPlacesRole)
 {
     open();
     for (const CommandPlacement &p : placementTable()) {
-        if (p.kind != PlacementKind::Entry)
+        if (p.kind != PlacementKind::Entry || windowOf(p.place) != CommandWindow::Main)
             continue;
         const MainWindow::CommandEntries &e = window->entries(p.command);
         const QObject *expected = nullptr;

@@ -1,0 +1,82 @@
+// The paperwork of one data folder's courses, as the "Kursy" window and
+// marbelo-tool use it alike: reading with every failure told, the edits that
+// can be taken back (each returns how), issuing and cancelling certificates,
+// and the course documents. The rules live in the functions it calls; this
+// is the one road to them.
+#pragma once
+
+#include "courses/CourseTypes.h"
+#include "trainings/TrainingInfo.h"
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace marbelo {
+
+namespace db {
+class Database;
+}
+
+// An edit already made, with how to take it back and make it again; each
+// step false with a Polish message when the database refuses it.
+struct RecordEdit
+{
+    QString what; // for "Cofnij: ..."
+    std::function<bool(QString *)> undo;
+    std::function<bool(QString *)> redo;
+    qint64 made = 0; // the number of the (first) record the edit added
+};
+
+class CourseService
+{
+public:
+    CourseService(db::Database &database, const QString &dataDir);
+
+    db::Database &database() const { return m_database; }
+    const QString &dataDir() const { return m_dataDir; }
+    TrainingInfo training(int number) const;
+
+    // Reading: false with a Polish message when the database cannot be read.
+    bool courses(int training, std::vector<Course> *courses, QString *error) const;
+    bool course(qint64 id, Course *course, QString *error) const;
+    bool participants(qint64 course, std::vector<Participant> *participants, QString *error) const;
+    // False without a message when no organiser has been entered yet.
+    bool organiser(Organiser *organiser, QString *error) const;
+    // A course of the training as a new one starts: today, the training's
+    // form and the purpose of its type.
+    Course newCourse(int training) const;
+
+    std::optional<RecordEdit> addCourse(const Course &course, QString *error);
+    std::optional<RecordEdit> changeCourse(const Course &changed, QString *error);
+    std::optional<RecordEdit> deleteCourse(qint64 id, QString *error);
+    // what names the edit: "Dodaj uczestnika", "Importuj uczestników".
+    std::optional<RecordEdit> addParticipants(qint64 course, const std::vector<Participant> &people,
+                                              const QString &what, QString *error);
+    std::optional<RecordEdit> changeParticipant(const Participant &changed, QString *error);
+    std::optional<RecordEdit> removeParticipant(qint64 id, QString *error);
+    // The trainer's own mark, for a participant without an exam result.
+    std::optional<RecordEdit> setPassed(qint64 participant, bool passed, QString *error);
+
+    // The register: numbers are given and cancelled for good, never undone.
+    bool saveOrganiser(const Organiser &organiser, QString *error);
+    bool issue(qint64 course, const QDate &issued, int *count, QString *error);
+    // Cancels the participant's certificate in force, with the reason.
+    bool cancelCertificateOf(qint64 participant, const QString &reason, QString *error);
+
+    // The course documents, each written whole or not at all.
+    bool saveAttendanceList(qint64 course, const QString &path, QString *error);
+    // Every certificate in force of the course, or of one participant when participant > 0.
+    bool saveCertificates(qint64 course, qint64 participant, const QString &path, QString *error);
+    // The register as CSV for a name ending in ".csv", else as PDF.
+    bool saveRegister(const QString &path, QString *error);
+
+private:
+    db::Database &m_database;
+    QString m_dataDir;
+};
+
+} // namespace marbelo
