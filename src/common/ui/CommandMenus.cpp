@@ -4,6 +4,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 
 namespace marbelo {
 
@@ -91,6 +92,27 @@ std::vector<QMenu *> CommandMenus::buildMainMenus(QMenuBar *bar, CommandWindow w
         menus.push_back(menu);
     }
     return menus;
+}
+
+void CommandMenus::fillTextToolBar(QToolBar *bar, MenuPlace place)
+{
+    for (const CommandPlacement &placement : placementTable()) {
+        if (placement.place != place)
+            continue;
+        if (placement.kind == PlacementKind::Separator) {
+            bar->addSeparator();
+            continue;
+        }
+        const CommandInfo &info = commandInfo(placement.command);
+        auto *button = new QToolButton(bar);
+        button->setObjectName(QString::fromLatin1(placement.objectName));
+        button->setText(info.caption);
+        button->setToolTip(shortHint(info.hint));
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        setHelpContext(button, info.helpContext);
+        bar->addWidget(button);
+        entries(placement.command).toolButton = button;
+    }
 }
 
 void CommandMenus::attachContextMenu(MenuPlace place, QWidget *pane)

@@ -18,6 +18,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QToolBar;
 class QToolButton;
 class QWidget;
 
@@ -54,6 +55,9 @@ public:
     // highlighted entry's status text.
     std::vector<QMenu *> buildMainMenus(QMenuBar *bar, CommandWindow window,
                                         const std::function<void(const QString &)> &hovered);
+    // The tool buttons placed on a bar, each with its command's caption and
+    // short hint, separators between groups.
+    void fillTextToolBar(QToolBar *bar, MenuPlace place);
     // A context menu that pops up over pane where it is asked for.
     void attachContextMenu(MenuPlace place, QWidget *pane);
 

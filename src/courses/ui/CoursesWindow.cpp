@@ -6,6 +6,7 @@
 #include "courses/ParticipantCsv.h"
 #include "courses/ui/CourseEditors.h"
 #include "courses/ui/CourseTables.h"
+#include "courses/ui/RecordHistory.h"
 #include "store/components/Messages.h"
 
 #include <QAction>
@@ -24,37 +25,6 @@
 namespace marbelo {
 
 namespace {
-
-// An edit already made, recorded with how to take it back and make it again.
-class DatabaseEdit : public QUndoCommand
-{
-public:
-    DatabaseEdit(RecordEdit edit, std::function<void(const QString &)> failed)
-        : QUndoCommand(edit.what), m_edit(std::move(edit)), m_failed(std::move(failed))
-    {
-    }
-    void redo() override
-    {
-        if (m_first) {
-            m_first = false;
-            return;
-        }
-        run(m_edit.redo);
-    }
-    void undo() override { run(m_edit.undo); }
-
-private:
-    void run(const std::function<bool(QString *)> &step)
-    {
-        QString error;
-        if (!step(&error))
-            m_failed(error);
-    }
-
-    RecordEdit m_edit;
-    std::function<void(const QString &)> m_failed;
-    bool m_first = true;
-};
 
 QTableView *makeTable(QWidget *parent, const char *objectName, const QString &accessibleName,
                       QAbstractItemModel *model)
@@ -82,6 +52,7 @@ QString shortDate(const QDate &date)
 
 CoursesWindow::CoursesWindow(CourseService &service, Messages &messages, int training, QWidget *owner)
     : QDialog(owner), m_service(service), m_messages(messages), m_training(training),
+      m_history([this](const QString &why) { m_messages.inform(why); }),
       m_commands(std::make_unique<CommandMenus>(this))
 {
     setObjectName(QStringLiteral("QelCoursesWindow"));
@@ -139,23 +110,7 @@ QWidget *CoursesWindow::buildCommands()
                                [this](const QString &hint) { m_status->showMessage(hint); });
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("QelCoursesBar"));
-    for (const CommandPlacement &placement : placementTable()) {
-        if (placement.place != MenuPlace::CoursesToolBar)
-            continue;
-        if (placement.kind == PlacementKind::Separator) {
-            bar->addSeparator();
-            continue;
-        }
-        const CommandInfo &info = commandInfo(placement.command);
-        auto *button = new QToolButton(bar);
-        button->setObjectName(QLatin1String(placement.objectName));
-        button->setText(info.caption);
-        button->setToolTip(shortHint(info.hint));
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        setHelpContext(button, info.helpContext);
-        bar->addWidget(button);
-        m_commands->entries(placement.command).toolButton = button;
-    }
+    m_commands->fillTextToolBar(bar, MenuPlace::CoursesToolBar);
     auto *top = new QWidget(this);
     auto *topLayout = new QVBoxLayout(top);
     topLayout->setContentsMargins(0, 0, 0, 0);
@@ -336,18 +291,7 @@ void CoursesWindow::refreshCommands()
 
 bool CoursesWindow::record(std::optional<RecordEdit> edit, const QString &error)
 {
-    if (!edit) {
-        m_messages.inform(error);
-        return false;
-    }
-    // A step that fails later (undo of a course that has since issued
-    // certificates, a full disk) is reported and ends the history, which no
-    // longer matches the database.
-    m_history.push(new DatabaseEdit(std::move(*edit), [this](const QString &why) {
-        m_messages.inform(why);
-        QTimer::singleShot(0, &m_history, &QUndoStack::clear);
-    }));
-    return true;
+    return m_history.record(std::move(edit), error);
 }
 
 QString CoursesWindow::askSavePath(const QString &filter)

@@ -9,6 +9,7 @@
 
 #include "common/Command.h"
 #include "courses/CourseService.h"
+#include "courses/ui/RecordHistory.h"
 
 #include <QDialog>
 #include <QUndoStack>
@@ -107,7 +108,7 @@ private:
     Messages &m_messages;
     int m_training;
     Questions m_questions;
-    QUndoStack m_history;
+    RecordHistory m_history;
     std::unique_ptr<CommandMenus> m_commands;
     CourseCommandHandler *m_handler = nullptr;
     CourseTable *m_courseTable;

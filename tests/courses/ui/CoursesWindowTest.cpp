@@ -308,3 +308,25 @@ TEST_F(CoursesWindowTest, AFailedReadIsToldAndTheLastRowsStay)
     EXPECT_EQ(window->participantRows().size(), 1u);
     EXPECT_GT(window->selectedCourse(), 0);
 }
+
+// Every change is on disk when the window shows it: a second connection, as
+// marbelo-tool would open, reads the undone edit at once, also after a print.
+TEST_F(CoursesWindowTest, UndoAfterAPrintIsOnDiskAtOnce)
+{
+    trigger("QelNewCourse");
+    trigger("QelAddParticipant");
+    const qint64 course = window->selectedCourse();
+    messages.answers = {true, true};
+    trigger("QelTogglePassed");
+    trigger("QelIssueCertificates");
+    window->selectParticipant(listParticipants(database, course).front().id);
+    nextDocument = QStringLiteral("jeden.pdf");
+    trigger("QelParticipantCertificate");
+    const QString before = listParticipants(database, course).front().surname;
+    nextParticipant.surname = before + QStringLiteral("-Nowak");
+    trigger("QelEditParticipant");
+    window->history().undo();
+    db::Database other(db::Database::pathIn(dir.path()));
+    ASSERT_TRUE(other.open());
+    EXPECT_EQ(listParticipants(other, course).front().surname, before) << messages.texts().join(u'\n').toStdString();
+}
