@@ -7,49 +7,67 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace marbelo {
 
-class CourseTable : public QAbstractTableModel
+template <typename Row>
+class RowTable : public QAbstractTableModel
 {
-    Q_OBJECT
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    // Each column: its header and the text of a row's cell.
+    using Column = std::pair<QString, std::function<QString(const Row &)>>;
 
-    void setRows(std::vector<Course> rows);
-    const std::vector<Course> &rows() const { return m_rows; }
-    // The row of the course numbered id; -1 when none.
-    int rowOf(qint64 id) const;
+    RowTable(std::vector<Column> columns, QObject *parent) : QAbstractTableModel(parent), m_columns(std::move(columns))
+    {
+    }
 
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    void setRows(std::vector<Row> rows)
+    {
+        beginResetModel();
+        m_rows = std::move(rows);
+        endResetModel();
+    }
+    const std::vector<Row> &rows() const { return m_rows; }
+    // The row of the record numbered id; -1 when none.
+    int rowOf(qint64 id) const
+    {
+        for (std::size_t i = 0; i < m_rows.size(); ++i)
+            if (m_rows[i].id == id)
+                return int(i);
+        return -1;
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_columns.size());
+    }
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override
+    {
+        if (!index.isValid() || role != Qt::DisplayRole)
+            return {};
+        return m_columns[std::size_t(index.column())].second(m_rows[std::size_t(index.row())]);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
+            return {};
+        return m_columns[std::size_t(section)].first;
+    }
 
 private:
-    std::vector<Course> m_rows;
+    std::vector<Column> m_columns;
+    std::vector<Row> m_rows;
 };
 
-class ParticipantTable : public QAbstractTableModel
-{
-    Q_OBJECT
-public:
-    using QAbstractTableModel::QAbstractTableModel;
+using CourseTable = RowTable<Course>;
+using ParticipantTable = RowTable<Participant>;
 
-    // questions: of each variant of the course's test, for the points shown.
-    void setRows(std::vector<Participant> rows, int questions);
-    const std::vector<Participant> &rows() const { return m_rows; }
-    int rowOf(qint64 id) const;
-
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
-private:
-    std::vector<Participant> m_rows;
-    int m_questions = 0;
-};
+std::vector<CourseTable::Column> courseColumns();
+// questions: of each variant of the selected course's test, for the points shown.
+std::vector<ParticipantTable::Column> participantColumns(const int *questions);
 
 } // namespace marbelo

@@ -74,8 +74,8 @@ CoursesWindow::CoursesWindow(CourseService &service, Messages &messages, int tra
                        return QFileDialog::getSaveFileName(parent, QStringLiteral("Zapisz"), QString(), filter);
                    }};
 
-    m_courseTable = new CourseTable(this);
-    m_participantTable = new ParticipantTable(this);
+    m_courseTable = new CourseTable(courseColumns(), this);
+    m_participantTable = new ParticipantTable(participantColumns(&m_testQuestions), this);
     m_courses = makeTable(this, "QelCourseList", QStringLiteral("Kursy"), m_courseTable);
     m_participants = makeTable(this, "QelParticipantList", QStringLiteral("Uczestnicy"), m_participantTable);
     m_status = new QStatusBar(this);
@@ -259,7 +259,8 @@ void CoursesWindow::reloadParticipants(qint64 select)
     }
     {
         const QSignalBlocker blocker(m_participants->selectionModel());
-        m_participantTable->setRows(std::move(people), courseRow() ? courseRow()->testQuestions : 0);
+        m_testQuestions = courseRow() ? courseRow()->testQuestions : 0;
+        m_participantTable->setRows(std::move(people));
         selectParticipant(select);
     }
     refreshCommands();

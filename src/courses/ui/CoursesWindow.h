@@ -9,6 +9,7 @@
 
 #include "common/Command.h"
 #include "courses/CourseService.h"
+#include "courses/ui/CourseTables.h"
 #include "courses/ui/RecordHistory.h"
 
 #include <QDialog>
@@ -26,10 +27,8 @@ class QTableView;
 namespace marbelo {
 
 class CommandMenus;
-class CourseTable;
 class CoursesWindow;
 class Messages;
-class ParticipantTable;
 
 // Carries out the window's commands that belong to a higher layer.
 class CourseCommandHandler
@@ -111,6 +110,7 @@ private:
     RecordHistory m_history;
     std::unique_ptr<CommandMenus> m_commands;
     CourseCommandHandler *m_handler = nullptr;
+    int m_testQuestions = 0; // of the selected course's test, for the participants' points
     CourseTable *m_courseTable;
     ParticipantTable *m_participantTable;
     QTableView *m_courses;
