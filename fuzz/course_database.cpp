@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const Course &course : listCourses(database)) {
         listParticipants(database, course.id);
         int issued = 0;
-        if (!issueCertificates(database, course.id, QDate(2026, 3, 3), &issued, &error))
+        if (!issueCertificates(database, fuzz::workDir(), course.id, QDate(2026, 3, 3), &issued, &error))
             FUZZ_CHECK(!error.isEmpty());
     }
     readRegister(database);

@@ -1,6 +1,5 @@
 #include "courses/CertificatePages.h"
 
-#include "trainings/OutlineTree.h"
 
 #include <algorithm>
 
@@ -13,9 +12,12 @@ QString hours(int quarters)
     return hoursText(quarters, QLatin1Char(','));
 }
 
-DocumentRow hoursRow(const QString &number, const QString &name, const PlannedHours &h, bool bold, int level)
+// Blank hours for a row whose hours do not count.
+DocumentRow hoursRow(const QString &number, const QString &name, const PlannedHours &h, bool bold, int level,
+                     bool counts = true)
 {
-    return {{number, name, hours(h.theory), hours(h.exercises), hours(h.total())}, bold, level, 1};
+    const auto shown = [counts](int quarters) { return counts ? hours(quarters) : QString(); };
+    return {{number, name, shown(h.theory), shown(h.exercises), shown(h.total())}, bold, level, 1};
 }
 
 // The text cut to about two thirds of its length, marked as cut.
@@ -56,8 +58,9 @@ void drawCertificateFront(PdfDocument &document, std::vector<CertificateLine> li
     document.setScale(1);
 }
 
-CertificateReverse::CertificateReverse(const OutlineTree &programme, const QString &typeName)
-    : m_rows(programmeRows(programme)), m_total(programmeTotal(programme)), m_typeName(typeName)
+CertificateReverse::CertificateReverse(std::vector<ProgrammeRow> rows, const PlannedHours &total,
+                                       const QString &typeName)
+    : m_rows(std::move(rows)), m_total(total), m_typeName(typeName)
 {
 }
 
@@ -94,7 +97,7 @@ std::optional<CertificateReverse::Layout> CertificateReverse::fitted(PdfDocument
                 lastLeft = row.number;
             }
         } else if (row.level < depth) {
-            layout.rows.push_back(hoursRow(row.number, row.name, row.hours, row.level == 0, row.level));
+            layout.rows.push_back(hoursRow(row.number, row.name, row.hours, row.level == 0, row.level, row.counts));
         } else {
             deeperLeft = true;
         }

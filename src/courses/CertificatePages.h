@@ -15,8 +15,6 @@
 
 namespace marbelo {
 
-class OutlineTree;
-
 // The smallest text, as a share of the usual size (7 of 10 points).
 constexpr double kSmallestCertificateText = 0.7;
 
@@ -28,7 +26,8 @@ void drawCertificateFront(PdfDocument &document, std::vector<CertificateLine> li
 class CertificateReverse
 {
 public:
-    CertificateReverse(const OutlineTree &programme, const QString &typeName);
+    // The programme as the certificate was issued with it.
+    CertificateReverse(std::vector<ProgrammeRow> rows, const PlannedHours &total, const QString &typeName);
     // Draws the reverse on the document's current page, which it must start.
     void draw(PdfDocument &document);
 

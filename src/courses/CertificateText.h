@@ -4,6 +4,7 @@
 #pragma once
 
 #include "courses/CourseTypes.h"
+#include "courses/IssuedCertificate.h"
 
 #include <QStringList>
 
@@ -20,12 +21,11 @@ struct CertificateLine
     bool heading = false;
 };
 
-std::vector<CertificateLine> certificateFront(const Organiser &organiser, const Course &course,
-                                              const Participant &participant, const RegisterEntry &entry,
-                                              const QString &trainingTypeName);
+// The front as the certificate was issued.
+std::vector<CertificateLine> certificateFront(const IssuedCertificate &certificate);
 
 // "02.03.2026" and the range "od 02.03.2026 r. do 03.03.2026 r." (one day: "dnia 02.03.2026 r.").
 QString documentDate(const QDate &date);
-QString courseDays(const Course &course);
+QString courseDays(const QDate &from, const QDate &to);
 
 } // namespace marbelo

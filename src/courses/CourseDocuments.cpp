@@ -2,6 +2,7 @@
 
 #include "courses/CertificatePages.h"
 #include "courses/CertificateText.h"
+#include "courses/IssuedCertificate.h"
 #include "courses/Courses.h"
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
@@ -12,10 +13,21 @@
 #include "trainings/TrainingInfo.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace marbelo {
 
 namespace {
+
+bool sameProgramme(const IssuedCertificate &a, const IssuedCertificate &b)
+{
+    const auto sameRow = [](const ProgrammeRow &x, const ProgrammeRow &y) {
+        return x.number == y.number && x.level == y.level && x.name == y.name && x.hours == y.hours
+            && x.counts == y.counts;
+    };
+    return a.trainingType == b.trainingType && a.total == b.total
+        && std::equal(a.programme.begin(), a.programme.end(), b.programme.begin(), b.programme.end(), sameRow);
+}
 
 bool courseAndOrganiser(db::Database &database, qint64 id, Course *course, Organiser *organiser, QString *error)
 {
@@ -70,29 +82,30 @@ bool saveCertificates(db::Database &database, const QString &dataDir, qint64 cou
 {
     error->clear(); // the readers below only ever set it
     Course course;
-    Organiser organiser;
-    if (!courseAndOrganiser(database, courseId, &course, &organiser, error))
+    if (!readCourse(database, courseId, &course, error))
         return false;
-    const QString typeName = trainingTypeName(trainingInfo(dataDir, course.training).type);
-    CertificateReverse reverse(OutlineTree::load(dataDir + outlineFileName(course.training)), typeName);
-    const std::vector<Participant> people = listParticipants(database, courseId, error);
-    const std::vector<RegisterEntry> entries = readRegister(database, courseId, error);
+    // A certificate of an older database gets its text stored now, once.
+    if (!storeMissingCertificateTexts(database, dataDir, error))
+        return false;
+    const std::vector<IssuedCertificate> issued = issuedCertificates(database, courseId, error);
     if (!error->isEmpty())
         return false;
     PdfDocument document(QStringLiteral("Zaświadczenia: kurs nr %1").arg(courseId));
+    std::optional<CertificateReverse> reverse;
+    const IssuedCertificate *laidOut = nullptr;
     int printed = 0;
-    for (const RegisterEntry &entry : entries) {
-        if (entry.cancelled || (participant > 0 && entry.participant != participant))
+    for (const IssuedCertificate &c : issued) {
+        if (c.cancelled || (participant > 0 && c.participant != participant))
             continue;
-        const auto holder = std::find_if(people.begin(), people.end(),
-                                         [&](const Participant &p) { return p.id == entry.participant; });
-        if (holder == people.end())
-            continue;
+        // The reverse is laid out once for each programme the certificates were issued with.
+        if (!laidOut || !sameProgramme(*laidOut, c))
+            reverse.emplace(c.programme, c.total, trainingTypeName(c.trainingType));
+        laidOut = &c;
         if (printed++ > 0)
             document.pageBreak();
-        drawCertificateFront(document, certificateFront(organiser, course, *holder, entry, typeName));
+        drawCertificateFront(document, certificateFront(c));
         document.pageBreak();
-        reverse.draw(document);
+        reverse->draw(document);
     }
     if (printed == 0) {
         *error = QStringLiteral("Kurs nr %1 nie ma wystawionych zaświadczeń do wydruku.").arg(courseId);
@@ -114,7 +127,7 @@ bool saveRegisterDocument(db::Database &database, const QString &dataDir, const 
     std::vector<DocumentRow> rows;
     for (const RegisterEntry &e : entries)
         rows.push_back({{e.number, e.participantName, QString::number(e.course),
-                         trainingInfo(dataDir, e.training).shownName(),
+                         e.trainingName.isEmpty() ? trainingInfo(dataDir, e.training).shownName() : e.trainingName,
                          documentDate(e.issued),
                          e.cancelled ? QStringLiteral("anulowane: %1").arg(e.cancelReason) : QString()},
                         e.cancelled});

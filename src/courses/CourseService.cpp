@@ -1,11 +1,15 @@
 #include "courses/CourseService.h"
 
 #include "courses/CourseDocuments.h"
+#include "courses/IssuedCertificate.h"
 #include "courses/Courses.h"
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Register.h"
 #include "courses/RegisterCsv.h"
+#include "store/db/Database.h"
+
+#include <QSqlQuery>
 
 #include <algorithm>
 
@@ -23,6 +27,24 @@ bool readInto(std::vector<T> list, const QString &why, std::vector<T> *out, QStr
     }
     *out = std::move(list);
     return true;
+}
+
+constexpr auto kIssuedKeepTheirText = u"Wystawione zaświadczenia zachowują swój tekst: zmiana dotyczy tylko "
+                                      u"zaświadczeń, które zostaną wystawione. Błędne zaświadczenie anuluj "
+                                      u"(z powodem) i wystaw nowe, pod kolejnym numerem.";
+
+// How many certificates were issued to the course (column course) or to one participant (column id).
+int issuedTo(db::Database &database, const char *column, qint64 id)
+{
+    QSqlQuery q = database.query();
+    return database.read(q,
+                         QStringLiteral("SELECT COUNT(*) FROM certificate z JOIN participant p"
+                                        " ON p.id = z.participant WHERE p.%1 = ?")
+                             .arg(QLatin1String(column)),
+                         {id}, nullptr)
+                   && q.next()
+               ? q.value(0).toInt()
+               : 0;
 }
 
 } // namespace
@@ -91,7 +113,10 @@ std::optional<RecordEdit> CourseService::changeCourse(const Course &changed, QSt
     // undo scores them again by the old one.
     return RecordEdit{QStringLiteral("Popraw kurs"),
                       [this, old](QString *why) { return updateCourse(m_database, old, why); },
-                      [this, changed](QString *why) { return updateCourse(m_database, changed, why); }};
+                      [this, changed](QString *why) { return updateCourse(m_database, changed, why); },
+                      0,
+                      issuedTo(m_database, "course", changed.id) > 0 ? QString::fromUtf16(kIssuedKeepTheirText)
+                                                                      : QString()};
 }
 
 std::optional<RecordEdit> CourseService::deleteCourse(qint64 id, QString *error)
@@ -121,6 +146,30 @@ std::optional<RecordEdit> CourseService::addParticipants(qint64 course, const st
                       ids->empty() ? 0 : ids->front()};
 }
 
+std::optional<RecordEdit> CourseService::importParticipants(qint64 course, const ParticipantCsv &csv,
+                                                            std::vector<CsvRowProblem> *skipped, QString *error)
+{
+    std::vector<Participant> listed;
+    if (!participants(course, &listed, error))
+        return std::nullopt;
+    std::vector<Participant> joining;
+    for (std::size_t i = 0; i < csv.participants.size(); ++i) {
+        const Participant &p = csv.participants[i];
+        if (const QString problem = duplicateProblem(listed, p); !problem.isEmpty()) {
+            skipped->push_back({csv.lines[i], problem});
+            continue;
+        }
+        joining.push_back(p);
+        listed.push_back(p);
+        listed.back().id = -1 - qint64(listed.size()); // a number no stored one has
+    }
+    if (joining.empty()) {
+        *error = QStringLiteral("Nikogo nie zaimportowano: wszyscy z pliku już są na liście kursu.");
+        return std::nullopt;
+    }
+    return addParticipants(course, joining, QStringLiteral("Importuj uczestników"), error);
+}
+
 std::optional<RecordEdit> CourseService::changeParticipant(const Participant &changed, QString *error)
 {
     std::vector<Participant> people;
@@ -135,7 +184,10 @@ std::optional<RecordEdit> CourseService::changeParticipant(const Participant &ch
         return std::nullopt;
     return RecordEdit{QStringLiteral("Popraw uczestnika"),
                       [this, before = *old](QString *why) { return updateParticipant(m_database, before, why); },
-                      [this, changed](QString *why) { return updateParticipant(m_database, changed, why); }};
+                      [this, changed](QString *why) { return updateParticipant(m_database, changed, why); },
+                      0,
+                      issuedTo(m_database, "id", changed.id) > 0 ? QString::fromUtf16(kIssuedKeepTheirText)
+                                                                  : QString()};
 }
 
 std::optional<RecordEdit> CourseService::removeParticipant(qint64 id, QString *error)
@@ -165,7 +217,30 @@ bool CourseService::saveOrganiser(const Organiser &organiser, QString *error)
 
 bool CourseService::issue(qint64 course, const QDate &issued, int *count, QString *error)
 {
-    return issueCertificates(m_database, course, issued, count, error);
+    return issueCertificates(m_database, m_dataDir, course, issued, count, error);
+}
+
+QDate CourseService::proposedIssueDate(qint64 course, QString *error) const
+{
+    Course stored;
+    if (!this->course(course, &stored, error))
+        return {};
+    return marbelo::proposedIssueDate(m_database, stored, error);
+}
+
+bool CourseService::cancelCertificate(const QString &number, const QString &reason, QString *error)
+{
+    QString why;
+    const std::vector<RegisterEntry> entries = readRegister(m_database, 0, &why);
+    if (!why.isEmpty()) {
+        *error = why;
+        return false;
+    }
+    for (const RegisterEntry &e : entries)
+        if (e.number == number.trimmed())
+            return marbelo::cancelCertificate(m_database, e.id, reason, error);
+    *error = QStringLiteral("W rejestrze nie ma zaświadczenia nr %1.").arg(number.trimmed());
+    return false;
 }
 
 bool CourseService::cancelCertificateOf(qint64 participant, const QString &reason, QString *error)
@@ -178,7 +253,7 @@ bool CourseService::cancelCertificateOf(qint64 participant, const QString &reaso
     }
     for (const RegisterEntry &e : entries)
         if (e.participant == participant && !e.cancelled)
-            return cancelCertificate(m_database, e.id, reason, error);
+            return marbelo::cancelCertificate(m_database, e.id, reason, error);
     *error = QStringLiteral("Uczestnik nie ma zaświadczenia w mocy.");
     return false;
 }
@@ -204,6 +279,30 @@ bool CourseService::saveRegister(const QString &path, QString *error)
         return false;
     }
     return saveRegisterCsv(path, entries, [this](int number) { return training(number).name; }, error);
+}
+
+QString CourseService::whyTrainingStays(int training) const
+{
+    QSqlQuery q = m_database.query();
+    QString error;
+    if (!m_database.read(q,
+                         QStringLiteral("SELECT COUNT(*) FROM certificate z JOIN participant p ON p.id = z.participant"
+                                        " JOIN course c ON c.id = p.course WHERE c.training = ?"),
+                         {training}, &error)
+        || !q.next())
+        return QStringLiteral("Nie można sprawdzić, czy szkolenie ma wystawione zaświadczenia: %1").arg(error);
+    const int issued = q.value(0).toInt();
+    if (issued == 0)
+        return QString();
+    return QStringLiteral("Szkolenia „%1” nie można usunąć: w jego kursach wystawiono zaświadczenia (%2), a rejestr "
+                          "przechowuje je bezterminowo.")
+        .arg(this->training(training).shownName())
+        .arg(issued);
+}
+
+bool CourseService::storeMissingTexts(QString *error)
+{
+    return storeMissingCertificateTexts(m_database, m_dataDir, error);
 }
 
 } // namespace marbelo

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "courses/CourseTypes.h"
+#include "courses/ParticipantCsv.h"
 #include "trainings/TrainingInfo.h"
 
 #include <QDate>
@@ -29,6 +30,9 @@ struct RecordEdit
     std::function<bool(QString *)> undo;
     std::function<bool(QString *)> redo;
     qint64 made = 0; // the number of the (first) record the edit added
+    // Said to the user once the edit is made: an edit of what issued
+    // certificates printed changes them not.
+    QString notice{};
 };
 
 class CourseService
@@ -56,6 +60,10 @@ public:
     // what names the edit: "Dodaj uczestnika", "Importuj uczestników".
     std::optional<RecordEdit> addParticipants(qint64 course, const std::vector<Participant> &people,
                                               const QString &what, QString *error);
+    // The good rows of an HR file, but for the people already on the
+    // course's list (or twice in the file), which *skipped gets with their lines.
+    std::optional<RecordEdit> importParticipants(qint64 course, const ParticipantCsv &csv,
+                                                 std::vector<CsvRowProblem> *skipped, QString *error);
     std::optional<RecordEdit> changeParticipant(const Participant &changed, QString *error);
     std::optional<RecordEdit> removeParticipant(qint64 id, QString *error);
     // The trainer's own mark, for a participant without an exam result.
@@ -64,6 +72,10 @@ public:
     // The register: numbers are given and cancelled for good, never undone.
     bool saveOrganiser(const Organiser &organiser, QString *error);
     bool issue(qint64 course, const QDate &issued, int *count, QString *error);
+    // The date of issue to propose for the course's certificates.
+    QDate proposedIssueDate(qint64 course, QString *error) const;
+    // Cancels the certificate of that number.
+    bool cancelCertificate(const QString &number, const QString &reason, QString *error);
     // Cancels the participant's certificate in force, with the reason.
     bool cancelCertificateOf(qint64 participant, const QString &reason, QString *error);
 
@@ -73,6 +85,12 @@ public:
     bool saveCertificates(qint64 course, qint64 participant, const QString &path, QString *error);
     // The register as CSV for a name ending in ".csv", else as PDF.
     bool saveRegister(const QString &path, QString *error);
+
+    // Why the training must stay in the catalogue, or empty: its courses
+    // issued certificates, which the register keeps for good.
+    QString whyTrainingStays(int training) const;
+    // The texts of certificates issued by an older version, stored once.
+    bool storeMissingTexts(QString *error);
 
 private:
     db::Database &m_database;

@@ -63,6 +63,8 @@ struct Participant
     bool examined = false;
     int points = 0;
     QString certificate;
+    // The number of the latest cancelled certificate, when none is in force.
+    QString cancelledCertificate;
 };
 
 // A participant's stored exam result: the sheet's variant and letters as
@@ -85,9 +87,11 @@ struct RegisterEntry
     int serial = 0;
     int series = 0; // 0: continuous numbering, else the year
     qint64 participant = 0;
-    QString participantName; // first name and surname
+    QString participantName; // first name and surname, as the certificate printed them
+    QDate birthDate;
     qint64 course = 0;
     int training = 0;
+    QString trainingName; // as printed; empty for a certificate whose text is not stored yet
     QDate issued;
     bool cancelled = false;
     QString cancelReason;

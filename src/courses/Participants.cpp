@@ -28,7 +28,9 @@ std::vector<Participant> listParticipants(db::Database &database, qint64 course,
                        QStringLiteral("SELECT p.id, p.course, p.first_name, p.surname, p.birth_date, p.birth_place,"
                                       " p.position, CASE WHEN r.participant IS NULL THEN p.passed ELSE r.passed END,"
                                       " r.participant IS NOT NULL, r.points, (SELECT z.number FROM certificate z"
-                                      " WHERE z.participant = p.id AND z.cancelled = 0)"
+                                      " WHERE z.participant = p.id AND z.cancelled = 0),"
+                                      " (SELECT z.number FROM certificate z WHERE z.participant = p.id"
+                                      " AND z.cancelled = 1 ORDER BY z.id DESC LIMIT 1)"
                                       " FROM participant p LEFT JOIN exam_result r ON r.participant = p.id"
                                       " WHERE p.course = ? ORDER BY p.id"),
                        {course}, error))
@@ -46,6 +48,8 @@ std::vector<Participant> listParticipants(db::Database &database, qint64 course,
         p.examined = q.value(8).toBool();
         p.points = q.value(9).toInt();
         p.certificate = q.value(10).toString();
+        if (p.certificate.isEmpty())
+            p.cancelledCertificate = q.value(11).toString();
         list.push_back(p);
     }
     std::stable_sort(list.begin(), list.end(), [](const Participant &a, const Participant &b) {
@@ -74,6 +78,20 @@ QString participantProblem(const Participant &p)
     return QString();
 }
 
+QString duplicateProblem(const std::vector<Participant> &people, const Participant &participant)
+{
+    const auto same = [](const QString &a, const QString &b) {
+        return a.simplified().compare(b.simplified(), Qt::CaseInsensitive) == 0;
+    };
+    for (const Participant &other : people)
+        if ((other.id != participant.id || participant.id == 0) && same(other.firstName, participant.firstName)
+            && same(other.surname, participant.surname) && other.birthDate == participant.birthDate)
+            return QStringLiteral("%1 %2 (ur. %3) już jest na liście kursu.")
+                .arg(participant.firstName.simplified(), participant.surname.simplified(),
+                     participant.birthDate.toString(QStringLiteral("dd.MM.yyyy")));
+    return QString();
+}
+
 std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint64 course,
                                                    const std::vector<Participant> &participants, QString *error)
 {
@@ -91,6 +109,21 @@ std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint6
             if (q.value(0).toInt() != 1) {
                 *refusal = QStringLiteral("Nie ma kursu nr %1.").arg(course);
                 return false;
+            }
+            // Checked in the transaction: another program may have added them meanwhile.
+            QString unread;
+            std::vector<Participant> listed = listParticipants(database, course, &unread);
+            if (!unread.isEmpty()) {
+                *refusal = unread;
+                return false;
+            }
+            for (const Participant &p : participants) {
+                if (const QString problem = duplicateProblem(listed, p); !problem.isEmpty()) {
+                    *refusal = problem;
+                    return false;
+                }
+                listed.push_back(p);
+                listed.back().id = -1 - qint64(listed.size()); // a number no stored one has
             }
             for (const Participant &p : participants) {
                 QVariantList values = participantValues(p);
@@ -120,6 +153,20 @@ bool updateParticipant(db::Database &database, const Participant &participant, Q
     }
     return database.write(
         [&](QSqlQuery &q, QString *refusal) {
+            if (!db::run(q, QStringLiteral("SELECT course FROM participant WHERE id = ?"), {participant.id}))
+                return false;
+            if (q.next()) {
+                QString unread;
+                const std::vector<Participant> listed = listParticipants(database, q.value(0).toLongLong(), &unread);
+                if (!unread.isEmpty()) {
+                    *refusal = unread;
+                    return false;
+                }
+                if (const QString problem = duplicateProblem(listed, participant); !problem.isEmpty()) {
+                    *refusal = problem;
+                    return false;
+                }
+            }
             QVariantList values = participantValues(participant);
             values.append(participant.id);
             return db::runOnOneRow(q,

@@ -21,9 +21,13 @@ std::vector<Participant> listParticipants(db::Database &database, qint64 course,
 
 // Empty when the participant can be stored, else why not (Polish).
 QString participantProblem(const Participant &participant);
+// Empty unless another of people (by id) has the same first name, surname
+// (letter case and spaces aside) and date of birth: then why the participant
+// cannot join them.
+QString duplicateProblem(const std::vector<Participant> &people, const Participant &participant);
 
-// Adds all of them to the course in one transaction, or none; returns their
-// numbers in the same order. A participant with id > 0 is put back under that
+// Adds all of them to the course in one transaction, or none (refused for
+// a person already on the course's list); returns their numbers in the same order. A participant with id > 0 is put back under that
 // number (redo of an addition).
 std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint64 course,
                                                    const std::vector<Participant> &participants, QString *error);

@@ -1,7 +1,10 @@
 #include "courses/Register.h"
 
 #include "common/PolishOrder.h"
+#include "courses/Courses.h"
+#include "courses/IssuedCertificate.h"
 #include "courses/Organiser.h"
+#include "courses/Participants.h"
 #include "store/db/Database.h"
 
 #include <QSqlQuery>
@@ -11,18 +14,37 @@
 
 namespace marbelo {
 
-namespace {
 
-struct Candidate
+QString issueDateProblem(const Course &course, const QDate &issued, const QDate &latest)
 {
-    qint64 id;
-    QString surname;
-    QString firstName;
-};
+    const QString day = QStringLiteral("dd.MM.yyyy");
+    if (QDate::currentDate() < course.to)
+        return QStringLiteral("Zaświadczenia kursu nr %1 można wystawić od ostatniego dnia kursu, %2.")
+            .arg(course.id)
+            .arg(course.to.toString(day));
+    if (!issued.isValid() || issued < course.to)
+        return QStringLiteral("Data wydania zaświadczeń nie może być wcześniejsza niż ostatni dzień kursu (%1).")
+            .arg(course.to.toString(day));
+    if (issued > QDate::currentDate())
+        return QStringLiteral("Data wydania zaświadczeń nie może być późniejsza niż dzisiejsza.");
+    if (latest.isValid() && issued < latest)
+        return QStringLiteral("Data wydania nie może być wcześniejsza niż data ostatniego zaświadczenia w rejestrze "
+                              "(%1): numery rejestru idą po kolei z datami wydania.")
+            .arg(latest.toString(day));
+    return QString();
+}
 
-} // namespace
+QDate proposedIssueDate(db::Database &database, const Course &course, QString *error)
+{
+    QSqlQuery q = database.query();
+    if (!database.read(q, QStringLiteral("SELECT MAX(issued) FROM certificate"), {}, error) || !q.next())
+        return course.to;
+    const QDate latest = QDate::fromString(q.value(0).toString(), Qt::ISODate);
+    return latest.isValid() && latest > course.to ? latest : course.to;
+}
 
-bool issueCertificates(db::Database &database, qint64 course, const QDate &issued, int *count, QString *error)
+bool issueCertificates(db::Database &database, const QString &dataDir, qint64 course, const QDate &issued,
+                       int *count, QString *error)
 {
     *count = 0;
     int given = 0;
@@ -33,49 +55,45 @@ bool issueCertificates(db::Database &database, qint64 course, const QDate &issue
                 *refusal = QStringLiteral("Przed wystawieniem zaświadczeń podaj dane organizatora szkolenia.");
                 return false;
             }
-            if (!db::run(q, QStringLiteral("SELECT COUNT(*) FROM course WHERE id = ?"), {course}) || !q.next())
+            Course stored;
+            if (!readCourse(database, course, &stored, refusal))
                 return false;
-            if (q.value(0).toInt() != 1) {
-                *refusal = QStringLiteral("Nie ma kursu nr %1.").arg(course);
-                return false;
-            }
-            if (!db::run(q,
-                         // Passed as the stored exam result says, else as marked: checked
-                         // here, inside the issuing transaction.
-                         QStringLiteral("SELECT p.id, p.surname, p.first_name FROM participant p"
-                                        " LEFT JOIN exam_result r ON r.participant = p.id"
-                                        " WHERE p.course = ? AND (CASE WHEN r.participant IS NULL THEN p.passed"
-                                        " ELSE r.passed END) = 1 AND NOT EXISTS (SELECT 1 FROM"
-                                        " certificate z WHERE z.participant = p.id AND z.cancelled = 0)"
-                                        " ORDER BY p.id"),
-                         {course}))
-                return false;
-            std::vector<Candidate> candidates;
-            while (q.next())
-                candidates.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString()});
-            std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
-                if (a.surname.compare(b.surname, Qt::CaseInsensitive) != 0)
-                    return polishLess(a.surname, b.surname);
-                return polishLess(a.firstName, b.firstName);
-            });
-
             const int year = issued.year();
             const int series = organiser.restartYearly ? year : 0;
-            if (!db::run(q, QStringLiteral("SELECT COALESCE(MAX(serial), 0) FROM certificate WHERE series = ?"),
+            if (!db::run(q, QStringLiteral("SELECT COALESCE(MAX(serial), 0), MAX(issued) FROM certificate"
+                                           " WHERE series = ?"),
                          {series})
                 || !q.next())
                 return false;
             int serial = q.value(0).toInt();
-            for (const Candidate &c : candidates) {
+            const QDate latest = QDate::fromString(q.value(1).toString(), Qt::ISODate);
+            if (const QString problem = issueDateProblem(stored, issued, latest); !problem.isEmpty()) {
+                *refusal = problem;
+                return false;
+            }
+            QString unread;
+            std::vector<Participant> people = listParticipants(database, course, &unread);
+            if (!unread.isEmpty()) {
+                *refusal = unread;
+                return false;
+            }
+            // Passed as the stored exam result says, else as marked (the
+            // reader's verdict): checked here, inside the issuing transaction.
+            // The list is in Polish alphabetical order already.
+            for (const Participant &p : people) {
+                if (!p.passed || !p.certificate.isEmpty())
+                    continue;
                 ++serial;
+                const QString number = formatCertificateNumber(organiser.numberFormat, serial, year);
                 if (!db::run(q,
                              QStringLiteral("INSERT INTO certificate (series, serial, number, participant, issued)"
                                             " VALUES (?, ?, ?, ?, ?)"),
-                             {series, serial, formatCertificateNumber(organiser.numberFormat, serial, year), c.id,
-                              issued.toString(Qt::ISODate)}))
+                             {series, serial, number, p.id, issued.toString(Qt::ISODate)})
+                    || !storeCertificateText(q, q.lastInsertId().toLongLong(),
+                                             certificateText(dataDir, organiser, stored, p, number, issued)))
                     return false;
+                ++given;
             }
-            given = static_cast<int>(candidates.size());
             return true;
         },
         error);
@@ -112,10 +130,15 @@ std::vector<RegisterEntry> readRegister(db::Database &database, qint64 course, Q
     QSqlQuery q = database.query();
     const QString where = course > 0 ? QStringLiteral(" WHERE p.course = ?") : QString();
     if (!database.read(q,
-                    QStringLiteral("SELECT z.id, z.number, z.serial, z.series, z.participant, p.first_name,"
-                                   " p.surname, p.course, c.training, z.issued, z.cancelled, z.cancel_reason"
+                    // The names as the certificate printed them; a participant's later
+                    // edit changes no line of the register.
+                    QStringLiteral("SELECT z.id, z.number, z.serial, z.series, z.participant,"
+                                   " COALESCE(t.first_name, p.first_name), COALESCE(t.surname, p.surname),"
+                                   " p.course, c.training, z.issued, z.cancelled, z.cancel_reason,"
+                                   " COALESCE(t.birth_date, p.birth_date), t.training_name"
                                    " FROM certificate z JOIN participant p ON z.participant = p.id"
-                                   " JOIN course c ON p.course = c.id")
+                                   " JOIN course c ON p.course = c.id"
+                                   " LEFT JOIN certificate_text t ON t.certificate = z.id")
                         + where + QStringLiteral(" ORDER BY z.series, z.serial"),
                     course > 0 ? QVariantList{course} : QVariantList{}, error))
         return entries;
@@ -132,6 +155,8 @@ std::vector<RegisterEntry> readRegister(db::Database &database, qint64 course, Q
         e.issued = QDate::fromString(q.value(9).toString(), Qt::ISODate);
         e.cancelled = q.value(10).toBool();
         e.cancelReason = q.value(11).toString();
+        e.birthDate = QDate::fromString(q.value(12).toString(), Qt::ISODate);
+        e.trainingName = q.value(13).toString();
         entries.push_back(e);
     }
     return entries;

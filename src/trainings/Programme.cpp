@@ -33,7 +33,7 @@ PlannedHours headingChildrenSum(const OutlineTree &tree, OutlineNode node, bool 
     return sum;
 }
 
-void numberRows(const OutlineTree &tree, OutlineNode parent, const QString &prefix, int level,
+void numberRows(const OutlineTree &tree, OutlineNode parent, const QString &prefix, int level, bool underOwnHours,
                 std::vector<ProgrammeRow> *rows)
 {
     int number = 0;
@@ -42,9 +42,10 @@ void numberRows(const OutlineTree &tree, OutlineNode parent, const QString &pref
             continue;
         ++number;
         const QString own = prefix.isEmpty() ? QString::number(number) : prefix + QLatin1Char('.') + QString::number(number);
+        const bool hasOwn = tree.hours(child).has_value();
         rows->push_back({child, level == 0 ? own + QLatin1Char('.') : own, level, tree.name(child),
-                         countedHours(tree, child)});
-        numberRows(tree, child, own, level + 1, rows);
+                         countedHours(tree, child), hasOwn || !underOwnHours});
+        numberRows(tree, child, own, level + 1, underOwnHours || hasOwn, rows);
     }
 }
 
@@ -102,7 +103,7 @@ bool meetsMinimum(const PlannedHours &total, int type)
 std::vector<ProgrammeRow> programmeRows(const OutlineTree &tree)
 {
     std::vector<ProgrammeRow> rows;
-    numberRows(tree, kOutlineRoot, QString(), 0, &rows);
+    numberRows(tree, kOutlineRoot, QString(), 0, false, &rows);
     return rows;
 }
 

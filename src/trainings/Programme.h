@@ -37,6 +37,9 @@ struct ProgrammeRow
     int level = 0;
     QString name;
     PlannedHours hours; // counted
+    // False for a heading without hours of its own under one that has its
+    // own: its sum is no part of the total, and documents leave it blank.
+    bool counts = true;
 };
 // The headings in outline order, numbered among their sibling headings.
 std::vector<ProgrammeRow> programmeRows(const OutlineTree &tree);

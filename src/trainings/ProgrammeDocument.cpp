@@ -34,8 +34,10 @@ QByteArray programmeDocument(const OutlineTree &tree, const TrainingRecord &trai
     };
     std::vector<DocumentRow> rows;
     for (const ProgrammeRow &row : programmeRows(tree)) {
-        rows.push_back({{row.number, row.name, hours(row.hours.theory), hours(row.hours.exercises),
-                         hours(row.hours.total())},
+        // Hours only where they count: a sub-heading of a heading with hours of its own has none.
+        const auto shown = [&row](int quarters) { return row.counts ? hours(quarters) : QString(); };
+        rows.push_back({{row.number, row.name, shown(row.hours.theory), shown(row.hours.exercises),
+                         shown(row.hours.total())},
                         row.level == 0,
                         row.level,
                         1});

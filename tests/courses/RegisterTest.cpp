@@ -32,10 +32,14 @@ class RegisterTest : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(database.open()); }
 
-    qint64 courseWith(const std::vector<Participant> &people)
+    // A course of March of the year (a past one: certificates are never dated ahead).
+    qint64 courseWith(const std::vector<Participant> &people, int year = 2026)
     {
         QString error;
-        const auto course = addCourse(database, testCourse(), &error);
+        Course held = testCourse();
+        held.from = held.from.addYears(year - held.from.year());
+        held.to = held.to.addYears(year - held.to.year());
+        const auto course = addCourse(database, held, &error);
         EXPECT_TRUE(course) << error.toStdString();
         EXPECT_TRUE(addParticipants(database, *course, people, &error)) << error.toStdString();
         return course.value_or(0);
@@ -45,7 +49,7 @@ protected:
     {
         int count = -1;
         QString error;
-        EXPECT_TRUE(issueCertificates(database, course, day, &count, &error)) << error.toStdString();
+        EXPECT_TRUE(issueCertificates(database, dir.path(), course, day, &count, &error)) << error.toStdString();
         return count;
     }
 
@@ -93,17 +97,17 @@ TEST_F(RegisterTest, IssuesInAlphabeticalOrderWithoutGapsAndKeepsCancelledNumber
 {
     QString error;
     int count = 0;
-    const qint64 first = courseWith(testParticipants(4));
-    EXPECT_FALSE(issueCertificates(database, first, QDate(2026, 3, 3), &count, &error));
+    const qint64 first = courseWith(testParticipants(4), 2025);
+    EXPECT_FALSE(issueCertificates(database, dir.path(), first, QDate(2025, 3, 3), &count, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("organizatora")));
     ASSERT_TRUE(saveOrganiser(database, testOrganiser(), &error)) << error.toStdString();
 
     std::vector<Participant> people = testParticipants(3, true, 4);
     people[1].passed = false;
-    const qint64 second = courseWith(people);
-    EXPECT_EQ(issue(first, QDate(2026, 3, 3)), 4);
-    EXPECT_EQ(issue(first, QDate(2026, 3, 3)), 0);
-    EXPECT_EQ(issue(second, QDate(2026, 3, 4)), 2);
+    const qint64 second = courseWith(people, 2025);
+    EXPECT_EQ(issue(first, QDate(2025, 3, 3)), 4);
+    EXPECT_EQ(issue(first, QDate(2025, 3, 3)), 0);
+    EXPECT_EQ(issue(second, QDate(2025, 3, 4)), 2);
     // Ćma, Lis, Łoś, Żabka in the first course: Polish order, not code order.
     std::vector<QString> order;
     for (const RegisterEntry &e : readRegister(database, first))
@@ -116,9 +120,9 @@ TEST_F(RegisterTest, IssuesInAlphabeticalOrderWithoutGapsAndKeepsCancelledNumber
     EXPECT_FALSE(cancelCertificate(database, issued[1].id, QStringLiteral("  "), &error));
     ASSERT_TRUE(cancelCertificate(database, issued[1].id, QStringLiteral("błąd w nazwisku"), &error));
     EXPECT_FALSE(cancelCertificate(database, issued[1].id, QStringLiteral("again"), &error));
-    // The cancelled one's holder gets the next number; continuous into 2027.
-    EXPECT_EQ(issue(first, QDate(2027, 1, 5)), 1);
-    EXPECT_EQ(numbers(), (QStringList{"1/2026", "2/2026!", "3/2026", "4/2026", "5/2026", "6/2026", "7/2027"}));
+    // The cancelled one's holder gets the next number; continuous into 2026.
+    EXPECT_EQ(issue(first, QDate(2026, 1, 5)), 1);
+    EXPECT_EQ(numbers(), (QStringList{"1/2025", "2/2025!", "3/2025", "4/2025", "5/2025", "6/2025", "7/2026"}));
     EXPECT_EQ(registerProblem(database), QString());
 
     // What would break the register is refused.
@@ -132,11 +136,11 @@ TEST_F(RegisterTest, RestartEachYear)
 {
     QString error;
     ASSERT_TRUE(saveOrganiser(database, testOrganiser(true, QStringLiteral("RRRR/N")), &error));
-    const qint64 course = courseWith(testParticipants(2));
-    EXPECT_EQ(issue(course, QDate(2026, 12, 31)), 2);
+    const qint64 course = courseWith(testParticipants(2), 2025);
+    EXPECT_EQ(issue(course, QDate(2025, 12, 31)), 2);
     ASSERT_TRUE(addParticipants(database, course, testParticipants(2, true, 10), &error));
-    EXPECT_EQ(issue(course, QDate(2027, 1, 2)), 2);
-    EXPECT_EQ(numbers(), (QStringList{"2026/1", "2026/2", "2027/1", "2027/2"}));
+    EXPECT_EQ(issue(course, QDate(2026, 1, 2)), 2);
+    EXPECT_EQ(numbers(), (QStringList{"2025/1", "2025/2", "2026/1", "2026/2"}));
     EXPECT_EQ(registerProblem(database), QString());
 }
 

@@ -169,7 +169,7 @@ TEST_F(ExamStoreTest, StoredTestStaysAsDrawnAndResultsDecideCertificates)
     ASSERT_EQ(results.size(), 3u);
     int issued = 0;
     ASSERT_TRUE(saveOrganiser(database, testOrganiser(), &error));
-    ASSERT_TRUE(issueCertificates(database, course, QDate(2026, 3, 20), &issued, &error)) << error.toStdString();
+    ASSERT_TRUE(issueCertificates(database, dir.path(), course, QDate(2026, 3, 20), &issued, &error)) << error.toStdString();
     EXPECT_EQ(issued, 2);
     for (const Participant &p : listParticipants(database, course))
         EXPECT_EQ(p.certificate.isEmpty(), p.id == people[1].id) << p.surname.toStdString();
@@ -220,7 +220,7 @@ TEST_P(RescoreTest, ResultsFollowThePassMark)
     if (row.certificates > 0) {
         int issued = 0;
         ASSERT_TRUE(saveOrganiser(database, testOrganiser(), &error));
-        ASSERT_TRUE(issueCertificates(database, course, QDate(2026, 3, 20), &issued, &error));
+        ASSERT_TRUE(issueCertificates(database, dir.path(), course, QDate(2026, 3, 20), &issued, &error));
     }
     if (row.certificates > 1)
         for (const RegisterEntry &e : readRegister(database, course))

@@ -112,7 +112,7 @@ TEST_F(RegisterFaultTest, KilledWhileIssuing)
     ASSERT_TRUE(database.open());
     int count = 0;
     QString error;
-    ASSERT_TRUE(issueCertificates(database, course, QDate(2026, 3, 4), &count, &error)) << error.toStdString();
+    ASSERT_TRUE(issueCertificates(database, dir.path(), course, QDate(2026, 3, 4), &count, &error)) << error.toStdString();
     int certificates = 0;
     EXPECT_EQ(registerProblem(database, &certificates), QString());
     EXPECT_EQ(certificates, before + count);
@@ -151,7 +151,7 @@ TEST_F(RegisterFaultTest, FullDiskWhileIssuing)
             if (!unlimited) {
                 ASSERT_TRUE(fileLimit.set(limit));
             }
-            reported = issueCertificates(database, course, QDate(2026, 3, 3), &issued, &error);
+            reported = issueCertificates(database, dir.path(), course, QDate(2026, 3, 3), &issued, &error);
             fileLimit.clear();
             if (reported && largestWal == 0)
                 largestWal = QFileInfo(wal).size();

@@ -84,8 +84,9 @@ TEST_F(CourseToolTest, TrainersRoad)
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     r = run({"courses"});
     EXPECT_EQ(r.out, QStringLiteral("1\t0\t2026-03-02\t2026-03-03\tSala 1\t2\t2\n"));
-    const QString year = QString::number(QDate::currentDate().year());
-    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    // Issued as proposed: dated the course's last day, numbered in its year.
+    const QString year = QStringLiteral("2026");
+    const QString today = QStringLiteral("2026-03-03");
     r = run({"register"});
     EXPECT_EQ(r.out, QStringLiteral("1/%1\tPiotr Lis\t1\t0\t%2\twydane\t\n2/%1\tAnna Łoś\t1\t0\t%2\twydane\t\n")
                          .arg(year, today));
@@ -153,8 +154,8 @@ TEST_F(CourseToolTest, DocumentsCarryEveryField)
               0);
     ToolResult r = run({"certificates", "1", dir.file("z.pdf"), "--issue"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString year = QString::number(QDate::currentDate().year());
-    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    const QString year = QStringLiteral("2026");
+    const QString today = QStringLiteral("04.03.2026"); // the course's last day, as proposed
 
     // Two pages per certificate: the front with every field, the programme behind it.
     EXPECT_EQ(pdfPages(dir.file("z.pdf")), 4);
@@ -220,7 +221,7 @@ TEST_F(CourseToolTest, EveryCertificateIsTwoPages)
         {{heading(QStringLiteral("Ocena ryzyka"), 0, 8)}, QStringLiteral("Ćwiczenie łączne ").repeated(1200),
          QStringLiteral("Razem 8 0 8")},
     };
-    const QString year = QString::number(QDate::currentDate().year());
+    const QString year = QStringLiteral("2026"); // of the courses' last day, the date proposed
     writeFile(dir.file("lista.csv"), (kCsv + QStringLiteral("Kos;Ewa;01.02.1990;Wieś;\n")).toUtf8());
     ASSERT_EQ(run({"organiser", "--name", "Ośrodek", "--address", "ul. Polna 1", "--place", "Wieś"}).exitCode, 0);
     int course = 0;

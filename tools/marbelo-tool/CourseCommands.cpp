@@ -78,6 +78,12 @@ std::unique_ptr<Paperwork> openPaperwork(const QString &arg, int *result)
     if (!paperwork->database)
         return nullptr;
     paperwork->courses = std::make_unique<CourseService>(*paperwork->database, dataDirOf(arg));
+    // Certificates of an older version get their texts stored before anything is changed.
+    QString error;
+    if (!paperwork->courses->storeMissingTexts(&error)) {
+        *result = fail(error);
+        return nullptr;
+    }
     return paperwork;
 }
 
@@ -93,8 +99,6 @@ QString field(QString text)
     return text.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
-namespace {
-
 int printParticipants(CourseService &courses, qint64 course)
 {
     std::vector<Participant> people;
@@ -108,8 +112,6 @@ int printParticipants(CourseService &courses, qint64 course)
     return kOk;
 }
 
-// DATADIR's database, opened, and in it the course numbered COURSE; null
-// after printing why (*result: wrong usage for a COURSE that is no number).
 std::unique_ptr<Paperwork> openCourse(const QString &dataDir, const QString &number, const QString &command,
                                       qint64 *course, int *result)
 {
@@ -126,8 +128,6 @@ std::unique_ptr<Paperwork> openCourse(const QString &dataDir, const QString &num
     }
     return paperwork;
 }
-
-} // namespace
 
 int courses(const QStringList &args)
 {
@@ -246,8 +246,11 @@ int participants(const QStringList &args)
                 err() << path << QStringLiteral(", wiersz ") << p.line << ": " << p.reason << '\n';
             return fail(QStringLiteral("Nie zaimportowano nikogo: popraw błędne wiersze (%1).").arg(csv.problems.size()));
         }
-        if (!courses.addParticipants(course, csv.participants, QStringLiteral("Importuj uczestników"), &error))
+        std::vector<CsvRowProblem> skipped;
+        if (!courses.importParticipants(course, csv, &skipped, &error))
             return fail(error);
+        for (const CsvRowProblem &p : skipped)
+            err() << path << QStringLiteral(", wiersz ") << p.line << ": " << p.reason << QStringLiteral(" Pominięto.\n");
     }
     if (parsed.flags.count(QStringLiteral("--pass-all"))) {
         // Everyone without an exam result; a stored result decides for the others.
@@ -275,14 +278,30 @@ int participants(const QStringList &args)
 
 int registerCommand(const QStringList &args)
 {
-    if (args.size() != 1 && args.size() != 2)
-        return usage(QStringLiteral("register needs DATADIR [OUT.csv|OUT.pdf]"));
-    const QString target = args.size() == 2 ? args[1] : QString();
+    Parsed parsed;
+    if (!parse(args, {QStringLiteral("--cancel"), QStringLiteral("--reason")}, {}, &parsed)
+        || (parsed.positional.size() != 1 && parsed.positional.size() != 2)
+        || parsed.values.count(QStringLiteral("--cancel")) != parsed.values.count(QStringLiteral("--reason"))
+        || (parsed.values.count(QStringLiteral("--cancel")) && parsed.positional.size() != 1))
+        return usage(QStringLiteral("register needs DATADIR [OUT.csv|OUT.pdf] | DATADIR --cancel NUMBER --reason TEXT"));
+    if (parsed.values.count(QStringLiteral("--cancel"))) {
+        int result = kOk;
+        const auto paperwork = openPaperwork(parsed.positional[0], &result);
+        if (!paperwork)
+            return result;
+        QString error;
+        return paperwork->courses->cancelCertificate(parsed.values[QStringLiteral("--cancel")],
+                                                     parsed.values[QStringLiteral("--reason")], &error)
+                   ? kOk
+                   : fail(error);
+    }
+    const QStringList positional = parsed.positional;
+    const QString target = positional.size() == 2 ? positional[1] : QString();
     if (!target.isEmpty() && !target.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
         && !target.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return usage(QStringLiteral("register: the file must end in .csv or .pdf"));
     int result = kOk;
-    const auto paperwork = openPaperwork(args[0], &result);
+    const auto paperwork = openPaperwork(positional[0], &result);
     if (!paperwork)
         return result;
     QString error;
@@ -301,8 +320,9 @@ int registerCommand(const QStringList &args)
 int certificates(const QStringList &args)
 {
     Parsed parsed;
-    if (!parse(args, {}, {QStringLiteral("--issue")}, &parsed) || parsed.positional.size() != 3)
-        return usage(QStringLiteral("certificates needs DATADIR COURSE OUT.pdf [--issue]"));
+    if (!parse(args, {QStringLiteral("--date")}, {QStringLiteral("--issue")}, &parsed) || parsed.positional.size() != 3
+        || (parsed.values.count(QStringLiteral("--date")) && !parsed.flags.count(QStringLiteral("--issue"))))
+        return usage(QStringLiteral("certificates needs DATADIR COURSE OUT.pdf [--issue [--date RRRR-MM-DD]]"));
     qint64 course = 0;
     int result = kOk;
     const auto paperwork =
@@ -311,8 +331,12 @@ int certificates(const QStringList &args)
         return result;
     QString error;
     if (parsed.flags.count(QStringLiteral("--issue"))) {
+        // Dated as the window proposes unless a date is given.
+        const QDate date = parsed.values.count(QStringLiteral("--date"))
+                               ? QDate::fromString(parsed.values[QStringLiteral("--date")], Qt::ISODate)
+                               : paperwork->courses->proposedIssueDate(course, &error);
         int issued = 0;
-        if (!paperwork->courses->issue(course, QDate::currentDate(), &issued, &error))
+        if (!paperwork->courses->issue(course, date, &issued, &error))
             return fail(error);
     }
     return paperwork->courses->saveCertificates(course, 0, parsed.positional[2], &error) ? kOk : fail(error);

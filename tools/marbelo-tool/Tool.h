@@ -55,6 +55,12 @@ struct Paperwork
 };
 // Null after printing why (with *result set).
 std::unique_ptr<Paperwork> openPaperwork(const QString &arg, int *result);
+// DATADIR's database, opened, and in it the course numbered COURSE; null
+// after printing why (*result: wrong usage for a COURSE that is no number).
+std::unique_ptr<Paperwork> openCourse(const QString &dataDir, const QString &number, const QString &command,
+                                      qint64 *course, int *result);
+// The course's participants as the participants command prints them; the exit code.
+int printParticipants(marbelo::CourseService &courses, qint64 course);
 bool courseNumber(const QString &arg, qint64 *course);
 // A text as one TSV field: tabs and line breaks become spaces.
 QString field(QString text);
@@ -77,6 +83,8 @@ int programme(const QStringList &args);
 bool needsGuiApplication(const QStringList &args);
 int courses(const QStringList &args);
 int courseAdd(const QStringList &args);
+int courseSet(const QStringList &args);
+int participantSet(const QStringList &args);
 int organiser(const QStringList &args);
 int participants(const QStringList &args);
 int registerCommand(const QStringList &args);

@@ -52,10 +52,13 @@ int usage(const QString &message)
              "  marbelo-tool courses DATADIR\n"
              "  marbelo-tool course add DATADIR TRAINING --from RRRR-MM-DD --to RRRR-MM-DD --place PLACE"
              " [--trainer NAME]\n"
+             "  marbelo-tool course set DATADIR COURSE [--from D] [--to D] [--place P] [--trainer T]\n"
+             "  marbelo-tool participant set DATADIR COURSE PARTICIPANT [--first-name N] [--surname S]"
+             " [--birth-date D] [--birth-place P] [--position P]\n"
              "  marbelo-tool organiser DATADIR [--name N --address A --place P] [--format F] [--restart-yearly]\n"
              "  marbelo-tool participants DATADIR COURSE [--import FILE.csv] [--pass-all]\n"
-             "  marbelo-tool register DATADIR [OUT.csv|OUT.pdf]\n"
-             "  marbelo-tool certificates DATADIR COURSE OUT.pdf [--issue]\n"
+             "  marbelo-tool register DATADIR [OUT.csv|OUT.pdf] | DATADIR --cancel NUMBER --reason TEXT\n"
+             "  marbelo-tool certificates DATADIR COURSE OUT.pdf [--issue [--date RRRR-MM-DD]]\n"
              "  marbelo-tool attendance DATADIR COURSE OUT.pdf\n"
              "  marbelo-tool questions import|export DATADIR FILE.gift\n"
              "  marbelo-tool exam DATADIR COURSE [--draw QUESTIONS [--variants V] [--seed S]] [--pass-mark P]"
@@ -106,6 +109,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("programme"), tool::programme},
         {QStringLiteral("courses"), tool::courses},
         {QStringLiteral("course add"), tool::courseAdd},
+        {QStringLiteral("course set"), tool::courseSet},
+        {QStringLiteral("participant set"), tool::participantSet},
         {QStringLiteral("organiser"), tool::organiser},
         {QStringLiteral("participants"), tool::participants},
         {QStringLiteral("register"), tool::registerCommand},

@@ -76,6 +76,15 @@ public:
     virtual int selectedTrainingNumber() const = 0;
 };
 
+// What the paperwork says before a training leaves the catalogue: why it
+// must stay (its courses issued certificates), or empty.
+class TrainingKeeper
+{
+public:
+    virtual ~TrainingKeeper() = default;
+    virtual QString whyTrainingStays(int training) = 0;
+};
+
 // The slide preview pane, as the panes whose selection it shows see it.
 class SlidePreview
 {

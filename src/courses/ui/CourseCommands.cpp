@@ -52,3 +52,21 @@ void CourseCommands::openCourses()
 }
 
 } // namespace marbelo
+
+namespace marbelo {
+
+QString CourseCommands::whyTrainingStays(int training)
+{
+    // No database yet: no certificate either.
+    if (!m_session.fileExists())
+        return QString();
+    QString error;
+    QStringList notices;
+    db::Database *database = m_session.open(&error, &notices);
+    if (!database)
+        return QStringLiteral("Szkolenia nie można usunąć, dopóki nie wiadomo, czy wystawiono w nim zaświadczenia: %1")
+            .arg(error);
+    return CourseService(*database, m_dataDir).whyTrainingStays(training);
+}
+
+} // namespace marbelo

@@ -4,6 +4,8 @@
 // left alone; the rest of the program keeps working) and created on first use.
 #pragma once
 
+#include "common/ui/PaneInterfaces.h"
+
 #include <QObject>
 #include <QString>
 
@@ -13,13 +15,11 @@ namespace db {
 class Database;
 class DatabaseSession;
 }
-class CommandFrame;
 class CourseCommandHandler;
 class CoursesWindow;
 class Messages;
-class TrainingSource;
 
-class CourseCommands : public QObject
+class CourseCommands : public QObject, public TrainingKeeper
 {
     Q_OBJECT
 public:
@@ -30,6 +30,9 @@ public:
     void checkAtStart();
     // Carries out the window's commands of a higher layer (the exam's).
     void setCommandHandler(CourseCommandHandler *handler) { m_handler = handler; }
+    // A training whose courses issued certificates stays; so does every
+    // training while the database cannot be read to tell.
+    QString whyTrainingStays(int training) override;
 
 signals:
     // The window just opened, before it runs (tests script it from here).

@@ -132,6 +132,17 @@ bool editParticipantForm(QWidget *owner, Participant *participant)
     return true;
 }
 
+bool issueDateForm(QWidget *owner, QDate *date, const QDate &earliest)
+{
+    FormDialog dialog(owner, QStringLiteral("Wystaw zaświadczenia"), "QelIssueDateDialog");
+    QDateEdit *issued = dialog.addDate("QelIssueDate", QStringLiteral("Data wydania"), *date);
+    issued->setDateRange(earliest, QDate::currentDate());
+    if (!dialog.run())
+        return false;
+    *date = issued->date();
+    return true;
+}
+
 bool editOrganiserForm(QWidget *owner, Organiser *organiser)
 {
     FormDialog dialog(owner, QStringLiteral("Organizator szkolenia"), "QelOrganiserDialog");

@@ -13,5 +13,7 @@ namespace marbelo {
 bool editCourseForm(QWidget *owner, Course *course);
 bool editParticipantForm(QWidget *owner, Participant *participant);
 bool editOrganiserForm(QWidget *owner, Organiser *organiser);
+// The date of issue of a course's certificates: from earliest to today.
+bool issueDateForm(QWidget *owner, QDate *date, const QDate &earliest);
 
 } // namespace marbelo

@@ -34,7 +34,11 @@ std::vector<ParticipantTable::Column> participantColumns(const int *questions)
              }},
             {QStringLiteral("Zaliczył"),
              [](const Participant &p) { return p.passed ? QStringLiteral("tak") : QStringLiteral("nie"); }},
-            {QStringLiteral("Zaświadczenie"), [](const Participant &p) { return p.certificate; }}};
+            {QStringLiteral("Zaświadczenie"), [](const Participant &p) {
+                 if (p.certificate.isEmpty() && !p.cancelledCertificate.isEmpty())
+                     return p.cancelledCertificate + QStringLiteral(" — anulowane");
+                 return p.certificate;
+             }}};
 }
 
 } // namespace marbelo

@@ -4,6 +4,7 @@
 #include "common/ui/CommandMenus.h"
 #include "common/ui/HelpContext.h"
 #include "courses/ParticipantCsv.h"
+#include "courses/Register.h"
 #include "courses/ui/CourseEditors.h"
 #include "courses/ui/CourseTables.h"
 #include "courses/ui/RecordHistory.h"
@@ -72,7 +73,8 @@ CoursesWindow::CoursesWindow(CourseService &service, Messages &messages, int tra
                    },
                    [](QWidget *parent, const QString &filter) {
                        return QFileDialog::getSaveFileName(parent, QStringLiteral("Zapisz"), QString(), filter);
-                   }};
+                   },
+                   issueDateForm};
 
     m_courseTable = new CourseTable(courseColumns(), this);
     m_participantTable = new ParticipantTable(participantColumns(&m_testQuestions), this);
@@ -292,7 +294,15 @@ void CoursesWindow::refreshCommands()
 
 bool CoursesWindow::record(std::optional<RecordEdit> edit, const QString &error)
 {
-    return m_history.record(std::move(edit), error);
+    const QString notice = edit ? edit->notice : QString();
+    if (!m_history.record(std::move(edit), error))
+        return false;
+    // Said once a window: issued certificates keep the text they printed.
+    if (!notice.isEmpty() && !m_toldIssuedKeepText) {
+        m_toldIssuedKeepText = true;
+        m_messages.inform(notice);
+    }
+    return true;
 }
 
 QString CoursesWindow::askSavePath(const QString &filter)
@@ -418,10 +428,15 @@ void CoursesWindow::importParticipants()
             return;
     }
     QString error;
-    if (record(m_service.addParticipants(selectedCourse(), csv.participants, QStringLiteral("Importuj uczestników"),
-                                         &error),
-               error))
+    std::vector<CsvRowProblem> skipped;
+    if (record(m_service.importParticipants(selectedCourse(), csv, &skipped, &error), error))
         reload();
+    if (!skipped.empty()) {
+        QStringList lines;
+        for (const CsvRowProblem &p : skipped)
+            lines << QStringLiteral("wiersz %1: %2").arg(p.line).arg(p.reason);
+        m_messages.inform(QStringLiteral("Pominięto:\n") + lines.join(QLatin1Char('\n')));
+    }
 }
 
 void CoursesWindow::togglePassed()
@@ -462,14 +477,23 @@ void CoursesWindow::issueCertificates()
             return;
     }
     const qint64 course = selectedCourse();
-    if (!m_messages.confirm(QStringLiteral("Wystawić zaświadczenia wszystkim uczestnikom kursu nr %1, którzy "
-                                           "zaliczyli szkolenie i nie mają jeszcze zaświadczenia? Nadanych numerów "
-                                           "nie można cofnąć.")
-                                .arg(course),
-                            DefaultAnswer::No))
+    const QDate earliest = m_service.proposedIssueDate(course, &error);
+    // Before the course's last day nothing is asked: the answer would be no.
+    if (!error.isEmpty() || !courseRow() || QDate::currentDate() < courseRow()->to) {
+        m_messages.inform(error.isEmpty() ? issueDateProblem(*courseRow(), QDate::currentDate(), {}) : error);
+        return;
+    }
+    QDate date = earliest;
+    if (!m_questions.issueDate(this, &date, earliest)
+        || !m_messages.confirm(QStringLiteral("Wystawić z datą %1 r. zaświadczenia wszystkim uczestnikom kursu nr %2, "
+                                              "którzy zaliczyli szkolenie i nie mają jeszcze zaświadczenia? Nadanych "
+                                              "numerów nie można cofnąć.")
+                                   .arg(shortDate(date))
+                                   .arg(course),
+                               DefaultAnswer::No))
         return;
     int issued = 0;
-    if (!m_service.issue(course, QDate::currentDate(), &issued, &error)) {
+    if (!m_service.issue(course, date, &issued, &error)) {
         m_messages.inform(error);
         return;
     }

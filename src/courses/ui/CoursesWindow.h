@@ -53,6 +53,8 @@ public:
         std::function<QString(QWidget *)> cancelReason; // empty: cancelled
         // Where to save a document; filter names the kinds offered. Empty: cancelled.
         std::function<QString(QWidget *, const QString &filter)> savePath;
+        // The date of issue, proposed in and out, never before earliest.
+        std::function<bool(QWidget *, QDate *date, const QDate &earliest)> issueDate;
     };
 
     CoursesWindow(CourseService &service, Messages &messages, int training, QWidget *owner = nullptr);
@@ -110,6 +112,7 @@ private:
     RecordHistory m_history;
     std::unique_ptr<CommandMenus> m_commands;
     CourseCommandHandler *m_handler = nullptr;
+    bool m_toldIssuedKeepText = false;
     int m_testQuestions = 0; // of the selected course's test, for the participants' points
     CourseTable *m_courseTable;
     ParticipantTable *m_participantTable;

@@ -3,6 +3,7 @@
 #include "common/CommandTable.h"
 #include "common/ui/HelpContext.h"
 #include "common/ui/PaneWidgets.h"
+#include "courses/CourseService.h"
 #include "courses/ui/CourseCommands.h"
 #include "exam/QuestionBank.h"
 #include "exam/ui/ExamCommands.h"
@@ -74,13 +75,20 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
     // One database for the run, opened once; the demo questions lying beside
     // the library go into its bank at the first opening.
     m_database = std::make_unique<db::DatabaseSession>(dataDir);
-    m_database->setFirstOpening([dirs = location.libraryDirs()](db::Database &database) {
+    m_database->setFirstOpening([dirs = location.libraryDirs(), dataDir](db::Database &database) {
         QString error;
-        return exam::importDemoQuestionsFrom(database, dirs, &error) ? QStringList() : QStringList{error};
+        QStringList told;
+        if (!exam::importDemoQuestionsFrom(database, dirs, &error))
+            told << error;
+        // Certificates of an older version get their texts stored before anything is changed.
+        if (!CourseService(database, dataDir).storeMissingTexts(&error))
+            told << error;
+        return told;
     });
     m_exam = new exam::ExamCommands(location.libraryDirs(), this);
     m_courses = new CourseCommands(dataDir, *m_database, messages, *this, *m_trainings, this);
     m_courses->setCommandHandler(m_exam);
+    m_trainings->setKeeper(m_courses);
     m_questionBank = new exam::QuestionBankCommand(*m_database, messages, *this, *m_topics, this);
 
     buildMenus();

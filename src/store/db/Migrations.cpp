@@ -56,6 +56,19 @@ const std::vector<QStringList> &migrationSteps()
                            " REFERENCES participant(id) ON DELETE CASCADE, variant INTEGER,"
                            " letters TEXT NOT NULL, points INTEGER NOT NULL, passed INTEGER NOT NULL)"),
         },
+        // 3: what each certificate printed, stored with its number when it is
+        // issued (the programme as a JSON array of rows), so that later edits
+        // never change it; the organiser's logo for the documents' letterhead.
+        {
+            QStringLiteral("CREATE TABLE certificate_text (certificate INTEGER PRIMARY KEY"
+                           " REFERENCES certificate(id) ON DELETE RESTRICT,"
+                           " first_name TEXT NOT NULL, surname TEXT NOT NULL, birth_date TEXT NOT NULL,"
+                           " birth_place TEXT NOT NULL, training_name TEXT NOT NULL, training_type INTEGER NOT NULL,"
+                           " form TEXT NOT NULL, purpose TEXT NOT NULL, date_from TEXT NOT NULL, date_to TEXT NOT NULL,"
+                           " organiser_name TEXT NOT NULL, organiser_address TEXT NOT NULL, place TEXT NOT NULL,"
+                           " programme TEXT NOT NULL)"),
+            QStringLiteral("ALTER TABLE organiser ADD COLUMN logo BLOB"),
+        },
     };
     return steps;
 }

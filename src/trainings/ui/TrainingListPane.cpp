@@ -245,7 +245,10 @@ void TrainingListPane::deleteTraining()
         return;
     const CommandsDisabled disabled(m_frame);
     bool deleted = false;
-    if (m_messages.confirm(QStringLiteral("Czy jesteś pewien że chcesz usunąć to szkolenie ?"), DefaultAnswer::No)) {
+    if (const QString kept = m_keeper ? m_keeper->whyTrainingStays(number) : QString(); !kept.isEmpty()) {
+        m_messages.inform(kept);
+    } else if (m_messages.confirm(QStringLiteral("Czy jesteś pewien że chcesz usunąć to szkolenie ?"),
+                                  DefaultAnswer::No)) {
         QString error;
         RecordBytes before{};
         const bool known = readTrainingRecordBytes(m_dataDir, number, &before);

@@ -29,6 +29,8 @@ public:
     int selectedTrainingNumber() const override;
     // The catalogue's history (one for the whole list), kept while the program runs.
     const QUndoStack *history() const { return &m_history; }
+    // Asked before a training is deleted.
+    void setKeeper(TrainingKeeper *keeper) { m_keeper = keeper; }
 
 public slots:
     // "Nowe"; true when a training was created.
@@ -67,6 +69,7 @@ private:
     QString m_dataDir;
     Messages &m_messages;
     CommandFrame &m_frame;
+    TrainingKeeper *m_keeper = nullptr;
     QWidget *m_dialogOwner;
     PaneList *m_list;
     QUndoStack m_history;

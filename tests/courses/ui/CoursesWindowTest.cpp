@@ -77,6 +77,7 @@ protected:
         q.csvFile = [this](QWidget *) { return dir.file("lista.csv"); };
         q.cancelReason = [](QWidget *) { return QStringLiteral("literówka w nazwisku"); };
         q.savePath = [this](QWidget *, const QString &) { return dir.file(nextDocument); };
+        q.issueDate = [](QWidget *, QDate *, const QDate &) { return true; }; // the date proposed
     }
 
     void trigger(const char *objectName)
@@ -126,6 +127,7 @@ TEST_F(CoursesWindowTest, TrainersRoadWithUndo)
 
     // Undo takes each edit back exactly, redo makes it again under the same numbers.
     window->selectParticipant(listParticipants(database, course).front().id);
+    nextParticipant = testParticipants(1, true, 5).front(); // not the one added above: no one twice
     nextParticipant.position = QStringLiteral("kierowca");
     trigger("QelEditParticipant");
     EXPECT_NE(snapshot(database, course), imported);

@@ -44,7 +44,7 @@ TEST(CourseDocumentFaultTest, DocumentsOverAnOlderFile)
     const qint64 course = addCourse(database, testCourse(1), &error).value_or(0);
     int issued = 0;
     ASSERT_TRUE(addParticipants(database, course, testParticipants(3), &error)
-                && issueCertificates(database, course, QDate(2026, 3, 3), &issued, &error))
+                && issueCertificates(database, dir.path(), course, QDate(2026, 3, 3), &issued, &error))
         << error.toStdString();
 
     using Save = std::function<bool(const QString &)>;
