@@ -57,7 +57,8 @@ protected:
     ToolResult run(const QStringList &args)
     {
         QStringList full = args;
-        full.insert(args.size() > 1 && args[0] == QLatin1String("course") ? 2 : 1, dir.path());
+        const bool twoWords = args[0] == QLatin1String("course") || args[0] == QLatin1String("participant");
+        full.insert(args.size() > 1 && twoWords ? 2 : 1, dir.path());
         return runTool(full);
     }
 
@@ -251,3 +252,65 @@ TEST_F(CourseToolTest, EveryCertificateIsTwoPages)
         }
     }
 }
+
+// The record's rules, command by command: issued only from the course's last
+// day, dated as proposed or chosen within the rules, the same text printed
+// again after the course and the participant change, no one twice, no
+// cancelling without a reason.
+TEST_F(CourseToolTest, ACertificateIsARecord)
+{
+    const QDate today = QDate::currentDate();
+    ASSERT_EQ(run({"organiser", "--name", "Ośrodek", "--address", "ul. Polna 1", "--place", "Wieś"}).exitCode, 0);
+    ASSERT_EQ(run({"course", "add", "0", "--from", "2026-03-02", "--to", "2026-03-03", "--place", "Sala"}).exitCode, 0);
+    ASSERT_EQ(run({"course", "add", "0", "--from", today.toString(Qt::ISODate), "--to",
+                   today.addDays(3).toString(Qt::ISODate), "--place", "Sala"})
+                  .exitCode,
+              0);
+    for (const char *course : {"1", "2"})
+        ASSERT_EQ(run({"participants", course, "--import", dir.file("lista.csv"), "--pass-all"}).exitCode, 0);
+    const auto frontText = [](const QString &pdf) { return pdfText(pdf, 1, 1); };
+    QString firstPrint;
+    struct Row
+    {
+        const char *what;
+        QStringList args;
+        int exitCode;
+        QString expected; // in the output or the error output
+    };
+    const Row rows[] = {
+        {"before the last day", {"certificates", "2", dir.file("a.pdf"), "--issue"}, 1, QStringLiteral("od ostatniego dnia")},
+        {"dated before the last day", {"certificates", "1", dir.file("a.pdf"), "--issue", "--date", "2026-03-02"}, 1,
+         QStringLiteral("wcześniejsza niż ostatni dzień kursu")},
+        {"dated ahead", {"certificates", "1", dir.file("a.pdf"), "--issue", "--date", today.addDays(1).toString(Qt::ISODate)},
+         1, QStringLiteral("późniejsza niż dzisiejsza")},
+        {"dated as proposed: the last day", {"certificates", "1", dir.file("a.pdf"), "--issue"}, 0, QString()},
+        {"", {"register"}, 0, QStringLiteral("1/2026\tPiotr Lis\t1\t0\t2026-03-03\twydane")},
+        {"the same file again", {"participants", "1", "--import", dir.file("lista.csv")}, 1,
+         QStringLiteral("wiersz 2: Anna Łoś (ur. 02.03.1980) już jest na liście kursu")},
+        {"the course moved", {"course", "set", "1", "--from", "2026-03-09", "--to", "2026-03-10", "--place", "Hala"}, 0,
+         QStringLiteral("zachowują swój tekst")},
+        {"the participant renamed", {"participant", "set", "1", "2", "--surname", "Lis-Nowak"}, 0,
+         QStringLiteral("zachowują swój tekst")},
+        {"printed again", {"certificates", "1", dir.file("b.pdf")}, 0, QString()},
+        {"the register as issued", {"register"}, 0, QStringLiteral("1/2026\tPiotr Lis\t")},
+        {"not into another's name", {"participant", "set", "1", "2", "--surname", "Łoś", "--first-name", "Anna",
+                                     "--birth-date", "1980-03-02"}, 1, QStringLiteral("już jest na liście kursu")},
+        {"no cancelling without a reason", {"register", "--cancel", "1/2026", "--reason", " "}, 1,
+         QStringLiteral("Podaj powód")},
+        {"cancelled with one", {"register", "--cancel", "1/2026", "--reason", "literówka"}, 0, QString()},
+        {"", {"register"}, 0, QStringLiteral("1/2026\tPiotr Lis\t1\t0\t2026-03-03\tanulowane\tliterówka")},
+        {"the new one dated from the last one on", {"certificates", "1", dir.file("c.pdf"), "--issue"}, 0, QString()},
+        {"", {"register"}, 0, QStringLiteral("3/2026\tPiotr Lis-Nowak\t1\t0\t2026-03-10\twydane")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what + (" " + row.args.join(u' ').toStdString()));
+        const ToolResult r = run(row.args);
+        EXPECT_EQ(r.exitCode, row.exitCode) << r.err.toStdString();
+        EXPECT_TRUE((r.out + r.err).contains(row.expected)) << (r.out + r.err).toStdString();
+        if (row.args.contains(dir.file("a.pdf")) && r.exitCode == 0)
+            firstPrint = frontText(dir.file("a.pdf"));
+    }
+    ASSERT_FALSE(firstPrint.isEmpty());
+    EXPECT_EQ(frontText(dir.file("b.pdf")), firstPrint) << "a reprint prints what was issued";
+}
+

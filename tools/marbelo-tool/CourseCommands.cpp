@@ -247,10 +247,11 @@ int participants(const QStringList &args)
             return fail(QStringLiteral("Nie zaimportowano nikogo: popraw błędne wiersze (%1).").arg(csv.problems.size()));
         }
         std::vector<CsvRowProblem> skipped;
-        if (!courses.importParticipants(course, csv, &skipped, &error))
-            return fail(error);
+        const bool imported = courses.importParticipants(course, csv, &skipped, &error).has_value();
         for (const CsvRowProblem &p : skipped)
             err() << path << QStringLiteral(", wiersz ") << p.line << ": " << p.reason << QStringLiteral(" Pominięto.\n");
+        if (!imported)
+            return fail(error);
     }
     if (parsed.flags.count(QStringLiteral("--pass-all"))) {
         // Everyone without an exam result; a stored result decides for the others.
