@@ -1,6 +1,7 @@
 // The records of the course database as the program holds them.
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@ struct Organiser
     QString place;                             // where certificates are issued
     QString numberFormat = QStringLiteral("N/RRRR"); // N: the number, RRRR: the year
     bool restartYearly = false;                // numbering starts at 1 each year
+    QByteArray logo;                           // a PNG or JPEG picture for the letterhead; empty: none
 };
 
 constexpr int kDefaultPassMark = 60; // percent of the questions

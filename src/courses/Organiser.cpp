@@ -2,6 +2,7 @@
 
 #include "store/db/Database.h"
 
+#include <QImage>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -10,7 +11,8 @@ namespace marbelo {
 bool readOrganiser(db::Database &database, Organiser *organiser, QString *error)
 {
     QSqlQuery q = database.query();
-    if (!database.read(q, QStringLiteral("SELECT name, address, place, number_format, restart_yearly FROM organiser"),
+    if (!database.read(q,
+                       QStringLiteral("SELECT name, address, place, number_format, restart_yearly, logo FROM organiser"),
                        {}, error)
         || !q.next())
         return false;
@@ -19,6 +21,7 @@ bool readOrganiser(db::Database &database, Organiser *organiser, QString *error)
     organiser->place = q.value(2).toString();
     organiser->numberFormat = q.value(3).toString();
     organiser->restartYearly = q.value(4).toBool();
+    organiser->logo = q.value(5).toByteArray();
     return true;
 }
 
@@ -46,6 +49,13 @@ bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *
         *error = QStringLiteral("Podaj nazwę organizatora i miejsce wydawania zaświadczeń.");
         return false;
     }
+    // The logo prints on every letterhead: a picture of reasonable size, whole.
+    constexpr qsizetype kMaxLogoBytes = 2 * 1024 * 1024;
+    if (!organiser.logo.isEmpty()
+        && (organiser.logo.size() > kMaxLogoBytes || QImage::fromData(organiser.logo).isNull())) {
+        *error = QStringLiteral("Logo organizatora musi być obrazem PNG albo JPEG o rozmiarze do 2 MB.");
+        return false;
+    }
     if (const QString problem = numberFormatProblem(organiser.numberFormat, organiser.restartYearly);
         !problem.isEmpty()) {
         *error = problem;
@@ -67,12 +77,13 @@ bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *
             }
             return db::run(q,
                            QStringLiteral("INSERT INTO organiser (id, name, address, place, number_format,"
-                                          " restart_yearly) VALUES (1, ?, ?, ?, ?, ?) ON CONFLICT (id) DO UPDATE SET"
-                                          " name = excluded.name, address = excluded.address, place = excluded.place,"
-                                          " number_format = excluded.number_format,"
-                                          " restart_yearly = excluded.restart_yearly"),
+                                          " restart_yearly, logo) VALUES (1, ?, ?, ?, ?, ?, ?) ON CONFLICT (id)"
+                                          " DO UPDATE SET name = excluded.name, address = excluded.address,"
+                                          " place = excluded.place, number_format = excluded.number_format,"
+                                          " restart_yearly = excluded.restart_yearly, logo = excluded.logo"),
                            {db::text(organiser.name), db::text(organiser.address), db::text(organiser.place),
-                            db::text(organiser.numberFormat), organiser.restartYearly ? 1 : 0});
+                            db::text(organiser.numberFormat), organiser.restartYearly ? 1 : 0,
+                            organiser.logo.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(organiser.logo)});
         },
         error);
 }
