@@ -1,9 +1,7 @@
 #include "courses/RegisterCsv.h"
 
-#include "store/SaveFile.h"
-#include "store/TargetFiles.h"
+#include "store/WholeFile.h"
 
-#include <QSaveFile>
 #include <QStringList>
 
 namespace marbelo {
@@ -42,22 +40,7 @@ QByteArray registerCsv(const std::vector<RegisterEntry> &entries, const Training
 bool saveRegisterCsv(const QString &path, const std::vector<RegisterEntry> &entries,
                      const TrainingNames &trainingName, QString *error)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = registerCsv(entries, trainingName);
-    if (!openAtTarget(file) || file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = QStringLiteral("Nie można zapisać pliku %1: %2").arg(path, file.errorString());
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    QString reason;
-    if (!commitWhole(file, &reason)) {
-        if (error)
-            *error = QStringLiteral("Nie można zapisać pliku %1: %2").arg(path, reason);
-        return false;
-    }
-    return true;
+    return writeWholeFile(path, registerCsv(entries, trainingName), error);
 }
 
 } // namespace marbelo

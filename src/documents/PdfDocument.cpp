@@ -1,14 +1,12 @@
 #include "documents/PdfDocument.h"
 
 #include "documents/DocumentFont.h"
-#include "store/SaveFile.h"
-#include "store/TargetFiles.h"
+#include "store/WholeFile.h"
 
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <numeric>
 
@@ -235,22 +233,10 @@ bool writeDocument(const QString &path, const QByteArray &pdf, QString *error)
 {
     if (pdf.isEmpty()) {
         if (error)
-            *error = QStringLiteral("nie udało się przygotować dokumentu");
+            *error = fileNotWritten(path, QStringLiteral("nie udało się przygotować dokumentu"));
         return false;
     }
-    QSaveFile file(path);
-    if (!openAtTarget(file)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (file.write(pdf) != pdf.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return commitWhole(file, error);
+    return writeWholeFile(path, pdf, error);
 }
 
 } // namespace marbelo

@@ -165,12 +165,7 @@ bool saveExamDocument(ExamDocument kind, const ExamDocumentData &data, const QSt
     const QByteArray pdf = kind == ExamDocument::Sheets ? sheetsPdf(data)
                          : kind == ExamDocument::Key    ? answerKeyPdf(data)
                                                         : protocolPdf(data);
-    QString reason;
-    if (writeDocument(path, pdf, &reason))
-        return true;
-    *error = QStringLiteral("Nie zapisano pliku „%1” (%2); plik, który tam był, pozostał bez zmian.")
-                 .arg(QDir::toNativeSeparators(path), reason);
-    return false;
+    return writeDocument(path, pdf, error);
 }
 
 } // namespace marbelo::exam

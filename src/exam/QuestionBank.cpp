@@ -1,13 +1,11 @@
 #include "exam/QuestionBank.h"
 
 #include "common/PolishOrder.h"
-#include "store/SaveFile.h"
-#include "store/TargetFiles.h"
+#include "store/WholeFile.h"
 #include "store/db/Database.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 
@@ -169,18 +167,7 @@ QByteArray exportQuestions(db::Database &database)
 
 bool saveGiftFile(db::Database &database, const QString &path, QString *error)
 {
-    const QByteArray bytes = exportQuestions(database);
-    QSaveFile file(path);
-    QString reason;
-    if (!openAtTarget(file) || file.write(bytes) != bytes.size()) {
-        reason = file.errorString();
-        file.cancelWriting();
-    } else if (commitWhole(file, &reason)) {
-        return true;
-    }
-    *error = QStringLiteral("Nie zapisano pliku „%1” (%2); plik, który tam był, pozostał bez zmian.")
-                 .arg(QDir::toNativeSeparators(path), reason);
-    return false;
+    return writeWholeFile(path, exportQuestions(database), error);
 }
 
 bool importDemoQuestionsOnce(db::Database &database, const QString &giftPath, QString *error)

@@ -3,12 +3,11 @@
 #include "store/Catalogue.h"
 #include "store/DataFiles.h"
 #include "store/Records.h"
-#include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
-#include "store/TargetFiles.h"
+#include "store/WholeFile.h"
 #include "store/components/Stream.h"
 
-#include <QSaveFile>
+#include <QFileDevice>
 
 #include <limits>
 
@@ -19,30 +18,21 @@ namespace {
 // Later readers address the file with 32-bit offsets.
 constexpr qint64 kMaxPresentationSize = std::numeric_limits<std::int32_t>::max();
 
-class Output
+// Writes one slide block (its length, then its coded bytes) into the file,
+// which may not grow past what later readers address; false with the reason
+// in refusal for a presentation too large, without one for a failed write.
+bool appendBlock(QFileDevice &file, const QByteArray &coded, qint64 *size, QString *refusal)
 {
-public:
-    explicit Output(const QString &path) : m_file(path) {}
-
-    bool open() { return openAtTarget(m_file); }
-    bool append(const QByteArray &coded)
-    {
-        const QByteArray length = int32Bytes(static_cast<std::int32_t>(coded.size()));
-        if (m_size + length.size() + coded.size() > kMaxPresentationSize)
-            return false;
-        if (m_file.write(length) != length.size() || m_file.write(coded) != coded.size())
-            return false;
-        m_size += length.size() + coded.size();
-        return true;
+    const QByteArray length = int32Bytes(static_cast<std::int32_t>(coded.size()));
+    if (*size + length.size() + coded.size() > kMaxPresentationSize) {
+        *refusal = QStringLiteral("prezentacja jest zbyt duża");
+        return false;
     }
-    bool commit() { return commitWhole(m_file); }
-    void cancel() { m_file.cancelWriting(); }
-    qint64 size() const { return m_size; }
-
-private:
-    QSaveFile m_file;
-    qint64 m_size = 0;
-};
+    if (file.write(length) != length.size() || file.write(coded) != coded.size())
+        return false;
+    *size += length.size() + coded.size();
+    return true;
+}
 
 // Reads the block at offset into buffer, whose memory is kept from slide to
 // slide: allocating and touching fresh memory for every slide costs more than
@@ -83,64 +73,54 @@ ComposeResult composePresentation(const QString &dataDir, int trainingNumber,
     if (!store)
         return result;
 
-    Output out(outPath);
-    if (!out.open()) {
-        result.error = QStringLiteral("nie można utworzyć pliku prezentacji");
-        return result;
-    }
-    auto fail = [&](const QString &error) {
-        out.cancel();
-        result.error = error;
-        result.frontPage = false;
-        result.itemSlides = 0;
-        return result;
-    };
-    const QString tooLarge = QStringLiteral("prezentacja jest zbyt duża");
-    QString refused;
-    const auto shown = [&](QByteArray &coded) { return !slides || slides->add(coded, &refused); };
-
-    std::unique_ptr<Stream> front;
-    const QString frontPath = frontPagePath.isEmpty() ? dataDir + kFrontPageName : frontPagePath;
-    if (training->type >= 0 && (front = openStream(frontPath, OpenMode::Read))) {
-        QByteArray coded;
-        // Blocks before t are skipped by their lengths, each checked against
-        // what the file holds.
-        if (!readNthBlock(*front, training->type, &coded))
-            return fail(QStringLiteral("plik stron tytułowych %1 jest uszkodzony").arg(kFrontPageName));
-        if (!out.append(coded))
-            return fail(tooLarge);
-        if (!shown(coded))
-            return fail(refused);
-        result.frontPage = true;
-        front.reset();
-    }
-
-    QByteArray coded;
-    for (std::size_t i = 0; i < references.size(); ++i) {
-        if (!hasSlide(references[i]))
-            continue;
-        const auto offset = static_cast<std::int32_t>(slideOffset(references[i]));
-        if (!readBlockInto(*store, offset, &coded)) {
-            return fail(QStringLiteral("slajd pozycji %1 w pliku %2 jest uszkodzony")
-                            .arg(i + 1)
-                            .arg(imageStoreFileName(trainingNumber)));
+    qint64 size = 0;
+    QString refused; // why the composition stopped, when not for a failed write
+    QString *const refusal = &refused;
+    const auto compose = [&](QFileDevice &out, QString *) {
+        const auto shown = [&](QByteArray &coded) { return !slides || slides->add(coded, refusal); };
+        std::unique_ptr<Stream> front;
+        const QString frontPath = frontPagePath.isEmpty() ? dataDir + kFrontPageName : frontPagePath;
+        if (training->type >= 0 && (front = openStream(frontPath, OpenMode::Read))) {
+            QByteArray coded;
+            // Blocks before t are skipped by their lengths, each checked against
+            // what the file holds.
+            if (!readNthBlock(*front, training->type, &coded)) {
+                *refusal = QStringLiteral("plik stron tytułowych %1 jest uszkodzony").arg(kFrontPageName);
+                return false;
+            }
+            if (!appendBlock(out, coded, &size, refusal) || !shown(coded))
+                return false;
+            result.frontPage = true;
+            front.reset();
         }
-        if (!out.append(coded))
-            return fail(tooLarge);
-        if (!shown(coded))
-            return fail(refused);
-        ++result.itemSlides;
-    }
-    coded.clear();
 
-    if (!out.commit()) {
-        result.error = QStringLiteral("nie można zapisać pliku prezentacji");
+        QByteArray coded;
+        for (std::size_t i = 0; i < references.size(); ++i) {
+            if (!hasSlide(references[i]))
+                continue;
+            const auto offset = static_cast<std::int32_t>(slideOffset(references[i]));
+            if (!readBlockInto(*store, offset, &coded)) {
+                *refusal = QStringLiteral("slajd pozycji %1 w pliku %2 jest uszkodzony")
+                               .arg(i + 1)
+                               .arg(imageStoreFileName(trainingNumber));
+                return false;
+            }
+            if (!appendBlock(out, coded, &size, refusal) || !shown(coded))
+                return false;
+            ++result.itemSlides;
+        }
+        return true;
+    };
+    if (!writeWholeFile(outPath, compose, &result.error)) {
+        result.fileFailed = refused.isEmpty();
+        if (!result.fileFailed)
+            result.error = refused;
         result.frontPage = false;
         result.itemSlides = 0;
         return result;
     }
     result.ok = true;
-    result.bytes = out.size();
+    result.bytes = size;
     return result;
 }
 

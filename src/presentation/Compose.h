@@ -16,6 +16,7 @@ struct ComposeResult
 {
     bool ok = false;        // the output was written whole
     QString error;          // why not, in the user's language
+    bool fileFailed = false; // error is the writer's sentence naming the file
     bool frontPage = false; // a front-page slide was written
     int itemSlides = 0;     // item slides written
     qint64 bytes = 0;       // size of the output

@@ -1,13 +1,11 @@
 #include "presentation/DecodedSlides.h"
 
-#include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
-#include "store/TargetFiles.h"
+#include "store/WholeFile.h"
 #include "store/components/Coding.h"
 #include "store/components/Stream.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace marbelo {
 
@@ -31,21 +29,8 @@ bool writeDecodedSlides(Stream &stream, const std::vector<std::int32_t> &offsets
         }
         jpeg.resize(coded.size());
         BCodeCopy(coded.constData(), jpeg.data(), coded.size(), 0);
-        if (!writeSlideFile(folder.filePath(decodedSlideName(prefix, ++n)), jpeg, error))
+        if (!writeWholeFile(folder.filePath(decodedSlideName(prefix, ++n)), jpeg, error))
             return false;
-    }
-    return true;
-}
-
-bool writeSlideFile(const QString &path, const QByteArray &jpeg, QString *error)
-{
-    QSaveFile file(path);
-    QString why;
-    if (!openAtTarget(file) || file.write(jpeg) != jpeg.size() || !commitWhole(file, &why)) {
-        if (file.isOpen())
-            file.cancelWriting();
-        *error = path + QStringLiteral(": ") + (why.isEmpty() ? file.errorString() : why);
-        return false;
     }
     return true;
 }

@@ -15,10 +15,6 @@ class Stream;
 // prefix + n as four digits (more when n needs them) + ".jpg"; n counts from 1.
 QString decodedSlideName(const QString &prefix, int n);
 
-// Writes one decoded slide as path, whole or not at all; false with the
-// reason in error when it cannot.
-bool writeSlideFile(const QString &path, const QByteArray &jpeg, QString *error);
-
 // Writes the decoded slide of every block at offsets into dir, named
 // decodedSlideName(prefix, 1), (prefix, 2) ..., each file written whole or not
 // at all. Stops at the first block that cannot be read or file that cannot be

@@ -6,15 +6,14 @@
 #include "presentation/ExportPlan.h"
 #include "presentation/PlayerRuntime.h"
 #include "store/CopyDataFile.h"
-#include "store/SaveFile.h"
 #include "store/TargetFiles.h"
+#include "store/WholeFile.h"
 #include "store/components/Coding.h"
 #include "store/components/JpegDecoder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QRandomGenerator>
 
 namespace marbelo {
@@ -71,8 +70,7 @@ public:
             return false;
         }
         const QString path = QDir(m_fresh.path()).filePath(decodedSlideName(QString(), m_count));
-        QString why;
-        m_whole = m_whole && writeSlideFile(path, coded, &why);
+        m_whole = m_whole && writeWholeFile(path, coded);
         return true;
     }
     int count() const { return m_count; }
@@ -94,18 +92,15 @@ bool writeBrowserPlayer(BrowserSlides &slides, const QString &folder, const QStr
     if (!slides.whole())
         return false;
     const QByteArray page = browserPage(title, slideFolder, slides.count());
-    QSaveFile html(folder + pageName);
-    if (page.isEmpty() || !openAtTarget(html) || html.write(page) != page.size() || !html.flush()) {
-        if (html.isOpen())
-            html.cancelWriting();
+    if (page.isEmpty())
         return false;
-    }
-    if (!replaceFolder(slides.folder().path(), folder + slideFolder)) {
-        html.cancelWriting();
-        return false;
-    }
-    slides.folder().keep();
-    return commitWhole(html);
+    return writeWholeFile(folder + pageName, [&](QFileDevice &html, QString *) {
+        if (html.write(page) != page.size() || !html.flush()
+            || !replaceFolder(slides.folder().path(), folder + slideFolder))
+            return false;
+        slides.folder().keep();
+        return true;
+    });
 }
 
 // Makes the folders from folder down to path; a link met on the way is
@@ -165,7 +160,9 @@ QString exportMessage(const ExportResult &result, const QString &chosenPath)
         return QStringLiteral("Prezentacja została poprawnie utworzona.");
     QString text;
     if (!result.composed.ok)
-        text = QStringLiteral("Nie udało się utworzyć prezentacji: %1.").arg(result.composed.error);
+        text = result.composed.fileFailed
+                   ? QStringLiteral("Nie udało się utworzyć prezentacji. ") + result.composed.error
+                   : QStringLiteral("Nie udało się utworzyć prezentacji: %1.").arg(result.composed.error);
     else if (!result.presentationWritten)
         text = QStringLiteral("Nie udało się zapisać prezentacji w pliku %1.").arg(QFileInfo(chosenPath).fileName());
     else if (!result.failedSides.isEmpty())

@@ -5,15 +5,13 @@
 #include "presentation/HaruAdapter.h"
 #include "store/DataFiles.h"
 #include "store/Cp1250.h"
-#include "store/SaveFile.h"
-#include "store/TargetFiles.h"
 #include "store/SlideBlocks.h"
+#include "store/WholeFile.h"
 #include "store/components/Coding.h"
 #include "store/components/Stream.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <hpdf.h>
@@ -253,13 +251,8 @@ private:
 class PdfOutput : public haru::DocumentSink
 {
 public:
-    explicit PdfOutput(const QString &path) : m_file(path) {}
+    explicit PdfOutput(QIODevice &file) : m_file(file), m_buffer(new char[kBuffer]) {}
 
-    bool open()
-    {
-        m_buffer.reset(new char[kBuffer]);
-        return openAtTarget(m_file, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    }
     bool write(const unsigned char *bytes, std::int32_t size) override
     {
         if (m_used + size > kBuffer && !flush())
@@ -286,24 +279,6 @@ public:
         }
         return true;
     }
-    bool commit()
-    {
-        if (!flush()) {
-            cancel();
-            return false;
-        }
-        return commitWhole(m_file);
-    }
-    void cancel()
-    {
-        m_file.cancelWriting();
-        commitWhole(m_file);
-    }
-
-private:
-    // Writes of a megabyte or more cost the kernel far more than these.
-    static constexpr qsizetype kBuffer = 1 << 18;
-
     bool flush()
     {
         const bool written = m_used == 0 || m_file.write(m_buffer.get(), m_used) == m_used;
@@ -311,24 +286,14 @@ private:
         return written;
     }
 
-    QSaveFile m_file;
+private:
+    // Writes of a megabyte or more cost the kernel far more than these.
+    static constexpr qsizetype kBuffer = 1 << 18;
+
+    QIODevice &m_file;
     std::unique_ptr<char[]> m_buffer;
     qsizetype m_used = 0;
 };
-
-// Has libharu write the document straight into outPath's save file, which
-// is put in place only when written whole.
-bool saveWhole(HPDF_Doc doc, const QString &outPath)
-{
-    PdfOutput out(outPath);
-    if (!out.open())
-        return false;
-    if (!haru::saveDocument(doc, out)) {
-        out.cancel();
-        return false;
-    }
-    return out.commit();
-}
 
 QString corruptSlide(int item, int trainingNumber)
 {
@@ -443,9 +408,16 @@ PdfResult writePdf(const std::vector<SlideBlock> &blocks, const QString &title, 
         result.error = QStringLiteral("błąd biblioteki PDF (kod 0x%1)").arg(errors.status, 4, 16, QLatin1Char('0'));
         return result;
     }
-    if (!saveWhole(doc.get(), outPath) || errors.status != HPDF_OK) {
-        result.error = images.readFailed() ? QStringLiteral("nie można odczytać slajdów")
-                                  : QStringLiteral("nie można zapisać pliku %1").arg(QFileInfo(outPath).fileName());
+    // libharu writes the document straight into outPath's save file, which
+    // is put in place only when written whole.
+    const auto save = [&](QFileDevice &file, QString *) {
+        PdfOutput out(file);
+        return haru::saveDocument(doc.get(), out) && out.flush() && errors.status == HPDF_OK;
+    };
+    if (!writeWholeFile(outPath, save, &result.error, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        result.fileFailed = !images.readFailed();
+        if (!result.fileFailed)
+            result.error = QStringLiteral("nie można odczytać slajdów");
         return result;
     }
     result.ok = true;
@@ -508,6 +480,8 @@ QString pdfMessage(const PdfResult &result)
 {
     if (result.ok)
         return QStringLiteral("Plik PDF został poprawnie zapisany.");
+    if (result.fileFailed)
+        return QStringLiteral("Nie udało się zapisać pliku PDF. ") + result.error;
     return QStringLiteral("Nie udało się zapisać pliku PDF: %1.").arg(result.error);
 }
 

@@ -19,6 +19,7 @@ struct PdfResult
 {
     bool ok = false;
     QString error; // why not, in the user's language
+    bool fileFailed = false; // error is the writer's sentence naming the file
     int slides = 0;
     int pages = 0;
 };

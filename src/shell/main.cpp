@@ -13,7 +13,6 @@
 #include "store/components/ui/MessageBoxes.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -61,8 +60,7 @@ int main(int argc, char *argv[])
     window.show();
     // Each command that writes reports its own failure; this says why they will.
     if (!prepared)
-        messages.inform(QStringLiteral("Nie udało się przygotować folderu danych programu %1: %2.")
-                                        .arg(QDir::toNativeSeparators(location.dataDir()), prepareError));
+        messages.inform(prepareError);
     const int result = QApplication::exec();
     marbelo::installHelpProvider(nullptr);
     return result;

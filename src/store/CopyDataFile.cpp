@@ -1,11 +1,9 @@
 #include "store/CopyDataFile.h"
 
-#include "store/SaveFile.h"
-#include "store/TargetFiles.h"
+#include "store/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace marbelo {
 
@@ -22,19 +20,17 @@ std::int32_t CopyDataFile(const QString &source, const QString &destination)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return -1;
-    QSaveFile out(destination);
-    if (!openAtTarget(out))
-        return -1;
-    const qint64 size = in.size();
-    char buffer[kChunk];
-    while (in.pos() < size) {
-        const qint64 n = std::min(kChunk, size - in.pos());
-        if (in.read(buffer, n) != n || out.write(buffer, n) != n) {
-            out.cancelWriting();
-            return -1;
+    const auto copy = [&](QFileDevice &out, QString *) {
+        const qint64 size = in.size();
+        char buffer[kChunk];
+        while (in.pos() < size) {
+            const qint64 n = std::min(kChunk, size - in.pos());
+            if (in.read(buffer, n) != n || out.write(buffer, n) != n)
+                return false;
         }
-    }
-    return commitWhole(out) ? 0 : -1;
+        return true;
+    };
+    return writeWholeFile(destination, copy) ? 0 : -1;
 }
 
 } // namespace marbelo

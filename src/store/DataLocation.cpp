@@ -1,11 +1,10 @@
 #include "store/DataLocation.h"
 
 #include "store/DataFiles.h"
-#include "store/SaveFile.h"
+#include "store/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -110,19 +109,14 @@ bool DataLocation::prepare(QString *error) const
         return true;
     if (!QDir().mkpath(m_dataDir)) {
         if (error)
-            *error = QStringLiteral("nie można utworzyć folderu %1").arg(QDir::toNativeSeparators(m_dataDir));
+            *error = QStringLiteral("Nie udało się przygotować folderu danych programu %1: nie można utworzyć folderu.")
+                         .arg(QDir::toNativeSeparators(m_dataDir));
         return false;
     }
     const QString catalogue = m_dataDir + kCatalogueName;
     if (QFileInfo::exists(catalogue))
         return true;
-    QSaveFile file(catalogue);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("nie można utworzyć pliku %1: %2").arg(kCatalogueName, file.errorString());
-        return false;
-    }
-    return commitWhole(file, error);
+    return writeWholeFile(catalogue, QByteArray(), error);
 }
 
 } // namespace marbelo

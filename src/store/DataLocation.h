@@ -43,8 +43,8 @@ public:
     const QString &playerDir() const { return m_playerDir; }
 
     // Installed mode: creates the data folder and an empty catalogue when
-    // they are missing. False with *error when that fails; portable mode
-    // creates nothing.
+    // they are missing. False with *error, a sentence to show the user, when
+    // that fails; portable mode creates nothing.
     bool prepare(QString *error) const;
 
 private:

@@ -1,10 +1,11 @@
 #include "store/Outline.h"
 
 #include "store/SaveFile.h"
+#include "store/WholeFile.h"
 #include "store/components/Stream.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
+#include <QFileDevice>
 
 namespace marbelo {
 
@@ -46,17 +47,18 @@ bool writeOutline(QIODevice &device, const std::vector<OutlineRecord> &records, 
 bool saveOutline(const QString &path, const std::vector<OutlineRecord> &records, QString *error)
 {
     removeStaleSaveFiles(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (!writeOutline(file, records, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    return commitWhole(file, error);
+    return writeWholeFile(
+        path,
+        [&records](QFileDevice &file, QString *refusal) {
+            QString why;
+            if (writeOutline(file, records, &why))
+                return true;
+            // A name that cannot be stored; a failed write the writer tells itself.
+            if (file.error() == QFileDevice::NoError)
+                *refusal = why;
+            return false;
+        },
+        error);
 }
 
 } // namespace marbelo

@@ -1,10 +1,10 @@
 #include "store/ProgrammeFile.h"
 
 #include "store/SaveFile.h"
+#include "store/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -160,20 +160,7 @@ bool readProgrammeFile(const QString &path, ProgrammeData *data)
 bool saveProgrammeFile(const QString &path, const ProgrammeData &data, QString *error)
 {
     removeStaleSaveFiles(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = programmeBytes(data);
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return commitWhole(file, error);
+    return writeWholeFile(path, programmeBytes(data), error);
 }
 
 } // namespace marbelo

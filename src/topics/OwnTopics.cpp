@@ -2,16 +2,15 @@
 
 #include "store/Cp1250.h"
 #include "store/Records.h"
-#include "store/SaveFile.h"
 #include "store/TargetFiles.h"
 #include "store/TopicFile.h"
+#include "store/WholeFile.h"
 #include "store/components/Coding.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace marbelo {
 
@@ -87,20 +86,7 @@ bool ownTopicBytes(const QString &title, const std::vector<ImportedSlide> &slide
 
 bool saveTopicFile(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    QString why;
-    if (!openAtTarget(file)) {
-        why = file.errorString();
-    } else if (file.write(bytes) != bytes.size()) {
-        why = file.errorString();
-        file.cancelWriting();
-        file.commit(); // removes the temporary file
-    } else if (commitWhole(file, &why)) {
-        return true;
-    }
-    *error = QStringLiteral("Nie można zapisać pliku %1: %2.").arg(quoted(path), why);
-    return false;
+    return writeWholeFile(path, bytes, error);
 }
 
 ImportResult importedTopicBytes(const QString &title, const QStringList &files, const ImportProgress &progress,

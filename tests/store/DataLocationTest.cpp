@@ -121,3 +121,17 @@ TEST(DataLocation, DataFolderThatCannotBeMadeIsReported)
     EXPECT_FALSE(location.prepare(&error));
     EXPECT_TRUE(error.contains(QStringLiteral("nie można utworzyć folderu"))) << error.toStdString();
 }
+
+TEST(DataLocation, ALinkAsTheCatalogueIsReplacedNotWrittenThrough)
+{
+    // A link left where the first start makes the catalogue, pointing out of the data folder.
+    PackageLayout layout;
+    QDir().mkpath(layout.user);
+    const QString outside = layout.root.file("elsewhere.pdl");
+    ASSERT_TRUE(QFile::link(outside, layout.user + kCatalogueName));
+    QString error;
+    ASSERT_TRUE(DataLocation::decide(layout.program, layout.user).prepare(&error)) << error.toStdString();
+    EXPECT_FALSE(QFileInfo(layout.user + kCatalogueName).isSymLink());
+    EXPECT_EQ(readFile(layout.user + kCatalogueName), QByteArray());
+    EXPECT_FALSE(QFileInfo::exists(outside));
+}

@@ -85,6 +85,7 @@ std::vector<HostileCase> cases()
     const auto linkToOutsideFile = [](const QString &name) {
         return [name](Places &p) { link(p.outside.file("notes.txt"), p.target.file(name)); };
     };
+    const auto setHours = [](Places &p) { return QStringList{"programme", p.target.path(), "0", "--set", "1=4"}; };
     return {
         {"slides folder is a link to another folder",
          [](Places &p) { link(p.outside.path(), p.target.file("K-slajdy")); },
@@ -120,6 +121,33 @@ std::vector<HostileCase> cases()
              link(p.outside.file("notes.txt"), p.target.file("x/slide-0001.jpg"));
          },
          [](Places &p) { return QStringList{"extract", p.data.file("Data0000.pdl"), p.target.file("x")}; }, 0, {}},
+        {"outline is a link (to an outside copy of it)",
+         [](Places &p) {
+             writeTrainingData(p.target.path(), QStringLiteral("Szkolenie"), 2);
+             ASSERT_TRUE(QFile::rename(p.target.file("Tree0000.pdl"), p.outside.file("Tree0000.pdl")));
+             link(p.outside.file("Tree0000.pdl"), p.target.file("Tree0000.pdl"));
+         },
+         setHours, 0, {}},
+        {"programme file is a link",
+         [=](Places &p) {
+             writeTrainingData(p.target.path(), QStringLiteral("Szkolenie"), 2);
+             linkToOutsideFile("Plan0000.pdl")(p);
+         },
+         setHours, 0, {}},
+        {"library build output is a link",
+         [=](Places &p) {
+             writeFile(p.target.file("t.txt"), "Tytuł\n");
+             linkToOutsideFile("L.mdl")(p);
+         },
+         [](Places &p) { return QStringList{"library", "build", p.target.file("t.txt"), p.target.file("L.mdl")}; }, 0,
+         {}},
+        {"front build output is a link",
+         [=](Places &p) {
+             writeFile(p.target.file("a.jpg"), makeJpeg(16, 16));
+             linkToOutsideFile("F.fdl")(p);
+         },
+         [](Places &p) { return QStringList{"front", "build", p.target.file("F.fdl"), p.target.file("a.jpg")}; }, 0,
+         {}},
         {"work file in the temporary folder is a link",
          [](Places &p) { link(p.outside.file("notes.txt"), p.temp.file("View.pnn")); },
          [](Places &p) { return exportTo(p, "K.pnn"); }, 0, {}},
@@ -191,7 +219,8 @@ TEST(HostileTool, NothingOutsideTheTargetChangesAndNoInputHangs)
             continue;
         }
         // Links at the names written were replaced, not written through.
-        for (const char *name : {"K.pnn", "K.html", "Start.exe", "Autorun.inf", "K.pdf", "K.csv", "K.gift", "t.mdl", "K-slajdy"})
+        for (const char *name : {"K.pnn", "K.html", "Start.exe", "Autorun.inf", "K.pdf", "K.csv", "K.gift", "t.mdl",
+                                 "K-slajdy", "Tree0000.pdl", "Plan0000.pdl", "L.mdl", "F.fdl"})
             EXPECT_FALSE(QFileInfo(p.target.file(name)).isSymLink()) << name;
     }
 }

@@ -5,9 +5,9 @@
 #include "presentation/DecodedSlides.h"
 #include "store/Cp1250.h"
 #include "store/DataFiles.h"
-#include "store/SaveFile.h"
 #include "store/SlideBlocks.h"
 #include "store/TopicFile.h"
+#include "store/WholeFile.h"
 #include "store/components/Coding.h"
 #include "store/components/Stream.h"
 #include "topics/ModuleLibrary.h"
@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace marbelo;
 
@@ -31,17 +30,6 @@ bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
         return false;
     }
     *bytes = file.readAll();
-    return true;
-}
-
-bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    QString why;
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !commitWhole(file, &why)) {
-        *error = path + QStringLiteral(": ") + (why.isEmpty() ? file.errorString() : why);
-        return false;
-    }
     return true;
 }
 

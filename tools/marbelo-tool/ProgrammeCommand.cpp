@@ -126,13 +126,13 @@ int programme(const QStringList &args)
             return result;
         QString error;
         if (!tree.save(outlinePath, &error))
-            return fail(outlinePath + QStringLiteral(": ") + error);
+            return fail(error);
         return kOk;
     }
     if (!parsed.pdf.isEmpty()) {
         QString error;
         if (!saveProgrammeDocument(parsed.pdf, tree, training, &error))
-            return fail(parsed.pdf + QStringLiteral(": ") + error);
+            return fail(error);
         return kOk;
     }
     out() << programmeTsv(tree, training.type);

@@ -171,10 +171,10 @@ bool OutlinePane::saveOutline(bool fromHistory)
     // After a command the edited outline stays on screen; after an undo or
     // redo the outline on disk is shown again.
     m_messages.inform(
-        fromHistory ? QStringLiteral("Nie udało się zapisać prezentacji szkolenia na dysku (%1). Widoczna jest "
+        fromHistory ? QStringLiteral("Nie udało się zapisać prezentacji szkolenia na dysku. %1 Widoczna jest "
                                      "prezentacja zapisana na dysku.")
                           .arg(error)
-                    : QStringLiteral("Nie udało się zapisać prezentacji szkolenia na dysku (%1). Ostatnia zmiana jest "
+                    : QStringLiteral("Nie udało się zapisać prezentacji szkolenia na dysku. %1 Ostatnia zmiana jest "
                                      "widoczna na ekranie, ale plik zawiera poprzednią wersję prezentacji.")
                           .arg(error));
     return false;

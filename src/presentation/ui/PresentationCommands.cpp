@@ -117,7 +117,9 @@ void PresentationCommands::previewPresentation()
         std::unique_ptr<Stream> presentation;
         std::vector<BlockInfo> slides;
         if (!composed.ok)
-            problem = QStringLiteral("Nie udało się przygotować podglądu prezentacji: %1.").arg(composed.error);
+            problem = composed.fileFailed
+                          ? QStringLiteral("Nie udało się przygotować podglądu prezentacji. ") + composed.error
+                          : QStringLiteral("Nie udało się przygotować podglądu prezentacji: %1.").arg(composed.error);
         else if (!(presentation = openStream(work, OpenMode::Read)))
             problem = QStringLiteral("Nie udało się otworzyć pliku prezentacji.");
         else

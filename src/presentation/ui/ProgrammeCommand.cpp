@@ -32,7 +32,7 @@ void PresentationCommands::saveProgramme()
     if (saveProgrammeDocument(chosen, m_outline.outlineTree(), training, &error))
         m_messages.inform(QStringLiteral("Program szkolenia został zapisany w pliku %1.").arg(chosen));
     else
-        m_messages.inform(QStringLiteral("Nie udało się zapisać programu szkolenia w pliku %1 (%2).").arg(chosen, error));
+        m_messages.inform(QStringLiteral("Nie udało się zapisać programu szkolenia. ") + error);
 }
 
 } // namespace marbelo

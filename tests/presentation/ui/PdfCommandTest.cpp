@@ -126,7 +126,9 @@ TEST_F(PdfCommandTest, FailuresAreToldAndLeaveNoPdf)
         QString chosen;
         QString message;
     } cases[] = {
-        {dir.file("missing/p.pdf"), "Nie udało się zapisać pliku PDF: nie można zapisać pliku p.pdf."},
+        {dir.file("missing/p.pdf"),
+         "Nie udało się zapisać pliku PDF. Nie zapisano pliku „" + QDir::toNativeSeparators(dir.file("missing/p.pdf"))
+             + "” ("},
         {dir.file("Tree0000.pdl"), "Nie można zapisać pliku PDF pod nazwą Tree0000.pdl"},
     };
     const QByteArray outline = readFile(dir.file("Tree0000.pdl"));
