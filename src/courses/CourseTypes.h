@@ -16,7 +16,7 @@ struct Organiser
     QString place;                             // where certificates are issued
     QString numberFormat = QStringLiteral("N/RRRR"); // N: the number, RRRR: the year
     bool restartYearly = false;                // numbering starts at 1 each year
-    QByteArray logo;                           // a PNG or JPEG picture for the letterhead; empty: none
+    QByteArray logo{};                         // a PNG or JPEG picture for the letterhead; empty: none
 };
 
 constexpr int kDefaultPassMark = 60; // percent of the questions
