@@ -128,9 +128,14 @@ QString rowProblem(const Record &record, const std::array<int, ColumnCount> &at,
         return QStringLiteral("brak imienia");
     if (p->surname.isEmpty())
         return QStringLiteral("brak nazwiska");
-    if (!p->birthDate.isValid())
-        return QStringLiteral("niepoprawna data urodzenia „%1” (oczekiwano DD.MM.RRRR lub RRRR-MM-DD)")
+    if (!p->birthDate.isValid()) {
+        // A date in the right form that no calendar has (31.02) is told as such.
+        bool formed = false;
+        parseCsvDate(field(BirthDate), &formed);
+        return (formed ? QStringLiteral("data urodzenia „%1” nie istnieje")
+                       : QStringLiteral("niepoprawna data urodzenia „%1” (oczekiwano DD.MM.RRRR lub RRRR-MM-DD)"))
             .arg(field(BirthDate));
+    }
     if (p->birthPlace.isEmpty())
         return QStringLiteral("brak miejsca urodzenia");
     if (const QString problem = participantProblem(*p); !problem.isEmpty())
@@ -140,14 +145,18 @@ QString rowProblem(const Record &record, const std::array<int, ColumnCount> &at,
 
 } // namespace
 
-QDate parseCsvDate(const QString &text)
+QDate parseCsvDate(const QString &text, bool *formed)
 {
     static const QRegularExpression dotted(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    if (const auto m = dotted.match(text); m.hasMatch())
-        return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
-    if (const auto m = iso.match(text); m.hasMatch())
-        return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const auto dottedMatch = dotted.match(text);
+    const auto isoMatch = iso.match(text);
+    if (formed)
+        *formed = dottedMatch.hasMatch() || isoMatch.hasMatch();
+    if (dottedMatch.hasMatch())
+        return QDate(dottedMatch.captured(3).toInt(), dottedMatch.captured(2).toInt(), dottedMatch.captured(1).toInt());
+    if (isoMatch.hasMatch())
+        return QDate(isoMatch.captured(1).toInt(), isoMatch.captured(2).toInt(), isoMatch.captured(3).toInt());
     return QDate();
 }
 

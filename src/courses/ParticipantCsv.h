@@ -32,7 +32,8 @@ ParticipantCsv readParticipantCsv(const QByteArray &bytes);
 ParticipantCsv readParticipantCsvFile(const QString &path);
 
 // A date as DD.MM.RRRR (day and month may have one digit) or RRRR-MM-DD;
-// invalid when it is neither or no such day exists.
-QDate parseCsvDate(const QString &text);
+// invalid when it is neither or no such day exists. formed, when given, says
+// whether the text has one of the two forms (so 31.02.1980 has, and is invalid).
+QDate parseCsvDate(const QString &text, bool *formed = nullptr);
 
 } // namespace marbelo

@@ -37,9 +37,9 @@ KeyHelpForm::KeyHelpForm(QWidget *owner) : QelDialog(owner, QStringLiteral(" Pom
 
     QList<QWidget *> labels;
     labels << addLabel(m_panel, QStringLiteral("QelViewerHelpBody1Label"),
-             QStringLiteral("Prezentację obslugujemy za pomocą nastepujących klawiszy:"), QPoint(8, 8));
+             QStringLiteral("Prezentację obsługujemy za pomocą następujących klawiszy:"), QPoint(8, 8));
     labels << addLabel(m_panel, QStringLiteral("QelViewerHelpBody2Label"),
-             QStringLiteral("Kolejny temat prezentacji - klawisze \"Space\", strzałka w doł lub w prawo, \n"
+             QStringLiteral("Kolejny temat prezentacji - klawisze \"Spacja\", strzałka w dół lub w prawo, \n"
                             "klawisz strona w dół."),
              QPoint(8, 32));
     labels << addLabel(m_panel, QStringLiteral("QelViewerHelpBody3Label"),

@@ -309,12 +309,12 @@ void OutlinePane::deleteItem()
     if (!node)
         return;
     const CommandsDisabled disabled(m_frame);
-    if (m_messages.confirm(QStringLiteral("Czy jesteś pewien że chcesz usunąć tą pozycję z prezentacji ?"),
+    if (m_messages.confirm(QStringLiteral("Czy jesteś pewien, że chcesz usunąć tę pozycję z prezentacji?"),
                            DefaultAnswer::No)) {
         const bool remove =
             m_outline.children(*node).empty()
-            || m_messages.confirm(QStringLiteral("Wybrana pozycja posiada podpozycje. Czy jesteś pewien że chcesz "
-                                                 "usunąć tą pozycję z prezentacji wraz z podpozycjami ?"),
+            || m_messages.confirm(QStringLiteral("Wybrana pozycja posiada podpozycje. Czy jesteś pewien, że chcesz "
+                                                 "usunąć tę pozycję z prezentacji wraz z podpozycjami?"),
                                   DefaultAnswer::Yes);
         if (remove) {
             // The slides of the removed items stay in the image store.

@@ -368,7 +368,7 @@ bool ViewForm::confirmEnd()
 {
     showPointer();
     const bool end = m_messages.confirm(
-        QStringLiteral("Czy jesteś pewien, że chcesz zakończyć podgląd prezentacji ?"), DefaultAnswer::Yes);
+        QStringLiteral("Czy jesteś pewien, że chcesz zakończyć podgląd prezentacji?"), DefaultAnswer::Yes);
     // The overview keeps the pointer for choosing a thumbnail.
     if (!end && m_mode != Mode::Overview)
         hidePointer();

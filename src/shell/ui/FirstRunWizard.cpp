@@ -115,8 +115,8 @@ void FirstRunWizardBase::formShow()
 }
 
 FirstRunWizard::FirstRunWizard(QWidget *owner)
-    : FirstRunWizardBase(owner, QStringLiteral(" Kretor nowego szkolenia"), 4100, QStringLiteral("QelWizard"),
-                     {QStringLiteral("Dziękujemy za zainstalowanie programu \"Marbelo\". Liczymy że spełni on "
+    : FirstRunWizardBase(owner, QStringLiteral(" Kreator nowego szkolenia"), 4100, QStringLiteral("QelWizard"),
+                     {QStringLiteral("Dziękujemy za zainstalowanie programu \"Marbelo\". Liczymy, że spełni on "
                                      "Państwa oczekiwania."),
                       QStringLiteral("Aby rozpocząć pracę z programem proponujemy:"),
                       QStringLiteral("- utworzenie nowego szkolenia - wybierz przycisk \"Szkolenie\","),
@@ -135,14 +135,14 @@ FirstRunWizard::FirstRunWizard(QWidget *owner)
 FirstRunWizardEnd::FirstRunWizardEnd(QWidget *owner)
     : FirstRunWizardBase(
           owner, QStringLiteral(" Kreator nowej prezentacji"), 4110, QStringLiteral("QelWizard2"),
-          {QStringLiteral("Nowe szkolenie zostalo poprawnie utworzone. Kolejnym etapem jest\n"
+          {QStringLiteral("Nowe szkolenie zostało poprawnie utworzone. Kolejnym etapem jest\n"
                           "utworzenie prezentacji do szkolenia."),
-           QStringLiteral("Do dyspozycji mamy wszystkie funkcje znajdujące sie w menu \"Prezentacja\".\n"
+           QStringLiteral("Do dyspozycji mamy wszystkie funkcje znajdujące się w menu \"Prezentacje\".\n"
                           "Tworzenie prezentacji zaczynamy od utworzenia działów i poddziałów \n"
                           "tematycznych. Tak utworzony szkielet prezentacji wypełniamy tematami \n"
                           "szczegółowymi. Wypełniać możemy korzystając z funkcji \"Kopiuj temat\" \n"
-                          "albo zwyczajnie \"chwytając\" myszka i \"przeciągając\" w konkretne miejsce \n"
-                          "prezentacji. Szczegółowe opisy funkcji znajdują się systemie pomocy. ")},
+                          "albo zwyczajnie \"chwytając\" myszką i \"przeciągając\" w konkretne miejsce \n"
+                          "prezentacji. Szczegółowe opisy funkcji znajdują się w systemie pomocy. ")},
           {{QStringLiteral("QelWizard2HelpButton"), QStringLiteral("Pomoc"), WizardHelp},
            {QStringLiteral("QelWizard2CloseButton"), QStringLiteral("Zamknij"), WizardClose}},
           WizardClose)

@@ -43,7 +43,7 @@ private:
     QPushButton *m_closeButton = nullptr;
 };
 
-// " Kretor nowego szkolenia": "Szkolenie" (6, default), "Pomoc" (7), "Zamknij" (2);
+// " Kreator nowego szkolenia": "Szkolenie" (6, default), "Pomoc" (7), "Zamknij" (2);
 // no buttons in the title bar.
 class FirstRunWizard : public FirstRunWizardBase
 {

@@ -150,7 +150,7 @@ void TopicLibraryPane::deleteOwnTopic()
     const CommandsDisabled disabled(m_frame);
     const QString path = selectedModuleFile();
     const int row = m_list->currentRow();
-    const QString question = QStringLiteral("Czy jesteś pewien że chcesz usunąć temat „%1” ?")
+    const QString question = QStringLiteral("Czy jesteś pewien, że chcesz usunąć temat „%1”?")
                                  .arg(m_list->selectedItems().first()->text());
     if (m_messages.confirm(question, DefaultAnswer::No)) {
         QString error;

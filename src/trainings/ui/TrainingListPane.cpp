@@ -247,7 +247,7 @@ void TrainingListPane::deleteTraining()
     bool deleted = false;
     if (const QString kept = m_keeper ? m_keeper->whyTrainingStays(number) : QString(); !kept.isEmpty()) {
         m_messages.inform(kept);
-    } else if (m_messages.confirm(QStringLiteral("Czy jesteś pewien że chcesz usunąć to szkolenie ?"),
+    } else if (m_messages.confirm(QStringLiteral("Czy jesteś pewien, że chcesz usunąć to szkolenie?"),
                                   DefaultAnswer::No)) {
         QString error;
         RecordBytes before{};

@@ -142,7 +142,7 @@ TEST_F(PresenterConsoleTest, ClosingEitherWindowAsksTheQuestionAndEndsBoth)
         EXPECT_FALSE(view->isVisible()) << closer.what;
         EXPECT_FALSE(console->isVisible()) << closer.what;
         EXPECT_EQ(messages.texts(),
-                  QStringList(2, QStringLiteral("Czy jesteś pewien, że chcesz zakończyć podgląd prezentacji ?")))
+                  QStringList(2, QStringLiteral("Czy jesteś pewien, że chcesz zakończyć podgląd prezentacji?")))
             << closer.what;
         view->show();
         console->show();

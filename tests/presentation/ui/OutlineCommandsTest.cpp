@@ -242,12 +242,12 @@ TEST_F(OutlineCommandsTest, DeleteAsksTwiceForASubtreeAndOnlyYesRemoves)
         ASSERT_EQ(static_cast<int>(messages.calls.size()), c.questions);
         EXPECT_EQ(messages.calls[0].kind, QStringLiteral("confirmation"));
         EXPECT_EQ(messages.calls[0].text,
-                  QStringLiteral("Czy jesteś pewien że chcesz usunąć tą pozycję z prezentacji ?"));
+                  QStringLiteral("Czy jesteś pewien, że chcesz usunąć tę pozycję z prezentacji?"));
         EXPECT_EQ(messages.calls[0].defaultAnswer, DefaultAnswer::No);
         if (c.questions == 2) {
             EXPECT_EQ(messages.calls[1].text,
-                      QStringLiteral("Wybrana pozycja posiada podpozycje. Czy jesteś pewien że chcesz usunąć tą "
-                                     "pozycję z prezentacji wraz z podpozycjami ?"));
+                      QStringLiteral("Wybrana pozycja posiada podpozycje. Czy jesteś pewien, że chcesz usunąć tę "
+                                     "pozycję z prezentacji wraz z podpozycjami?"));
             EXPECT_EQ(messages.calls[1].defaultAnswer, DefaultAnswer::Yes);
         }
         EXPECT_EQ(treeShape(outline()), c.shape);

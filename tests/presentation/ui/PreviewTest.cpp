@@ -27,7 +27,7 @@ using namespace testing_support;
 
 namespace {
 
-const QString kEndQuestion = QStringLiteral("Czy jesteś pewien, że chcesz zakończyć podgląd prezentacji ?");
+const QString kEndQuestion = QStringLiteral("Czy jesteś pewien, że chcesz zakończyć podgląd prezentacji?");
 
 void releaseKey(QWidget *w, Qt::Key key)
 {

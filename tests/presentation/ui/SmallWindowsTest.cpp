@@ -62,9 +62,9 @@ TEST(KeyHelpForm, LabelsHoldTheKeyTexts)
         int y;
         const char *text;
     } rows[] = {
-        {"QelViewerHelpBody1Label", 8, "Prezentację obslugujemy za pomocą nastepujących klawiszy:"},
+        {"QelViewerHelpBody1Label", 8, "Prezentację obsługujemy za pomocą następujących klawiszy:"},
         {"QelViewerHelpBody2Label", 32,
-         "Kolejny temat prezentacji - klawisze \"Space\", strzałka w doł lub w prawo, \nklawisz strona w dół."},
+         "Kolejny temat prezentacji - klawisze \"Spacja\", strzałka w dół lub w prawo, \nklawisz strona w dół."},
         {"QelViewerHelpBody3Label", 72,
          "Poprzedni temat prezentacji - strzałka w górę lub w lewo, klawisz strona \nw górę."},
         {"QelViewerHelpBody4Label", 112, "Okienko pomocy - klawisz \"F1\"."},

@@ -34,10 +34,10 @@ struct Page
 
 const Page kPages[] = {
     {"QelWizard",
-     " Kretor nowego szkolenia",
+     " Kreator nowego szkolenia",
      4100,
      "QelWizardTrainingButton",
-     {"Dziękujemy za zainstalowanie programu \"Marbelo\". Liczymy że spełni on Państwa oczekiwania.",
+     {"Dziękujemy za zainstalowanie programu \"Marbelo\". Liczymy, że spełni on Państwa oczekiwania.",
       "Aby rozpocząć pracę z programem proponujemy:",
       "- utworzenie nowego szkolenia - wybierz przycisk \"Szkolenie\",",
       "- zapoznanie się z ideą programu korzystając z systemu pomocy - wybierz przycisk \"Pomoc\",",
@@ -47,13 +47,13 @@ const Page kPages[] = {
      " Kreator nowej prezentacji",
      4110,
      "QelWizard2CloseButton",
-     {"Nowe szkolenie zostalo poprawnie utworzone. Kolejnym etapem jest\nutworzenie prezentacji do szkolenia.",
-      "Do dyspozycji mamy wszystkie funkcje znajdujące sie w menu \"Prezentacja\".\n"
+     {"Nowe szkolenie zostało poprawnie utworzone. Kolejnym etapem jest\nutworzenie prezentacji do szkolenia.",
+      "Do dyspozycji mamy wszystkie funkcje znajdujące się w menu \"Prezentacje\".\n"
       "Tworzenie prezentacji zaczynamy od utworzenia działów i poddziałów \n"
       "tematycznych. Tak utworzony szkielet prezentacji wypełniamy tematami \n"
       "szczegółowymi. Wypełniać możemy korzystając z funkcji \"Kopiuj temat\" \n"
-      "albo zwyczajnie \"chwytając\" myszka i \"przeciągając\" w konkretne miejsce \n"
-      "prezentacji. Szczegółowe opisy funkcji znajdują się systemie pomocy. "},
+      "albo zwyczajnie \"chwytając\" myszką i \"przeciągając\" w konkretne miejsce \n"
+      "prezentacji. Szczegółowe opisy funkcji znajdują się w systemie pomocy. "},
      [] { return new FirstRunWizardEnd; }},
 };
 

@@ -110,7 +110,7 @@ TEST_F(ShellTest, StartWithoutTrainingsOpensTheWizardHalfASecondLater)
         buttonWithText(wizard, QStringLiteral("Zamknij"))->click();
     });
     EXPECT_TRUE(QTest::qWaitFor([&caption] { return !caption.isEmpty(); }, 5000));
-    EXPECT_EQ(caption, QStringLiteral(" Kretor nowego szkolenia"));
+    EXPECT_EQ(caption, QStringLiteral(" Kreator nowego szkolenia"));
     EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000));
     EXPECT_FALSE(window->firstRunTimer()->isActive());
     EXPECT_EQ(trainingList()->count(), 0);

@@ -68,7 +68,7 @@ TEST_F(ShortcutTest, ActOnlyWhereTheirCommandIsAvailable)
 {
     // Nothing in the data directory: only the commands that are always there.
     open();
-    EXPECT_EQ(pressEveryShortcut(), 8); // the seven of every state, and the slide import
+    EXPECT_EQ(pressEveryShortcut(), 9); // the seven of every state, the slide import and the register
 
     // A training, a topic and an outline item selected: nearly everything.
     window.reset();

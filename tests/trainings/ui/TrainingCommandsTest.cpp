@@ -189,7 +189,7 @@ TEST_F(TrainingCommandsTest, DeleteSelectsTheLineAboveOrNothingForTheFirst)
     messages.answers = {true};
     window->entries(Command::DeleteTraining).mainMenu->trigger();
     ASSERT_FALSE(messages.calls.empty());
-    EXPECT_EQ(messages.calls.back().text, QStringLiteral("Czy jesteś pewien że chcesz usunąć to szkolenie ?"));
+    EXPECT_EQ(messages.calls.back().text, QStringLiteral("Czy jesteś pewien, że chcesz usunąć to szkolenie?"));
     EXPECT_EQ(messages.calls.back().defaultAnswer, DefaultAnswer::No);
     EXPECT_EQ(listTexts(trainingList()), QStringList({"A", "B", "D"}));
     EXPECT_EQ(selectedNumber(), 1);
