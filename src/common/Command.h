@@ -39,6 +39,7 @@ enum class Command {
     SaveProgramme,
     Courses,
     QuestionBank,
+    Register,
     // The "Kursy" window's.
     NewCourse,
     EditCourse,
@@ -61,6 +62,9 @@ enum class Command {
     ExamProtocol,
     UndoCourses,
     RedoCourses,
+    // The register window's.
+    SaveRegister,
+    CancelRegisterEntry,
     Count // the number of commands, never a command
 };
 

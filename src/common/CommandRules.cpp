@@ -58,6 +58,8 @@ bool ruleHolds(Rule rule, const CommandConditions &c)
         return c.coursesShown && c.coursesCanUndo;
     case Rule::CoursesCanRedo:
         return c.coursesShown && c.coursesCanRedo;
+    case Rule::RegisterEntryInForce:
+        return c.registerEntryInForce;
     }
     return false;
 }

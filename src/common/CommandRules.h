@@ -38,6 +38,8 @@ enum class Rule {
     TestPrepared,        // the selected course has a drawn test
     CoursesCanUndo,
     CoursesCanRedo,
+    // The register window's.
+    RegisterEntryInForce, // the selected number's certificate is not cancelled
 };
 
 // The state of the panes when the rules are evaluated.
@@ -69,6 +71,8 @@ struct CommandConditions
     bool testPrepared = false;
     bool coursesCanUndo = false;
     bool coursesCanRedo = false;
+    // The register window.
+    bool registerEntryInForce = false;
 };
 
 struct CommandStates

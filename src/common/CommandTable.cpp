@@ -139,6 +139,9 @@ const std::vector<CommandInfo> &commandTable()
         {C::QuestionBank, s(u"Pytania do tematu..."), {}, -1, 2227,
          s(u"Otwiera bank pytań egzaminacyjnych wybranego tematu ramowego"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
          S::Window, R::TopicsListed},
+        {C::Register, s(u"Rejestr zaświadczeń..."), {}, -1, 2238,
+         s(u"Rejestr zaświadczeń|Otwiera rejestr zaświadczeń wszystkich szkoleń, także usuniętych"),
+         {K(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}, S::Window, R::Always},
         // The "Kursy" window's commands.
         {C::NewCourse, s(u"Nowy kurs"), {}, -1, 2237, s(u"Nowy kurs|Zakłada nowy kurs wybranego szkolenia"),
          {K(Qt::CTRL | Qt::Key_N)}, S::Courses, R::CoursesShown},
@@ -180,7 +183,7 @@ const std::vector<CommandInfo> &commandTable()
          s(u"Zaświadczenia kursu|Zapisuje wszystkie zaświadczenia kursu w jednym pliku PDF"),
          {K(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, S::Courses, R::CourseSelected},
         {C::CertificateRegister, s(u"Rejestr zaświadczeń..."), {}, -1, 2237,
-         s(u"Rejestr zaświadczeń|Zapisuje rejestr zaświadczeń jako PDF albo CSV"), {K(Qt::CTRL | Qt::Key_R)},
+         s(u"Rejestr zaświadczeń|Otwiera rejestr zaświadczeń wszystkich szkoleń"), {K(Qt::CTRL | Qt::Key_R)},
          S::Courses, R::CoursesShown},
         {C::PrepareTest, s(u"Przygotuj test..."), {}, -1, 2237,
          s(u"Przygotuj test|Losuje test egzaminacyjny kursu z banku pytań"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
@@ -198,6 +201,13 @@ const std::vector<CommandInfo> &commandTable()
          {standardKey(K::Undo, K(Qt::CTRL | Qt::Key_Z))}, S::Courses, R::CoursesCanUndo},
         {C::RedoCourses, s(u"Ponów"), {}, -1, 2237, s(u"Ponów|Ponawia ostatnio cofniętą zmianę kursów i uczestników"),
          {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, S::Courses, R::CoursesCanRedo},
+        // The register window's commands.
+        {C::SaveRegister, s(u"Zapisz rejestr..."), {}, -1, 2238,
+         s(u"Zapisz rejestr|Zapisuje cały rejestr zaświadczeń jako PDF albo CSV"), {K(Qt::CTRL | Qt::Key_S)},
+         S::Register, R::Always},
+        {C::CancelRegisterEntry, s(u"Anuluj zaświadczenie"), {}, -1, 2238,
+         s(u"Anuluj zaświadczenie|Anuluje zaświadczenie o wybranym numerze; numer zostaje w rejestrze"), {},
+         S::Register, R::RegisterEntryInForce},
     };
     return commands;
 }
@@ -236,6 +246,8 @@ const std::vector<MenuInfo> &menuTable()
          s(u"Zaświadczenia i rejestr zaświadczeń"), 2237},
         {MenuPlace::CourseListMenu, "QelCourseListPopupMenu", {}, {}},
         {MenuPlace::ParticipantListMenu, "QelParticipantListPopupMenu", {}, {}},
+        {MenuPlace::RegisterMenu, "QelRegisterMenu", s(u"Rejestr"), s(u"Rejestr zaświadczeń wszystkich szkoleń"), 2238},
+        {MenuPlace::RegisterListMenu, "QelRegisterListPopupMenu", {}, {}},
     };
     return menus;
 }
@@ -270,6 +282,7 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::TrainingsMenu, C::RedoTraining, "QelProjectsRedoMenuItem"),
         separator(P::TrainingsMenu),
         entry(P::TrainingsMenu, C::Courses, "QelProjectsCoursesMenuItem"),
+        entry(P::TrainingsMenu, C::Register, "QelProjectsRegisterMenuItem"),
 
         entry(P::PresentationsMenu, C::NewItem, "QelViewNewMenuItem"),
         entry(P::PresentationsMenu, C::RenameItem, "QelViewCorectMenuItem"),
@@ -434,6 +447,12 @@ const std::vector<CommandPlacement> &placementTable()
         separator(P::ParticipantListMenu),
         entry(P::ParticipantListMenu, C::ParticipantCertificate, "QelParticipantListCertificatePopupMenuItem"),
         entry(P::ParticipantListMenu, C::CancelCertificate, "QelParticipantListCancelPopupMenuItem"),
+
+        entry(P::RegisterMenu, C::SaveRegister, "QelSaveRegister"),
+        entry(P::RegisterMenu, C::CancelRegisterEntry, "QelCancelRegisterEntry"),
+        entry(P::RegisterToolBar, C::SaveRegister, "QelSaveRegisterToolButton"),
+        entry(P::RegisterToolBar, C::CancelRegisterEntry, "QelCancelRegisterEntryToolButton"),
+        entry(P::RegisterListMenu, C::CancelRegisterEntry, "QelRegisterListCancelPopupMenuItem"),
     };
     return placements;
 }
@@ -450,6 +469,7 @@ EntryRole roleOf(MenuPlace place)
     case MenuPlace::ParticipantsMenu:
     case MenuPlace::ExamMenu:
     case MenuPlace::CertificatesMenu:
+    case MenuPlace::RegisterMenu:
         return EntryRole::MainMenu;
     case MenuPlace::TopicsDropDown:
     case MenuPlace::TrainingsDropDown:
@@ -461,9 +481,11 @@ EntryRole roleOf(MenuPlace place)
     case MenuPlace::OutlineMenu:
     case MenuPlace::CourseListMenu:
     case MenuPlace::ParticipantListMenu:
+    case MenuPlace::RegisterListMenu:
         return EntryRole::Context;
     case MenuPlace::ToolBar:
     case MenuPlace::CoursesToolBar:
+    case MenuPlace::RegisterToolBar:
         return EntryRole::ToolBar;
     }
     return EntryRole::ToolBar;
@@ -471,12 +493,18 @@ EntryRole roleOf(MenuPlace place)
 
 CommandWindow windowOf(MenuPlace place)
 {
+    if (place >= MenuPlace::RegisterMenu)
+        return CommandWindow::Register;
     return place >= MenuPlace::CourseMenu ? CommandWindow::Courses : CommandWindow::Main;
 }
 
 CommandWindow windowOf(const CommandInfo &info)
 {
-    return info.scope == ShortcutScope::Courses ? CommandWindow::Courses : CommandWindow::Main;
+    switch (info.scope) {
+    case ShortcutScope::Courses: return CommandWindow::Courses;
+    case ShortcutScope::Register: return CommandWindow::Register;
+    default: return CommandWindow::Main;
+    }
 }
 
 QString entryCaption(const CommandPlacement &placement)

@@ -17,11 +17,11 @@ namespace marbelo {
 
 // Where a command's keyboard shortcut acts: anywhere in the main window, or
 // only while the detailed-topic tree or the outline has the focus; or in the
-// "Kursy" window, whose commands these are.
-enum class ShortcutScope { Window, TopicTree, Outline, Courses };
+// "Kursy" window or the register's, whose commands these are.
+enum class ShortcutScope { Window, TopicTree, Outline, Courses, Register };
 
 // The window whose menus show a command or a menu.
-enum class CommandWindow { Main, Courses };
+enum class CommandWindow { Main, Courses, Register };
 
 struct CommandInfo
 {
@@ -62,6 +62,10 @@ enum class MenuPlace {
     CoursesToolBar,
     CourseListMenu,
     ParticipantListMenu,
+    // The register window: its menu bar's menu, tool bar and its table's context menu.
+    RegisterMenu,
+    RegisterToolBar,
+    RegisterListMenu,
 };
 
 // What an entry is, which follows from its place alone.

@@ -75,6 +75,12 @@ bool CourseService::participants(qint64 course, std::vector<Participant> *partic
     return readInto(listParticipants(m_database, course, &why), why, participants, error);
 }
 
+bool CourseService::registerEntries(std::vector<RegisterEntry> *entries, QString *error) const
+{
+    QString why;
+    return readInto(readRegister(m_database, 0, &why), why, entries, error);
+}
+
 bool CourseService::organiser(Organiser *organiser, QString *error) const
 {
     error->clear();

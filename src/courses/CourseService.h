@@ -48,6 +48,8 @@ public:
     bool courses(int training, std::vector<Course> *courses, QString *error) const;
     bool course(qint64 id, Course *course, QString *error) const;
     bool participants(qint64 course, std::vector<Participant> *participants, QString *error) const;
+    // Every number of the register, of every training, in number order.
+    bool registerEntries(std::vector<RegisterEntry> *entries, QString *error) const;
     // False without a message when no organiser has been entered yet.
     bool organiser(Organiser *organiser, QString *error) const;
     // A course of the training as a new one starts: today, the training's

@@ -103,19 +103,25 @@ bool readCourse(db::Database &database, qint64 id, Course *course, QString *erro
     return true;
 }
 
-QString courseProblem(const Course &course)
+QString courseProblem(const Course &course, CourseField *field)
 {
+    const auto at = [field](CourseField f, const QString &problem) {
+        if (field)
+            *field = f;
+        return problem;
+    };
     if (course.training < 0)
-        return QStringLiteral("Kurs musi należeć do szkolenia.");
+        return at(CourseField::None, QStringLiteral("Kurs musi należeć do szkolenia."));
     if (!course.from.isValid() || !course.to.isValid())
-        return QStringLiteral("Podaj daty rozpoczęcia i zakończenia kursu.");
+        return at(course.from.isValid() ? CourseField::To : CourseField::From,
+                  QStringLiteral("Podaj daty rozpoczęcia i zakończenia kursu."));
     if (course.to < course.from)
-        return QStringLiteral("Kurs nie może kończyć się przed dniem rozpoczęcia.");
+        return at(CourseField::To, QStringLiteral("Kurs nie może kończyć się przed dniem rozpoczęcia."));
     if (course.from.daysTo(course.to) > 366)
-        return QStringLiteral("Kurs nie może trwać dłużej niż rok.");
+        return at(CourseField::To, QStringLiteral("Kurs nie może trwać dłużej niż rok."));
     if (course.place.trimmed().isEmpty())
-        return QStringLiteral("Podaj miejsce kursu.");
-    return QString();
+        return at(CourseField::Place, QStringLiteral("Podaj miejsce kursu."));
+    return at(CourseField::None, QString());
 }
 
 std::optional<qint64> addCourse(db::Database &database, const Course &course, QString *error)

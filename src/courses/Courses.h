@@ -28,8 +28,11 @@ QString defaultCourseForm(const QString &dataDir, int training);
 std::vector<Course> listCourses(db::Database &database, int training = -1, QString *error = nullptr);
 bool readCourse(db::Database &database, qint64 id, Course *course, QString *error = nullptr);
 
-// Empty when the course can be stored, else why not (Polish).
-QString courseProblem(const Course &course);
+// The course's field a problem is about, for a form to mark.
+enum class CourseField { None, From, To, Place };
+// Empty when the course can be stored, else why not (Polish); *field names
+// the field to correct.
+QString courseProblem(const Course &course, CourseField *field = nullptr);
 
 // Adds the course with its exam's settings and returns its number; a course
 // with id > 0 is put back under that number (redo of an addition).

@@ -43,21 +43,31 @@ QString formatCertificateNumber(const QString &format, int serial, int year)
     return number;
 }
 
-bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *error)
+QString organiserProblem(const Organiser &organiser, OrganiserField *field)
 {
-    if (organiser.name.trimmed().isEmpty() || organiser.place.trimmed().isEmpty()) {
-        *error = QStringLiteral("Podaj nazwę organizatora i miejsce wydawania zaświadczeń.");
-        return false;
-    }
+    const auto at = [field](OrganiserField f, const QString &problem) {
+        if (field)
+            *field = f;
+        return problem;
+    };
+    if (organiser.name.trimmed().isEmpty() || organiser.place.trimmed().isEmpty())
+        return at(organiser.name.trimmed().isEmpty() ? OrganiserField::Name : OrganiserField::Place,
+                  QStringLiteral("Podaj nazwę organizatora i miejsce wydawania zaświadczeń."));
     // The logo prints on every letterhead: a picture of reasonable size, whole.
     constexpr qsizetype kMaxLogoBytes = 2 * 1024 * 1024;
     if (!organiser.logo.isEmpty()
-        && (organiser.logo.size() > kMaxLogoBytes || QImage::fromData(organiser.logo).isNull())) {
-        *error = QStringLiteral("Logo organizatora musi być obrazem PNG albo JPEG o rozmiarze do 2 MB.");
-        return false;
-    }
+        && (organiser.logo.size() > kMaxLogoBytes || QImage::fromData(organiser.logo).isNull()))
+        return at(OrganiserField::Logo,
+                  QStringLiteral("Logo organizatora musi być obrazem PNG albo JPEG o rozmiarze do 2 MB."));
     if (const QString problem = numberFormatProblem(organiser.numberFormat, organiser.restartYearly);
-        !problem.isEmpty()) {
+        !problem.isEmpty())
+        return at(OrganiserField::NumberFormat, problem);
+    return at(OrganiserField::None, QString());
+}
+
+bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *error)
+{
+    if (const QString problem = organiserProblem(organiser); !problem.isEmpty()) {
         *error = problem;
         return false;
     }

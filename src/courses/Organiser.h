@@ -12,6 +12,11 @@ class Database;
 // False when no organiser has been entered yet, or (with a Polish message in
 // *error) when the database cannot be read.
 bool readOrganiser(db::Database &database, Organiser *organiser, QString *error = nullptr);
+// The organiser's field a problem is about, for a form to mark.
+enum class OrganiserField { None, Name, Place, NumberFormat, Logo };
+// Empty when the organiser can be stored, else why not (Polish); *field
+// names the field to correct.
+QString organiserProblem(const Organiser &organiser, OrganiserField *field = nullptr);
 // False with a Polish message when a field is refused or the write fails.
 bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *error);
 

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <utility>
 
 namespace marbelo {
 
@@ -60,22 +61,34 @@ std::vector<Participant> listParticipants(db::Database &database, qint64 course,
     return list;
 }
 
-QString participantProblem(const Participant &p)
+QString participantProblem(const Participant &p, ParticipantField *field)
 {
+    const auto at = [field](ParticipantField f, const QString &problem) {
+        if (field)
+            *field = f;
+        return problem;
+    };
     // Names go into one line of tables and documents: no tabs or line breaks.
-    for (const QString *field : {&p.firstName, &p.surname, &p.birthPlace, &p.position})
-        for (const QChar c : *field)
+    const std::pair<const QString *, ParticipantField> texts[] = {{&p.firstName, ParticipantField::FirstName},
+                                                                  {&p.surname, ParticipantField::Surname},
+                                                                  {&p.birthPlace, ParticipantField::BirthPlace},
+                                                                  {&p.position, ParticipantField::None}};
+    for (const auto &[text, f] : texts)
+        for (const QChar c : *text)
             if (c.category() == QChar::Other_Control)
-                return QStringLiteral("Dane uczestnika nie mogą zawierać znaków sterujących (tabulatora, końca wiersza).");
+                return at(f, QStringLiteral("Dane uczestnika nie mogą zawierać znaków sterujących (tabulatora, "
+                                            "końca wiersza)."));
     if (p.firstName.trimmed().isEmpty() || p.surname.trimmed().isEmpty())
-        return QStringLiteral("Podaj imię i nazwisko uczestnika.");
+        return at(p.firstName.trimmed().isEmpty() ? ParticipantField::FirstName : ParticipantField::Surname,
+                  QStringLiteral("Podaj imię i nazwisko uczestnika."));
     if (!p.birthDate.isValid())
-        return QStringLiteral("Podaj poprawną datę urodzenia uczestnika.");
+        return at(ParticipantField::BirthDate, QStringLiteral("Podaj poprawną datę urodzenia uczestnika."));
     if (p.birthDate > QDate::currentDate() || p.birthDate.year() < 1900)
-        return QStringLiteral("Data urodzenia %1 jest niemożliwa.").arg(p.birthDate.toString(QStringLiteral("dd.MM.yyyy")));
+        return at(ParticipantField::BirthDate, QStringLiteral("Data urodzenia %1 jest niemożliwa.")
+                                                   .arg(p.birthDate.toString(QStringLiteral("dd.MM.yyyy"))));
     if (p.birthPlace.trimmed().isEmpty())
-        return QStringLiteral("Podaj miejsce urodzenia uczestnika.");
-    return QString();
+        return at(ParticipantField::BirthPlace, QStringLiteral("Podaj miejsce urodzenia uczestnika."));
+    return at(ParticipantField::None, QString());
 }
 
 QString duplicateProblem(const std::vector<Participant> &people, const Participant &participant)

@@ -19,8 +19,11 @@ class Database;
 // database cannot be read.
 std::vector<Participant> listParticipants(db::Database &database, qint64 course, QString *error = nullptr);
 
-// Empty when the participant can be stored, else why not (Polish).
-QString participantProblem(const Participant &participant);
+// The participant's field a problem is about, for a form to mark.
+enum class ParticipantField { None, FirstName, Surname, BirthDate, BirthPlace };
+// Empty when the participant can be stored, else why not (Polish); *field
+// names the field to correct.
+QString participantProblem(const Participant &participant, ParticipantField *field = nullptr);
 // Empty unless another of people (by id) has the same first name, surname
 // (letter case and spaces aside) and date of birth: then why the participant
 // cannot join them.

@@ -31,6 +31,7 @@ CommandConditions everything()
     c.ownTopicSelected = true;
     c.coursesShown = c.courseSelected = c.participantSelected = c.certificateSelected = c.testPrepared = true;
     c.coursesCanUndo = c.coursesCanRedo = true;
+    c.registerEntryInForce = true;
     return c;
 }
 
@@ -104,6 +105,8 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
          {Command::TestSheets, Command::ExamResults, Command::ExamProtocol}},
         {"courses' history at its start", [](CommandConditions &c) { c.coursesCanUndo = false; }, {Command::UndoCourses}},
         {"courses' history at its end", [](CommandConditions &c) { c.coursesCanRedo = false; }, {Command::RedoCourses}},
+        {"a cancelled number", [](CommandConditions &c) { c.registerEntryInForce = false; },
+         {Command::CancelRegisterEntry}},
     };
     for (const Row &row : rows) {
         CommandConditions c = everything();
@@ -137,7 +140,8 @@ TEST(CommandRules, NothingAtAllLeavesOnlyTheAlwaysCommands)
     const CommandStates s = evaluateCommands(CommandConditions());
     const std::vector<Command> always = {Command::Exit,      Command::NewTraining,  Command::HelpContents,
                                          Command::HelpIndex, Command::HelpInternet, Command::HelpEmail,
-                                         Command::About,     Command::ImportSlides};
+                                         Command::About,     Command::ImportSlides, Command::Register,
+                                         Command::SaveRegister};
     for (int i = 0; i < kCommandCount; ++i) {
         const auto command = static_cast<Command>(i);
         EXPECT_EQ(s.isEnabled(command), std::find(always.begin(), always.end(), command) != always.end()) << i;

@@ -3,6 +3,7 @@
 #include "common/ui/PaneInterfaces.h"
 #include "courses/CourseService.h"
 #include "courses/ui/CoursesWindow.h"
+#include "courses/ui/RegisterWindow.h"
 #include "store/Catalogue.h"
 #include "store/components/Messages.h"
 #include "store/db/DatabaseSession.h"
@@ -48,6 +49,18 @@ void CourseCommands::openCourses()
     CoursesWindow window(service, m_messages, training, qobject_cast<QWidget *>(parent()));
     window.setCommandHandler(m_handler);
     emit windowOpened(&window);
+    window.exec();
+}
+
+void CourseCommands::openRegister()
+{
+    CommandsDisabled guard(m_frame);
+    db::Database *database = openDatabase();
+    if (!database)
+        return;
+    CourseService service(*database, m_dataDir);
+    RegisterWindow window(service, m_messages, qobject_cast<QWidget *>(parent()));
+    emit registerOpened(&window);
     window.exec();
 }
 

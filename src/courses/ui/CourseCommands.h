@@ -1,5 +1,6 @@
-// The "Kursy" command of the training list: opens the courses of the
-// selected training over the data folder's one database, which is checked
+// The "Kursy" command of the training list, which opens the courses of the
+// selected training, and the register of every training ("Rejestr
+// zaświadczeń..."), over the data folder's one database, which is checked
 // at start when its file exists (a damaged or newer file is reported once and
 // left alone; the rest of the program keeps working) and created on first use.
 #pragma once
@@ -18,6 +19,7 @@ class DatabaseSession;
 class CourseCommandHandler;
 class CoursesWindow;
 class Messages;
+class RegisterWindow;
 
 class CourseCommands : public QObject, public TrainingKeeper
 {
@@ -37,9 +39,11 @@ public:
 signals:
     // The window just opened, before it runs (tests script it from here).
     void windowOpened(CoursesWindow *window);
+    void registerOpened(RegisterWindow *window);
 
 public slots:
     void openCourses();
+    void openRegister();
 
 private:
     // The open database, or null after telling the user why.

@@ -1,22 +1,43 @@
 #include "courses/ui/CourseEditors.h"
 
+#include "courses/Courses.h"
+#include "courses/Organiser.h"
+#include "courses/Participants.h"
+#include "courses/Results.h"
+
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
+
+#include <functional>
+#include <utility>
 
 namespace marbelo {
 
 namespace {
 
-// A form dialog with OK and Cancel; rows are added by the caller.
+// A form dialog with a confirming and a closing button; rows are added by the
+// caller. A check run on confirming may refuse what was typed: the form then
+// stays open with everything typed, says why above its buttons and marks the
+// field to correct.
 class FormDialog : public QDialog
 {
 public:
+    // The field to mark (may be null) and why the form cannot be confirmed;
+    // an empty text lets it close.
+    using Check = std::function<std::pair<QWidget *, QString>()>;
+
     FormDialog(QWidget *owner, const QString &caption, const char *objectName) : QDialog(owner)
     {
         setObjectName(QLatin1String(objectName));
@@ -27,21 +48,17 @@ public:
     QLineEdit *addText(const char *objectName, const QString &label, const QString &text)
     {
         auto *edit = new QLineEdit(text, this);
-        edit->setObjectName(QLatin1String(objectName));
-        edit->setAccessibleName(label);
         edit->setMinimumWidth(320);
-        m_form->addRow(label, edit);
+        addWidget(edit, objectName, label);
         return edit;
     }
 
     QDateEdit *addDate(const char *objectName, const QString &label, const QDate &date)
     {
         auto *edit = new QDateEdit(date.isValid() ? date : QDate::currentDate(), this);
-        edit->setObjectName(QLatin1String(objectName));
-        edit->setAccessibleName(label);
         edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
         edit->setCalendarPopup(true);
-        m_form->addRow(label, edit);
+        addWidget(edit, objectName, label);
         return edit;
     }
 
@@ -61,24 +78,57 @@ public:
         m_form->addRow(label, widget);
     }
 
-    bool run()
+    bool run(const Check &check, const QString &confirm = {}, const QString &close = {})
     {
+        m_check = check;
+        m_problem = new QLabel(this);
+        m_problem->setObjectName(QStringLiteral("QelFormProblem"));
+        m_problem->setStyleSheet(QStringLiteral("color: #b00000;"));
+        m_problem->setWordWrap(true);
+        m_problem->hide();
+        m_form->addRow(m_problem);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        if (!confirm.isEmpty())
+            buttons->button(QDialogButtonBox::Ok)->setText(confirm);
+        if (!close.isEmpty())
+            buttons->button(QDialogButtonBox::Cancel)->setText(close);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         m_form->addRow(buttons);
         return exec() == QDialog::Accepted;
     }
 
+    void accept() override
+    {
+        if (m_marked) {
+            m_marked->setStyleSheet(QString());
+            m_marked = nullptr;
+        }
+        const auto [field, problem] = m_check ? m_check() : std::pair<QWidget *, QString>{};
+        if (problem.isEmpty()) {
+            QDialog::accept();
+            return;
+        }
+        m_problem->setText(problem);
+        m_problem->show();
+        if (field) {
+            m_marked = field;
+            field->setStyleSheet(QStringLiteral("border: 2px solid #b00000;"));
+            field->setFocus();
+        }
+    }
+
 private:
     QFormLayout *m_form;
+    QLabel *m_problem = nullptr;
+    QWidget *m_marked = nullptr;
+    Check m_check;
 };
 
 } // namespace
 
 bool editCourseForm(QWidget *owner, Course *course)
 {
-    ExamSettings *exam = &course->exam;
     FormDialog dialog(owner, course->id > 0 ? QStringLiteral("Popraw kurs") : QStringLiteral("Nowy kurs"),
                       "QelCourseDialog");
     QDateEdit *from = dialog.addDate("QelCourseFrom", QStringLiteral("Od"), course->from);
@@ -87,7 +137,7 @@ bool editCourseForm(QWidget *owner, Course *course)
     QLineEdit *trainers = dialog.addText("QelCourseTrainers", QStringLiteral("Prowadzący"), course->trainers);
     QLineEdit *form = dialog.addText("QelCourseForm", QStringLiteral("Forma szkolenia"), course->form);
     QLineEdit *purpose = dialog.addText("QelCoursePurpose", QStringLiteral("Cel szkolenia"), course->purpose);
-    auto *commission = new QPlainTextEdit(exam->commission.join(QLatin1Char('\n')), &dialog);
+    auto *commission = new QPlainTextEdit(course->exam.commission.join(QLatin1Char('\n')), &dialog);
     commission->setTabChangesFocus(true);
     commission->setFixedHeight(commission->fontMetrics().lineSpacing() * 4 + 12);
     dialog.addWidget(commission, "QelCourseCommission",
@@ -95,22 +145,35 @@ bool editCourseForm(QWidget *owner, Course *course)
     auto *passMark = new QSpinBox(&dialog);
     passMark->setRange(1, 100);
     passMark->setSuffix(QStringLiteral("%"));
-    passMark->setValue(exam->passMark);
+    passMark->setValue(course->exam.passMark);
     dialog.addWidget(passMark, "QelCoursePassMark", QStringLiteral("Próg zaliczenia egzaminu"));
-    if (!dialog.run())
+    Course typed = *course;
+    const auto read = [&] {
+        typed.exam.commission = commission->toPlainText().split(QLatin1Char('\n'));
+        typed.exam.passMark = passMark->value();
+        typed.from = from->date();
+        typed.to = to->date();
+        typed.place = place->text();
+        typed.trainers = trainers->text();
+        typed.form = form->text();
+        typed.purpose = purpose->text();
+    };
+    const auto check = [&]() -> std::pair<QWidget *, QString> {
+        read();
+        CourseField field = CourseField::None;
+        if (QString problem = courseProblem(typed, &field); !problem.isEmpty()) {
+            QWidget *const widgets[] = {nullptr, from, to, place};
+            return {widgets[int(field)], problem};
+        }
+        return {passMark, examSettingsProblem(typed.exam)};
+    };
+    if (!dialog.run(check))
         return false;
-    exam->commission = commission->toPlainText().split(QLatin1Char('\n'));
-    exam->passMark = passMark->value();
-    course->from = from->date();
-    course->to = to->date();
-    course->place = place->text();
-    course->trainers = trainers->text();
-    course->form = form->text();
-    course->purpose = purpose->text();
+    *course = typed;
     return true;
 }
 
-bool editParticipantForm(QWidget *owner, Participant *participant)
+bool editParticipantForm(QWidget *owner, Participant *participant, const std::vector<Participant> &listed)
 {
     FormDialog dialog(owner,
                       participant->id > 0 ? QStringLiteral("Popraw uczestnika") : QStringLiteral("Dodaj uczestnika"),
@@ -122,13 +185,23 @@ bool editParticipantForm(QWidget *owner, Participant *participant)
     QLineEdit *place =
         dialog.addText("QelParticipantBirthPlace", QStringLiteral("Miejsce urodzenia"), participant->birthPlace);
     QLineEdit *position = dialog.addText("QelParticipantPosition", QStringLiteral("Stanowisko"), participant->position);
-    if (!dialog.run())
+    Participant typed = *participant;
+    const auto check = [&]() -> std::pair<QWidget *, QString> {
+        typed.firstName = first->text();
+        typed.surname = surname->text();
+        typed.birthDate = birth->date();
+        typed.birthPlace = place->text();
+        typed.position = position->text();
+        ParticipantField field = ParticipantField::None;
+        if (QString problem = participantProblem(typed, &field); !problem.isEmpty()) {
+            QWidget *const widgets[] = {nullptr, first, surname, birth, place};
+            return {widgets[int(field)], problem};
+        }
+        return {surname, duplicateProblem(listed, typed)};
+    };
+    if (!dialog.run(check))
         return false;
-    participant->firstName = first->text();
-    participant->surname = surname->text();
-    participant->birthDate = birth->date();
-    participant->birthPlace = place->text();
-    participant->position = position->text();
+    *participant = typed;
     return true;
 }
 
@@ -137,10 +210,26 @@ bool issueDateForm(QWidget *owner, QDate *date, const QDate &earliest)
     FormDialog dialog(owner, QStringLiteral("Wystaw zaświadczenia"), "QelIssueDateDialog");
     QDateEdit *issued = dialog.addDate("QelIssueDate", QStringLiteral("Data wydania"), *date);
     issued->setDateRange(earliest, QDate::currentDate());
-    if (!dialog.run())
+    if (!dialog.run({}))
         return false;
     *date = issued->date();
     return true;
+}
+
+QString cancelReasonForm(QWidget *owner, const QString &certificate)
+{
+    FormDialog dialog(owner, QStringLiteral("Anuluj zaświadczenie"), "QelCancelCertificateDialog");
+    QLineEdit *reason = dialog.addText("QelCancelReason", QStringLiteral("Powód anulowania zaświadczenia nr %1")
+                                                               .arg(certificate),
+                                       QString());
+    const auto check = [&]() -> std::pair<QWidget *, QString> {
+        if (reason->text().trimmed().isEmpty())
+            return {reason, QStringLiteral("Podaj powód anulowania zaświadczenia.")};
+        return {};
+    };
+    if (!dialog.run(check, QStringLiteral("Anuluj zaświadczenie"), QStringLiteral("Zamknij")))
+        return QString();
+    return reason->text().trimmed();
 }
 
 bool editOrganiserForm(QWidget *owner, Organiser *organiser)
@@ -155,13 +244,58 @@ bool editOrganiserForm(QWidget *owner, Organiser *organiser)
                        organiser->numberFormat);
     QCheckBox *restart = dialog.addCheck("QelOrganiserRestart", QStringLiteral("Numeracja od 1 w każdym roku"),
                                          organiser->restartYearly);
-    if (!dialog.run())
+
+    // The letterhead's logo: a picture chosen from a file, or none.
+    Organiser typed = *organiser;
+    auto *logoRow = new QWidget(&dialog);
+    auto *logoLayout = new QHBoxLayout(logoRow);
+    logoLayout->setContentsMargins(0, 0, 0, 0);
+    auto *logoShown = new QLabel(logoRow);
+    auto *choose = new QPushButton(QStringLiteral("Wybierz..."), logoRow);
+    choose->setObjectName(QStringLiteral("QelOrganiserLogoChoose"));
+    auto *remove = new QPushButton(QStringLiteral("Usuń"), logoRow);
+    remove->setObjectName(QStringLiteral("QelOrganiserLogoRemove"));
+    logoLayout->addWidget(logoShown, 1);
+    logoLayout->addWidget(choose);
+    logoLayout->addWidget(remove);
+    const auto showLogo = [&] {
+        const QImage image = QImage::fromData(typed.logo);
+        logoShown->setText(typed.logo.isEmpty() ? QStringLiteral("brak")
+                           : image.isNull()     ? QStringLiteral("nieczytelny obraz")
+                                                : QStringLiteral("obraz %1 × %2").arg(image.width()).arg(image.height()));
+        remove->setEnabled(!typed.logo.isEmpty());
+    };
+    showLogo();
+    QObject::connect(choose, &QPushButton::clicked, &dialog, [&] {
+        const QString path = QFileDialog::getOpenFileName(&dialog, QStringLiteral("Logo organizatora"), QString(),
+                                                          QStringLiteral("Obrazy (*.png *.jpg *.jpeg)"));
+        QFile file(path);
+        if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+            return;
+        // One byte over the limit is enough for the rule to refuse it.
+        typed.logo = file.read(2 * 1024 * 1024 + 1);
+        showLogo();
+    });
+    QObject::connect(remove, &QPushButton::clicked, &dialog, [&] {
+        typed.logo.clear();
+        showLogo();
+    });
+    dialog.addWidget(logoRow, "QelOrganiserLogo", QStringLiteral("Logo (w nagłówku dokumentów)"));
+
+    const auto check = [&]() -> std::pair<QWidget *, QString> {
+        typed.name = name->text();
+        typed.address = address->text();
+        typed.place = place->text();
+        typed.numberFormat = format->text();
+        typed.restartYearly = restart->isChecked();
+        OrganiserField field = OrganiserField::None;
+        const QString problem = organiserProblem(typed, &field);
+        QWidget *const widgets[] = {nullptr, name, place, format, logoRow};
+        return {widgets[int(field)], problem};
+    };
+    if (!dialog.run(check))
         return false;
-    organiser->name = name->text();
-    organiser->address = address->text();
-    organiser->place = place->text();
-    organiser->numberFormat = format->text();
-    organiser->restartYearly = restart->isChecked();
+    *organiser = typed;
     return true;
 }
 

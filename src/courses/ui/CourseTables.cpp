@@ -41,4 +41,17 @@ std::vector<ParticipantTable::Column> participantColumns(const int *questions)
              }}};
 }
 
+std::vector<RegisterTable::Column> registerColumns()
+{
+    return {{QStringLiteral("Numer"), [](const RegisterEntry &e) { return e.number; }},
+            {QStringLiteral("Data wydania"), [](const RegisterEntry &e) { return shortDate(e.issued); }},
+            {QStringLiteral("Imię i nazwisko"), [](const RegisterEntry &e) { return e.participantName; }},
+            {QStringLiteral("Data urodzenia"), [](const RegisterEntry &e) { return shortDate(e.birthDate); }},
+            {QStringLiteral("Szkolenie"), [](const RegisterEntry &e) { return e.trainingName; }},
+            {QStringLiteral("Kurs"), [](const RegisterEntry &e) { return QString::number(e.course); }},
+            {QStringLiteral("Stan"), [](const RegisterEntry &e) {
+                 return e.cancelled ? QStringLiteral("anulowane: ") + e.cancelReason : QStringLiteral("w mocy");
+             }}};
+}
+
 } // namespace marbelo

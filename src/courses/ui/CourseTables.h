@@ -1,11 +1,13 @@
-// The two tables of the "Kursy" window as item models over the rows the core
-// returns: the courses of the training, and the participants of the selected
-// course with their result and certificate. Each row's id is the record's number.
+// The tables of the "Kursy" and register windows as item models over the rows
+// the core returns: the courses of the training, the participants of the
+// selected course with their result and certificate, the register's numbers.
+// Each row's id is the record's number.
 #pragma once
 
 #include "courses/CourseTypes.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 #include <functional>
 #include <utility>
@@ -23,6 +25,8 @@ public:
     RowTable(std::vector<Column> columns, QObject *parent) : QAbstractTableModel(parent), m_columns(std::move(columns))
     {
     }
+    // Rows for which muted holds are shown grey (a cancelled certificate).
+    void setMuted(std::function<bool(const Row &)> muted) { m_muted = std::move(muted); }
 
     void setRows(std::vector<Row> rows)
     {
@@ -47,9 +51,14 @@ public:
     }
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override
     {
-        if (!index.isValid() || role != Qt::DisplayRole)
+        if (!index.isValid())
             return {};
-        return m_columns[std::size_t(index.column())].second(m_rows[std::size_t(index.row())]);
+        const Row &row = m_rows[std::size_t(index.row())];
+        if (role == Qt::ForegroundRole && m_muted && m_muted(row))
+            return QColor(Qt::gray);
+        if (role != Qt::DisplayRole)
+            return {};
+        return m_columns[std::size_t(index.column())].second(row);
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override
     {
@@ -61,13 +70,16 @@ public:
 private:
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
+    std::function<bool(const Row &)> m_muted;
 };
 
 using CourseTable = RowTable<Course>;
 using ParticipantTable = RowTable<Participant>;
+using RegisterTable = RowTable<RegisterEntry>;
 
 std::vector<CourseTable::Column> courseColumns();
 // questions: of each variant of the selected course's test, for the points shown.
 std::vector<ParticipantTable::Column> participantColumns(const int *questions);
+std::vector<RegisterTable::Column> registerColumns();
 
 } // namespace marbelo

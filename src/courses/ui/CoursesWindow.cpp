@@ -2,26 +2,31 @@
 
 #include "common/CommandTable.h"
 #include "common/ui/CommandMenus.h"
+#include "common/ui/DialogParts.h"
 #include "common/ui/HelpContext.h"
 #include "courses/ParticipantCsv.h"
 #include "courses/Register.h"
 #include "courses/ui/CourseEditors.h"
 #include "courses/ui/CourseTables.h"
 #include "courses/ui/RecordHistory.h"
+#include "courses/ui/RegisterWindow.h"
 #include "store/components/Messages.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace marbelo {
 
@@ -43,6 +48,14 @@ QTableView *makeTable(QWidget *parent, const char *objectName, const QString &ac
 }
 
 constexpr int kCoursesHelpContext = 2237;
+// Set on a table whose column widths the user chose: they are kept, not fitted.
+constexpr const char *kUserSized = "userSized";
+
+// The widths of the window's columns, kept beside the data they show.
+QString columnsFile(const QString &dataDir)
+{
+    return QDir(dataDir).filePath(QStringLiteral("Kursy.ini"));
+}
 
 QString shortDate(const QDate &date)
 {
@@ -67,12 +80,10 @@ CoursesWindow::CoursesWindow(CourseService &service, Messages &messages, int tra
                        return QFileDialog::getOpenFileName(parent, QStringLiteral("Importuj uczestników"), QString(),
                                                            QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
                    },
-                   [](QWidget *parent) {
-                       return QInputDialog::getText(parent, QStringLiteral("Anuluj zaświadczenie"),
-                                                    QStringLiteral("Powód anulowania:"));
-                   },
-                   [](QWidget *parent, const QString &filter) {
-                       return QFileDialog::getSaveFileName(parent, QStringLiteral("Zapisz"), QString(), filter);
+                   cancelReasonForm,
+                   [](QWidget *parent, const QString &filter, const QString &proposed) {
+                       return QFileDialog::getSaveFileName(parent, QStringLiteral("Zapisz"),
+                                                           QDir(fileDialogStartDirectory()).filePath(proposed), filter);
                    },
                    issueDateForm};
 
@@ -95,13 +106,56 @@ CoursesWindow::CoursesWindow(CourseService &service, Messages &messages, int tra
     connect(m_participants->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CoursesWindow::refreshCommands);
     connect(&m_history, &QUndoStack::indexChanged, this, [this] { reload(); });
+    restoreColumns(m_courses);
+    restoreColumns(m_participants);
     reloadCourses(0);
+    // The trainer's road starts at a course: the first one is selected.
+    if (!m_courseTable->rows().empty())
+        m_courses->selectRow(0);
 }
 
 CoursesWindow::~CoursesWindow()
 {
+    keepColumns(m_courses);
+    keepColumns(m_participants);
     // The history is cleared as it goes, after the tables it would reload.
     m_history.disconnect(this);
+}
+
+void CoursesWindow::restoreColumns(QTableView *table)
+{
+    QHeaderView *header = table->horizontalHeader();
+    const QStringList widths =
+        QSettings(columnsFile(m_service.dataDir()), QSettings::IniFormat).value(table->objectName()).toStringList();
+    if (widths.size() == header->count()) {
+        for (int column = 0; column < header->count(); ++column)
+            header->resizeSection(column, std::clamp(widths[column].toInt(), 24, 1000));
+        table->setProperty(kUserSized, true);
+    }
+    // A width the user drags (the last column only follows the window) is kept.
+    connect(header, &QHeaderView::sectionResized, table, [this, table, header](int column) {
+        if (!m_fitting && column < header->count() - 1)
+            table->setProperty(kUserSized, true);
+    });
+}
+
+void CoursesWindow::fitColumns(QTableView *table)
+{
+    if (table->property(kUserSized).toBool())
+        return;
+    m_fitting = true;
+    table->resizeColumnsToContents();
+    m_fitting = false;
+}
+
+void CoursesWindow::keepColumns(QTableView *table)
+{
+    if (!table->property(kUserSized).toBool())
+        return;
+    QStringList widths;
+    for (int column = 0; column < table->horizontalHeader()->count(); ++column)
+        widths << QString::number(table->horizontalHeader()->sectionSize(column));
+    QSettings(columnsFile(m_service.dataDir()), QSettings::IniFormat).setValue(table->objectName(), widths);
 }
 
 QWidget *CoursesWindow::buildCommands()
@@ -154,23 +208,31 @@ void CoursesWindow::runCommand(Command command)
     case Command::CancelCertificate: return cancelCertificate();
     case Command::EditOrganiser: return editOrganiser();
     case Command::AttendanceList:
-        return saveDocument(QStringLiteral("PDF (*.pdf)"), [this, course = selectedCourse()](const QString &path,
-                                                                                          QString *error) {
-            return m_service.saveAttendanceList(course, path, error);
-        });
+        return saveDocument(QStringLiteral("PDF (*.pdf)"), courseFileName(QStringLiteral("Lista obecności")),
+                            [this, course = selectedCourse()](const QString &path, QString *error) {
+                                return m_service.saveAttendanceList(course, path, error);
+                            });
     case Command::ParticipantCertificate:
-        return saveDocument(QStringLiteral("PDF (*.pdf)"), [this, p = *currentParticipant()](const QString &path,
-                                                                                          QString *error) {
-            return m_service.saveCertificates(p.course, p.id, path, error);
-        });
+        return saveDocument(QStringLiteral("PDF (*.pdf)"),
+                            QStringLiteral("Zaświadczenie %1 – %2 %3.pdf")
+                                .arg(currentParticipant()->certificate, currentParticipant()->surname,
+                                     currentParticipant()->firstName)
+                                .replace(QLatin1Char('/'), QLatin1Char('-')),
+                            [this, p = *currentParticipant()](const QString &path, QString *error) {
+                                return m_service.saveCertificates(p.course, p.id, path, error);
+                            });
     case Command::CourseCertificates:
-        return saveDocument(QStringLiteral("PDF (*.pdf)"), [this, course = selectedCourse()](const QString &path,
-                                                                                          QString *error) {
-            return m_service.saveCertificates(course, 0, path, error);
-        });
-    case Command::CertificateRegister:
-        return saveDocument(QStringLiteral("PDF (*.pdf);;CSV (*.csv)"),
-                            [this](const QString &path, QString *error) { return m_service.saveRegister(path, error); });
+        return saveDocument(QStringLiteral("PDF (*.pdf)"), courseFileName(QStringLiteral("Zaświadczenia")),
+                            [this, course = selectedCourse()](const QString &path, QString *error) {
+                                return m_service.saveCertificates(course, 0, path, error);
+                            });
+    case Command::CertificateRegister: {
+        RegisterWindow window(m_service, m_messages, this);
+        emit registerOpened(&window);
+        window.exec();
+        // A certificate cancelled there shows here too.
+        return reload();
+    }
     case Command::UndoCourses: return m_history.undo();
     case Command::RedoCourses: return m_history.redo();
     default:
@@ -248,6 +310,7 @@ void CoursesWindow::reloadCourses(qint64 select)
         m_courseTable->setRows(std::move(courses));
         selectCourse(select);
     }
+    fitColumns(m_courses);
     reloadParticipants(participant);
 }
 
@@ -265,6 +328,7 @@ void CoursesWindow::reloadParticipants(qint64 select)
         m_participantTable->setRows(std::move(people));
         selectParticipant(select);
     }
+    fitColumns(m_participants);
     refreshCommands();
 }
 
@@ -305,14 +369,22 @@ bool CoursesWindow::record(std::optional<RecordEdit> edit, const QString &error)
     return true;
 }
 
-QString CoursesWindow::askSavePath(const QString &filter)
+QString CoursesWindow::askSavePath(const QString &filter, const QString &proposed)
 {
-    return m_questions.savePath(this, filter);
+    return m_questions.savePath(this, filter, proposed);
 }
 
-void CoursesWindow::saveDocument(const QString &filter, const std::function<bool(const QString &, QString *)> &write)
+QString CoursesWindow::courseFileName(const QString &what) const
 {
-    const QString path = askSavePath(filter);
+    const Course *course = courseRow();
+    return course ? QStringLiteral("%1 – kurs nr %2 z %3.pdf").arg(what).arg(course->id).arg(shortDate(course->from))
+                  : what + QStringLiteral(".pdf");
+}
+
+void CoursesWindow::saveDocument(const QString &filter, const QString &proposed,
+                                 const std::function<bool(const QString &, QString *)> &write)
+{
+    const QString path = askSavePath(filter, proposed);
     if (path.isEmpty())
         return;
     QString error;
@@ -361,7 +433,7 @@ void CoursesWindow::deleteCourse()
 void CoursesWindow::addParticipant()
 {
     Participant participant;
-    if (!m_questions.participant(this, &participant))
+    if (!m_questions.participant(this, &participant, participantRows()))
         return;
     QString error;
     auto edit = m_service.addParticipants(selectedCourse(), {participant}, QStringLiteral("Dodaj uczestnika"), &error);
@@ -378,7 +450,7 @@ void CoursesWindow::editParticipant()
         return;
     const Participant original = *currentParticipant();
     Participant changed = original;
-    if (!m_questions.participant(this, &changed))
+    if (!m_questions.participant(this, &changed, participantRows()))
         return;
     // The form changes what was typed, never whose record it is.
     changed.id = original.id;
@@ -511,7 +583,7 @@ void CoursesWindow::cancelCertificate()
     if (!p || p->certificate.isEmpty())
         return;
     const Participant holder = *p;
-    const QString reason = m_questions.cancelReason(this);
+    const QString reason = m_questions.cancelReason(this, holder.certificate);
     if (reason.trimmed().isEmpty())
         return;
     if (!m_messages.confirm(QStringLiteral("Anulować zaświadczenie nr %1 (%2 %3)? Numer zostanie w rejestrze jako "

@@ -29,6 +29,7 @@ namespace marbelo {
 class CommandMenus;
 class CoursesWindow;
 class Messages;
+class RegisterWindow;
 
 // Carries out the window's commands that belong to a higher layer.
 class CourseCommandHandler
@@ -47,12 +48,15 @@ public:
     struct Questions
     {
         std::function<bool(QWidget *, Course *)> course;
-        std::function<bool(QWidget *, Participant *)> participant;
+        // The participant, not to be typed in twice among the course's listed ones.
+        std::function<bool(QWidget *, Participant *, const std::vector<Participant> &listed)> participant;
         std::function<bool(QWidget *, Organiser *)> organiser;
         std::function<QString(QWidget *)> csvFile;      // empty: cancelled
-        std::function<QString(QWidget *)> cancelReason; // empty: cancelled
-        // Where to save a document; filter names the kinds offered. Empty: cancelled.
-        std::function<QString(QWidget *, const QString &filter)> savePath;
+        // Why the certificate of that number is cancelled; empty: not cancelled.
+        std::function<QString(QWidget *, const QString &certificate)> cancelReason;
+        // Where to save a document; filter names the kinds offered, proposed
+        // the file's name. Empty: cancelled.
+        std::function<QString(QWidget *, const QString &filter, const QString &proposed)> savePath;
         // The date of issue, proposed in and out, never before earliest.
         std::function<bool(QWidget *, QDate *date, const QDate &earliest)> issueDate;
     };
@@ -75,10 +79,17 @@ public:
     // The selected course's row and its participants, as last read.
     const Course *courseRow() const;
     const std::vector<Participant> &participantRows() const;
-    // Asks where to save a document; empty when cancelled.
-    QString askSavePath(const QString &filter);
+    // Asks where to save a document, proposing that name; empty when cancelled.
+    QString askSavePath(const QString &filter, const QString &proposed);
+    // The name a document of the selected course is proposed under:
+    // "what – kurs nr 3 z 14.12.2026.pdf".
+    QString courseFileName(const QString &what) const;
     // Reads the courses and participants again, keeping the selection.
     void reload();
+
+signals:
+    // The register window just opened from here, before it runs (tests script it).
+    void registerOpened(RegisterWindow *window);
 
 private:
     // The menu bar and the tool bar, above the tables.
@@ -95,7 +106,13 @@ private:
     void issueCertificates();
     void cancelCertificate();
     void editOrganiser();
-    void saveDocument(const QString &filter, const std::function<bool(const QString &, QString *)> &write);
+    void saveDocument(const QString &filter, const QString &proposed,
+                      const std::function<bool(const QString &, QString *)> &write);
+    // Sizes the table's columns to their contents the first time, and to the
+    // widths the user left them at after that (kept in the data folder).
+    void restoreColumns(QTableView *table);
+    void fitColumns(QTableView *table);
+    void keepColumns(QTableView *table);
 
     void reloadCourses(qint64 select);
     void reloadParticipants(qint64 select);
@@ -113,6 +130,7 @@ private:
     std::unique_ptr<CommandMenus> m_commands;
     CourseCommandHandler *m_handler = nullptr;
     bool m_toldIssuedKeepText = false;
+    bool m_fitting = false; // the columns are being fitted, not dragged
     int m_testQuestions = 0; // of the selected course's test, for the participants' points
     CourseTable *m_courseTable;
     ParticipantTable *m_participantTable;

@@ -8,6 +8,21 @@
 
 namespace marbelo::exam {
 
+namespace {
+
+// The file name a save dialog proposes for the selected course's document.
+QString proposedName(ExamDocument kind, const CoursesWindow &window)
+{
+    switch (kind) {
+    case ExamDocument::Sheets: return window.courseFileName(QStringLiteral("Arkusze testu"));
+    case ExamDocument::Key: return window.courseFileName(QStringLiteral("Klucz odpowiedzi"));
+    case ExamDocument::Protocol: break;
+    }
+    return window.courseFileName(QStringLiteral("Protokół egzaminu"));
+}
+
+} // namespace
+
 ExamCommands::ExamCommands(const QStringList &libraryDirs, QObject *parent)
     : QObject(parent), m_libraryDirs(libraryDirs), m_questions{testSizeForm, resultsForm}
 {
@@ -39,7 +54,7 @@ void ExamCommands::run(Command command, CoursesWindow &window)
 
 bool ExamCommands::saveDocument(CoursesWindow &window, ExamService &exam, ExamDocument kind, const QString &filter)
 {
-    const QString path = window.askSavePath(filter);
+    const QString path = window.askSavePath(filter, proposedName(kind, window));
     if (path.isEmpty())
         return false;
     QString error;
@@ -94,7 +109,7 @@ void ExamCommands::enterResults(CoursesWindow &window, ExamService &exam)
         return;
     }
     // The form opens again with what was typed until every row is right or the user cancels.
-    while (m_questions.results(&window, people, &entries)) {
+    while (m_questions.results(&window, people, test.questionCount(), &entries)) {
         std::vector<ResultEntry> filled;
         QStringList problems;
         for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -25,8 +25,10 @@ public:
     {
         // The size of a new test: questions and variants.
         std::function<bool(QWidget *, int *count, int *variants)> testSize;
-        // The results of the participants, in and out (a row per participant).
-        std::function<bool(QWidget *, const std::vector<Participant> &, std::vector<ResultEntry> *)> results;
+        // The results of the participants, in and out (a row per participant),
+        // for a test of that many questions.
+        std::function<bool(QWidget *, const std::vector<Participant> &, int questions, std::vector<ResultEntry> *)>
+            results;
     };
 
     // libraryDirs: where the topics of the tests' draw are read.

@@ -5,12 +5,15 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace marbelo::exam {
 
@@ -60,7 +63,8 @@ bool testSizeForm(QWidget *owner, int *count, int *variants)
     return true;
 }
 
-bool resultsForm(QWidget *owner, const std::vector<Participant> &participants, std::vector<ResultEntry> *entries)
+bool resultsForm(QWidget *owner, const std::vector<Participant> &participants, int questions,
+                 std::vector<ResultEntry> *entries)
 {
     QDialog dialog(owner);
     dialog.setObjectName(QStringLiteral("QelExamResultsDialog"));
@@ -95,6 +99,15 @@ bool resultsForm(QWidget *owner, const std::vector<Participant> &participants, s
                                                 : QString()));
     }
     table->resizeColumnToContents(Name);
+    // The letters of a whole test show without scrolling, in a font where
+    // each letter has the same width, so a missed one is seen.
+    QFont letters = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (int row = 0; row < table->rowCount(); ++row)
+        table->item(row, Letters)->setFont(letters);
+    const int lettersWidth = QFontMetrics(letters).horizontalAdvance(QString(std::max(questions, 10) + 2, u'W'));
+    table->setColumnWidth(Letters, std::max(lettersWidth, table->horizontalHeader()->sectionSizeHint(Letters)));
+    table->resizeColumnToContents(VariantColumn);
+    dialog.resize(std::max(dialog.width(), table->horizontalHeader()->length() + 120), dialog.height());
     layout->addWidget(table);
     layout->addWidget(okCancel(&dialog));
     if (dialog.exec() != QDialog::Accepted)

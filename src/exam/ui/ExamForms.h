@@ -20,6 +20,7 @@ bool testSizeForm(QWidget *owner, int *count, int *variants);
 
 // entries: one per participant, in the participants' order; a blank entry
 // holds no result.
-bool resultsForm(QWidget *owner, const std::vector<Participant> &participants, std::vector<ResultEntry> *entries);
+bool resultsForm(QWidget *owner, const std::vector<Participant> &participants, int questions,
+                 std::vector<ResultEntry> *entries);
 
 } // namespace marbelo::exam

@@ -10,6 +10,7 @@
 #include "courses/Register.h"
 #include "courses/Results.h"
 #include "courses/ui/CoursesWindow.h"
+#include "courses/ui/RegisterWindow.h"
 #include "exam/ExamStore.h"
 #include "exam/QuestionBank.h"
 #include "exam/ui/ExamCommands.h"
@@ -24,6 +25,7 @@
 #include <QFile>
 #include <QSpinBox>
 #include <QSqlQuery>
+#include <QTimer>
 #include <QTableWidget>
 
 #include <deque>
@@ -63,7 +65,7 @@ protected:
             c->exam = nextExam;
             return true;
         };
-        q.participant = [this](QWidget *, Participant *p) {
+        q.participant = [this](QWidget *, Participant *p, const std::vector<Participant> &) {
             const Participant old = *p;
             *p = nextParticipant;
             p->id = old.id;
@@ -75,8 +77,8 @@ protected:
             return true;
         };
         q.csvFile = [this](QWidget *) { return dir.file("lista.csv"); };
-        q.cancelReason = [](QWidget *) { return QStringLiteral("literówka w nazwisku"); };
-        q.savePath = [this](QWidget *, const QString &) { return dir.file(nextDocument); };
+        q.cancelReason = [](QWidget *, const QString &) { return QStringLiteral("literówka w nazwisku"); };
+        q.savePath = [this](QWidget *, const QString &, const QString &) { return dir.file(nextDocument); };
         q.issueDate = [](QWidget *, QDate *, const QDate &) { return true; }; // the date proposed
     }
 
@@ -157,13 +159,20 @@ TEST_F(CoursesWindowTest, TrainersRoadWithUndo)
 
     // Each document command writes its file.
     const std::pair<const char *, const char *> documents[] = {{"QelAttendanceList", "lista.pdf"},
-                                                               {"QelCourseCertificates", "kurs.pdf"},
-                                                               {"QelCertificateRegister", "rejestr.csv"}};
+                                                               {"QelCourseCertificates", "kurs.pdf"}};
     for (const auto &[command, file] : documents) {
         nextDocument = QLatin1String(file);
         trigger(command);
         EXPECT_TRUE(QFile::exists(dir.file(nextDocument))) << command;
     }
+    // The register opens in its own window, over the same service.
+    std::size_t listed = 0;
+    QObject::connect(window.get(), &CoursesWindow::registerOpened, [&](RegisterWindow *shown) {
+        listed = shown->entries().size();
+        QTimer::singleShot(0, shown, &QDialog::reject);
+    });
+    trigger("QelCertificateRegister");
+    EXPECT_EQ(listed, 2u);
     window->selectParticipant(readRegister(database).front().participant);
     nextDocument = QStringLiteral("jeden.pdf");
     trigger("QelParticipantCertificate");
@@ -225,7 +234,7 @@ TEST_F(CoursesWindowTest, ExamFromTheDrawToTheProtocol)
     });
     std::deque<QString> paths{QStringLiteral("arkusze.pdf"), QStringLiteral("klucz.pdf"), QStringLiteral("znowu.pdf"),
                               QStringLiteral("klucz2.pdf"), QStringLiteral("protokol.pdf")};
-    window->questions().savePath = [&](QWidget *, const QString &) {
+    window->questions().savePath = [&](QWidget *, const QString &, const QString &) {
         const QString next = paths.front();
         paths.pop_front();
         return dir.file(next);
