@@ -1,8 +1,14 @@
-// marbelo-screenshot: renders the main window on a data directory into a PNG,
-// headless, so that the picture in docs/ can be made again at any time.
+// marbelo-screenshot: renders the main window (or the "Kursy" window of a
+// training) on a data directory into a PNG, headless, so that the pictures in
+// docs/ can be made again at any time.
 //   marbelo-screenshot DATADIR OUT.png [TOPIC_ROW [NODE_INDEX]]
+//   marbelo-screenshot DATADIR OUT.png --courses TRAINING
 
 #include "common/ProgramName.h"
+#include "courses/CourseService.h"
+#include "courses/ui/CoursesWindow.h"
+#include "exam/ui/ExamCommands.h"
+#include "store/db/Database.h"
 #include "presentation/SaveDialog.h"
 #include "shell/ui/MainWindow.h"
 #include "topics/ui/TopicLibraryPane.h"
@@ -40,11 +46,26 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(marbelo::kProgramName));
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: marbelo-screenshot DATADIR OUT.png [TOPIC_ROW [NODE_INDEX]]\n");
+        std::fprintf(stderr, "usage: marbelo-screenshot DATADIR OUT.png [TOPIC_ROW [NODE_INDEX] | --courses TRAINING]\n");
         return 2;
     }
     QString dir = QDir(args[1]).absolutePath() + QLatin1Char('/');
     SilentMessages messages;
+    if (args.size() > 4 && args[3] == QLatin1String("--courses")) {
+        marbelo::db::Database database(marbelo::db::Database::pathIn(dir));
+        if (!database.open()) {
+            std::fprintf(stderr, "cannot open the course database of %s\n", qPrintable(dir));
+            return 1;
+        }
+        marbelo::CourseService service(database, dir);
+        marbelo::CoursesWindow courses(service, messages, args[4].toInt());
+        marbelo::exam::ExamCommands exam({dir});
+        courses.setCommandHandler(&exam);
+        courses.resize(1180, 620);
+        courses.show();
+        QApplication::processEvents();
+        return courses.grab().save(args[2]) ? 0 : 1;
+    }
     NoSaveDialog saveDialog;
     marbelo::MainWindow window(dir, messages, saveDialog);
     window.show();

@@ -341,3 +341,41 @@ TEST_F(CoursesWindowTest, UndoAfterAPrintIsOnDiskAtOnce)
     ASSERT_TRUE(other.open());
     EXPECT_EQ(listParticipants(other, course).front().surname, before) << messages.texts().join(u'\n').toStdString();
 }
+
+// Issuing waits for the course's last day; then the date proposed (the last
+// day) is the one the register keeps.
+TEST_F(CoursesWindowTest, IssuingWaitsForTheLastDayAndKeepsTheDateProposed)
+{
+    QDate proposed;
+    window->questions().issueDate = [&](QWidget *, QDate *date, const QDate &) {
+        proposed = *date;
+        return true;
+    };
+    window->questions().course = [](QWidget *, Course *c) {
+        *c = testCourse(3);
+        c->from = QDate::currentDate();
+        c->to = c->from.addDays(1);
+        return true;
+    };
+    trigger("QelNewCourse");
+    trigger("QelAddParticipant");
+    trigger("QelTogglePassed");
+    ASSERT_TRUE(saveOrganiser(database, testOrganiser(), nullptr));
+    trigger("QelIssueCertificates");
+    EXPECT_FALSE(proposed.isValid()) << "nothing asked before the last day";
+    EXPECT_TRUE(readRegister(database).empty());
+
+    Course held = *window->courseRow();
+    held.from = held.from.addDays(-3);
+    held.to = held.to.addDays(-3);
+    window->questions().course = [&](QWidget *, Course *c) {
+        *c = held;
+        return true;
+    };
+    trigger("QelEditCourse");
+    messages.answers = {true};
+    trigger("QelIssueCertificates");
+    ASSERT_EQ(readRegister(database).size(), 1u) << messages.texts().join(u'\n').toStdString();
+    EXPECT_EQ(proposed, held.to);
+    EXPECT_EQ(readRegister(database).front().issued, held.to);
+}
