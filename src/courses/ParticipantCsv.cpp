@@ -145,6 +145,14 @@ QString rowProblem(const Record &record, const std::array<int, ColumnCount> &at,
 
 } // namespace
 
+QString rowProblemLines(const std::vector<CsvRowProblem> &problems)
+{
+    QStringList lines;
+    for (const CsvRowProblem &p : problems)
+        lines << QStringLiteral("wiersz %1: %2").arg(p.line).arg(p.reason);
+    return lines.join(QLatin1Char('\n'));
+}
+
 QDate parseCsvDate(const QString &text, bool *formed)
 {
     static const QRegularExpression dotted(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));

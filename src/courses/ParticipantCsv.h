@@ -31,6 +31,9 @@ ParticipantCsv readParticipantCsv(const QByteArray &bytes);
 // Reads a file of at most 16 MB.
 ParticipantCsv readParticipantCsvFile(const QString &path);
 
+// The rows as the user reads them, a line each: "wiersz 3: brak imienia".
+QString rowProblemLines(const std::vector<CsvRowProblem> &problems);
+
 // A date as DD.MM.RRRR (day and month may have one digit) or RRRR-MM-DD;
 // invalid when it is neither or no such day exists. formed, when given, says
 // whether the text has one of the two forms (so 31.02.1980 has, and is invalid).

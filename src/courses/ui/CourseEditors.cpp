@@ -1,5 +1,6 @@
 #include "courses/ui/CourseEditors.h"
 
+#include "common/ui/DialogParts.h"
 #include "courses/Courses.h"
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
@@ -9,6 +10,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -126,6 +128,26 @@ private:
 };
 
 } // namespace
+
+CourseQuestions courseForms()
+{
+    return {editCourseForm,
+            editParticipantForm,
+            editOrganiserForm,
+            [](QWidget *parent) {
+                return QFileDialog::getOpenFileName(parent, QStringLiteral("Importuj uczestników"), QString(),
+                                                    QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
+            },
+            cancelReasonForm,
+            askSaveFile,
+            issueDateForm};
+}
+
+QString askSaveFile(QWidget *owner, const QString &filter, const QString &proposed)
+{
+    return QFileDialog::getSaveFileName(owner, QStringLiteral("Zapisz"),
+                                        QDir(fileDialogStartDirectory()).filePath(proposed), filter);
+}
 
 bool editCourseForm(QWidget *owner, Course *course)
 {

@@ -7,11 +7,38 @@
 
 #include "courses/CourseTypes.h"
 
+#include <QDate>
+#include <QString>
+
+#include <functional>
 #include <vector>
 
 class QWidget;
 
 namespace marbelo {
+
+// The forms and questions of the "Kursy" window's commands, which tests
+// replace with scripted ones.
+struct CourseQuestions
+{
+    std::function<bool(QWidget *, Course *)> course;
+    // The participant, not to be typed in twice among the course's listed ones.
+    std::function<bool(QWidget *, Participant *, const std::vector<Participant> &listed)> participant;
+    std::function<bool(QWidget *, Organiser *)> organiser;
+    std::function<QString(QWidget *)> csvFile; // empty: cancelled
+    // Why the certificate of that number is cancelled; empty: not cancelled.
+    std::function<QString(QWidget *, const QString &certificate)> cancelReason;
+    // Where to save a document; filter names the kinds offered, proposed
+    // the file's name. Empty: cancelled.
+    std::function<QString(QWidget *, const QString &filter, const QString &proposed)> savePath;
+    // The date of issue, proposed in and out, never before earliest.
+    std::function<bool(QWidget *, QDate *date, const QDate &earliest)> issueDate;
+};
+
+// The real forms and file dialogs.
+CourseQuestions courseForms();
+// A save dialog starting where file dialogs start, proposing that name.
+QString askSaveFile(QWidget *owner, const QString &filter, const QString &proposed);
 
 // The course with its exam's commission and pass mark.
 bool editCourseForm(QWidget *owner, Course *course);

@@ -2,10 +2,8 @@
 
 #include "common/CommandTable.h"
 #include "common/ui/CommandMenus.h"
-#include "common/ui/DialogParts.h"
 #include "common/ui/HelpContext.h"
-#include "courses/ParticipantCsv.h"
-#include "courses/Register.h"
+#include "common/ui/RecordTableView.h"
 #include "courses/ui/CourseEditors.h"
 #include "courses/ui/CourseTables.h"
 #include "courses/ui/RecordHistory.h"
@@ -14,48 +12,18 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStatusBar>
-#include <QTableView>
-#include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace marbelo {
 
 namespace {
 
-QTableView *makeTable(QWidget *parent, const char *objectName, const QString &accessibleName,
-                      QAbstractItemModel *model)
-{
-    auto *table = new QTableView(parent);
-    table->setObjectName(QLatin1String(objectName));
-    table->setAccessibleName(accessibleName);
-    table->setModel(model);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
-
 constexpr int kCoursesHelpContext = 2237;
-// Set on a table whose column widths the user chose: they are kept, not fitted.
-constexpr const char *kUserSized = "userSized";
-
-// The widths of the window's columns, kept beside the data they show.
-QString columnsFile(const QString &dataDir)
-{
-    return QDir(dataDir).filePath(QStringLiteral("Kursy.ini"));
-}
 
 QString shortDate(const QDate &date)
 {
@@ -73,24 +41,15 @@ CoursesWindow::CoursesWindow(CourseService &service, Messages &messages, int tra
     setWindowTitle(QStringLiteral("Kursy – %1").arg(service.training(training).shownName()));
     setHelpContext(this, kCoursesHelpContext);
     resize(900, 560);
-    m_questions = {editCourseForm,
-                   editParticipantForm,
-                   editOrganiserForm,
-                   [](QWidget *parent) {
-                       return QFileDialog::getOpenFileName(parent, QStringLiteral("Importuj uczestników"), QString(),
-                                                           QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
-                   },
-                   cancelReasonForm,
-                   [](QWidget *parent, const QString &filter, const QString &proposed) {
-                       return QFileDialog::getSaveFileName(parent, QStringLiteral("Zapisz"),
-                                                           QDir(fileDialogStartDirectory()).filePath(proposed), filter);
-                   },
-                   issueDateForm};
+    m_questions = courseForms();
 
     m_courseTable = new CourseTable(courseColumns(), this);
     m_participantTable = new ParticipantTable(participantColumns(&m_testQuestions), this);
-    m_courses = makeTable(this, "QelCourseList", QStringLiteral("Kursy"), m_courseTable);
-    m_participants = makeTable(this, "QelParticipantList", QStringLiteral("Uczestnicy"), m_participantTable);
+    // The widths of the window's columns are kept beside the data they show.
+    const QString widths = QDir(service.dataDir()).filePath(QStringLiteral("Kursy.ini"));
+    m_courses = new RecordTableView(this, "QelCourseList", QStringLiteral("Kursy"), m_courseTable, widths);
+    m_participants =
+        new RecordTableView(this, "QelParticipantList", QStringLiteral("Uczestnicy"), m_participantTable, widths);
     m_status = new QStatusBar(this);
     m_status->setObjectName(QStringLiteral("QelCoursesStatusBar"));
 
@@ -106,8 +65,6 @@ CoursesWindow::CoursesWindow(CourseService &service, Messages &messages, int tra
     connect(m_participants->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CoursesWindow::refreshCommands);
     connect(&m_history, &QUndoStack::indexChanged, this, [this] { reload(); });
-    restoreColumns(m_courses);
-    restoreColumns(m_participants);
     reloadCourses(0);
     // The trainer's road starts at a course: the first one is selected.
     if (!m_courseTable->rows().empty())
@@ -116,46 +73,8 @@ CoursesWindow::CoursesWindow(CourseService &service, Messages &messages, int tra
 
 CoursesWindow::~CoursesWindow()
 {
-    keepColumns(m_courses);
-    keepColumns(m_participants);
     // The history is cleared as it goes, after the tables it would reload.
     m_history.disconnect(this);
-}
-
-void CoursesWindow::restoreColumns(QTableView *table)
-{
-    QHeaderView *header = table->horizontalHeader();
-    const QStringList widths =
-        QSettings(columnsFile(m_service.dataDir()), QSettings::IniFormat).value(table->objectName()).toStringList();
-    if (widths.size() == header->count()) {
-        for (int column = 0; column < header->count(); ++column)
-            header->resizeSection(column, std::clamp(widths[column].toInt(), 24, 1000));
-        table->setProperty(kUserSized, true);
-    }
-    // A width the user drags (the last column only follows the window) is kept.
-    connect(header, &QHeaderView::sectionResized, table, [this, table, header](int column) {
-        if (!m_fitting && column < header->count() - 1)
-            table->setProperty(kUserSized, true);
-    });
-}
-
-void CoursesWindow::fitColumns(QTableView *table)
-{
-    if (table->property(kUserSized).toBool())
-        return;
-    m_fitting = true;
-    table->resizeColumnsToContents();
-    m_fitting = false;
-}
-
-void CoursesWindow::keepColumns(QTableView *table)
-{
-    if (!table->property(kUserSized).toBool())
-        return;
-    QStringList widths;
-    for (int column = 0; column < table->horizontalHeader()->count(); ++column)
-        widths << QString::number(table->horizontalHeader()->sectionSize(column));
-    QSettings(columnsFile(m_service.dataDir()), QSettings::IniFormat).setValue(table->objectName(), widths);
 }
 
 QWidget *CoursesWindow::buildCommands()
@@ -310,7 +229,7 @@ void CoursesWindow::reloadCourses(qint64 select)
         m_courseTable->setRows(std::move(courses));
         selectCourse(select);
     }
-    fitColumns(m_courses);
+    m_courses->fitColumns();
     reloadParticipants(participant);
 }
 
@@ -328,7 +247,7 @@ void CoursesWindow::reloadParticipants(qint64 select)
         m_participantTable->setRows(std::move(people));
         selectParticipant(select);
     }
-    fitColumns(m_participants);
+    m_participants->fitColumns();
     refreshCommands();
 }
 
@@ -390,223 +309,6 @@ void CoursesWindow::saveDocument(const QString &filter, const QString &proposed,
     QString error;
     if (!write(path, &error))
         m_messages.inform(error);
-}
-
-void CoursesWindow::newCourse()
-{
-    Course course = m_service.newCourse(m_training);
-    if (!m_questions.course(this, &course))
-        return;
-    QString error;
-    const auto edit = m_service.addCourse(course, &error);
-    const qint64 id = edit ? edit->made : 0;
-    if (record(edit, error))
-        reloadCourses(id);
-}
-
-void CoursesWindow::editCourse()
-{
-    if (!courseRow())
-        return;
-    Course changed = *courseRow();
-    if (!m_questions.course(this, &changed))
-        return;
-    QString error;
-    if (record(m_service.changeCourse(changed, &error), error))
-        reloadCourses(changed.id);
-}
-
-void CoursesWindow::deleteCourse()
-{
-    const Course *course = courseRow();
-    if (!course
-        || !m_messages.confirm(QStringLiteral("Usunąć kurs nr %1 (%2) razem z jego uczestnikami?")
-                                   .arg(course->id)
-                                   .arg(shortDate(course->from)),
-                               DefaultAnswer::No))
-        return;
-    QString error;
-    if (record(m_service.deleteCourse(course->id, &error), error))
-        reloadCourses(0);
-}
-
-void CoursesWindow::addParticipant()
-{
-    Participant participant;
-    if (!m_questions.participant(this, &participant, participantRows()))
-        return;
-    QString error;
-    auto edit = m_service.addParticipants(selectedCourse(), {participant}, QStringLiteral("Dodaj uczestnika"), &error);
-    const qint64 id = edit ? edit->made : 0;
-    if (record(std::move(edit), error)) {
-        reload();
-        selectParticipant(id);
-    }
-}
-
-void CoursesWindow::editParticipant()
-{
-    if (!currentParticipant())
-        return;
-    const Participant original = *currentParticipant();
-    Participant changed = original;
-    if (!m_questions.participant(this, &changed, participantRows()))
-        return;
-    // The form changes what was typed, never whose record it is.
-    changed.id = original.id;
-    changed.course = original.course;
-    QString error;
-    if (record(m_service.changeParticipant(changed, &error), error)) {
-        reload();
-        selectParticipant(changed.id);
-    }
-}
-
-void CoursesWindow::removeParticipant()
-{
-    const Participant *p = currentParticipant();
-    if (!p
-        || !m_messages.confirm(QStringLiteral("Usunąć uczestnika %1 %2?").arg(p->firstName, p->surname),
-                               DefaultAnswer::No))
-        return;
-    QString error;
-    if (record(m_service.removeParticipant(p->id, &error), error))
-        reload();
-}
-
-void CoursesWindow::importParticipants()
-{
-    const QString path = m_questions.csvFile(this);
-    if (path.isEmpty())
-        return;
-    const ParticipantCsv csv = readParticipantCsvFile(path);
-    if (!csv.error.isEmpty()) {
-        m_messages.inform(csv.error);
-        return;
-    }
-    if (!csv.problems.empty()) {
-        QStringList lines;
-        for (const CsvRowProblem &p : csv.problems)
-            lines << QStringLiteral("wiersz %1: %2").arg(p.line).arg(p.reason);
-        if (csv.participants.empty()) {
-            m_messages.inform(QStringLiteral("Żaden wiersz pliku nie jest poprawny:\n") + lines.join(QLatin1Char('\n')));
-            return;
-        }
-        if (!m_messages.confirm(QStringLiteral("Błędne wiersze pliku:\n%1\n\nZaimportować %2 poprawnych wierszy, "
-                                               "pomijając błędne?")
-                                    .arg(lines.join(QLatin1Char('\n')))
-                                    .arg(csv.participants.size()),
-                                DefaultAnswer::No))
-            return;
-    }
-    QString error;
-    std::vector<CsvRowProblem> skipped;
-    if (record(m_service.importParticipants(selectedCourse(), csv, &skipped, &error), error))
-        reload();
-    if (!skipped.empty()) {
-        QStringList lines;
-        for (const CsvRowProblem &p : skipped)
-            lines << QStringLiteral("wiersz %1: %2").arg(p.line).arg(p.reason);
-        m_messages.inform(QStringLiteral("Pominięto:\n") + lines.join(QLatin1Char('\n')));
-    }
-}
-
-void CoursesWindow::togglePassed()
-{
-    const Participant *p = currentParticipant();
-    if (!p)
-        return;
-    const qint64 id = p->id;
-    QString error;
-    if (record(m_service.setPassed(id, !p->passed, &error), error)) {
-        reload();
-        selectParticipant(id);
-    }
-}
-
-bool CoursesWindow::askOrganiser(Organiser *organiser)
-{
-    if (!m_questions.organiser(this, organiser))
-        return false;
-    QString error;
-    if (!m_service.saveOrganiser(*organiser, &error)) {
-        m_messages.inform(error);
-        return false;
-    }
-    return true;
-}
-
-void CoursesWindow::issueCertificates()
-{
-    Organiser organiser;
-    QString error;
-    if (!m_service.organiser(&organiser, &error)) {
-        if (!error.isEmpty()) {
-            m_messages.inform(error);
-            return;
-        }
-        if (!askOrganiser(&organiser))
-            return;
-    }
-    const qint64 course = selectedCourse();
-    const QDate earliest = m_service.proposedIssueDate(course, &error);
-    // Before the course's last day nothing is asked: the answer would be no.
-    if (!error.isEmpty() || !courseRow() || QDate::currentDate() < courseRow()->to) {
-        m_messages.inform(error.isEmpty() ? issueDateProblem(*courseRow(), QDate::currentDate(), {}) : error);
-        return;
-    }
-    QDate date = earliest;
-    if (!m_questions.issueDate(this, &date, earliest)
-        || !m_messages.confirm(QStringLiteral("Wystawić z datą %1 r. zaświadczenia wszystkim uczestnikom kursu nr %2, "
-                                              "którzy zaliczyli szkolenie i nie mają jeszcze zaświadczenia? Nadanych "
-                                              "numerów nie można cofnąć.")
-                                   .arg(shortDate(date))
-                                   .arg(course),
-                               DefaultAnswer::No))
-        return;
-    int issued = 0;
-    if (!m_service.issue(course, date, &issued, &error)) {
-        m_messages.inform(error);
-        return;
-    }
-    // The numbers are given for good: edits made before them cannot be
-    // taken back over the register.
-    m_history.clear();
-    reload();
-    m_messages.inform(issued > 0 ? QStringLiteral("Wystawiono zaświadczeń: %1.").arg(issued)
-                                 : QStringLiteral("Nikt nie czeka na zaświadczenie: zaznacz, kto zaliczył szkolenie."));
-}
-
-void CoursesWindow::cancelCertificate()
-{
-    const Participant *p = currentParticipant();
-    if (!p || p->certificate.isEmpty())
-        return;
-    const Participant holder = *p;
-    const QString reason = m_questions.cancelReason(this, holder.certificate);
-    if (reason.trimmed().isEmpty())
-        return;
-    if (!m_messages.confirm(QStringLiteral("Anulować zaświadczenie nr %1 (%2 %3)? Numer zostanie w rejestrze jako "
-                                           "„anulowane”.")
-                                .arg(holder.certificate, holder.firstName, holder.surname),
-                            DefaultAnswer::No))
-        return;
-    QString error;
-    if (!m_service.cancelCertificateOf(holder.id, reason, &error))
-        m_messages.inform(error);
-    m_history.clear();
-    reload();
-}
-
-void CoursesWindow::editOrganiser()
-{
-    Organiser organiser;
-    QString error;
-    if (!m_service.organiser(&organiser, &error) && !error.isEmpty()) {
-        m_messages.inform(error);
-        return;
-    }
-    askOrganiser(&organiser);
 }
 
 } // namespace marbelo

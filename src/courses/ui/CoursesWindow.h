@@ -9,6 +9,7 @@
 
 #include "common/Command.h"
 #include "courses/CourseService.h"
+#include "courses/ui/CourseEditors.h"
 #include "courses/ui/CourseTables.h"
 #include "courses/ui/RecordHistory.h"
 
@@ -22,13 +23,13 @@
 
 class QAction;
 class QStatusBar;
-class QTableView;
 
 namespace marbelo {
 
 class CommandMenus;
 class CoursesWindow;
 class Messages;
+class RecordTableView;
 class RegisterWindow;
 
 // Carries out the window's commands that belong to a higher layer.
@@ -45,21 +46,7 @@ class CoursesWindow : public QDialog
     Q_OBJECT
 public:
     // The forms and questions the commands ask; tests put scripted ones in.
-    struct Questions
-    {
-        std::function<bool(QWidget *, Course *)> course;
-        // The participant, not to be typed in twice among the course's listed ones.
-        std::function<bool(QWidget *, Participant *, const std::vector<Participant> &listed)> participant;
-        std::function<bool(QWidget *, Organiser *)> organiser;
-        std::function<QString(QWidget *)> csvFile;      // empty: cancelled
-        // Why the certificate of that number is cancelled; empty: not cancelled.
-        std::function<QString(QWidget *, const QString &certificate)> cancelReason;
-        // Where to save a document; filter names the kinds offered, proposed
-        // the file's name. Empty: cancelled.
-        std::function<QString(QWidget *, const QString &filter, const QString &proposed)> savePath;
-        // The date of issue, proposed in and out, never before earliest.
-        std::function<bool(QWidget *, QDate *date, const QDate &earliest)> issueDate;
-    };
+    using Questions = CourseQuestions;
 
     CoursesWindow(CourseService &service, Messages &messages, int training, QWidget *owner = nullptr);
     ~CoursesWindow() override;
@@ -108,11 +95,6 @@ private:
     void editOrganiser();
     void saveDocument(const QString &filter, const QString &proposed,
                       const std::function<bool(const QString &, QString *)> &write);
-    // Sizes the table's columns to their contents the first time, and to the
-    // widths the user left them at after that (kept in the data folder).
-    void restoreColumns(QTableView *table);
-    void fitColumns(QTableView *table);
-    void keepColumns(QTableView *table);
 
     void reloadCourses(qint64 select);
     void reloadParticipants(qint64 select);
@@ -130,12 +112,11 @@ private:
     std::unique_ptr<CommandMenus> m_commands;
     CourseCommandHandler *m_handler = nullptr;
     bool m_toldIssuedKeepText = false;
-    bool m_fitting = false; // the columns are being fitted, not dragged
     int m_testQuestions = 0; // of the selected course's test, for the participants' points
     CourseTable *m_courseTable;
     ParticipantTable *m_participantTable;
-    QTableView *m_courses;
-    QTableView *m_participants;
+    RecordTableView *m_courses;
+    RecordTableView *m_participants;
     QStatusBar *m_status;
 };
 

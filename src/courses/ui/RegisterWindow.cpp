@@ -2,18 +2,15 @@
 
 #include "common/CommandTable.h"
 #include "common/ui/CommandMenus.h"
-#include "common/ui/DialogParts.h"
 #include "common/ui/HelpContext.h"
+#include "common/ui/RecordTableView.h"
 #include "courses/CourseService.h"
 #include "courses/ui/CourseEditors.h"
 #include "store/components/Messages.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
-#include <QHeaderView>
 #include <QMenuBar>
-#include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -32,23 +29,12 @@ RegisterWindow::RegisterWindow(CourseService &service, Messages &messages, QWidg
     setWindowTitle(QStringLiteral("Rejestr zaświadczeń"));
     setHelpContext(this, kRegisterHelpContext);
     resize(960, 560);
-    m_questions = {[](QWidget *parent, const QString &filter, const QString &proposed) {
-                       return QFileDialog::getSaveFileName(parent, QStringLiteral("Zapisz"),
-                                                           QDir(fileDialogStartDirectory()).filePath(proposed), filter);
-                   },
-                   cancelReasonForm};
+    m_questions = {askSaveFile, cancelReasonForm};
 
     m_table = new RegisterTable(registerColumns(), this);
     m_table->setMuted([](const RegisterEntry &e) { return e.cancelled; });
-    m_view = new QTableView(this);
-    m_view->setObjectName(QStringLiteral("QelRegisterList"));
-    m_view->setAccessibleName(QStringLiteral("Rejestr zaświadczeń"));
-    m_view->setModel(m_table);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->verticalHeader()->hide();
-    m_view->horizontalHeader()->setStretchLastSection(true);
+    m_view = new RecordTableView(this, "QelRegisterList", QStringLiteral("Rejestr zaświadczeń"), m_table,
+                                 QDir(service.dataDir()).filePath(QStringLiteral("Kursy.ini")));
 
     auto *menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("QelRegisterMenuBar"));
@@ -94,7 +80,7 @@ void RegisterWindow::reload()
         return;
     }
     m_table->setRows(std::move(entries));
-    m_view->resizeColumnsToContents();
+    m_view->fitColumns();
     if (row >= 0 && row < m_table->rowCount())
         m_view->selectRow(row);
     refreshCommands();

@@ -12,11 +12,10 @@
 #include <functional>
 #include <memory>
 
-class QTableView;
-
 namespace marbelo {
 
 class CommandMenus;
+class RecordTableView;
 class CourseService;
 class Messages;
 
@@ -53,7 +52,7 @@ private:
     Questions m_questions;
     std::unique_ptr<CommandMenus> m_commands;
     RegisterTable *m_table;
-    QTableView *m_view;
+    RecordTableView *m_view;
 };
 
 } // namespace marbelo
