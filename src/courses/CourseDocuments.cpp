@@ -91,6 +91,7 @@ bool saveCertificates(db::Database &database, const QString &dataDir, qint64 cou
     if (!error->isEmpty())
         return false;
     PdfDocument document(QStringLiteral("Zaświadczenia: kurs nr %1").arg(courseId));
+    document.hidePageNumbers(); // a certificate is a page of its own, not a page of a document
     std::optional<CertificateReverse> reverse;
     const IssuedCertificate *laidOut = nullptr;
     int printed = 0;
