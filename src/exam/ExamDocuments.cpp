@@ -121,11 +121,11 @@ QByteArray protocolPdf(const ExamDocumentData &data)
         }
         rows.push_back({cells});
     }
-    document.table({{QStringLiteral("Lp."), 1, true},
-                    {QStringLiteral("Nazwisko i imię"), 6},
+    document.table({{QStringLiteral("Lp."), 1, true, ColumnFit::OneLine},
+                    {QStringLiteral("Nazwisko i imię"), 6, false, ColumnFit::Whole},
                     {QStringLiteral("Wariant"), 2},
-                    {QStringLiteral("Punkty"), 2, true},
-                    {QStringLiteral("Wynik"), 2, true},
+                    {QStringLiteral("Punkty"), 2, true, ColumnFit::OneLine},
+                    {QStringLiteral("Wynik"), 2, true, ColumnFit::OneLine},
                     {QStringLiteral("Ocena"), 3}},
                    rows);
     document.paragraph(QStringLiteral("Do egzaminu przystąpiło: %1, zdało: %2, nie zdało: %3.")
