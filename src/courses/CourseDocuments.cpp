@@ -53,11 +53,13 @@ bool saveAttendanceList(db::Database &database, const QString &dataDir, qint64 c
     const std::vector<Participant> people = listParticipants(database, courseId, error);
     if (!error->isEmpty())
         return false;
+    const Letterhead letterhead = readLetterhead(database);
     PdfDocument document(QStringLiteral("Lista obecności: kurs nr %1").arg(courseId));
     int day = 0;
     for (QDate date = course.from; date <= course.to; date = date.addDays(1), ++day) {
         if (day > 0)
             document.pageBreak();
+        document.letterhead(letterhead); // each day's page is signed and kept on its own
         document.title({QStringLiteral("Lista obecności"), trainingInfo(dataDir, course.training).shownName(),
                         QStringLiteral("Kurs nr %1, %2").arg(courseId).arg(course.place),
                         QStringLiteral("Dzień %1: %2").arg(day + 1).arg(documentDate(date))});
@@ -126,7 +128,11 @@ bool saveRegisterDocument(db::Database &database, const QString &dataDir, const 
     // Landscape: the numbers, courses and dates each on one line, the
     // names and trainings whole, wrapped between words.
     PdfDocument document(QStringLiteral("Rejestr zaświadczeń"), PageOrientation::Landscape);
-    document.title({QStringLiteral("Rejestr zaświadczeń"), organiser.name});
+    const Letterhead letterhead = letterheadOf(organiser);
+    document.letterhead(letterhead);
+    // The organiser's name under the title unless the letterhead gives it.
+    document.title(letterhead.isEmpty() ? QStringList{QStringLiteral("Rejestr zaświadczeń"), organiser.name}
+                                        : QStringList{QStringLiteral("Rejestr zaświadczeń")});
     std::vector<DocumentRow> rows;
     for (const RegisterEntry &e : entries) {
         DocumentRow row{{e.number, e.participantName, QString::number(e.course),

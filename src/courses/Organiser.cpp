@@ -88,4 +88,16 @@ bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *
         error);
 }
 
+Letterhead letterheadOf(const Organiser &organiser)
+{
+    return {organiser.name, organiser.address, organiser.logo};
+}
+
+Letterhead readLetterhead(db::Database &database)
+{
+    Organiser organiser;
+    QString ignored;
+    return readOrganiser(database, &organiser, &ignored) ? letterheadOf(organiser) : Letterhead{};
+}
+
 } // namespace marbelo

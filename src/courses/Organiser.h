@@ -2,6 +2,7 @@
 #pragma once
 
 #include "courses/CourseTypes.h"
+#include "documents/Letterhead.h"
 
 namespace marbelo {
 
@@ -20,5 +21,11 @@ bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *
 QString numberFormatProblem(const QString &format, bool restartYearly);
 // The number as printed: N replaced by the serial, RRRR by the year.
 QString formatCertificateNumber(const QString &format, int serial, int year);
+
+// The organiser's name, address and logo at the head of its documents.
+Letterhead letterheadOf(const Organiser &organiser);
+// The letterhead of the database's organiser; empty when none is entered or
+// it cannot be read (a document then prints without one).
+Letterhead readLetterhead(db::Database &database);
 
 } // namespace marbelo

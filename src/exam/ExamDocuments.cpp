@@ -1,5 +1,6 @@
 #include "exam/ExamDocuments.h"
 
+#include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Results.h"
 #include "documents/PdfDocument.h"
@@ -84,6 +85,7 @@ QByteArray answerKeyPdf(const ExamDocumentData &data)
 QByteArray protocolPdf(const ExamDocumentData &data)
 {
     PdfDocument document(QStringLiteral("Protokół egzaminu"));
+    document.letterhead(data.letterhead);
     document.title({QStringLiteral("Protokół egzaminu"), data.trainingName, courseLine(data)});
     document.paragraph(QStringLiteral("Szkolenie w dniach %1–%2, forma szkolenia: %3.")
                            .arg(dayText(data.course.from), dayText(data.course.to), data.course.form));
@@ -150,7 +152,8 @@ ExamDocumentData examDocumentData(db::Database &database, const Course &course, 
                           examSettings(database, course.id, &why),
                           examTest(database, course.id, &why),
                           listParticipants(database, course.id, &why),
-                          examResults(database, course.id, &why)};
+                          examResults(database, course.id, &why),
+                          readLetterhead(database)};
     if (error)
         *error = why;
     return data;
