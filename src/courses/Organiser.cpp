@@ -50,7 +50,6 @@ bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *
         return false;
     }
     // The logo prints on every letterhead: a picture of reasonable size, whole.
-    constexpr qsizetype kMaxLogoBytes = 2 * 1024 * 1024;
     if (!organiser.logo.isEmpty()
         && (organiser.logo.size() > kMaxLogoBytes || QImage::fromData(organiser.logo).isNull())) {
         *error = QStringLiteral("Logo organizatora musi być obrazem PNG albo JPEG o rozmiarze do 2 MB.");

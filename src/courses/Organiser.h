@@ -10,6 +10,9 @@ namespace db {
 class Database;
 }
 
+// The largest logo picture kept with the organiser, in bytes.
+constexpr qsizetype kMaxLogoBytes = 2 * 1024 * 1024;
+
 // False when no organiser has been entered yet, or (with a Polish message in
 // *error) when the database cannot be read.
 bool readOrganiser(db::Database &database, Organiser *organiser, QString *error = nullptr);
