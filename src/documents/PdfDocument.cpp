@@ -45,6 +45,11 @@ QTextOption cellOption(Qt::Alignment alignment)
     return option;
 }
 
+QString cellText(const DocumentRow &row, std::size_t column)
+{
+    return column < static_cast<std::size_t>(row.cells.size()) ? row.cells[static_cast<qsizetype>(column)] : QString();
+}
+
 // The widest line of text, or (words) its widest word.
 double widest(const QFontMetricsF &metrics, const QString &text, bool words)
 {
@@ -154,24 +159,24 @@ void PdfDocument::letterhead(const Letterhead &letterhead)
         QImageReader reader(&bytes);
         const QSize size = reader.size();
         if (size.isValid() && !size.isEmpty()) {
-            const QSizeF fitted = QSizeF(size).scaled(QSizeF(scaled(kLogoWidthMm), scaled(kLogoHeightMm)),
-                                                      Qt::KeepAspectRatio);
+            const QSizeF fitted =
+                QSizeF(size).scaled(QSizeF(scaled(kLogoWidthMm), scaled(kLogoHeightMm)), Qt::KeepAspectRatio);
             if (fitted.width() < size.width())
                 reader.setScaledSize(fitted.toSize().expandedTo(QSize(1, 1)));
             logo = reader.read();
         }
     }
-    const QSizeF logoSize = logo.isNull() ? QSizeF()
-                                          : QSizeF(logo.size()).scaled(QSizeF(scaled(kLogoWidthMm), scaled(kLogoHeightMm)),
-                                                                       Qt::KeepAspectRatio);
+    const QSizeF logoBox(scaled(kLogoWidthMm), scaled(kLogoHeightMm));
+    const QSizeF logoSize = logo.isNull() ? QSizeF() : QSizeF(logo.size()).scaled(logoBox, Qt::KeepAspectRatio);
     const double textLeft = mm(kMarginMm) + (logo.isNull() ? 0 : logoSize.width() + scaled(5));
     const double width = mm(kMarginMm) + textWidth() - textLeft;
     const QTextOption option = cellOption(Qt::AlignLeft);
     m_painter->setFont(font(13, true));
-    const double nameHeight = m_painter->boundingRect(QRectF(0, 0, width, m_writer->height()), letterhead.name, option).height();
+    const QRectF area(0, 0, width, m_writer->height());
+    const double nameHeight = m_painter->boundingRect(area, letterhead.name, option).height();
     m_painter->setFont(font(9.5));
-    const double addressHeight = letterhead.address.isEmpty()
-        ? 0 : m_painter->boundingRect(QRectF(0, 0, width, m_writer->height()), letterhead.address, option).height();
+    const double addressHeight =
+        letterhead.address.isEmpty() ? 0 : m_painter->boundingRect(area, letterhead.address, option).height();
     const double block = std::max(logoSize.height(), nameHeight + addressHeight);
     makeRoom(block + scaled(8));
     if (!m_measuring) {
@@ -227,8 +232,9 @@ void PdfDocument::space(double millimetres)
 }
 
 // The one-line columns as wide as their widest text; the others share what
-// is left by their shares, none narrower than its longest word while the
-// page allows. Wider than the page in all, every column gives up its share.
+// is left by their shares, none narrower than its longest word (a whole
+// column: its widest text, up to a third of the page) while the page
+// allows. Wider than the page in all, every column gives up its share.
 std::vector<double> PdfDocument::columnWidths(const std::vector<DocumentColumn> &columns,
                                               const std::vector<DocumentRow> &rows) const
 {
@@ -240,8 +246,8 @@ std::vector<double> PdfDocument::columnWidths(const std::vector<DocumentColumn> 
         double word = widest(bold, columns[c].caption, true);
         double whole = 0;
         for (const DocumentRow &row : rows) {
-            const QString text = c < static_cast<std::size_t>(row.cells.size()) ? row.cells[static_cast<qsizetype>(c)] : QString();
-            const double indent = c == static_cast<std::size_t>(row.indentedColumn) ? row.indent * scaled(kIndentMm) : 0;
+            const QString text = cellText(row, c);
+            const double indent = indentOf(row, c);
             const QFontMetricsF &metrics = row.bold ? bold : regular;
             word = std::max(word, widest(metrics, text, true) + indent);
             whole = std::max(whole, widest(metrics, text, false) + indent);
@@ -276,7 +282,8 @@ std::vector<double> PdfDocument::columnWidths(const std::vector<DocumentColumn> 
     double total = 0;
     for (double width : widths)
         total += width;
-    if (total > textWidth() || (total < textWidth() && std::all_of(fixed.begin(), fixed.end(), [](bool f) { return f; }))) {
+    const bool allFixed = std::all_of(fixed.begin(), fixed.end(), [](bool f) { return f; });
+    if (total > textWidth() || (total < textWidth() && allFixed)) {
         // Wider than the page: every column gives up alike; narrower (all on
         // one line): the table still spans the page.
         for (double &width : widths)
@@ -285,10 +292,14 @@ std::vector<double> PdfDocument::columnWidths(const std::vector<DocumentColumn> 
     return widths;
 }
 
+double PdfDocument::indentOf(const DocumentRow &row, std::size_t column) const
+{
+    return column == static_cast<std::size_t>(row.indentedColumn) ? row.indent * scaled(kIndentMm) : 0;
+}
+
 double PdfDocument::cellTextWidth(const std::vector<double> &widths, const DocumentRow &row, std::size_t column) const
 {
-    const double indent = column == static_cast<std::size_t>(row.indentedColumn) ? row.indent * scaled(kIndentMm) : 0;
-    return std::max(widths[column] - 2 * scaled(kCellPaddingMm) - indent, mm(2));
+    return std::max(widths[column] - 2 * scaled(kCellPaddingMm) - indentOf(row, column), mm(2));
 }
 
 double PdfDocument::rowHeight(const std::vector<double> &widths, const DocumentRow &row) const
@@ -296,7 +307,7 @@ double PdfDocument::rowHeight(const std::vector<double> &widths, const DocumentR
     m_painter->setFont(font(kBodyPoints, row.bold));
     double height = 0;
     for (std::size_t c = 0; c < widths.size(); ++c) {
-        const QString text = c < static_cast<std::size_t>(row.cells.size()) ? row.cells[static_cast<qsizetype>(c)] : QString();
+        const QString text = cellText(row, c);
         const QRectF needed = m_painter->boundingRect(QRectF(0, 0, cellTextWidth(widths, row, c), m_writer->height()),
                                                       text, cellOption(Qt::AlignLeft));
         height = std::max(height, needed.height());
@@ -321,12 +332,14 @@ void PdfDocument::drawRow(const std::vector<DocumentColumn> &columns, const std:
         m_painter->setPen(QPen(Qt::black, mm(0.2)));
         m_painter->setBrush(header ? QBrush(kHeaderShade) : QBrush(Qt::NoBrush));
         m_painter->drawRect(cell);
-        const double indent = c == static_cast<std::size_t>(row.indentedColumn) ? row.indent * scaled(kIndentMm) : 0;
+        const double indent = indentOf(row, c);
         const QRectF inside(x + scaled(kCellPaddingMm) + indent, m_y + scaled(kCellPaddingMm),
                             cellTextWidth(widths, row, c), height - 2 * scaled(kCellPaddingMm));
-        const QString text = c < static_cast<std::size_t>(row.cells.size()) ? row.cells[static_cast<qsizetype>(c)] : QString();
+        const QString text = cellText(row, c);
         m_painter->setPen(row.struck ? kStruckColour : QColor(Qt::black));
-        const Qt::Alignment alignment = header ? Qt::AlignHCenter : columns[c].alignRight ? Qt::AlignRight : Qt::AlignLeft;
+        const Qt::Alignment alignment = header                 ? Qt::AlignHCenter
+                                        : columns[c].alignRight ? Qt::AlignRight
+                                                                : Qt::AlignLeft;
         m_painter->drawText(inside, text, cellOption(alignment));
         x += widths[c];
     }
@@ -374,6 +387,8 @@ void PdfDocument::dottedLine(double x, double y, double width)
 
 void PdfDocument::formLine(const std::vector<FormField> &fields)
 {
+    if (fields.empty())
+        return;
     const QFont leadFont = font(kFormPoints);
     const QFont valueFont = font(kFormPoints, true);
     const QFont captionFont = font(kCaptionPoints);
@@ -400,13 +415,13 @@ void PdfDocument::formLine(const std::vector<FormField> &fields)
             continue;
         lineWidths[f] = free * fields[f].width / std::max(shares, 1);
         m_painter->setFont(valueFont);
-        const double height = fields[f].value.isEmpty() ? 0
-            : m_painter->boundingRect(QRectF(0, 0, lineWidths[f], m_writer->height()), fields[f].value, centred).height();
+        const QRectF area(0, 0, lineWidths[f], m_writer->height());
+        const double height =
+            fields[f].value.isEmpty() ? 0 : m_painter->boundingRect(area, fields[f].value, centred).height();
         lines[f] = std::max(1, static_cast<int>(std::lround(height / value.lineSpacing())));
         m_painter->setFont(captionFont);
         if (!fields[f].caption.isEmpty())
-            captionHeight = std::max(captionHeight, m_painter->boundingRect(QRectF(0, 0, lineWidths[f], m_writer->height()),
-                                                                            fields[f].caption, centred).height());
+            captionHeight = std::max(captionHeight, m_painter->boundingRect(area, fields[f].caption, centred).height());
     }
     const int deepest = *std::max_element(lines.begin(), lines.end());
     const double height = std::max(deepest, 1) * value.lineSpacing() + scaled(0.6) + captionHeight;
@@ -434,8 +449,8 @@ void PdfDocument::formLine(const std::vector<FormField> &fields)
             for (int line = 0; line < lines[f]; ++line)
                 dottedLine(x, m_y + line * value.lineSpacing() + value.ascent() + value.descent() * 0.6, lineWidths[f]);
             m_painter->setFont(captionFont);
-            m_painter->drawText(QRectF(x, m_y + lines[f] * value.lineSpacing() + scaled(0.6), lineWidths[f], captionHeight),
-                                field.caption, centred);
+            const double captionTop = m_y + lines[f] * value.lineSpacing() + scaled(0.6);
+            m_painter->drawText(QRectF(x, captionTop, lineWidths[f], captionHeight), field.caption, centred);
             x += lineWidths[f] + gap / 2;
         }
     }

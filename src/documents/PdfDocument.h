@@ -123,6 +123,7 @@ private:
     double rowHeight(const std::vector<double> &widths, const DocumentRow &row) const;
     void drawRow(const std::vector<DocumentColumn> &columns, const std::vector<double> &widths,
                  const DocumentRow &row, double height, bool header);
+    double indentOf(const DocumentRow &row, std::size_t column) const;
     double cellTextWidth(const std::vector<double> &widths, const DocumentRow &row, std::size_t column) const;
     void dottedLine(double x, double y, double width);
     double scaled(double millimetres) const;

@@ -152,7 +152,8 @@ TEST_F(DocumentLayoutTest, FieldsWholeNumbersUnbrokenHoursWhereTheyCount)
         }
     }
     // The tool's programme keeps its six fields, empty where the hours do not count.
-    EXPECT_TRUE(runTool({"programme", dir.path(), "0"}).out.contains(QStringLiteral("1.1\t1\tIdentyfikacja zagrożeń\t\t\t\n")));
+    EXPECT_TRUE(runTool({"programme", dir.path(), "0"})
+                    .out.contains(QStringLiteral("1.1\t1\tIdentyfikacja zagrożeń\t\t\t\n")));
 }
 
 // The register's cancelled entry is printed grey and struck through, the
@@ -178,9 +179,8 @@ TEST_F(DocumentLayoutTest, TheCancelledEntryIsGreyAndStruckThrough)
                                           .arg(QRegularExpression::escape(row.word)));
         const QRegularExpressionMatch found = word.match(bbox);
         ASSERT_TRUE(found.hasMatch()) << bbox.toStdString();
-        const double scale = 144.0 / 72.0; // pixels per point
-        const QRect box(QPoint(int(found.captured(1).toDouble() * scale) + 2, int(found.captured(2).toDouble() * scale)),
-                        QPoint(int(found.captured(3).toDouble() * scale) - 2, int(found.captured(4).toDouble() * scale)));
+        const auto pixel = [&](int n) { return int(found.captured(n).toDouble() * 144.0 / 72.0); }; // from points
+        const QRect box(QPoint(pixel(1) + 2, pixel(2)), QPoint(pixel(3) - 2, pixel(4)));
         int darkest = 255;
         bool struck = false; // a row of pixels inked across the whole word
         for (int y = box.top(); y <= box.bottom(); ++y) {
@@ -201,7 +201,8 @@ TEST_F(DocumentLayoutTest, TheLogoHeadsTheProgrammeUntilRemoved)
 {
     const QString pdf = dir.file("program.pdf");
     const auto images = [&] {
-        return QString::fromUtf8(output(QStringLiteral("pdfimages"), {"-list", pdf})).split(u'\n', Qt::SkipEmptyParts).size() - 2;
+        const QString list = QString::fromUtf8(output(QStringLiteral("pdfimages"), {"-list", pdf}));
+        return list.split(u'\n', Qt::SkipEmptyParts).size() - 2; // past the two header lines
     };
     EXPECT_EQ(images(), 1);
     ASSERT_EQ(runTool({"organiser", dir.path(), "--no-logo"}).exitCode, 0);
