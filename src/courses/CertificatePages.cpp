@@ -7,17 +7,19 @@ namespace marbelo {
 
 namespace {
 
+constexpr double kLineGapMm = 3.0;   // between the lines of the front at the least
+constexpr double kMostExtraMm = 9.0; // more than this between two lines goes above the places at the foot
+
 QString hours(int quarters)
 {
     return hoursText(quarters, QLatin1Char(','));
 }
 
-// Blank hours for a row whose hours do not count.
+// A row of the reverse; blank hours where they do not count.
 DocumentRow hoursRow(const QString &number, const QString &name, const PlannedHours &h, bool bold, int level,
-                     bool counts = true)
+                     bool shown = true)
 {
-    const auto shown = [counts](int quarters) { return counts ? hours(quarters) : QString(); };
-    return {{number, name, shown(h.theory), shown(h.exercises), shown(h.total())}, bold, level, 1};
+    return {{number, name, shown ? hours(h.theory) : QString(), shown ? hours(h.exercises) : QString()}, bold, level, 1};
 }
 
 // The text cut to about two thirds of its length, marked as cut.
@@ -31,30 +33,43 @@ QString shortened(const QString &text)
 
 } // namespace
 
-void drawCertificateFront(PdfDocument &document, std::vector<CertificateLine> lines)
+void drawCertificateFront(PdfDocument &document, CertificateFront front)
 {
-    const auto content = [&] {
-        for (const CertificateLine &line : lines) {
-            if (line.heading) {
-                document.title({line.text});
-                continue;
-            }
-            document.paragraph(line.text);
-            if (!line.caption.isEmpty())
-                document.paragraph(line.caption);
+    // gap: the room above each line of the form; foot: above the places at the foot.
+    const auto content = [&](double gap, double foot) {
+        document.title(front.title, 20);
+        for (const std::vector<FormField> &line : front.lines) {
+            document.space(gap);
+            document.formLine(line);
         }
+        document.space(foot);
+        document.formPlaces(front.places);
     };
+    const auto least = [&] { content(kLineGapMm, kLineGapMm); };
+    std::vector<FormField *> fields;
+    for (std::vector<FormField> &line : front.lines)
+        for (FormField &field : line)
+            fields.push_back(&field);
     std::optional<double> scale;
     // Free texts (the purpose, the organiser) can be of any length: past the
     // smallest size the longest is shortened until the front fits.
-    for (int round = 0; round < 64 && !(scale = document.fittingScale(content, kSmallestCertificateText)); ++round) {
-        const auto longest = std::max_element(lines.begin(), lines.end(), [](const auto &a, const auto &b) {
-            return a.text.size() < b.text.size();
+    for (int round = 0; round < 64 && !(scale = document.fittingScale(least, kSmallestCertificateText)); ++round) {
+        FormField *longest = *std::max_element(fields.begin(), fields.end(), [](const FormField *a, const FormField *b) {
+            return a->value.size() < b->value.size();
         });
-        longest->text = shortened(longest->text);
+        longest->value = shortened(longest->value);
     }
     document.setScale(scale.value_or(kSmallestCertificateText));
-    content();
+    // The page is filled: the room left spreads between the lines, up to a
+    // point, and the rest goes above the places for the stamp and the
+    // signature, which so stand at the page's foot. A millimetre is kept
+    // against rounding.
+    const double used = document.measuredHeight(least).value_or(document.roomLeft());
+    const double free = std::max(document.roomLeft() - used - 1.0, 0.0);
+    const double lines = static_cast<double>(front.lines.size());
+    const double extra = std::min(free / (lines + 2), kMostExtraMm);
+    const double factor = scale.value_or(kSmallestCertificateText);
+    content(kLineGapMm + extra / factor, kLineGapMm + (free - lines * extra) / factor);
     document.setScale(1);
 }
 
@@ -67,12 +82,13 @@ CertificateReverse::CertificateReverse(std::vector<ProgrammeRow> rows, const Pla
 void CertificateReverse::drawAt(PdfDocument &document, const Layout &layout) const
 {
     document.title({QStringLiteral("Program szkolenia"), m_typeName});
-    document.table({{QStringLiteral("Lp."), 2, false},
-                    {QStringLiteral("Temat"), 9, false},
-                    {QStringLiteral("Zajęcia teoretyczne"), 3, true},
-                    {QStringLiteral("Ćwiczenia"), 3, true},
-                    {QStringLiteral("Razem"), 2, true}},
+    document.table({{QStringLiteral("Lp."), 1, false, ColumnFit::OneLine},
+                    {QStringLiteral("Temat szkolenia"), 1, false},
+                    {QStringLiteral("Zajęcia teoretyczne"), 1, true, ColumnFit::OneLine},
+                    {QStringLiteral("Ćwiczenia"), 1, true, ColumnFit::OneLine}},
                    layout.rows);
+    document.paragraph(QStringLiteral("Łączna liczba godzin szkolenia: %1 (1 godzina lekcyjna = 45 minut).")
+                           .arg(hours(m_total.total())));
     if (!layout.note.isEmpty())
         document.paragraph(layout.note);
 }
@@ -97,7 +113,7 @@ std::optional<CertificateReverse::Layout> CertificateReverse::fitted(PdfDocument
                 lastLeft = row.number;
             }
         } else if (row.level < depth) {
-            layout.rows.push_back(hoursRow(row.number, row.name, row.hours, row.level == 0, row.level, row.counts));
+            layout.rows.push_back(hoursRow(row.number, row.name, row.hours, row.level == 0, row.level, hoursShown(row)));
         } else {
             deeperLeft = true;
         }

@@ -18,8 +18,9 @@ namespace marbelo {
 // The smallest text, as a share of the usual size (7 of 10 points).
 constexpr double kSmallestCertificateText = 0.7;
 
-// Draws the front on the document's current page, which it must start.
-void drawCertificateFront(PdfDocument &document, std::vector<CertificateLine> lines);
+// Draws the front on the document's current page, which it must start,
+// filling the page: the places for the stamp and the signature at its foot.
+void drawCertificateFront(PdfDocument &document, CertificateFront front);
 
 // The reverse: the programme with its hours. Laid out once, at the first
 // reverse drawn, and the same on every certificate of the document.

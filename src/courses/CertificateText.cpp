@@ -16,30 +16,39 @@ QString courseDays(const QDate &from, const QDate &to)
     return QStringLiteral("w dniach od %1 r. do %2 r.").arg(documentDate(from), documentDate(to));
 }
 
-std::vector<CertificateLine> certificateFront(const IssuedCertificate &c)
+CertificateFront certificateFront(const IssuedCertificate &c)
 {
     const QString organiserText =
         c.organiserAddress.isEmpty() ? c.organiserName : c.organiserName + QStringLiteral(", ") + c.organiserAddress;
-    const QString typeName = trainingTypeName(c.trainingType);
+    const std::vector<FormField> days =
+        c.from == c.to
+            ? std::vector<FormField>{{QStringLiteral("dnia"), documentDate(c.from), QStringLiteral("(data szkolenia)"), 1},
+                                     {QStringLiteral("r."), QString(), QString(), 0}}
+            : std::vector<FormField>{{QStringLiteral("w dniach od"), documentDate(c.from),
+                                      QStringLiteral("(data rozpoczęcia)"), 1},
+                                     {QStringLiteral("r. do"), documentDate(c.to), QStringLiteral("(data zakończenia)"), 1},
+                                     {QStringLiteral("r."), QString(), QString(), 0}};
     return {
-        {organiserText, QStringLiteral("(pieczęć organizatora szkolenia)"), false},
-        {QStringLiteral("ZAŚWIADCZENIE"), QString(), true},
-        {QStringLiteral("o ukończeniu szkolenia w dziedzinie bezpieczeństwa i higieny pracy"), QString(), true},
-        {QStringLiteral("Pan(i) %1 %2").arg(c.firstName, c.surname),
-         QStringLiteral("(imię i nazwisko)"), false},
-        {QStringLiteral("urodzony(a) dnia %1 r. w %2").arg(documentDate(c.birthDate), c.birthPlace),
-         QString(), false},
-        {QStringLiteral("ukończył(a) szkolenie: %1").arg(typeName), QStringLiteral("(nazwa szkolenia)"), false},
-        {QStringLiteral("w formie: %1").arg(c.form), QStringLiteral("(nazwa formy szkolenia)"), false},
-        {QStringLiteral("organizowane przez: %1").arg(c.organiserName),
-         QStringLiteral("(nazwa organizatora szkolenia)"), false},
-        {courseDays(c.from, c.to), QString(), false},
-        {QStringLiteral("Celem szkolenia było: %1").arg(c.purpose), QString(), false},
-        {QStringLiteral("%1, dnia %2 r.").arg(c.place, documentDate(c.issued)),
-         QStringLiteral("(miejscowość, data)"), false},
-        {QStringLiteral("Nr zaświadczenia według rejestru: %1").arg(c.number), QString(), false},
-        {QStringLiteral("...................................................."),
-         QStringLiteral("(pieczęć i podpis osoby upoważnionej przez organizatora szkolenia)"), false},
+        {QStringLiteral("ZAŚWIADCZENIE"),
+         QStringLiteral("o ukończeniu szkolenia w dziedzinie bezpieczeństwa i higieny pracy")},
+        {
+            {{QStringLiteral("Pan(i)"), c.firstName + QLatin1Char(' ') + c.surname, QStringLiteral("(imię i nazwisko)"), 1}},
+            {{QStringLiteral("urodzony(a) dnia"), documentDate(c.birthDate), QStringLiteral("(data urodzenia)"), 2},
+             {QStringLiteral("r. w"), c.birthPlace, QStringLiteral("(miejsce urodzenia)"), 3}},
+            {{QStringLiteral("ukończył(a) szkolenie"), trainingTypeName(c.trainingType),
+              QStringLiteral("(nazwa szkolenia)"), 1}},
+            {{QStringLiteral("w formie"), c.form, QStringLiteral("(nazwa formy szkolenia)"), 1}},
+            {{QStringLiteral("organizowane przez"), organiserText, QStringLiteral("(nazwa organizatora szkolenia)"), 1}},
+            days,
+            {{QStringLiteral("Celem szkolenia było"), c.purpose, QStringLiteral("(cel szkolenia)"), 1}},
+            {{QStringLiteral("Nr zaświadczenia według rejestru:"), c.number, QString(), 3},
+             {QString(), QString(), QString(), 2, true}},
+            {{QString(), c.place, QStringLiteral("(miejscowość)"), 3},
+             {QStringLiteral(", dnia"), documentDate(c.issued), QStringLiteral("(data wydania)"), 2},
+             {QStringLiteral("r."), QString(), QString(), 0}},
+        },
+        {QStringLiteral("(pieczęć organizatora szkolenia)"),
+         QStringLiteral("(podpis osoby upoważnionej przez organizatora szkolenia)")},
     };
 }
 

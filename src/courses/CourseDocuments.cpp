@@ -53,11 +53,13 @@ bool saveAttendanceList(db::Database &database, const QString &dataDir, qint64 c
     const std::vector<Participant> people = listParticipants(database, courseId, error);
     if (!error->isEmpty())
         return false;
+    const Letterhead letterhead = readLetterhead(database);
     PdfDocument document(QStringLiteral("Lista obecności: kurs nr %1").arg(courseId));
     int day = 0;
     for (QDate date = course.from; date <= course.to; date = date.addDays(1), ++day) {
         if (day > 0)
             document.pageBreak();
+        document.letterhead(letterhead); // each day's page is signed and kept on its own
         document.title({QStringLiteral("Lista obecności"), trainingInfo(dataDir, course.training).shownName(),
                         QStringLiteral("Kurs nr %1, %2").arg(courseId).arg(course.place),
                         QStringLiteral("Dzień %1: %2").arg(day + 1).arg(documentDate(date))});
@@ -68,8 +70,8 @@ bool saveAttendanceList(db::Database &database, const QString &dataDir, qint64 c
         for (const Participant &p : people)
             rows.push_back({{QString::number(++number), p.surname + QLatin1Char(' ') + p.firstName, p.position,
                              QStringLiteral("\n\n")}});
-        document.table({{QStringLiteral("Lp."), 1, false},
-                        {QStringLiteral("Nazwisko i imię"), 6, false},
+        document.table({{QStringLiteral("Lp."), 1, false, ColumnFit::OneLine},
+                        {QStringLiteral("Nazwisko i imię"), 6, false, ColumnFit::Whole},
                         {QStringLiteral("Stanowisko"), 5, false},
                         {QStringLiteral("Podpis"), 6, false}},
                        rows);
@@ -91,6 +93,7 @@ bool saveCertificates(db::Database &database, const QString &dataDir, qint64 cou
     if (!error->isEmpty())
         return false;
     PdfDocument document(QStringLiteral("Zaświadczenia: kurs nr %1").arg(courseId));
+    document.hidePageNumbers(); // a certificate is a page of its own, not a page of a document
     std::optional<CertificateReverse> reverse;
     const IssuedCertificate *laidOut = nullptr;
     int printed = 0;
@@ -122,20 +125,28 @@ bool saveRegisterDocument(db::Database &database, const QString &dataDir, const 
     const std::vector<RegisterEntry> entries = readRegister(database, 0, error);
     if (!error->isEmpty())
         return false;
-    PdfDocument document(QStringLiteral("Rejestr zaświadczeń"));
-    document.title({QStringLiteral("Rejestr zaświadczeń"), organiser.name});
+    // Landscape: the numbers, courses and dates each on one line, the
+    // names and trainings whole, wrapped between words.
+    PdfDocument document(QStringLiteral("Rejestr zaświadczeń"), PageOrientation::Landscape);
+    const Letterhead letterhead = letterheadOf(organiser);
+    document.letterhead(letterhead);
+    // The organiser's name under the title unless the letterhead gives it.
+    document.title(letterhead.isEmpty() ? QStringList{QStringLiteral("Rejestr zaświadczeń"), organiser.name}
+                                        : QStringList{QStringLiteral("Rejestr zaświadczeń")});
     std::vector<DocumentRow> rows;
-    for (const RegisterEntry &e : entries)
-        rows.push_back({{e.number, e.participantName, QString::number(e.course),
+    for (const RegisterEntry &e : entries) {
+        DocumentRow row{{e.number, e.participantName, QString::number(e.course),
                          e.trainingName.isEmpty() ? trainingInfo(dataDir, e.training).shownName() : e.trainingName,
                          documentDate(e.issued),
-                         e.cancelled ? QStringLiteral("anulowane: %1").arg(e.cancelReason) : QString()},
-                        e.cancelled});
-    document.table({{QStringLiteral("Numer"), 3, false},
-                    {QStringLiteral("Uczestnik"), 5, false},
-                    {QStringLiteral("Kurs"), 2, false},
-                    {QStringLiteral("Szkolenie"), 6, false},
-                    {QStringLiteral("Data wydania"), 3, false},
+                         e.cancelled ? QStringLiteral("anulowane: %1").arg(e.cancelReason) : QString()}};
+        row.struck = e.cancelled;
+        rows.push_back(row);
+    }
+    document.table({{QStringLiteral("Numer"), 1, false, ColumnFit::OneLine},
+                    {QStringLiteral("Uczestnik"), 5, false, ColumnFit::Whole},
+                    {QStringLiteral("Kurs"), 1, false, ColumnFit::OneLine},
+                    {QStringLiteral("Szkolenie"), 7, false},
+                    {QStringLiteral("Data wydania"), 1, false, ColumnFit::OneLine},
                     {QStringLiteral("Uwagi"), 4, false}},
                    rows);
     return writeDocument(path, document.finish(), error);

@@ -54,7 +54,6 @@ QString organiserProblem(const Organiser &organiser, OrganiserField *field)
         return at(organiser.name.trimmed().isEmpty() ? OrganiserField::Name : OrganiserField::Place,
                   QStringLiteral("Podaj nazwę organizatora i miejsce wydawania zaświadczeń."));
     // The logo prints on every letterhead: a picture of reasonable size, whole.
-    constexpr qsizetype kMaxLogoBytes = 2 * 1024 * 1024;
     if (!organiser.logo.isEmpty()
         && (organiser.logo.size() > kMaxLogoBytes || QImage::fromData(organiser.logo).isNull()))
         return at(OrganiserField::Logo,
@@ -96,6 +95,18 @@ bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *
                             organiser.logo.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(organiser.logo)});
         },
         error);
+}
+
+Letterhead letterheadOf(const Organiser &organiser)
+{
+    return {organiser.name, organiser.address, organiser.logo};
+}
+
+Letterhead readLetterhead(db::Database &database)
+{
+    Organiser organiser;
+    QString ignored;
+    return readOrganiser(database, &organiser, &ignored) ? letterheadOf(organiser) : Letterhead{};
 }
 
 } // namespace marbelo

@@ -2,12 +2,16 @@
 #pragma once
 
 #include "courses/CourseTypes.h"
+#include "documents/Letterhead.h"
 
 namespace marbelo {
 
 namespace db {
 class Database;
 }
+
+// The largest logo picture kept with the organiser, in bytes.
+constexpr qsizetype kMaxLogoBytes = 2 * 1024 * 1024;
 
 // False when no organiser has been entered yet, or (with a Polish message in
 // *error) when the database cannot be read.
@@ -25,5 +29,11 @@ bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *
 QString numberFormatProblem(const QString &format, bool restartYearly);
 // The number as printed: N replaced by the serial, RRRR by the year.
 QString formatCertificateNumber(const QString &format, int serial, int year);
+
+// The organiser's name, address and logo at the head of its documents.
+Letterhead letterheadOf(const Organiser &organiser);
+// The letterhead of the database's organiser; empty when none is entered or
+// it cannot be read (a document then prints without one).
+Letterhead readLetterhead(db::Database &database);
 
 } // namespace marbelo

@@ -41,6 +41,9 @@ QFont documentFont(double pointSize, bool bold)
     QFont font(registeredFamily());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    // No ligatures: "fi" stays two letters, so the PDF's text reads and
+    // searches as written.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -1,5 +1,6 @@
 #include "exam/ExamDocuments.h"
 
+#include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Results.h"
 #include "documents/PdfDocument.h"
@@ -84,6 +85,7 @@ QByteArray answerKeyPdf(const ExamDocumentData &data)
 QByteArray protocolPdf(const ExamDocumentData &data)
 {
     PdfDocument document(QStringLiteral("Protokół egzaminu"));
+    document.letterhead(data.letterhead);
     document.title({QStringLiteral("Protokół egzaminu"), data.trainingName, courseLine(data)});
     document.paragraph(QStringLiteral("Szkolenie w dniach %1–%2, forma szkolenia: %3.")
                            .arg(dayText(data.course.from), dayText(data.course.to), data.course.form));
@@ -121,11 +123,11 @@ QByteArray protocolPdf(const ExamDocumentData &data)
         }
         rows.push_back({cells});
     }
-    document.table({{QStringLiteral("Lp."), 1, true},
-                    {QStringLiteral("Nazwisko i imię"), 6},
+    document.table({{QStringLiteral("Lp."), 1, true, ColumnFit::OneLine},
+                    {QStringLiteral("Nazwisko i imię"), 6, false, ColumnFit::Whole},
                     {QStringLiteral("Wariant"), 2},
-                    {QStringLiteral("Punkty"), 2, true},
-                    {QStringLiteral("Wynik"), 2, true},
+                    {QStringLiteral("Punkty"), 2, true, ColumnFit::OneLine},
+                    {QStringLiteral("Wynik"), 2, true, ColumnFit::OneLine},
                     {QStringLiteral("Ocena"), 3}},
                    rows);
     document.paragraph(QStringLiteral("Do egzaminu przystąpiło: %1, zdało: %2, nie zdało: %3.")
@@ -150,7 +152,8 @@ ExamDocumentData examDocumentData(db::Database &database, const Course &course, 
                           examSettings(database, course.id, &why),
                           examTest(database, course.id, &why),
                           listParticipants(database, course.id, &why),
-                          examResults(database, course.id, &why)};
+                          examResults(database, course.id, &why),
+                          readLetterhead(database)};
     if (error)
         *error = why;
     return data;

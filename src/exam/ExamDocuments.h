@@ -4,6 +4,7 @@
 #pragma once
 
 #include "courses/CourseTypes.h"
+#include "documents/Letterhead.h"
 #include "exam/ExamStore.h"
 
 #include <QByteArray>
@@ -25,6 +26,7 @@ struct ExamDocumentData
     ExamTest test;
     std::vector<Participant> participants;
     std::vector<ExamResult> results;
+    Letterhead letterhead{}; // the organiser's, at the head of the protocol
 
     // The exam's date: the one set, or the course's last day.
     QDate examDate() const { return settings.date.isValid() ? settings.date : course.to; }

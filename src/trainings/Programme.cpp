@@ -107,6 +107,11 @@ std::vector<ProgrammeRow> programmeRows(const OutlineTree &tree)
     return rows;
 }
 
+bool hoursShown(const ProgrammeRow &row)
+{
+    return row.counts && row.hours.total() > 0;
+}
+
 QString hoursText(int quarters, QChar decimalPoint)
 {
     static const char *const fractions[] = {"", "25", "5", "75"};
@@ -193,9 +198,11 @@ QString programmeTsv(const OutlineTree &tree, int type)
 {
     QString out;
     for (const ProgrammeRow &row : programmeRows(tree)) {
+        // A row whose hours do not count has its three fields empty.
+        const auto field = [&row](int quarters) { return row.counts ? hoursText(quarters) : QString(); };
         out += row.number + QLatin1Char('\t') + QString::number(row.level) + QLatin1Char('\t') + row.name
-               + QLatin1Char('\t') + hoursText(row.hours.theory) + QLatin1Char('\t') + hoursText(row.hours.exercises)
-               + QLatin1Char('\t') + hoursText(row.hours.total()) + QLatin1Char('\n');
+               + QLatin1Char('\t') + field(row.hours.theory) + QLatin1Char('\t') + field(row.hours.exercises)
+               + QLatin1Char('\t') + field(row.hours.total()) + QLatin1Char('\n');
     }
     out += QStringLiteral("RAZEM\t") + hoursText(programmeTotal(tree).total()) + QLatin1Char('\t')
            + QString::number(programmeMinimum(type).hours) + QLatin1Char('\n');

@@ -43,6 +43,10 @@ struct ProgrammeRow
 };
 // The headings in outline order, numbered among their sibling headings.
 std::vector<ProgrammeRow> programmeRows(const OutlineTree &tree);
+// Whether a document prints a row's hours: only where they count and come
+// to more than none. The rows under a heading with hours of its own, which
+// the heading's hours already cover, stay blank unless they have their own.
+bool hoursShown(const ProgrammeRow &row);
 
 // Quarter hours as hours: "2", "0.5", "2.25" (decimalPoint ',' in the window).
 QString hoursText(int quarters, QChar decimalPoint = QLatin1Char('.'));
@@ -58,7 +62,8 @@ QString headingHoursSuffix(const OutlineTree &tree, OutlineNode node);
 QString programmeLine(const PlannedHours &total, int type);
 
 // The programme as the tool prints it: number, level, name, theory,
-// exercises, total; the last line RAZEM, the total and the type's minimum.
+// exercises, total (the three empty on a row whose hours do not count); the
+// last line RAZEM, the total and the type's minimum.
 QString programmeTsv(const OutlineTree &tree, int type);
 
 } // namespace marbelo

@@ -14,9 +14,10 @@ QString hours(int quarters)
 
 } // namespace
 
-QByteArray programmeDocument(const OutlineTree &tree, const TrainingRecord &training)
+QByteArray programmeDocument(const OutlineTree &tree, const TrainingRecord &training, const Letterhead &letterhead)
 {
     PdfDocument document(QStringLiteral("Program szkolenia: %1").arg(training.name));
+    document.letterhead(letterhead);
     QStringList title{QStringLiteral("Program szkolenia")};
     if (!trainingTypeName(training.type).isEmpty())
         title << trainingTypeName(training.type);
@@ -26,16 +27,18 @@ QByteArray programmeDocument(const OutlineTree &tree, const TrainingRecord &trai
     document.paragraph(QStringLiteral("Liczba godzin lekcyjnych (1 godzina lekcyjna = 45 minut)"));
 
     const std::vector<DocumentColumn> columns = {
-        {QStringLiteral("Lp."), 2, false},
-        {QStringLiteral("Temat"), 9, false},
-        {QStringLiteral("Zajęcia teoretyczne"), 3, true},
-        {QStringLiteral("Ćwiczenia"), 3, true},
-        {QStringLiteral("Razem"), 2, true},
+        {QStringLiteral("Lp."), 1, false, ColumnFit::OneLine},
+        {QStringLiteral("Temat"), 1, false},
+        {QStringLiteral("Zajęcia teoretyczne"), 1, true, ColumnFit::OneLine},
+        {QStringLiteral("Ćwiczenia"), 1, true, ColumnFit::OneLine},
+        {QStringLiteral("Razem"), 1, true, ColumnFit::OneLine},
     };
     std::vector<DocumentRow> rows;
     for (const ProgrammeRow &row : programmeRows(tree)) {
-        // Hours only where they count: a sub-heading of a heading with hours of its own has none.
-        const auto shown = [&row](int quarters) { return row.counts ? hours(quarters) : QString(); };
+        // Hours only where they count and come to more than none: a
+        // sub-heading without hours of its own under a heading with its own
+        // stays blank.
+        const auto shown = [&row](int quarters) { return hoursShown(row) ? hours(quarters) : QString(); };
         rows.push_back({{row.number, row.name, shown(row.hours.theory), shown(row.hours.exercises),
                          shown(row.hours.total())},
                         row.level == 0,
@@ -61,9 +64,9 @@ QByteArray programmeDocument(const OutlineTree &tree, const TrainingRecord &trai
 }
 
 bool saveProgrammeDocument(const QString &path, const OutlineTree &tree, const TrainingRecord &training,
-                           QString *error)
+                           QString *error, const Letterhead &letterhead)
 {
-    return writeDocument(path, programmeDocument(tree, training), error);
+    return writeDocument(path, programmeDocument(tree, training, letterhead), error);
 }
 
 } // namespace marbelo

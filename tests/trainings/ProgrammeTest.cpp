@@ -84,9 +84,10 @@ TEST(Programme, HeadingsCountTheirOwnHoursOrTheirSubHeadings)
     const OutlineTree counted = sample(std::nullopt);
     EXPECT_EQ(programmeTotal(counted), q(16, 2));
     EXPECT_EQ(headingHoursSuffix(counted, programmeRows(counted)[0].node), QStringLiteral(" — 1 h"));
+    // D2 has no hours of its own under R1's: no part of the total, its fields empty.
     EXPECT_EQ(programmeTsv(tree, 2), QStringLiteral("1.\t0\tR1\t2\t0\t2\n"
                                                     "1.1\t1\tD1\t1\t0\t1\n"
-                                                    "1.2\t1\tD2\t0\t0\t0\n"
+                                                    "1.2\t1\tD2\t\t\t\n"
                                                     "2.\t0\tR2\t3\t0.5\t3.5\n"
                                                     "2.1\t1\tD3\t1\t0.5\t1.5\n"
                                                     "2.2\t1\tD4\t2\t0\t2\n"

@@ -13,6 +13,7 @@
 #include "store/db/Database.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <map>
@@ -181,15 +182,33 @@ int courseAdd(const QStringList &args)
     return kOk;
 }
 
+namespace {
+
+// The logo's bytes as they are; saveOrganiser decides whether they are a picture.
+bool readLogo(const QString &path, QByteArray *logo, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Nie można odczytać pliku logo %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    // Past the largest logo saveOrganiser accepts, one byte more tells it is too large.
+    *logo = file.read(kMaxLogoBytes + 1);
+    return true;
+}
+
+} // namespace
+
 int organiser(const QStringList &args)
 {
     Parsed parsed;
     if (!parse(args, {QStringLiteral("--name"), QStringLiteral("--address"), QStringLiteral("--place"),
-                      QStringLiteral("--format")},
-               {QStringLiteral("--restart-yearly")}, &parsed)
-        || parsed.positional.size() != 1)
+                      QStringLiteral("--format"), QStringLiteral("--logo")},
+               {QStringLiteral("--restart-yearly"), QStringLiteral("--no-logo")}, &parsed)
+        || parsed.positional.size() != 1
+        || (parsed.values.count(QStringLiteral("--logo")) && parsed.flags.count(QStringLiteral("--no-logo"))))
         return usage(QStringLiteral("organiser needs DATADIR [--name N --address A --place P] [--format F] "
-                                    "[--restart-yearly]"));
+                                    "[--restart-yearly] [--logo FILE.png|FILE.jpg | --no-logo]"));
     int result = kOk;
     const auto paperwork = openPaperwork(parsed.positional[0], &result);
     if (!paperwork)
@@ -208,9 +227,13 @@ int organiser(const QStringList &args)
                 organiser.address = value;
             else if (option == QLatin1String("--place"))
                 organiser.place = value;
-            else
+            else if (option == QLatin1String("--format"))
                 organiser.numberFormat = value;
+            else if (!readLogo(value, &organiser.logo, &error))
+                return fail(error);
         }
+        if (parsed.flags.count(QStringLiteral("--no-logo")))
+            organiser.logo.clear();
         organiser.restartYearly = organiser.restartYearly || parsed.flags.count(QStringLiteral("--restart-yearly"));
         if (!paperwork->courses->saveOrganiser(organiser, &error))
             return fail(error);

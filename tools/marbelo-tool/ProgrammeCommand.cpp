@@ -1,9 +1,12 @@
-// programme: a training's programme as TSV or as the PDF the program writes,
-// and its hours and form set from a script, through the window's own edits
-// and saves.
+// programme: a training's programme as TSV or as the PDF the program writes
+// (under the organiser's letterhead when the data folder's database has
+// one), and its hours and form set from a script, through the window's own
+// edits and saves.
 
 #include "Tool.h"
 
+#include "courses/Organiser.h"
+#include "store/db/Database.h"
 #include "trainings/OutlineHistory.h"
 #include "trainings/Programme.h"
 #include "trainings/ProgrammeDocument.h"
@@ -90,6 +93,23 @@ int setProgramme(const ProgrammeArguments &args, OutlineTree *tree)
     return kOk;
 }
 
+// The organiser's letterhead when the data folder has a database with one;
+// no database is made for it, and one that cannot be opened leaves the
+// programme without a letterhead, said on the error output.
+Letterhead dataFolderLetterhead(const QString &dir)
+{
+    const QString path = db::Database::pathIn(dir);
+    if (!QFileInfo::exists(path))
+        return {};
+    db::Database database(path);
+    QString error;
+    if (!database.open(&error)) {
+        err() << error << QStringLiteral(" Nagłówek organizatora pominięto.\n");
+        return {};
+    }
+    return readLetterhead(database);
+}
+
 } // namespace
 
 bool needsGuiApplication(const QStringList &args)
@@ -131,7 +151,7 @@ int programme(const QStringList &args)
     }
     if (!parsed.pdf.isEmpty()) {
         QString error;
-        if (!saveProgrammeDocument(parsed.pdf, tree, training, &error))
+        if (!saveProgrammeDocument(parsed.pdf, tree, training, &error, dataFolderLetterhead(parsed.dir)))
             return fail(error);
         return kOk;
     }

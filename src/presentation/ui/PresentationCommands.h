@@ -2,10 +2,13 @@
 // its full-screen preview and its export as a presentation folder.
 #pragma once
 
+#include "documents/Letterhead.h"
 #include "store/DataLocation.h"
 #include "store/Records.h"
 
 #include <QObject>
+
+#include <functional>
 
 namespace marbelo {
 
@@ -22,6 +25,9 @@ class PresentationCommands : public QObject
 public:
     PresentationCommands(const DataLocation &location, Messages &messages, SaveDialog &saveDialog, CommandFrame &frame,
                          const TrainingSource &trainings, const OutlineSource &outline, QWidget *dialogOwner);
+    // Where the programme's letterhead comes from (the organiser, which the
+    // courses know); without it the programme has none.
+    void setLetterhead(std::function<Letterhead()> letterhead) { m_letterhead = std::move(letterhead); }
 
 public slots:
     void previewPresentation();
@@ -42,6 +48,7 @@ private:
     const OutlineSource &m_outline;
     QWidget *m_dialogOwner;
     TrainingRecord m_workingTraining; // the record the composition reads
+    std::function<Letterhead()> m_letterhead;
 };
 
 } // namespace marbelo

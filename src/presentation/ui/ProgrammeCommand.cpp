@@ -29,7 +29,8 @@ void PresentationCommands::saveProgramme()
         return;
     }
     QString error;
-    if (saveProgrammeDocument(chosen, m_outline.outlineTree(), training, &error))
+    if (saveProgrammeDocument(chosen, m_outline.outlineTree(), training, &error,
+                              m_letterhead ? m_letterhead() : Letterhead{}))
         m_messages.inform(QStringLiteral("Program szkolenia został zapisany w pliku %1.").arg(chosen));
     else
         m_messages.inform(QStringLiteral("Nie udało się zapisać programu szkolenia. ") + error);

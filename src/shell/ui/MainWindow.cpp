@@ -4,6 +4,7 @@
 #include "common/ui/HelpContext.h"
 #include "common/ui/PaneWidgets.h"
 #include "courses/CourseService.h"
+#include "courses/Organiser.h"
 #include "courses/ui/CourseCommands.h"
 #include "exam/QuestionBank.h"
 #include "exam/ui/ExamCommands.h"
@@ -84,6 +85,11 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
         if (!CourseService(database, dataDir).storeMissingTexts(&error))
             told << error;
         return told;
+    });
+    // The programme's letterhead: the organiser of the database once it is open.
+    m_presentation->setLetterhead([this] {
+        db::Database *database = m_database->current();
+        return database ? readLetterhead(*database) : Letterhead{};
     });
     m_exam = new exam::ExamCommands(location.libraryDirs(), this);
     m_courses = new CourseCommands(dataDir, *m_database, messages, *this, *m_trainings, this);
