@@ -295,7 +295,7 @@ bool editOrganiserForm(QWidget *owner, Organiser *organiser)
         if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
             return;
         // One byte over the limit is enough for the rule to refuse it.
-        typed.logo = file.read(2 * 1024 * 1024 + 1);
+        typed.logo = file.read(kMaxLogoBytes + 1);
         showLogo();
     });
     QObject::connect(remove, &QPushButton::clicked, &dialog, [&] {
