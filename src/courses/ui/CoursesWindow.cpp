@@ -14,10 +14,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
-
 
 namespace marbelo {
 
@@ -136,7 +136,7 @@ void CoursesWindow::runCommand(Command command)
                             QStringLiteral("Zaświadczenie %1 – %2 %3.pdf")
                                 .arg(currentParticipant()->certificate, currentParticipant()->surname,
                                      currentParticipant()->firstName)
-                                .replace(QLatin1Char('/'), QLatin1Char('-')),
+                                .replace(QRegularExpression(QStringLiteral("[/\\\\:]")), QStringLiteral("-")),
                             [this, p = *currentParticipant()](const QString &path, QString *error) {
                                 return m_service.saveCertificates(p.course, p.id, path, error);
                             });
