@@ -340,6 +340,8 @@ TEST_F(CoursesWindowTest, UndoAfterAPrintIsOnDiskAtOnce)
     db::Database other(db::Database::pathIn(dir.path()));
     ASSERT_TRUE(other.open());
     EXPECT_EQ(listParticipants(other, course).front().surname, before) << messages.texts().join(u'\n').toStdString();
+    window->history().redo();
+    EXPECT_EQ(listParticipants(other, course).front().surname, nextParticipant.surname);
 }
 
 // Issuing waits for the course's last day; then the date proposed (the last
