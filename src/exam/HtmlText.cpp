@@ -70,6 +70,10 @@ char32_t numericCharacter(QStringView digits)
     // More than seven digits cannot be a character; they would only overflow.
     if (number.isEmpty() || number.size() > 7)
         return 0;
+    for (const QChar c : number) {
+        if (!(c >= u'0' && c <= u'9') && !(hex && ((c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'))))
+            return 0;
+    }
     bool ok = false;
     const uint value = number.toUInt(&ok, hex ? 16 : 10);
     if (!ok || value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
