@@ -335,7 +335,8 @@ QByteArray giftBytes(const std::vector<Question> &questions)
         out += escape(question.text) + QStringLiteral(" {\n");
         for (qsizetype i = 0; i < question.answers.size(); ++i) {
             out += i == question.right ? QStringLiteral("\t=") : QStringLiteral("\t~");
-            if (question.answers[i].startsWith(u'['))
+            // An answer that would read as a format marker or a weight gets the plain marker.
+            if (question.answers[i].startsWith(u'[') || question.answers[i].startsWith(u'%'))
                 out += QStringLiteral("[plain]");
             out += escape(question.answers[i]) + u'\n';
         }

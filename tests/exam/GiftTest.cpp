@@ -75,9 +75,9 @@ std::vector<GiftCase> giftCases()
          {{t, {}, "T", "Q", kAbc, 1}},
          {},
          1},
-        {"marker_kept_as_text",
-         "$CATEGORY: Temat\n\n[plain][html]Q {~[plain][plain]a =<b>b</b> ~c}\n",
-         {{t, {}, {}, "[html]Q", {"[plain]a", "<b>b</b>", "c"}, 1}},
+        {"marker_or_weight_kept_as_text",
+         "$CATEGORY: Temat\n\n[plain][html]Q {~[plain][plain]a =<b>b</b> ~[moodle]%c}\n",
+         {{t, {}, {}, "[html]Q", {"[plain]a", "<b>b</b>", "%c"}, 1}},
          {}},
         {"html_references_and_breaks",
          "$CATEGORY: Temat\n\n[html]<p>Ile &amp;  <a href\\=\"x\">to</a>?</p>\n<br />&lt;b&gt;&nbsp;&oacute;&\\#261;&\\#x142;&bogus; {\n"
