@@ -24,6 +24,7 @@ PACKAGES="
   xvfb xauth
   clang libclang-rt-dev
   dpkg-dev lintian appstream desktop-file-utils librsvg2-bin
+  nodejs
 "
 
 WINDOWS_PACKAGES="
@@ -74,4 +75,13 @@ if [ "$WINDOWS" = 1 ]; then
   for tool in gcc g++; do
     $SUDO update-alternatives --set "x86_64-w64-mingw32-$tool" "/usr/bin/x86_64-w64-mingw32-$tool-posix" >/dev/null
   done
+fi
+
+# The reference readers the tests compare against, pinned in tests/node.
+# Some builds of nodejs bring npm along; Debian's ships it as its own package.
+if ! command -v npm >/dev/null; then
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends npm
+fi
+if [ ! -d "$(dirname "$0")/../tests/node/node_modules/gift-pegjs" ]; then
+  (cd "$(dirname "$0")/../tests/node" && npm ci --no-audit --no-fund)
 fi

@@ -1,6 +1,10 @@
 #include "exam/Gift.h"
 
+#include "exam/HtmlText.h"
+
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace marbelo::exam {
 
@@ -109,13 +113,35 @@ QStringList categoryParts(const QString &line)
     return parts;
 }
 
-QString stripFormatTag(const QString &text)
+// A text of a question or an answer with the format marker that may stand
+// before it: the marker is never part of the text.
+struct FormattedText
 {
+    QString text; // as written, escapes still in it
+    bool html = false;
+};
+
+FormattedText takeFormat(const QString &written, bool htmlByDefault)
+{
+    const QString text = written.trimmed();
     for (const char *tag : {"[html]", "[moodle]", "[plain]", "[markdown]"}) {
         if (text.startsWith(QLatin1String(tag)))
-            return text.mid(qsizetype(qstrlen(tag)));
+            return {text.mid(qsizetype(qstrlen(tag))), qstrcmp(tag, "[html]") == 0};
     }
-    return text;
+    return {text, htmlByDefault};
+}
+
+// The text to keep: unescaped, and plain when it was HTML. markup is set
+// when HTML tags or references were taken out.
+QString plainText(const FormattedText &formatted, bool *markup)
+{
+    const QString text = unescape(formatted.text);
+    if (!formatted.html)
+        return text;
+    bool had = false;
+    const QString plain = plainFromHtml(text, &had);
+    *markup = *markup || had;
+    return plain;
 }
 
 class BlockReader
@@ -123,8 +149,9 @@ class BlockReader
 public:
     BlockReader(QString topic, QString detail) : m_topic(std::move(topic)), m_detail(std::move(detail)) {}
 
-    // The question of one block, or a problem text.
-    QString read(const QString &block, Question *question) const
+    // The question of one block, or a problem text; markup is set when
+    // HTML was turned into plain text.
+    QString read(const QString &block, Question *question, bool *markup) const
     {
         QString rest = block.trimmed();
         if (rest.startsWith(QLatin1String("::"))) {
@@ -142,8 +169,9 @@ public:
             return QStringLiteral("Brak zamykającego nawiasu „}”.");
         if (!rest.mid(close + 1).trimmed().isEmpty())
             return QStringLiteral("Pytania z luką w środku zdania nie są obsługiwane.");
-        question->text = unescape(stripFormatTag(rest.left(open).trimmed()));
-        const QString problem = readAnswers(rest.mid(open + 1, close - open - 1), question);
+        const FormattedText text = takeFormat(rest.left(open), false);
+        question->text = plainText(text, markup);
+        const QString problem = readAnswers(rest.mid(open + 1, close - open - 1), text.html, question, markup);
         if (!problem.isEmpty())
             return problem;
         question->topic = m_topic;
@@ -154,7 +182,35 @@ public:
     }
 
 private:
-    static QString readAnswers(const QString &body, Question *question)
+    // An answer as written: its mark and its text up to the feedback.
+    struct WrittenAnswer
+    {
+        bool right = false;
+        QString text;
+    };
+
+    static std::vector<WrittenAnswer> splitAnswers(const QString &body)
+    {
+        std::vector<WrittenAnswer> answers;
+        qsizetype at = 0;
+        while (at < body.size()) {
+            qsizetype next = body.size();
+            for (const QChar mark : {u'=', u'~'}) {
+                const qsizetype found = findUnescaped(body, mark, at + 1);
+                if (found >= 0 && found < next)
+                    next = found;
+            }
+            QString text = body.mid(at + 1, next - at - 1);
+            const qsizetype feedback = findUnescaped(text, u'#');
+            if (feedback >= 0)
+                text.truncate(feedback);
+            answers.push_back({body[at] == u'=', text});
+            at = next;
+        }
+        return answers;
+    }
+
+    static QString readAnswers(const QString &body, bool htmlByDefault, Question *question, bool *markup)
     {
         const QString trimmed = body.trimmed();
         if (trimmed.isEmpty())
@@ -163,30 +219,23 @@ private:
             return QStringLiteral("Pytania liczbowe nie są obsługiwane.");
         if (!trimmed.startsWith(u'=') && !trimmed.startsWith(u'~'))
             return QStringLiteral("Pytania prawda/fałsz i inne rodzaje nie są obsługiwane.");
+        const std::vector<WrittenAnswer> answers = splitAnswers(trimmed);
+        // A wrong answer makes it a choice, whatever arrows its texts or
+        // feedback hold; pairs are only ever all right answers.
+        const bool choice = std::any_of(answers.begin(), answers.end(), [](const WrittenAnswer &a) { return !a.right; });
+        if (!choice
+            && std::any_of(answers.begin(), answers.end(),
+                           [](const WrittenAnswer &a) { return findUnescaped(a.text, QStringLiteral("->")) >= 0; }))
+            return QStringLiteral("Pytania na dopasowanie nie są obsługiwane.");
         int rights = 0;
-        qsizetype at = 0;
-        while (at < trimmed.size()) {
-            const bool right = trimmed[at] == u'=';
-            qsizetype next = trimmed.size();
-            for (const QChar mark : {u'=', u'~'}) {
-                const qsizetype found = findUnescaped(trimmed, mark, at + 1);
-                if (found >= 0 && found < next)
-                    next = found;
-            }
-            QString answer = trimmed.mid(at + 1, next - at - 1);
-            if (findUnescaped(answer, QStringLiteral("->")) >= 0)
-                return QStringLiteral("Pytania na dopasowanie nie są obsługiwane.");
-            if (answer.trimmed().startsWith(u'%'))
+        for (const WrittenAnswer &answer : answers) {
+            if (answer.text.trimmed().startsWith(u'%'))
                 return QStringLiteral("Odpowiedzi z wagą punktów (%) nie są obsługiwane.");
-            const qsizetype feedback = findUnescaped(answer, u'#');
-            if (feedback >= 0)
-                answer.truncate(feedback);
-            if (right) {
+            if (answer.right) {
                 ++rights;
                 question->right = int(question->answers.size());
             }
-            question->answers << unescape(answer);
-            at = next;
+            question->answers << plainText(takeFormat(answer.text, htmlByDefault), markup);
         }
         if (rights == 0)
             return QStringLiteral("Pytanie nie ma dobrej odpowiedzi (znak „=”).");
@@ -226,10 +275,12 @@ GiftContents readGift(const QByteArray &bytes)
         for (QString &line : block)
             line = line.trimmed();
         Question question;
-        const QString problem = BlockReader(topic, detail).read(block.join(u' '), &question);
-        if (problem.isEmpty())
+        bool markup = false;
+        const QString problem = BlockReader(topic, detail).read(block.join(u' '), &question, &markup);
+        if (problem.isEmpty()) {
             contents.questions.push_back(question);
-        else
+            contents.markupQuestions += markup ? 1 : 0;
+        } else
             contents.problems.push_back({blockLine, problem});
         block.clear();
     };
@@ -278,12 +329,17 @@ QByteArray giftBytes(const std::vector<Question> &questions)
         }
         if (!question.title.isEmpty())
             out += QStringLiteral("::") + escape(question.title) + QStringLiteral("::");
-        // A text that would read as a comment or a format tag gets the plain tag.
+        // A text that would read as a comment or a format marker gets the plain marker.
         if (question.text.startsWith(QLatin1String("//")) || question.text.startsWith(u'['))
             out += QStringLiteral("[plain]");
         out += escape(question.text) + QStringLiteral(" {\n");
-        for (qsizetype i = 0; i < question.answers.size(); ++i)
-            out += (i == question.right ? QStringLiteral("\t=") : QStringLiteral("\t~")) + escape(question.answers[i]) + u'\n';
+        for (qsizetype i = 0; i < question.answers.size(); ++i) {
+            out += i == question.right ? QStringLiteral("\t=") : QStringLiteral("\t~");
+            // An answer that would read as a format marker or a weight gets the plain marker.
+            if (question.answers[i].startsWith(u'[') || question.answers[i].startsWith(u'%'))
+                out += QStringLiteral("[plain]");
+            out += escape(question.answers[i]) + u'\n';
+        }
         out += QStringLiteral("}\n\n");
     }
     return out.toUtf8();

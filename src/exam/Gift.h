@@ -1,7 +1,9 @@
 // The bank in GIFT, the text format learning platforms exchange questions in,
 // UTF-8. Read: the multiple-choice subset (::title::, = right, ~ wrong,
 // // comments, the escapes \~ \= \# \{ \} \: \\ \n, answer feedback after #
-// dropped), "$CATEGORY: topic" or "$CATEGORY: topic/detailed topic" for the
+// dropped; the format markers [html], [plain], [markdown] and [moodle] before
+// a text or an answer, an answer without one taking the text's, HTML turned
+// into plain text), "$CATEGORY: topic" or "$CATEGORY: topic/detailed topic" for the
 // questions that follow ("//" in a name is one slash). A question of another
 // kind, or one breaking the bank's rules, is reported with its line and
 // skipped whole.
@@ -26,6 +28,8 @@ struct GiftContents
 {
     std::vector<Question> questions;
     std::vector<GiftProblem> problems;
+    // How many of the questions read had HTML tags or character references.
+    int markupQuestions = 0;
     // Set when the bytes are not UTF-8 text: nothing is read at all.
     QString error;
 };

@@ -19,6 +19,7 @@ struct GiftCase
     const char *gift;
     std::vector<Question> questions;
     std::vector<int> problemLines;
+    int markupQuestions = 0;
 };
 
 const QStringList kAbc = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
@@ -61,6 +62,29 @@ std::vector<GiftCase> giftCases()
         {"slash_at_edges", "$CATEGORY: A// / //B\n\nQ {=a ~b ~c}\n", {{"A/", "/B", {}, "Q", kAbc, 0}}, {}},
         {"crlf_and_tabs", "$CATEGORY: Temat\r\n\r\n\tP {\r\n\t=a\r\n\t~b\r\n\t~c\r\n}\r\n", {{t, {}, {}, "P", kAbc, 0}}, {}},
         {"comment_like_text", "$CATEGORY: Temat\n\n[plain]//x {=a ~b ~c}\n", {{t, {}, {}, "//x", kAbc, 0}}, {}},
+        {"arrow_in_answer",
+         "$CATEGORY: Temat\n\nMenu? {=archivo->diseño ~b ~c}\n",
+         {{t, {}, {}, "Menu?", {"archivo->diseño", "b", "c"}, 0}},
+         {}},
+        {"arrow_in_feedback",
+         "$CATEGORY: Temat\n\nQ {~a#x->y ~b =c ####<p><!--<var>1</var>--></p>}\n",
+         {{t, {}, {}, "Q", kAbc, 2}},
+         {}},
+        {"format_markers",
+         "$CATEGORY: Temat\n\n::T::[markdown]Q {~[plain]a =[moodle]b ~[html]<i>c</i>#[html]<b>x</b>}\n",
+         {{t, {}, "T", "Q", kAbc, 1}},
+         {},
+         1},
+        {"marker_or_weight_kept_as_text",
+         "$CATEGORY: Temat\n\n[plain][html]Q {~[plain][plain]a =<b>b</b> ~[moodle]%c}\n",
+         {{t, {}, {}, "[html]Q", {"[plain]a", "<b>b</b>", "%c"}, 1}},
+         {}},
+        {"html_references_and_breaks",
+         "$CATEGORY: Temat\n\n[html]<p>Ile &amp;  <a href\\=\"x\">to</a>?</p>\n<br />&lt;b&gt;&nbsp;&oacute;&\\#261;&\\#x142;&bogus; {\n"
+         "=a<br>b ~&quot;c&quot; ~d}\n",
+         {{t, {}, {}, "Ile & to?\n<b> óął&bogus;", {"a\nb", "\"c\"", "d"}, 0}},
+         {},
+         1},
     };
 }
 
@@ -80,6 +104,7 @@ TEST_P(GiftTest, ReadsWritesAndReadsAgain)
         lines.push_back(problem.line);
     }
     EXPECT_EQ(lines, row.problemLines);
+    EXPECT_EQ(first.markupQuestions, row.markupQuestions);
 
     const QByteArray written = giftBytes(first.questions);
     const GiftContents again = readGift(written);

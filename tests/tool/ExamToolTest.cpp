@@ -208,4 +208,25 @@ TEST_F(ExamToolTest, AResultDecidesWhoGetsACertificate)
     }
 }
 
+// The import's report adds how many questions had HTML taken out, when any did.
+TEST_F(ExamToolTest, ImportTellsOfHtmlTakenOut)
+{
+    const struct
+    {
+        const char *gift;
+        int markup;
+    } rows[] = {
+        {"$CATEGORY: Ergonomia\n\nE? {=<i>a</i> ~b ~c}\n\n[html]F? {=a ~b ~c}\n", 0},
+        {"$CATEGORY: Ergonomia\n\n[html]<p>A?</p> {=a ~b ~c}\n\n[html]B &amp; C? {=a ~b ~c}\n\nD? {=a ~[html]b<br> ~c}\n", 3},
+    };
+    for (const auto &row : rows) {
+        writeFile(dir.file("html.gift"), QByteArray(row.gift));
+        const ToolResult r = run({"questions", "import", dir.file("html.gift")});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), row.markup ? 2 : 1) << r.out.toStdString();
+        EXPECT_TRUE(!row.markup || lines[1].contains(QStringLiteral(" %1.").arg(row.markup))) << r.out.toStdString();
+    }
+}
+
 } // namespace

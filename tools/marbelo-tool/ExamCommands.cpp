@@ -46,6 +46,8 @@ int importGift(db::Database &database, const QString &path)
     if (!count)
         return fail(error);
     out() << QStringLiteral("Zaimportowano pytań: %1, pominięto: %2\n").arg(*count).arg(contents.problems.size());
+    if (contents.markupQuestions > 0)
+        out() << QStringLiteral("Usunięto znaczniki HTML z pytań: %1.\n").arg(contents.markupQuestions);
     return kOk;
 }
 
