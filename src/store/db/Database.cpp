@@ -207,8 +207,12 @@ bool Database::open(QString *error)
     }
     m_notices.clear();
     QSqlQuery q(handle);
+    // The check only reports: a file it cannot read through stays open (the
+    // readers tell their own failures), and the user is told it was not checked.
     if (!recordContradictions(q, &m_notices))
-        return notPrepared(q.lastError().text());
+        m_notices << QStringLiteral("Nie udało się sprawdzić, czy wyniki egzaminów i zaliczenia w bazie kursów „%1” "
+                                    "są zgodne (%2).")
+                         .arg(shown, q.lastError().text());
     return true;
 }
 
