@@ -2,14 +2,10 @@
 
 namespace marbelo {
 
-namespace {
-
 QString shortDate(const QDate &date)
 {
     return date.toString(QStringLiteral("dd.MM.yyyy"));
 }
-
-} // namespace
 
 std::vector<CourseTable::Column> courseColumns()
 {

@@ -77,6 +77,9 @@ using CourseTable = RowTable<Course>;
 using ParticipantTable = RowTable<Participant>;
 using RegisterTable = RowTable<RegisterEntry>;
 
+// A date as the window's tables and messages show it: "14.12.2026".
+QString shortDate(const QDate &date);
+
 std::vector<CourseTable::Column> courseColumns();
 // questions: of each variant of the selected course's test, for the points shown.
 std::vector<ParticipantTable::Column> participantColumns(const int *questions);

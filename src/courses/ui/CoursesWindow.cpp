@@ -25,11 +25,6 @@ namespace {
 
 constexpr int kCoursesHelpContext = 2237;
 
-QString shortDate(const QDate &date)
-{
-    return date.toString(QStringLiteral("dd.MM.yyyy"));
-}
-
 } // namespace
 
 CoursesWindow::CoursesWindow(CourseService &service, Messages &messages, int training, QWidget *owner)

@@ -9,15 +9,6 @@
 
 namespace marbelo {
 
-namespace {
-
-QString shortDate(const QDate &date)
-{
-    return date.toString(QStringLiteral("dd.MM.yyyy"));
-}
-
-} // namespace
-
 void CoursesWindow::newCourse()
 {
     Course course = m_service.newCourse(m_training);
