@@ -1,15 +1,12 @@
 // The PDF import's bookmark walk on any bytes: the bounded check over the
-// file's objects, then, when it lets them through, the PDF library's own
-// bookmark walk, which must end with no more items than the check allowed.
-// A looping or overflowing walk shows as a timeout or a crash.
+// file's objects, then Poppler's outline walked within the same limits, and
+// the records made of it. A looping or overflowing walk shows as a timeout or
+// a crash; the records must hold every page once, in order.
 
 #include "FuzzSupport.h"
 
 #include "topics/import/PdfOutlineCheck.h"
-
-#include <QModelIndex>
-#include <QPdfBookmarkModel>
-#include <QPdfDocument>
+#include "topics/import/PdfSlides.h"
 
 #include <vector>
 
@@ -17,24 +14,18 @@ using namespace marbelo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArrayView bytes(data, static_cast<qsizetype>(size));
-    if (!outlineIsBounded(bytes))
+    const QString path = fuzz::inputFile(data, size, QStringLiteral("input.pdf"));
+    PdfDeckPtr deck;
+    int pages = 0;
+    if (!openPdfDeck(path, &deck, &pages).ok())
         return 0;
-    QPdfDocument document;
-    if (document.load(fuzz::inputFile(data, size, QStringLiteral("input.pdf"))) != QPdfDocument::Error::None)
-        return 0;
-    QPdfBookmarkModel model;
-    model.setDocument(&document);
-    int items = 0;
-    std::vector<QModelIndex> pending{QModelIndex()};
-    while (!pending.empty()) {
-        const QModelIndex at = pending.back();
-        pending.pop_back();
-        for (int row = 0; row < model.rowCount(at); ++row) {
-            ++items;
-            pending.push_back(model.index(row, 0, at));
-        }
+    const std::vector<ImportedSlide> records = pdfRecords(*deck);
+    FUZZ_CHECK(records.size() <= std::size_t(kMaxOutlineItems) + std::size_t(pages));
+    int next = 0;
+    for (const ImportedSlide &record : records) {
+        if (!record.heading)
+            FUZZ_CHECK(record.page == next++);
     }
-    FUZZ_CHECK(items <= kMaxOutlineItems);
+    FUZZ_CHECK(next == pages);
     return 0;
 }

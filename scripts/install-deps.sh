@@ -17,7 +17,7 @@ PACKAGES="
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6opengl6-dev qt6-translations-l10n qt6-gtk-platformtheme
   libturbojpeg0-dev libjpeg62-turbo-dev
-  qt6-pdf-dev qt6-image-formats-plugins libhpdf-dev poppler-utils
+  libpoppler-qt6-dev qt6-image-formats-plugins libhpdf-dev poppler-utils qpdf
   libgtest-dev googletest
   fonts-dejavu-core libhpdf-dev
   chromium chromium-driver python3-selenium poppler-utils

@@ -79,7 +79,10 @@ bool ownTopicBytes(const QString &title, const std::vector<ImportedSlide> &slide
     std::vector<TopicRecordSource> records;
     records.reserve(slides.size());
     for (const ImportedSlide &slide : slides)
-        records.push_back({storedName(slide.name), QByteArray::number(slide.depth), "0", "1", slide.jpeg});
+        records.push_back(slide.heading
+                              ? TopicRecordSource{storedName(slide.name), QByteArray::number(slide.depth), "1", "0", {}}
+                              : TopicRecordSource{storedName(slide.name), QByteArray::number(slide.depth), "0", "1",
+                                                  slide.jpeg});
     *bytes = buildTopicFile(titleBytes, records);
     return true;
 }

@@ -22,8 +22,8 @@ bool isOwnTopicFileName(const QString &fileName);
 // data directory.
 QString nextOwnTopicFileName(const QString &dataDir);
 
-// The bytes of a topic file: the title, then one record per slide (not a
-// heading, slide mark "1"). Names are cut to 128 characters, and characters
+// The bytes of a topic file: the title, then one record per slide (heading
+// mark "0", slide mark "1") or heading (heading mark "1", slide mark "0"). Names are cut to 128 characters, and characters
 // Windows-1250 has no byte for become "?" (bookmark titles may hold any);
 // the title itself must fit, else false with a reason in error.
 bool ownTopicBytes(const QString &title, const std::vector<ImportedSlide> &slides, QByteArray *bytes,

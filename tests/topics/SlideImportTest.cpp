@@ -10,6 +10,7 @@
 #include "support/SlideSources.h"
 #include "topics/ModuleLibrary.h"
 #include "topics/OwnTopics.h"
+#include "topics/import/PdfBookmarks.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -60,14 +61,28 @@ TEST(SlideImport, PdfPagesTakeTheirBookmarksAndTheRestAreNumbered)
               {QStringLiteral("Koniec"), 5, 0}});
     std::vector<ImportedSlide> slides;
     ASSERT_TRUE(readSlides({pdf}, &slides).ok());
-    const std::vector<std::pair<QString, int>> expected = {
-        {QStringLiteral("Wstep"), 0},   {QStringLiteral("Zagrozenia"), 1}, {QStringLiteral("Halas"), 2},
-        {QStringLiteral("Pomiary"), 2}, {QStringLiteral("Slajd 5"), 2},   {QStringLiteral("Koniec"), 0},
-        {QStringLiteral("Slajd 7"), 1}};
+    // Page 4 has two bookmarks: the first becomes a heading without a slide.
+    struct Record
+    {
+        QString name;
+        int depth;
+        int page; // -1: a heading
+    };
+    const std::vector<Record> expected = {
+        {QStringLiteral("Wstep"), 0, 0},       {QStringLiteral("Zagrozenia"), 1, 1},
+        {QStringLiteral("Halas"), 2, 2},       {QStringLiteral("Pomiary"), 2, -1},
+        {QStringLiteral("Druga nazwa strony 4"), 2, 3}, {QStringLiteral("Slajd 5"), 2, 4},
+        {QStringLiteral("Koniec"), 0, 5},      {QStringLiteral("Slajd 7"), 1, 6}};
     ASSERT_EQ(slides.size(), expected.size());
     for (std::size_t i = 0; i < slides.size(); ++i) {
-        EXPECT_EQ(slides[i].name, expected[i].first) << i;
-        EXPECT_EQ(slides[i].depth, expected[i].second) << i;
+        EXPECT_EQ(slides[i].name, expected[i].name) << i;
+        EXPECT_EQ(slides[i].depth, expected[i].depth) << i;
+        EXPECT_EQ(slides[i].page, expected[i].page) << i;
+        EXPECT_EQ(slides[i].heading, expected[i].page < 0) << i;
+        if (expected[i].page < 0) {
+            EXPECT_TRUE(slides[i].jpeg.isEmpty()) << i;
+            continue;
+        }
         EXPECT_TRUE(isBaselineJpeg(slides[i].jpeg)) << i;
         EXPECT_EQ(pictureSize(slides[i].jpeg), QSize(1920, 1080)) << i;
     }
@@ -75,6 +90,37 @@ TEST(SlideImport, PdfPagesTakeTheirBookmarksAndTheRestAreNumbered)
     const QImage first = decodeJpeg(slides[0].jpeg);
     EXPECT_GT(qGray(first.pixel(1900, 10)), 245);
     EXPECT_LT(qGray(first.pixel(100, 1000)), 245);
+}
+
+TEST(SlideImport, BookmarksOutOfPlaceStillGiveEveryPageInOrder)
+{
+    struct Case
+    {
+        const char *what;
+        std::vector<marbelo::PdfBookmark> bookmarks;
+        int pages;
+        QStringList records; // name/depth, a heading marked "*"
+    };
+    const std::vector<Case> cases = {
+        {"a bookmark without a page heads the next one",
+         {{"A", 0, 0}, {"Bez strony", 0, -1}, {"B", 1, 1}}, 2, {"A/0", "*Bez strony/0", "B/1"}},
+        {"a bookmark without a page at the end", {{"A", 0, 0}, {"Koniec", 1, 7}}, 2, {"A/0", "Slajd 2/1", "*Koniec/1"}},
+        {"an outline out of page order", {{"Druga", 0, 1}, {"Pierwsza", 0, 0}}, 2, {"Pierwsza/0", "Druga/0"}},
+        {"a level jump nests one step", {{"A", 0, 0}, {"Głęboko", 2, 1}}, 3, {"A/0", "Głęboko/1", "Slajd 3/2"}},
+        {"no bookmarks", {}, 2, {"Slajd 1/0", "Slajd 2/0"}},
+    };
+    for (const Case &c : cases) {
+        QStringList records;
+        int page = 0;
+        for (const ImportedSlide &r : slidesFromBookmarks(c.bookmarks, c.pages)) {
+            records << QStringLiteral("%1%2/%3").arg(r.heading ? "*" : "", r.name).arg(r.depth);
+            if (!r.heading) {
+                EXPECT_EQ(r.page, page++) << c.what;
+            }
+        }
+        EXPECT_EQ(records, c.records) << c.what;
+        EXPECT_EQ(page, c.pages) << c.what;
+    }
 }
 
 TEST(SlideImport, PortraitPagesAreRenderedTo1920OnTheirLongSide)
@@ -194,22 +240,25 @@ TEST(SlideImport, SlidesBeyondWhatAReferenceAddressesAreRefused)
 
 TEST(SlideImport, CancellingLeavesNoFile)
 {
-    TempDataDir dir;
-    const QString pdf = dir.file(QStringLiteral("deck.pdf"));
-    writePdf(pdf, 3);
-    std::vector<int> told;
-    QString fileName;
-    const ImportResult result = importOwnTopic(
-        dir.path(), QStringLiteral("Temat"), {pdf},
-        [&](int done, int total) {
-            told.push_back(done);
-            EXPECT_EQ(total, 3);
-            return done < 2;
-        },
-        &fileName);
-    EXPECT_EQ(result.status, ImportStatus::Cancelled);
-    EXPECT_EQ(told, (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("deck.pdf")});
+    // Cancelled after the second slide, and while the first page renders.
+    for (const int lastDone : {2, 0}) {
+        TempDataDir dir;
+        const QString pdf = dir.file(QStringLiteral("deck.pdf"));
+        writePdf(pdf, 3);
+        int calls = 0, highest = 0;
+        QString fileName;
+        const ImportResult result = importOwnTopic(
+            dir.path(), QStringLiteral("Temat"), {pdf},
+            [&](int done, int total) {
+                EXPECT_EQ(total, 3);
+                highest = std::max(highest, done);
+                return ++calls == 1 || done < lastDone;
+            },
+            &fileName);
+        EXPECT_EQ(result.status, ImportStatus::Cancelled) << lastDone;
+        EXPECT_EQ(highest, lastDone);
+        EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("deck.pdf")});
+    }
 }
 
 TEST(SlideImport, OwnTopicsGetNewNamesAndReadAsTopicFiles)

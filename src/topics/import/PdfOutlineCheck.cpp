@@ -410,8 +410,9 @@ qint64 objectNumberBefore(QByteArrayView data, qsizetype at)
     return QByteArrayView(data.data() + p, end - p).toLongLong();
 }
 
-// True when no walk from any node runs into a cycle or past the limits.
-bool graphIsBounded(const Graph &graph)
+// True when no walk from any node runs into a cycle or past the limits; a
+// link to an object that was not read sets *unreadable.
+bool graphIsBounded(const Graph &graph, bool *unreadable)
 {
     const std::size_t count = graph.nodes.size();
     std::vector<char> state(count, 0); // 0 new, 1 on the path, 2 done
@@ -427,8 +428,10 @@ bool graphIsBounded(const Graph &graph)
         std::vector<int> path{static_cast<int>(start)};
         while (!path.empty()) {
             const auto node = static_cast<std::size_t>(path.back());
-            if (!known(static_cast<int>(node)))
+            if (!known(static_cast<int>(node))) {
+                *unreadable = true;
                 return false;
+            }
             if (state[node] == 0) {
                 state[node] = 1;
                 for (const auto *links : {&graph.nodes[node].first, &graph.nodes[node].next}) {
@@ -474,8 +477,12 @@ bool graphIsBounded(const Graph &graph)
 
 } // namespace
 
-bool outlineIsBounded(QByteArrayView pdf)
+bool outlineIsBounded(QByteArrayView pdf, bool *unreadable)
 {
+    bool ignored = false;
+    if (!unreadable)
+        unreadable = &ignored;
+    *unreadable = false;
     Graph graph;
     qint64 budget = kMaxInflated;
     for (qsizetype at = pdf.indexOf("obj"); at >= 0; at = pdf.indexOf("obj", at + 3)) {
@@ -492,10 +499,12 @@ bool outlineIsBounded(QByteArrayView pdf)
             continue;
         }
         graph.define(number, &v);
-        if (v.kind == Value::Dict && v.dict.type == "ObjStm" && !readObjectStream(pdf, parser.pos, v.dict, graph, &budget))
+        if (v.kind == Value::Dict && v.dict.type == "ObjStm" && !readObjectStream(pdf, parser.pos, v.dict, graph, &budget)) {
+            *unreadable = true;
             return false;
+        }
     }
-    return graphIsBounded(graph);
+    return graphIsBounded(graph, unreadable);
 }
 
 } // namespace marbelo

@@ -19,7 +19,9 @@ inline constexpr int kMaxOutlineDepth = 32;
 inline constexpr int kMaxOutlineItems = 10000;
 
 // True when every walk over the /First and /Next links of the file's objects
-// ends within the limits above.
-bool outlineIsBounded(QByteArrayView pdf);
+// ends within the limits above. When it is false only because something could
+// not be read (encrypted object streams are), *unreadable is set true; a
+// cycle or a walk past the limits leaves it false.
+bool outlineIsBounded(QByteArrayView pdf, bool *unreadable = nullptr);
 
 } // namespace marbelo

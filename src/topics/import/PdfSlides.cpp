@@ -1,24 +1,25 @@
 #include "topics/import/PdfSlides.h"
 
 #include "store/components/JpegEncoder.h"
+#include "topics/import/PdfBookmarks.h"
 #include "topics/import/PdfOutlineCheck.h"
 
 #include <QFile>
-#include <QPdfBookmarkModel>
-#include <QPdfDocument>
+
+#include <poppler-qt6.h>
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 namespace marbelo {
 
-// mutable: Qt's document is not const-correct (rendering and the bookmark
-// model take it by pointer to non-const).
 class PdfDeck
 {
 public:
     QString path;
-    mutable QPdfDocument document;
+    bool boundedOutline = false; // the bookmarks may be walked (PdfOutlineCheck.h)
+    std::unique_ptr<Poppler::Document> document;
 };
 
 void PdfDeckDeleter::operator()(PdfDeck *deck) const
@@ -28,14 +29,156 @@ void PdfDeckDeleter::operator()(PdfDeck *deck) const
 
 namespace {
 
+// A file damaged beyond this is not read into memory to be repaired.
+constexpr qint64 kMaxRepairedFileSize = 512 * 1024 * 1024;
+
 QString quoted(const QString &path)
 {
     return quotedFileName(path);
 }
 
-ImportResult unreadable(const QString &path, const QString &why)
+// Poppler reports every syntax error of a damaged file on the debug output;
+// the import tells the user in its own words instead.
+void quietRenderer()
 {
-    return ImportResult::failed(QStringLiteral("Nie można odczytać pliku %1: %2.").arg(quoted(path), why));
+    static std::once_flag once;
+    std::call_once(once, [] { Poppler::setDebugErrorFunction([](const QString &, const QVariant &) {}, QVariant()); });
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The start of the "N G obj" whose keyword begins at objAt, or -1.
+qsizetype objectStart(const QByteArray &pdf, qsizetype objAt)
+{
+    qsizetype p = objAt;
+    for (int part = 0; part < 2; ++part) {
+        const qsizetype blanks = p;
+        while (p > 0 && isBlank(pdf[p - 1]))
+            --p;
+        const qsizetype digits = p;
+        while (p > 0 && isDigit(pdf[p - 1]))
+            --p;
+        if (blanks == p || digits == p || blanks == digits)
+            return -1;
+    }
+    return p;
+}
+
+// A copy of the file whose startxref is pointed at its last cross-reference
+// section (an "xref" table or an object of /Type /XRef) when it points
+// elsewhere, as a file cut and joined wrongly has it; empty when there is
+// nothing to correct. Poppler rebuilds a lost table itself, but not a lost
+// cross-reference stream.
+QByteArray withStartXrefFound(const QByteArray &pdf)
+{
+    const qsizetype keyword = pdf.lastIndexOf("startxref");
+    if (keyword < 0)
+        return {};
+    qsizetype from = keyword + 9;
+    while (from < pdf.size() && isBlank(pdf[from]))
+        ++from;
+    qsizetype to = from;
+    while (to < pdf.size() && isDigit(pdf[to]) && to - from < 12)
+        ++to;
+    if (to == from)
+        return {};
+    qsizetype section = -1;
+    for (qsizetype at = pdf.lastIndexOf("xref", keyword - 1); at > 0; at = pdf.lastIndexOf("xref", at - 1)) {
+        if ((pdf[at - 1] == '\n' || pdf[at - 1] == '\r') && at + 4 < pdf.size() && isBlank(pdf[at + 4])) {
+            section = at;
+            break;
+        }
+    }
+    for (qsizetype at = pdf.lastIndexOf("/XRef", keyword); at > section; at = pdf.lastIndexOf("/XRef", at - 1)) {
+        if (at + 5 < pdf.size() && (isBlank(pdf[at + 5]) || pdf[at + 5] == '/' || pdf[at + 5] == '>')) {
+            const qsizetype obj = pdf.lastIndexOf("obj", at);
+            const qsizetype start = obj > section ? objectStart(pdf, obj) : -1;
+            if (start >= 0)
+                section = start;
+            break;
+        }
+    }
+    if (section < 0 || pdf.mid(from, to - from).toLongLong() == section)
+        return {};
+    QByteArray repaired = pdf;
+    repaired.replace(from, to - from, QByteArray::number(section));
+    return repaired;
+}
+
+std::unique_ptr<Poppler::Document> loadDocument(const QString &path)
+{
+    std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
+    if (document)
+        return document;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxRepairedFileSize)
+        return nullptr;
+    const QByteArray repaired = withStartXrefFound(file.readAll());
+    return repaired.isEmpty() ? nullptr : Poppler::Document::loadFromData(repaired);
+}
+
+// Whether the bookmarks may be walked: the file's own objects are checked
+// first. An encrypted file hides them in encrypted object streams; its
+// bookmarks are then walked through the renderer, which decrypts them, within
+// the same limits (readBookmarks) and behind Poppler's own guard against a
+// link back to an item on the way.
+bool mayReadBookmarks(const QString &path, const Poppler::Document &document)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
+        return false;
+    const uchar *mapped = file.map(0, file.size());
+    if (!mapped)
+        return false;
+    bool unreadable = false;
+    return outlineIsBounded(QByteArrayView(mapped, file.size()), &unreadable)
+           || (unreadable && document.isEncrypted());
+}
+
+// The bookmarks in outline order, one level at a time; false (and none) when
+// they nest deeper or count more than the limits allow.
+bool readBookmarks(const Poppler::Document &document, int pageCount, std::vector<PdfBookmark> *bookmarks)
+{
+    struct Pending
+    {
+        Poppler::OutlineItem item;
+        int level;
+    };
+    std::vector<Pending> pending;
+    const auto later = [&](const QVector<Poppler::OutlineItem> &items, int level) {
+        if (level >= kMaxOutlineDepth
+            || qint64(bookmarks->size() + pending.size()) + items.size() > qint64(kMaxOutlineItems))
+            return false;
+        for (auto item = items.crbegin(); item != items.crend(); ++item)
+            pending.push_back({*item, level});
+        return true;
+    };
+    bool bounded = later(document.outline(), 0);
+    while (bounded && !pending.empty()) {
+        const Pending at = std::move(pending.back());
+        pending.pop_back();
+        PdfBookmark bookmark;
+        bookmark.title = at.item.name();
+        bookmark.level = at.level;
+        if (const QSharedPointer<const Poppler::LinkDestination> destination = at.item.destination()) {
+            const int page = destination->pageNumber() - 1;
+            bookmark.page = page >= 0 && page < pageCount ? page : -1;
+        }
+        bookmarks->push_back(std::move(bookmark));
+        if (at.item.hasChildren())
+            bounded = later(at.item.children(), at.level + 1);
+    }
+    if (!bounded)
+        bookmarks->clear();
+    return bounded;
 }
 
 QSize slideSize(QSizeF size)
@@ -48,16 +191,10 @@ QSize slideSize(QSizeF size)
                  std::max(1, static_cast<int>(std::lround(size.height() * scale))));
 }
 
-// Whether the PDF library may walk the file's bookmarks (see PdfOutlineCheck.h).
-bool bookmarksAreBounded(const QString &path)
+bool renderCancelled(const QVariant &closure)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
-        return false;
-    const uchar *mapped = file.map(0, file.size());
-    if (!mapped)
-        return false;
-    return outlineIsBounded(QByteArrayView(mapped, file.size()));
+    const auto *cancelled = reinterpret_cast<const std::function<bool()> *>(closure.value<quintptr>());
+    return (*cancelled)();
 }
 
 } // namespace
@@ -69,25 +206,17 @@ bool pdfImportAvailable()
 
 ImportResult openPdfDeck(const QString &path, PdfDeckPtr *deck, int *pages)
 {
+    quietRenderer();
     PdfDeckPtr opened(new PdfDeck);
     opened->path = path;
-    const QPdfDocument::Error error = opened->document.load(path);
-    switch (error) {
-    case QPdfDocument::Error::None:
-        break;
-    case QPdfDocument::Error::FileNotFound:
-        return unreadable(path, QStringLiteral("plik nie istnieje"));
-    case QPdfDocument::Error::IncorrectPassword:
-        return ImportResult::failed(
-            QStringLiteral("Dokument %1 jest chroniony hasłem i nie może być zaimportowany.").arg(quoted(path)));
-    case QPdfDocument::Error::UnsupportedSecurityScheme:
-        return ImportResult::failed(
-            QStringLiteral("Dokument %1 jest zabezpieczony w nieobsługiwany sposób.").arg(quoted(path)));
-    default:
+    opened->document = loadDocument(path);
+    if (!opened->document)
         return ImportResult::failed(
             QStringLiteral("Plik %1 jest uszkodzony albo nie jest dokumentem PDF.").arg(quoted(path)));
-    }
-    const int count = opened->document.pageCount();
+    if (opened->document->isLocked())
+        return ImportResult::failed(
+            QStringLiteral("Dokument %1 jest chroniony hasłem i nie może być zaimportowany.").arg(quoted(path)));
+    const int count = opened->document->numPages();
     if (count <= 0)
         return ImportResult::failed(QStringLiteral("Dokument %1 nie zawiera żadnej strony.").arg(quoted(path)));
     if (count > kMaxPdfPages)
@@ -95,62 +224,45 @@ ImportResult openPdfDeck(const QString &path, PdfDeckPtr *deck, int *pages)
                                         .arg(quoted(path))
                                         .arg(count)
                                         .arg(kMaxPdfPages));
+    opened->boundedOutline = mayReadBookmarks(path, *opened->document);
+    opened->document->setRenderBackend(Poppler::Document::SplashBackend);
+    opened->document->setRenderHint(Poppler::Document::Antialiasing);
+    opened->document->setRenderHint(Poppler::Document::TextAntialiasing);
+    opened->document->setPaperColor(Qt::white);
     *pages = count;
     *deck = std::move(opened);
     return {};
 }
 
-// Names and depths of a document's pages from its bookmarks, when they can be
-// walked safely: the first bookmark met (in reading order) for a page names
-// it; levels deeper than kMaxSlideDepth count as kMaxSlideDepth. Pages
-// without one are "Slajd N" one level below the last bookmarked page before
-// them.
-void namePdfPages(const PdfDeck &deck, std::vector<ImportedSlide> *pages)
+std::vector<ImportedSlide> pdfRecords(const PdfDeck &deck)
 {
-    QPdfDocument &document = deck.document;
-    const int count = document.pageCount();
-    std::vector<bool> named(static_cast<std::size_t>(count), false);
-    QPdfBookmarkModel model;
-    if (bookmarksAreBounded(deck.path))
-        model.setDocument(&document);
-    std::vector<QModelIndex> pending;
-    for (int row = model.rowCount() - 1; row >= 0; --row)
-        pending.push_back(model.index(row, 0));
-    while (!pending.empty()) {
-        const QModelIndex at = pending.back();
-        pending.pop_back();
-        const int page = model.data(at, int(QPdfBookmarkModel::Role::Page)).toInt();
-        if (page >= 0 && page < count && !named[static_cast<std::size_t>(page)]) {
-            ImportedSlide &slide = (*pages)[static_cast<std::size_t>(page)];
-            slide.name = singleLineName(model.data(at, int(QPdfBookmarkModel::Role::Title)).toString());
-            slide.depth = std::clamp(model.data(at, int(QPdfBookmarkModel::Role::Level)).toInt(), 0, kMaxSlideDepth);
-            named[static_cast<std::size_t>(page)] = true;
-        }
-        for (int row = model.rowCount(at) - 1; row >= 0; --row)
-            pending.push_back(model.index(row, 0, at));
-    }
-    int below = 0;
-    for (int page = 0; page < count; ++page) {
-        ImportedSlide &slide = (*pages)[static_cast<std::size_t>(page)];
-        if (named[static_cast<std::size_t>(page)]) {
-            below = std::min(slide.depth + 1, kMaxSlideDepth);
-        } else {
-            slide.name = QStringLiteral("Slajd %1").arg(page + 1);
-            slide.depth = below;
-        }
-    }
+    const int count = deck.document->numPages();
+    std::vector<PdfBookmark> bookmarks;
+    if (deck.boundedOutline)
+        readBookmarks(*deck.document, count, &bookmarks);
+    return slidesFromBookmarks(bookmarks, count);
 }
 
-ImportResult renderPdfPage(const PdfDeck &deck, int page, QByteArray *jpeg)
+ImportResult renderPdfPage(const PdfDeck &deck, int page, QByteArray *jpeg, const std::function<bool()> &cancelled)
 {
-    const QSize size = slideSize(deck.document.pagePointSize(page));
-    const QImage image = size.isValid() ? deck.document.render(page, size) : QImage();
+    const std::unique_ptr<Poppler::Page> pdfPage = deck.document->page(page);
+    const QSizeF points = pdfPage ? pdfPage->pageSizeF() : QSizeF();
+    const QSize size = slideSize(points);
+    QImage image;
+    if (size.isValid()) {
+        const std::function<bool()> never = [] { return false; };
+        const std::function<bool()> *asked = cancelled ? &cancelled : &never;
+        image = pdfPage->renderToImage(72.0 * size.width() / points.width(), 72.0 * size.height() / points.height(), 0,
+                                       0, size.width(), size.height(), Poppler::Page::Rotate0, nullptr, nullptr,
+                                       renderCancelled, QVariant::fromValue(reinterpret_cast<quintptr>(asked)));
+        if ((*asked)())
+            return {ImportStatus::Cancelled, QString()};
+    }
     QString why;
     if (image.isNull() || !encodeJpeg(image, jpeg, &why))
         return ImportResult::failed(
             QStringLiteral("Nie można przygotować strony %1 dokumentu %2.").arg(page + 1).arg(quoted(deck.path)));
     return {};
 }
-
 
 } // namespace marbelo

@@ -1,11 +1,12 @@
 // PDF decks read into slides for the slide import. Two implementations:
-// PdfSlides.cpp renders with Qt's PDF module; PdfSlidesNone.cpp serves builds
-// without it (Windows, where that module cannot be built), and refuses every
+// PdfSlides.cpp reads and renders with Poppler (on Linux and Windows alike);
+// PdfSlidesNone.cpp serves builds without a PDF renderer, and refuses every
 // PDF with a message that says so.
 #pragma once
 
 #include "topics/import/SlideImport.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,10 +26,12 @@ bool pdfImportAvailable();
 // the message for the user otherwise.
 ImportResult openPdfDeck(const QString &path, PdfDeckPtr *deck, int *pages);
 
-// Names and depths of the deck's pages (one entry per page) from its bookmarks.
-void namePdfPages(const PdfDeck &deck, std::vector<ImportedSlide> *pages);
+// The deck's records from its bookmarks and pages (PdfBookmarks.h), without
+// pixels; its bookmarks are read only when their walk is bounded.
+std::vector<ImportedSlide> pdfRecords(const PdfDeck &deck);
 
-// The page rendered to the slide size and encoded as JPEG.
-ImportResult renderPdfPage(const PdfDeck &deck, int page, QByteArray *jpeg);
+// The page rendered to the slide size and encoded as JPEG. cancelled is asked
+// while the page renders; when it answers true the import is Cancelled.
+ImportResult renderPdfPage(const PdfDeck &deck, int page, QByteArray *jpeg, const std::function<bool()> &cancelled);
 
 } // namespace marbelo

@@ -1,4 +1,4 @@
-// Builds without Qt's PDF module: every PDF is refused, naming the file and
+// Builds without a PDF renderer: every PDF is refused, naming the file and
 // what to do instead, so that no import fails without a word.
 
 #include "topics/import/PdfSlides.h"
@@ -26,9 +26,12 @@ ImportResult openPdfDeck(const QString &path, PdfDeckPtr *, int *)
                                     .arg(quotedFileName(path)));
 }
 
-void namePdfPages(const PdfDeck &, std::vector<ImportedSlide> *) {}
+std::vector<ImportedSlide> pdfRecords(const PdfDeck &)
+{
+    return {};
+}
 
-ImportResult renderPdfPage(const PdfDeck &, int, QByteArray *)
+ImportResult renderPdfPage(const PdfDeck &, int, QByteArray *, const std::function<bool()> &)
 {
     return ImportResult::failed(QStringLiteral("Ta wersja programu nie importuje plików PDF."));
 }

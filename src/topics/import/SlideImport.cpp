@@ -182,7 +182,8 @@ ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *sl
     }
 
     std::vector<ImportedSlide> out;
-    // The topic file's size so far: the longest title, then per slide four
+    int done = 0; // slides made, of total
+    // The topic file's size so far: the longest title, then per record four
     // lengths and fields (a name of at most 128 bytes) and the slide block.
     qint64 size = 4 + 128;
     const auto add = [&](ImportedSlide &&slide, const QString &path) {
@@ -195,7 +196,7 @@ ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *sl
         out.push_back(std::move(slide));
         return ImportResult();
     };
-    const auto cancelled = [&] { return progress && !progress(static_cast<int>(out.size()), total); };
+    const auto cancelled = [&] { return progress && !progress(done, total); };
     if (cancelled())
         return {ImportStatus::Cancelled, QString()};
     for (const Source &source : sources) {
@@ -210,19 +211,22 @@ ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *sl
                 read = add(std::move(slide), source.path);
             if (!read.ok())
                 return read;
+            ++done;
             if (cancelled())
                 return {ImportStatus::Cancelled, QString()};
         } else {
-            std::vector<ImportedSlide> pages(static_cast<std::size_t>(source.slides));
-            namePdfPages(*source.pdf, &pages);
-            for (int page = 0; page < source.slides; ++page) {
-                ImportedSlide &slide = pages[static_cast<std::size_t>(page)];
-                ImportResult rendered = renderPdfPage(*source.pdf, page, &slide.jpeg);
-                if (rendered.ok())
-                    rendered = add(std::move(slide), source.path);
-                if (!rendered.ok())
-                    return rendered;
-                if (cancelled())
+            for (ImportedSlide &record : pdfRecords(*source.pdf)) {
+                const bool slide = !record.heading;
+                if (slide) {
+                    const ImportResult rendered = renderPdfPage(*source.pdf, record.page, &record.jpeg, cancelled);
+                    if (!rendered.ok())
+                        return rendered;
+                }
+                const ImportResult added = add(std::move(record), source.path);
+                if (!added.ok())
+                    return added;
+                done += slide ? 1 : 0;
+                if (slide && cancelled())
                     return {ImportStatus::Cancelled, QString()};
             }
         }

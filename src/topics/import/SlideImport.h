@@ -25,11 +25,14 @@ struct ImportedSlide
 {
     QString name;
     int depth = 0;
-    QByteArray jpeg; // a complete JPEG file image, plain
+    QByteArray jpeg;      // a complete JPEG file image, plain; empty for a heading
+    bool heading = false; // a record without a slide (a bookmark that owns no page)
+    int page = -1;        // for a PDF's slide, the 0-based page it shows
 };
 
 // Told after each slide how many of the total are done; returning false
-// cancels the import. Also called once with 0 before the first slide.
+// cancels the import. Also called once with 0 before the first slide, and
+// while a page renders, so that a cancelled import stops within it.
 using ImportProgress = std::function<bool(int done, int total)>;
 
 enum class ImportStatus { Done, Failed, Cancelled };
