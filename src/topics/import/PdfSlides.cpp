@@ -10,7 +10,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
+#include <thread>
 
 namespace marbelo {
 
@@ -28,6 +32,9 @@ void PdfDeckDeleter::operator()(PdfDeck *deck) const
 }
 
 namespace {
+
+// Pages render on at most this many threads, one copy of the document each.
+constexpr std::size_t kMaxRenderThreads = 4;
 
 // A file damaged beyond this is not read into memory to be repaired.
 constexpr qint64 kMaxRepairedFileSize = 512 * 1024 * 1024;
@@ -191,10 +198,38 @@ QSize slideSize(QSizeF size)
                  std::max(1, static_cast<int>(std::lround(size.height() * scale))));
 }
 
-bool renderCancelled(const QVariant &closure)
+void prepareRendering(Poppler::Document &document)
 {
-    const auto *cancelled = reinterpret_cast<const std::function<bool()> *>(closure.value<quintptr>());
-    return (*cancelled)();
+    document.setRenderBackend(Poppler::Document::SplashBackend);
+    document.setRenderHint(Poppler::Document::Antialiasing);
+    document.setRenderHint(Poppler::Document::TextAntialiasing);
+    document.setPaperColor(Qt::white);
+}
+
+bool renderStopped(const QVariant &closure)
+{
+    return reinterpret_cast<const std::atomic<bool> *>(closure.value<quintptr>())->load();
+}
+
+// One page rendered to the slide size and encoded; stop is asked while it renders.
+ImportResult renderPage(Poppler::Document &document, const QString &path, int page, const std::atomic<bool> &stop,
+                        QByteArray *jpeg)
+{
+    const std::unique_ptr<Poppler::Page> pdfPage = document.page(page);
+    const QSizeF points = pdfPage ? pdfPage->pageSizeF() : QSizeF();
+    const QSize size = slideSize(points);
+    QImage image;
+    if (size.isValid())
+        image = pdfPage->renderToImage(72.0 * size.width() / points.width(), 72.0 * size.height() / points.height(), 0,
+                                       0, size.width(), size.height(), Poppler::Page::Rotate0, nullptr, nullptr,
+                                       renderStopped, QVariant::fromValue(reinterpret_cast<quintptr>(&stop)));
+    if (stop)
+        return {ImportStatus::Cancelled, QString()};
+    QString why;
+    if (image.isNull() || !encodeJpeg(image, jpeg, &why))
+        return ImportResult::failed(
+            QStringLiteral("Nie można przygotować strony %1 dokumentu %2.").arg(page + 1).arg(quoted(path)));
+    return {};
 }
 
 } // namespace
@@ -225,10 +260,7 @@ ImportResult openPdfDeck(const QString &path, PdfDeckPtr *deck, int *pages)
                                         .arg(count)
                                         .arg(kMaxPdfPages));
     opened->boundedOutline = mayReadBookmarks(path, *opened->document);
-    opened->document->setRenderBackend(Poppler::Document::SplashBackend);
-    opened->document->setRenderHint(Poppler::Document::Antialiasing);
-    opened->document->setRenderHint(Poppler::Document::TextAntialiasing);
-    opened->document->setPaperColor(Qt::white);
+    prepareRendering(*opened->document);
     *pages = count;
     *deck = std::move(opened);
     return {};
@@ -243,26 +275,75 @@ std::vector<ImportedSlide> pdfRecords(const PdfDeck &deck)
     return slidesFromBookmarks(bookmarks, count);
 }
 
-ImportResult renderPdfPage(const PdfDeck &deck, int page, QByteArray *jpeg, const std::function<bool()> &cancelled)
+ImportResult renderPdfPages(const PdfDeck &deck, const std::vector<int> &pages, const std::function<bool()> &cancelled,
+                            const RenderedPage &take)
 {
-    const std::unique_ptr<Poppler::Page> pdfPage = deck.document->page(page);
-    const QSizeF points = pdfPage ? pdfPage->pageSizeF() : QSizeF();
-    const QSize size = slideSize(points);
-    QImage image;
-    if (size.isValid()) {
-        const std::function<bool()> never = [] { return false; };
-        const std::function<bool()> *asked = cancelled ? &cancelled : &never;
-        image = pdfPage->renderToImage(72.0 * size.width() / points.width(), 72.0 * size.height() / points.height(), 0,
-                                       0, size.width(), size.height(), Poppler::Page::Rotate0, nullptr, nullptr,
-                                       renderCancelled, QVariant::fromValue(reinterpret_cast<quintptr>(asked)));
-        if ((*asked)())
-            return {ImportStatus::Cancelled, QString()};
+    struct Slot
+    {
+        bool ready = false;
+        ImportResult result;
+        QByteArray jpeg;
+    };
+    std::vector<Slot> results(pages.size());
+    std::mutex lock;
+    std::condition_variable rendered;
+    std::atomic<bool> stop{false};
+    std::atomic<std::size_t> nextPage{0};
+
+    // Each thread takes the next page not taken; the first renders with the
+    // deck's own document, the others open a copy of their own.
+    const auto work = [&](Poppler::Document *own) {
+        std::unique_ptr<Poppler::Document> copy;
+        if (!own) {
+            copy = loadDocument(deck.path);
+            if (copy && !copy->isLocked())
+                prepareRendering(*copy);
+            else
+                copy.reset();
+            own = copy.get();
+            if (!own)
+                return; // the other threads render its share
+        }
+        for (std::size_t k = nextPage++; k < pages.size() && !stop; k = nextPage++) {
+            Slot done;
+            done.result = renderPage(*own, deck.path, pages[k], stop, &done.jpeg);
+            done.ready = true;
+            const std::lock_guard<std::mutex> guard(lock);
+            results[k] = std::move(done);
+            rendered.notify_all();
+        }
+    };
+    const std::size_t count = std::min<std::size_t>(
+        {std::max(1u, std::thread::hardware_concurrency()), kMaxRenderThreads, std::max<std::size_t>(pages.size(), 1)});
+    std::vector<std::thread> threads;
+    threads.emplace_back(work, deck.document.get());
+    while (threads.size() < count)
+        threads.emplace_back(work, nullptr);
+
+    ImportResult result;
+    for (std::size_t k = 0; k < pages.size() && result.ok(); ++k) {
+        Slot slot;
+        {
+            std::unique_lock<std::mutex> guard(lock);
+            // Asked every 50 ms while the page renders, so that a cancel is answered at once.
+            while (!results[k].ready && result.ok()) {
+                if (!rendered.wait_for(guard, std::chrono::milliseconds(50), [&] { return results[k].ready; })) {
+                    guard.unlock();
+                    if (cancelled && cancelled())
+                        result = {ImportStatus::Cancelled, QString()};
+                    guard.lock();
+                }
+            }
+            if (result.ok())
+                slot = std::move(results[k]);
+        }
+        if (result.ok())
+            result = slot.result.ok() ? take(std::move(slot.jpeg)) : slot.result;
     }
-    QString why;
-    if (image.isNull() || !encodeJpeg(image, jpeg, &why))
-        return ImportResult::failed(
-            QStringLiteral("Nie można przygotować strony %1 dokumentu %2.").arg(page + 1).arg(quoted(deck.path)));
-    return {};
+    stop = true;
+    for (std::thread &thread : threads)
+        thread.join();
+    return result;
 }
 
 } // namespace marbelo

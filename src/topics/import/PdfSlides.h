@@ -30,8 +30,14 @@ ImportResult openPdfDeck(const QString &path, PdfDeckPtr *deck, int *pages);
 // pixels; its bookmarks are read only when their walk is bounded.
 std::vector<ImportedSlide> pdfRecords(const PdfDeck &deck);
 
-// The page rendered to the slide size and encoded as JPEG. cancelled is asked
-// while the page renders; when it answers true the import is Cancelled.
-ImportResult renderPdfPage(const PdfDeck &deck, int page, QByteArray *jpeg, const std::function<bool()> &cancelled);
+// Renders the given pages (0-based) to the slide size as JPEGs, on as many
+// threads as the processor has cores (at most four, each with its own copy of
+// the document), and hands them to take in the order given, on the calling
+// thread. cancelled is asked on the calling thread, also while pages render;
+// when it answers true, or take fails, the rendering stops at once and that
+// result is returned.
+using RenderedPage = std::function<ImportResult(QByteArray &&jpeg)>;
+ImportResult renderPdfPages(const PdfDeck &deck, const std::vector<int> &pages, const std::function<bool()> &cancelled,
+                            const RenderedPage &take);
 
 } // namespace marbelo

@@ -31,7 +31,8 @@ std::vector<ImportedSlide> pdfRecords(const PdfDeck &)
     return {};
 }
 
-ImportResult renderPdfPage(const PdfDeck &, int, QByteArray *, const std::function<bool()> &)
+ImportResult renderPdfPages(const PdfDeck &, const std::vector<int> &, const std::function<bool()> &,
+                            const RenderedPage &)
 {
     return ImportResult::failed(QStringLiteral("Ta wersja programu nie importuje plików PDF."));
 }

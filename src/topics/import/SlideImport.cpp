@@ -215,20 +215,34 @@ ImportResult readSlides(const QStringList &files, std::vector<ImportedSlide> *sl
             if (cancelled())
                 return {ImportStatus::Cancelled, QString()};
         } else {
-            for (ImportedSlide &record : pdfRecords(*source.pdf)) {
-                const bool slide = !record.heading;
-                if (slide) {
-                    const ImportResult rendered = renderPdfPage(*source.pdf, record.page, &record.jpeg, cancelled);
-                    if (!rendered.ok())
-                        return rendered;
-                }
-                const ImportResult added = add(std::move(record), source.path);
+            std::vector<ImportedSlide> records = pdfRecords(*source.pdf);
+            std::vector<int> pages;
+            for (const ImportedSlide &record : records) {
+                if (!record.heading)
+                    pages.push_back(record.page);
+            }
+            std::size_t next = 0; // the next record to add
+            const auto addHeadings = [&] {
+                ImportResult added;
+                while (added.ok() && next < records.size() && records[next].heading)
+                    added = add(std::move(records[next++]), source.path);
+                return added;
+            };
+            ImportResult read = renderPdfPages(*source.pdf, pages, cancelled, [&](QByteArray &&jpeg) {
+                ImportResult added = addHeadings();
                 if (!added.ok())
                     return added;
-                done += slide ? 1 : 0;
-                if (slide && cancelled())
-                    return {ImportStatus::Cancelled, QString()};
-            }
+                records[next].jpeg = std::move(jpeg);
+                added = add(std::move(records[next++]), source.path);
+                if (!added.ok())
+                    return added;
+                ++done;
+                return cancelled() ? ImportResult{ImportStatus::Cancelled, QString()} : ImportResult();
+            });
+            if (read.ok())
+                read = addHeadings();
+            if (!read.ok())
+                return read;
         }
     }
     *slides = std::move(out);
