@@ -180,6 +180,51 @@ build_qtbase() {
   cmake --install "$b" >"$b.install.log" 2>&1 || { tail -n 30 "$b.install.log"; exit 1; }
 }
 
+# FreeType 2.12.1 for Poppler's font rendering, static, with nothing optional: its own copy of
+# the inflate code reads compressed fonts, so no zlib, PNG, bzip2, Brotli or HarfBuzz is linked.
+build_freetype() {
+  fetch freetype
+  src=$(srcdir freetype)
+  b=$WORK/build/freetype
+  rm -rf "$b"
+  cmake -S "$src" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$PREFIX" -DBUILD_SHARED_LIBS=OFF -DCMAKE_POSITION_INDEPENDENT_CODE=ON \
+    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_BROTLI=ON -DFT_DISABLE_HARFBUZZ=ON \
+    >"$b.configure.log" 2>&1 || { tail -n 30 "$b.configure.log"; exit 1; }
+  cmake --build "$b" -j"$JOBS" >"$b.build.log" 2>&1 || { tail -n 30 "$b.build.log"; exit 1; }
+  cmake --install "$b" >"$b.install.log" 2>&1 || { tail -n 30 "$b.install.log"; exit 1; }
+}
+
+# Poppler 22.12 (Debian's source) with its Qt 6 wrapper: the PDF import's reader and renderer.
+# Splash renders, with Poppler's own DCT decoder for JPEG pictures; no OpenJPEG, LCMS, cairo,
+# glib, curl, NSS or GPGME, and Windows' own font lookup. The wrapper's tests are not built, so
+# its need of Qt's Test module (which the SDK leaves out) is dropped. Two DLLs that need only
+# Windows' own and Qt's: libpoppler and libpoppler-qt6.
+build_poppler() {
+  fetch poppler
+  src=$(srcdir poppler)
+  b=$WORK/build/poppler
+  sed -i 's/find_package(Qt6 6.2 COMPONENTS Core Gui Widgets Test QUIET)/find_package(Qt6 6.2 COMPONENTS Core Gui Widgets QUIET)/;
+          s/Qt6Widgets_FOUND AND Qt6Test_FOUND/Qt6Widgets_FOUND/' "$src/CMakeLists.txt"
+  sed -i 's/^add_subdirectory(tests)$/# add_subdirectory(tests)/' "$src/qt6/CMakeLists.txt"
+  rm -rf "$b"
+  cmake -S "$src" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$PREFIX" -DCMAKE_PREFIX_PATH="$PREFIX" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DENABLE_QT6=ON -DENABLE_QT5=OFF -DENABLE_CPP=OFF -DENABLE_GLIB=OFF -DENABLE_GOBJECT_INTROSPECTION=OFF \
+    -DENABLE_UTILS=OFF -DENABLE_LIBCURL=OFF -DENABLE_NSS3=OFF -DENABLE_GPGME=OFF -DENABLE_BOOST=OFF \
+    -DENABLE_LIBOPENJPEG=none -DENABLE_DCTDECODER=unmaintained -DENABLE_CMS=none -DENABLE_LIBTIFF=OFF \
+    -DENABLE_LIBPNG=OFF -DWITH_Cairo=OFF -DWITH_NSS3=OFF -DWITH_JPEG=OFF -DWITH_PNG=OFF -DWITH_TIFF=OFF \
+    -DFONT_CONFIGURATION=win32 -DRUN_GPERF_IF_PRESENT=OFF \
+    -DBUILD_GTK_TESTS=OFF -DBUILD_QT5_TESTS=OFF -DBUILD_QT6_TESTS=OFF -DBUILD_CPP_TESTS=OFF -DBUILD_MANUAL_TESTS=OFF \
+    -DZLIB_INCLUDE_DIR=/usr/$HOST/include -DZLIB_LIBRARY=/usr/$HOST/lib/libz.a \
+    -DFREETYPE_INCLUDE_DIRS="$PREFIX/include/freetype2" -DFREETYPE_LIBRARY="$PREFIX/lib/libfreetype.a" \
+    >"$b.configure.log" 2>&1 || { tail -n 40 "$b.configure.log"; exit 1; }
+  grep -q "Qt6 wrapper: *yes\|qt6 wrapper: *yes" "$b.configure.log" || { grep -i "qt6" "$b.configure.log"; echo "Poppler's Qt 6 wrapper is not configured" >&2; exit 1; }
+  cmake --build "$b" -j"$JOBS" >"$b.build.log" 2>&1 || { tail -n 40 "$b.build.log"; exit 1; }
+  cmake --install "$b" >"$b.install.log" 2>&1 || { tail -n 30 "$b.install.log"; exit 1; }
+}
+
 # Qt's own Polish texts (message-box buttons, file dialogs), taken from Debian's host package:
 # .qm files do not depend on the platform.
 build_translations() {
@@ -191,7 +236,7 @@ build_translations() {
 }
 
 say "SDK in $SDK (jobs: $JOBS)"
-for p in toolchain sources zlib sqlite jpeg haru qtbase translations; do
+for p in toolchain sources zlib sqlite jpeg haru qtbase translations freetype poppler; do
   part "$p"
 done
 say "SDK complete: $(du -sh "$PREFIX" | cut -f1) in $PREFIX; this run took $(elapsed "$START")"

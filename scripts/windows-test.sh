@@ -1,8 +1,8 @@
 #!/bin/sh
 # Checks the Windows build under Wine, headless on Xvfb:
-#   1. marbelo-tool.exe builds, dumps, lists, composes, exports and writes PDFs on the test
-#      fixture; every output is byte-identical to the Linux build's (PDFs: the same pages,
-#      the same embedded slide bytes and the same text);
+#   1. marbelo-tool.exe builds, dumps, lists, imports PDF decks, composes, exports and writes
+#      PDFs on the test fixture; every output is byte-identical to the Linux build's (PDFs: the
+#      same pages, the same embedded slide bytes and the same text);
 #   2. marbelo.exe starts on the demo data of the portable folder, shows its main window
 #      (a screenshot; with --screenshot it replaces docs/windows-main-window.png) and quits when
 #      the window is closed, having written nothing outside its folder;
@@ -54,6 +54,11 @@ FIXTURE=$WORK/fixture
 build/tests/marbelo-wine-fixture "$FIXTURE/data" >/dev/null
 cp -r build/demo/01-przepisy-prawne "$FIXTURE/lib"
 cp build/bin/Pytania.gift "$FIXTURE/"
+# Two real decks for the PDF import: a beamer talk (embedded fonts, sections with subsections)
+# and the same talk encrypted with an owner password only.
+SAMPLES=$ROOT/../shared/samples/pdf
+cp "$SAMPLES/beamer-conference-talk-43.pdf" "$FIXTURE/talk.pdf"
+cp "$SAMPLES/encrypted-owner.pdf" "$FIXTURE/encrypted.pdf"
 for side in linux windows; do
   cp -r "$FIXTURE/." "$WORK/$side/"
   mkdir -p "$WORK/$side/out"
@@ -102,6 +107,11 @@ same_pdf() {
 say "marbelo-tool.exe against the Linux marbelo-tool"
 tool build library build lib/library.src out/topic.mdl
 same out/topic.mdl
+tool import-pdf library import out/talk.mdl "Wykład" talk.pdf
+same out/talk.mdl
+tool import-encrypted library import out/encrypted.mdl "Wykład zaszyfrowany" encrypted.pdf
+same out/encrypted.mdl
+tool dump-pdf library dump out/talk.mdl
 tool dump library dump out/topic.mdl
 tool list library list data
 tool trainings trainings data

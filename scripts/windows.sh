@@ -38,7 +38,7 @@ mkdir -p "$OUT"
 LAUNCHER=
 if command -v ccache >/dev/null 2>&1; then LAUNCHER=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache; fi
 "$QT/bin/qt-cmake" -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARBELO_WERROR=ON \
-  -DMARBELO_TESTS=OFF -DMARBELO_PDF_IMPORT=OFF -DMARBELO_DEMO_DATA_DIR="$ROOT/build/bin" \
+  -DMARBELO_TESTS=OFF -DMARBELO_DEMO_DATA_DIR="$ROOT/build/bin" \
   -DZLIB_INCLUDE_DIR=/usr/$HOST/include -DZLIB_LIBRARY=/usr/$HOST/lib/libz.a $LAUNCHER >"$OUT/configure.log" 2>&1 \
   || { tail -n 30 "$OUT/configure.log"; exit 1; }
 CCACHE_BASEDIR=$ROOT cmake --build "$BUILD" -j2
