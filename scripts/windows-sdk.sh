@@ -180,8 +180,8 @@ build_qtbase() {
   cmake --install "$b" >"$b.install.log" 2>&1 || { tail -n 30 "$b.install.log"; exit 1; }
 }
 
-# FreeType 2.12.1 for Poppler's font rendering, static, with nothing optional: its own copy of
-# the inflate code reads compressed fonts, so no zlib, PNG, bzip2, Brotli or HarfBuzz is linked.
+# FreeType 2.12.1 for Poppler's font rendering, static, with Debian's zlib for Windows (its own
+# copy of zlib would clash with that one in Poppler's link) and no PNG, bzip2, Brotli or HarfBuzz.
 build_freetype() {
   fetch freetype
   src=$(srcdir freetype)
@@ -189,7 +189,7 @@ build_freetype() {
   rm -rf "$b"
   cmake -S "$src" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$PREFIX" -DBUILD_SHARED_LIBS=OFF -DCMAKE_POSITION_INDEPENDENT_CODE=ON \
-    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_BROTLI=ON -DFT_DISABLE_HARFBUZZ=ON \
+    -DFT_REQUIRE_ZLIB=ON -DZLIB_INCLUDE_DIR=/usr/$HOST/include -DZLIB_LIBRARY=/usr/$HOST/lib/libz.a -DFT_DISABLE_PNG=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_BROTLI=ON -DFT_DISABLE_HARFBUZZ=ON \
     >"$b.configure.log" 2>&1 || { tail -n 30 "$b.configure.log"; exit 1; }
   cmake --build "$b" -j"$JOBS" >"$b.build.log" 2>&1 || { tail -n 30 "$b.build.log"; exit 1; }
   cmake --install "$b" >"$b.install.log" 2>&1 || { tail -n 30 "$b.install.log"; exit 1; }
@@ -201,6 +201,9 @@ build_freetype() {
 # its need of Qt's Test module (which the SDK leaves out) is dropped. Two DLLs that need only
 # Windows' own and Qt's: libpoppler and libpoppler-qt6.
 build_poppler() {
+  # The static FreeType needs zlib after it on every link line: CMake's standard libraries for
+  # Windows come last, so zlib goes at their head.
+  WIN_LIBS="-lkernel32 -luser32 -lgdi32 -lwinspool -lshell32 -lole32 -loleaut32 -luuid -lcomdlg32 -ladvapi32"
   fetch poppler
   src=$(srcdir poppler)
   b=$WORK/build/poppler
@@ -219,6 +222,7 @@ build_poppler() {
     -DBUILD_GTK_TESTS=OFF -DBUILD_QT5_TESTS=OFF -DBUILD_QT6_TESTS=OFF -DBUILD_CPP_TESTS=OFF -DBUILD_MANUAL_TESTS=OFF \
     -DZLIB_INCLUDE_DIR=/usr/$HOST/include -DZLIB_LIBRARY=/usr/$HOST/lib/libz.a \
     -DFREETYPE_INCLUDE_DIRS="$PREFIX/include/freetype2" -DFREETYPE_LIBRARY="$PREFIX/lib/libfreetype.a" \
+    -DCMAKE_CXX_STANDARD_LIBRARIES="/usr/$HOST/lib/libz.a $WIN_LIBS" -DCMAKE_C_STANDARD_LIBRARIES="/usr/$HOST/lib/libz.a $WIN_LIBS" \
     >"$b.configure.log" 2>&1 || { tail -n 40 "$b.configure.log"; exit 1; }
   grep -q "Qt6 wrapper: *yes\|qt6 wrapper: *yes" "$b.configure.log" || { grep -i "qt6" "$b.configure.log"; echo "Poppler's Qt 6 wrapper is not configured" >&2; exit 1; }
   cmake --build "$b" -j"$JOBS" >"$b.build.log" 2>&1 || { tail -n 40 "$b.build.log"; exit 1; }
