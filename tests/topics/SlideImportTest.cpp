@@ -198,6 +198,18 @@ TEST(SlideImport, BadInputIsRefusedNamingTheFileAndNothingIsWritten)
          [](const QString &p) { writePdf(p, 2, {}, QSizeF(720, 405), "haslo"); }, QStringLiteral("chroniony hasłem")},
         {"PDF without pages", QStringLiteral("pusty.pdf"), [](const QString &p) { writeFile(p, pdfWithoutPages()); },
          QStringLiteral("nie zawiera żadnej strony")},
+        {"PDF over 5000 pages", QStringLiteral("gruby.pdf"),
+         [](const QString &p) {
+             std::vector<QByteArray> objects = {"<< /Type /Catalog /Pages 2 0 R >>", ""};
+             QByteArray kids;
+             for (int i = 0; i < 5001; ++i) {
+                 kids += QByteArray::number(i + 3) + " 0 R ";
+                 objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 72 40] >>");
+             }
+             objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count 5001 >>";
+             writeFile(p, pdfFromObjects(objects));
+         },
+         QStringLiteral("za dużo stron: 5001")},
         {"no picture", QStringLiteral("notatka.png"),
          [](const QString &p) { writeFile(p, "To nie jest obraz, tylko tekst.\n"); }, QStringLiteral("nie jest obrazem")},
         {"picture over 100 million pixels", QStringLiteral("ogromny.png"),
