@@ -79,16 +79,16 @@ qsizetype objectStart(const QByteArray &pdf, qsizetype objAt)
     return p;
 }
 
-// A copy of the file whose startxref is pointed at its last cross-reference
-// section (an "xref" table or an object of /Type /XRef) when it points
-// elsewhere, as a file cut and joined wrongly has it; empty when there is
-// nothing to correct. Poppler rebuilds a lost table itself, but not a lost
-// cross-reference stream.
-QByteArray withStartXrefFound(const QByteArray &pdf)
+// Points the file's startxref at its last cross-reference section (an "xref"
+// table or an object of /Type /XRef) when it points elsewhere, as a file cut
+// and joined wrongly has it; false when there is nothing to correct. Poppler
+// rebuilds a lost table itself, but not a lost cross-reference stream.
+bool pointStartXrefAtLastSection(QByteArray *bytes)
 {
+    const QByteArray &pdf = *bytes;
     const qsizetype keyword = pdf.lastIndexOf("startxref");
     if (keyword < 0)
-        return {};
+        return false;
     qsizetype from = keyword + 9;
     while (from < pdf.size() && isBlank(pdf[from]))
         ++from;
@@ -96,7 +96,7 @@ QByteArray withStartXrefFound(const QByteArray &pdf)
     while (to < pdf.size() && isDigit(pdf[to]) && to - from < 12)
         ++to;
     if (to == from)
-        return {};
+        return false;
     qsizetype section = -1;
     for (qsizetype at = pdf.lastIndexOf("xref", keyword - 1); at > 0; at = pdf.lastIndexOf("xref", at - 1)) {
         if ((pdf[at - 1] == '\n' || pdf[at - 1] == '\r') && at + 4 < pdf.size() && isBlank(pdf[at + 4])) {
@@ -114,10 +114,9 @@ QByteArray withStartXrefFound(const QByteArray &pdf)
         }
     }
     if (section < 0 || pdf.mid(from, to - from).toLongLong() == section)
-        return {};
-    QByteArray repaired = pdf;
-    repaired.replace(from, to - from, QByteArray::number(section));
-    return repaired;
+        return false;
+    bytes->replace(from, to - from, QByteArray::number(section));
+    return true;
 }
 
 std::unique_ptr<Poppler::Document> loadDocument(const QString &path)
@@ -128,8 +127,8 @@ std::unique_ptr<Poppler::Document> loadDocument(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxRepairedFileSize)
         return nullptr;
-    const QByteArray repaired = withStartXrefFound(file.readAll());
-    return repaired.isEmpty() ? nullptr : Poppler::Document::loadFromData(repaired);
+    QByteArray bytes = file.readAll();
+    return pointStartXrefAtLastSection(&bytes) ? Poppler::Document::loadFromData(bytes) : nullptr;
 }
 
 // Whether the bookmarks may be walked: the file's own objects are checked
