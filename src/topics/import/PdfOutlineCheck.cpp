@@ -1,5 +1,7 @@
 #include "topics/import/PdfOutlineCheck.h"
 
+#include "topics/import/PdfSyntax.h"
+
 #include <QByteArray>
 
 #include <zlib.h>
@@ -19,20 +21,9 @@ constexpr int kMaxNesting = 64;              // arrays and dictionaries within o
 constexpr qint64 kMaxInflated = 64 << 20;    // all object streams of a file together
 constexpr qint64 kMaxObjectNumber = 1 << 24; // more than any PDF library accepts
 
-bool isSpace(char c)
-{
-    return c == 0 || c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == ' ';
-}
-
-bool isDelimiter(char c)
-{
-    return c != 0 && std::strchr("()<>[]{}/%", c) != nullptr;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+using pdf::isDelimiter;
+using pdf::isDigit;
+using pdf::isSpace;
 
 // The links of one dictionary and what an object stream's dictionary holds.
 struct Dict

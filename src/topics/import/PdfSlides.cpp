@@ -3,6 +3,7 @@
 #include "store/components/JpegEncoder.h"
 #include "topics/import/PdfBookmarks.h"
 #include "topics/import/PdfOutlineCheck.h"
+#include "topics/import/PdfSyntax.h"
 
 #include <QFile>
 
@@ -52,15 +53,8 @@ void quietRenderer()
     std::call_once(once, [] { Poppler::setDebugErrorFunction([](const QString &, const QVariant &) {}, QVariant()); });
 }
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+using pdf::isDigit;
+using pdf::isSpace;
 
 // The start of the "N G obj" whose keyword begins at objAt, or -1.
 qsizetype objectStart(const QByteArray &pdf, qsizetype objAt)
@@ -68,7 +62,7 @@ qsizetype objectStart(const QByteArray &pdf, qsizetype objAt)
     qsizetype p = objAt;
     for (int part = 0; part < 2; ++part) {
         const qsizetype blanks = p;
-        while (p > 0 && isBlank(pdf[p - 1]))
+        while (p > 0 && isSpace(pdf[p - 1]))
             --p;
         const qsizetype digits = p;
         while (p > 0 && isDigit(pdf[p - 1]))
@@ -90,7 +84,7 @@ bool pointStartXrefAtLastSection(QByteArray *bytes)
     if (keyword < 0)
         return false;
     qsizetype from = keyword + 9;
-    while (from < pdf.size() && isBlank(pdf[from]))
+    while (from < pdf.size() && isSpace(pdf[from]))
         ++from;
     qsizetype to = from;
     while (to < pdf.size() && isDigit(pdf[to]) && to - from < 12)
@@ -99,13 +93,13 @@ bool pointStartXrefAtLastSection(QByteArray *bytes)
         return false;
     qsizetype section = -1;
     for (qsizetype at = pdf.lastIndexOf("xref", keyword - 1); at > 0; at = pdf.lastIndexOf("xref", at - 1)) {
-        if ((pdf[at - 1] == '\n' || pdf[at - 1] == '\r') && at + 4 < pdf.size() && isBlank(pdf[at + 4])) {
+        if ((pdf[at - 1] == '\n' || pdf[at - 1] == '\r') && at + 4 < pdf.size() && isSpace(pdf[at + 4])) {
             section = at;
             break;
         }
     }
     for (qsizetype at = pdf.lastIndexOf("/XRef", keyword); at > section; at = pdf.lastIndexOf("/XRef", at - 1)) {
-        if (at + 5 < pdf.size() && (isBlank(pdf[at + 5]) || pdf[at + 5] == '/' || pdf[at + 5] == '>')) {
+        if (at + 5 < pdf.size() && (isSpace(pdf[at + 5]) || pdf[at + 5] == '/' || pdf[at + 5] == '>')) {
             const qsizetype obj = pdf.lastIndexOf("obj", at);
             const qsizetype start = obj > section ? objectStart(pdf, obj) : -1;
             if (start >= 0)
