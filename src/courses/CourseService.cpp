@@ -3,15 +3,19 @@
 #include "courses/CourseDocuments.h"
 #include "courses/IssuedCertificate.h"
 #include "courses/Courses.h"
+#include "courses/Employers.h"
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Register.h"
 #include "courses/RegisterCsv.h"
+#include "courses/RenewalDocuments.h"
+#include "trainings/RenewalIntervals.h"
 #include "store/db/Database.h"
 
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <memory>
 
 namespace marbelo {
 
@@ -45,6 +49,20 @@ int issuedTo(db::Database &database, const char *column, qint64 id)
                    && q.next()
                ? q.value(0).toInt()
                : 0;
+}
+
+// Why the participant cannot carry that interval on a course of the type, or empty.
+QString intervalProblem(const Participant &p, const TrainingInfo &training)
+{
+    if (renewalYearsAllowed(training.type, p.intervalYears))
+        return QString();
+    QStringList allowed;
+    for (const RenewalInterval &interval : renewalIntervals(training.type))
+        allowed << (interval.post.isEmpty() ? yearsText(interval.years)
+                                            : QStringLiteral("%1 (%2)").arg(yearsText(interval.years), interval.post));
+    return QStringLiteral("Szkolenie okresowe co %1 nie jest przewidziane dla szkolenia „%2”%3.")
+        .arg(yearsText(p.intervalYears), training.shownName(),
+             allowed.isEmpty() ? QString() : QStringLiteral(" (przewidziane: %1)").arg(allowed.join(QStringLiteral(", "))));
 }
 
 } // namespace
@@ -138,16 +156,34 @@ std::optional<RecordEdit> CourseService::deleteCourse(qint64 id, QString *error)
 std::optional<RecordEdit> CourseService::addParticipants(qint64 course, const std::vector<Participant> &people,
                                                          const QString &what, QString *error)
 {
-    const auto ids = marbelo::addParticipants(m_database, course, people, error);
+    Course stored;
+    if (!this->course(course, &stored, error))
+        return std::nullopt;
+    const TrainingInfo info = training(stored.training);
+    for (const Participant &p : people) {
+        if (const QString problem = intervalProblem(p, info); !problem.isEmpty()) {
+            *error = problem;
+            return std::nullopt;
+        }
+    }
+    std::vector<qint64> newEmployers;
+    const auto ids = marbelo::addParticipants(m_database, course, people, error, &newEmployers);
     if (!ids)
         return std::nullopt;
-    // The redo puts them back under the same numbers.
+    // The redo puts them back under the same numbers, and the employers the
+    // addition created with them.
     std::vector<Participant> again = people;
     for (std::size_t i = 0; i < again.size(); ++i)
         again[i].id = (*ids)[i];
-    return RecordEdit{what, [this, ids = *ids](QString *why) { return removeParticipants(m_database, ids, why); },
-                      [this, course, again](QString *why) {
-                          return marbelo::addParticipants(m_database, course, again, why).has_value();
+    auto employersBack = std::make_shared<db::RowSnapshot>();
+    return RecordEdit{what,
+                      [this, ids = *ids, newEmployers, employersBack](QString *why) {
+                          employersBack->clear();
+                          return removeParticipants(m_database, ids, why, nullptr, newEmployers, employersBack.get());
+                      },
+                      [this, course, again, employersBack](QString *why) {
+                          return marbelo::addParticipants(m_database, course, again, why, nullptr, employersBack.get())
+                              .has_value();
                       },
                       ids->empty() ? 0 : ids->front()};
 }
@@ -158,6 +194,18 @@ std::optional<RecordEdit> CourseService::importParticipants(qint64 course, const
     std::vector<Participant> listed;
     if (!participants(course, &listed, error))
         return std::nullopt;
+    Course stored;
+    if (!this->course(course, &stored, error))
+        return std::nullopt;
+    const TrainingInfo info = training(stored.training);
+    QStringList refused;
+    for (std::size_t i = 0; i < csv.participants.size(); ++i)
+        if (const QString problem = intervalProblem(csv.participants[i], info); !problem.isEmpty())
+            refused << QStringLiteral("wiersz %1: %2").arg(csv.lines[i]).arg(problem);
+    if (!refused.isEmpty()) {
+        *error = QStringLiteral("Nikogo nie zaimportowano:\n") + refused.join(QLatin1Char('\n'));
+        return std::nullopt;
+    }
     std::vector<Participant> joining;
     for (std::size_t i = 0; i < csv.participants.size(); ++i) {
         const Participant &p = csv.participants[i];
@@ -184,6 +232,13 @@ std::optional<RecordEdit> CourseService::changeParticipant(const Participant &ch
     const auto old = std::find_if(people.begin(), people.end(), [&](const Participant &p) { return p.id == changed.id; });
     if (old == people.end()) {
         *error = QStringLiteral("Nie ma uczestnika nr %1.").arg(changed.id);
+        return std::nullopt;
+    }
+    Course stored;
+    if (!this->course(changed.course, &stored, error))
+        return std::nullopt;
+    if (const QString problem = intervalProblem(changed, training(stored.training)); !problem.isEmpty()) {
+        *error = problem;
         return std::nullopt;
     }
     if (!updateParticipant(m_database, changed, error))
@@ -214,6 +269,112 @@ std::optional<RecordEdit> CourseService::setPassed(qint64 participant, bool pass
         return [this, participant, value](QString *why) { return marbelo::setPassed(m_database, {participant}, value, why); };
     };
     return RecordEdit{passed ? QStringLiteral("Zaliczył") : QStringLiteral("Nie zaliczył"), mark(!passed), mark(passed)};
+}
+
+bool CourseService::employers(std::vector<Employer> *employers, QString *error) const
+{
+    QString why;
+    return readInto(listEmployers(m_database, &why), why, employers, error);
+}
+
+std::optional<RecordEdit> CourseService::addEmployer(const Employer &employer, QString *error)
+{
+    const auto id = marbelo::addEmployer(m_database, employer, error);
+    if (!id)
+        return std::nullopt;
+    Employer again = employer;
+    again.id = *id;
+    return RecordEdit{QStringLiteral("Nowy pracodawca"),
+                      [this, id = *id](QString *why) { return removeEmployers(m_database, {id}, why); },
+                      [this, again](QString *why) { return marbelo::addEmployer(m_database, again, why).has_value(); },
+                      *id};
+}
+
+std::optional<RecordEdit> CourseService::changeEmployer(const Employer &changed, QString *error)
+{
+    Employer old;
+    if (!readEmployer(m_database, changed.id, &old, error) || !updateEmployer(m_database, changed, error))
+        return std::nullopt;
+    return RecordEdit{QStringLiteral("Popraw pracodawcę"),
+                      [this, old](QString *why) { return updateEmployer(m_database, old, why); },
+                      [this, changed](QString *why) { return updateEmployer(m_database, changed, why); }};
+}
+
+std::optional<RecordEdit> CourseService::removeEmployer(qint64 id, QString *error)
+{
+    db::RowSnapshot rows;
+    if (!removeEmployers(m_database, {id}, error, &rows))
+        return std::nullopt;
+    return RecordEdit{QStringLiteral("Usuń pracodawcę"),
+                      [this, rows](QString *why) { return restoreRows(m_database, rows, why); },
+                      [this, id](QString *why) { return removeEmployers(m_database, {id}, why); }};
+}
+
+bool CourseService::renewals(const QDate &asOf, int months, std::vector<Renewal> *renewals, QString *error) const
+{
+    QString why;
+    std::vector<CertificateFact> facts = readCertificateFacts(m_database, &why);
+    if (!why.isEmpty()) {
+        *error = why;
+        return false;
+    }
+    *renewals = dueRenewals(facts, asOf, months);
+    return true;
+}
+
+std::optional<RecordEdit> CourseService::addCourseFor(const Course &course, const std::vector<Renewal> &people,
+                                                      QString *error)
+{
+    if (people.empty()) {
+        *error = QStringLiteral("Zaznacz osoby, które mają wziąć udział w kursie.");
+        return std::nullopt;
+    }
+    std::vector<Participant> joining;
+    for (const Renewal &r : people) {
+        if (r.fact.training != course.training) {
+            *error = QStringLiteral("Zaznaczone osoby ukończyły różne szkolenia: nowy kurs obejmuje osoby jednego "
+                                    "szkolenia.");
+            return std::nullopt;
+        }
+        Participant p;
+        p.firstName = r.fact.firstName;
+        p.surname = r.fact.surname;
+        p.birthDate = r.fact.birthDate;
+        p.birthPlace = r.fact.birthPlace;
+        p.position = r.fact.position;
+        p.employer = r.fact.employer.id;
+        p.intervalYears = r.fact.chosenYears;
+        joining.push_back(p);
+    }
+    const auto id = marbelo::addCourse(m_database, course, error);
+    if (!id)
+        return std::nullopt;
+    if (!marbelo::addParticipants(m_database, *id, joining, error)) {
+        QString ignored;
+        marbelo::deleteCourse(m_database, *id, &ignored);
+        return std::nullopt;
+    }
+    auto rows = std::make_shared<db::RowSnapshot>();
+    return RecordEdit{QStringLiteral("Nowy kurs z zaznaczonych"),
+                      [this, id = *id, rows](QString *why) {
+                          rows->clear();
+                          return marbelo::deleteCourse(m_database, id, why, rows.get());
+                      },
+                      [this, rows](QString *why) { return restoreRows(m_database, *rows, why); }, *id};
+}
+
+bool CourseService::saveRenewals(const std::vector<Renewal> &renewals, const QDate &asOf, const QString &path,
+                                 QString *error) const
+{
+    if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return saveRenewalsCsv(path, renewals, error);
+    Organiser organiser;
+    if (!this->organiser(&organiser, error)) {
+        if (error->isEmpty())
+            *error = QStringLiteral("Podaj najpierw dane organizatora szkolenia.");
+        return false;
+    }
+    return saveRenewalLetters(organiser, renewals, asOf, path, error);
 }
 
 bool CourseService::saveOrganiser(const Organiser &organiser, QString *error)

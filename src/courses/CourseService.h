@@ -7,6 +7,7 @@
 
 #include "courses/CourseTypes.h"
 #include "courses/ParticipantCsv.h"
+#include "courses/Renewals.h"
 #include "trainings/TrainingInfo.h"
 
 #include <QDate>
@@ -70,6 +71,24 @@ public:
     std::optional<RecordEdit> removeParticipant(qint64 id, QString *error);
     // The trainer's own mark, for a participant without an exam result.
     std::optional<RecordEdit> setPassed(qint64 participant, bool passed, QString *error);
+
+    // Employers, in Polish alphabetical order.
+    bool employers(std::vector<Employer> *employers, QString *error) const;
+    std::optional<RecordEdit> addEmployer(const Employer &employer, QString *error);
+    std::optional<RecordEdit> changeEmployer(const Employer &changed, QString *error);
+    // Refused while a participant or a course refers to it.
+    std::optional<RecordEdit> removeEmployer(qint64 id, QString *error);
+
+    // The certificates due for renewal within months after asOf, or overdue.
+    bool renewals(const QDate &asOf, int months, std::vector<Renewal> *renewals, QString *error) const;
+    // A new course of the training with those people as participants (their
+    // employer, post and interval kept), as one edit; refused for people of
+    // another training's certificates.
+    std::optional<RecordEdit> addCourseFor(const Course &course, const std::vector<Renewal> &people,
+                                           QString *error);
+    // The mail-merge CSV for a name ending in ".csv", else the employers' letters as PDF.
+    bool saveRenewals(const std::vector<Renewal> &renewals, const QDate &asOf, const QString &path,
+                      QString *error) const;
 
     // The register: numbers are given and cancelled for good, never undone.
     bool saveOrganiser(const Organiser &organiser, QString *error);

@@ -17,6 +17,23 @@ struct Organiser
     QString numberFormat = QStringLiteral("N/RRRR"); // N: the number, RRRR: the year
     bool restartYearly = false;                // numbering starts at 1 each year
     QByteArray logo{};                         // a PNG or JPEG picture for the letterhead; empty: none
+    QString phone{};                           // the contact printed on letters to employers
+    QString email{};
+};
+
+// A firm whose staff take the courses (a client of the organiser).
+struct Employer
+{
+    qint64 id = 0;
+    QString name;
+    QString address;
+    QString nip; // ten digits, or empty
+    QString contact; // the person to write to
+    QString email;
+    QString phone;
+    // Read only: how many participants and courses refer to it.
+    int participants = 0;
+    int courses = 0;
 };
 
 constexpr int kDefaultPassMark = 60; // percent of the questions
@@ -40,6 +57,7 @@ struct Course
     QString trainers;
     QString form;
     QString purpose;
+    qint64 employer = 0; // the employer who ordered the course; 0: none (an open course)
     ExamSettings exam;
     // Read only: counts shown in the list, and the questions of each variant
     // of the test drawn for the course (0: no test yet).
@@ -57,6 +75,15 @@ struct Participant
     QDate birthDate;
     QString birthPlace;
     QString position;
+    // The participant's employer; 0: none. On adding, a participant without
+    // one gets the employer of employerNip, else of employerName, else a new
+    // one of that name, else the course's.
+    qint64 employer = 0;
+    QString employerName;
+    QString employerNip;
+    // Years to the next periodic training where the post allows another than
+    // the training type's; 0: the type's.
+    int intervalYears = 0;
     // Whether the participant passed: the stored exam result decides where
     // there is one; without one, the trainer's own mark.
     bool passed = false;

@@ -20,7 +20,7 @@ const QString kCourseColumns = QStringLiteral(
     " (SELECT COUNT(*) FROM certificate z JOIN participant p ON z.participant = p.id"
     "  WHERE p.course = c.id AND z.cancelled = 0),"
     " e.pass_mark, e.commission, e.exam_date,"
-    " (SELECT COUNT(*) FROM exam_item i WHERE i.course = c.id AND i.variant = 0)"
+    " (SELECT COUNT(*) FROM exam_item i WHERE i.course = c.id AND i.variant = 0), c.employer"
     " FROM course c LEFT JOIN exam e ON e.course = c.id");
 
 Course courseFrom(const QSqlQuery &q)
@@ -42,13 +42,15 @@ Course courseFrom(const QSqlQuery &q)
         c.exam.date = QDate::fromString(q.value(12).toString(), Qt::ISODate);
     }
     c.testQuestions = q.value(13).toInt();
+    c.employer = q.value(14).toLongLong();
     return c;
 }
 
 QVariantList courseValues(const Course &c)
 {
     return {c.training, c.from.toString(Qt::ISODate), c.to.toString(Qt::ISODate), db::text(c.place),
-            db::text(c.trainers), db::text(c.form), db::text(c.purpose)};
+            db::text(c.trainers), db::text(c.form), db::text(c.purpose),
+            c.employer > 0 ? QVariant(c.employer) : QVariant()};
 }
 
 QString checked(const Course &course)
@@ -137,7 +139,7 @@ std::optional<qint64> addCourse(db::Database &database, const Course &course, QS
             values.prepend(course.id > 0 ? QVariant(course.id) : QVariant());
             if (!db::run(q,
                          QStringLiteral("INSERT INTO course (id, training, date_from, date_to, place, trainers, form,"
-                                        " purpose) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                                        " purpose, employer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                          values))
                 return false;
             id = q.lastInsertId().toLongLong();
@@ -159,7 +161,7 @@ bool updateCourse(db::Database &database, const Course &course, QString *error)
             values.append(course.id);
             return db::runOnOneRow(q,
                                    QStringLiteral("UPDATE course SET training = ?, date_from = ?, date_to = ?,"
-                                                  " place = ?, trainers = ?, form = ?, purpose = ? WHERE id = ?"),
+                                                  " place = ?, trainers = ?, form = ?, purpose = ?, employer = ? WHERE id = ?"),
                                    values, QStringLiteral("Nie ma kursu nr %1.").arg(course.id), refusal)
                 && writeExamSettings(q, course.id, course.exam, refusal);
         },

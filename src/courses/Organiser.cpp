@@ -12,7 +12,8 @@ bool readOrganiser(db::Database &database, Organiser *organiser, QString *error)
 {
     QSqlQuery q = database.query();
     if (!database.read(q,
-                       QStringLiteral("SELECT name, address, place, number_format, restart_yearly, logo FROM organiser"),
+                       QStringLiteral("SELECT name, address, place, number_format, restart_yearly, logo, phone, email"
+                                      " FROM organiser"),
                        {}, error)
         || !q.next())
         return false;
@@ -22,6 +23,8 @@ bool readOrganiser(db::Database &database, Organiser *organiser, QString *error)
     organiser->numberFormat = q.value(3).toString();
     organiser->restartYearly = q.value(4).toBool();
     organiser->logo = q.value(5).toByteArray();
+    organiser->phone = q.value(6).toString();
+    organiser->email = q.value(7).toString();
     return true;
 }
 
@@ -86,13 +89,16 @@ bool saveOrganiser(db::Database &database, const Organiser &organiser, QString *
             }
             return db::run(q,
                            QStringLiteral("INSERT INTO organiser (id, name, address, place, number_format,"
-                                          " restart_yearly, logo) VALUES (1, ?, ?, ?, ?, ?, ?) ON CONFLICT (id)"
-                                          " DO UPDATE SET name = excluded.name, address = excluded.address,"
-                                          " place = excluded.place, number_format = excluded.number_format,"
-                                          " restart_yearly = excluded.restart_yearly, logo = excluded.logo"),
+                                          " restart_yearly, logo, phone, email) VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?)"
+                                          " ON CONFLICT (id) DO UPDATE SET name = excluded.name,"
+                                          " address = excluded.address, place = excluded.place,"
+                                          " number_format = excluded.number_format,"
+                                          " restart_yearly = excluded.restart_yearly, logo = excluded.logo,"
+                                          " phone = excluded.phone, email = excluded.email"),
                            {db::text(organiser.name), db::text(organiser.address), db::text(organiser.place),
                             db::text(organiser.numberFormat), organiser.restartYearly ? 1 : 0,
-                            organiser.logo.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(organiser.logo)});
+                            organiser.logo.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(organiser.logo),
+                            db::text(organiser.phone), db::text(organiser.email)});
         },
         error);
 }

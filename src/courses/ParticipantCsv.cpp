@@ -1,5 +1,6 @@
 #include "courses/ParticipantCsv.h"
 
+#include "courses/Employers.h"
 #include "courses/Participants.h"
 #include "store/Cp1250.h"
 
@@ -15,11 +16,13 @@ namespace {
 
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
-enum Column { FirstName, Surname, BirthDate, BirthPlace, Position, ColumnCount };
+// The columns every file has come first; from Position on they are optional.
+enum Column { FirstName, Surname, BirthDate, BirthPlace, Position, EmployerName, Nip, Interval, ColumnCount };
 
-const std::array<QString, ColumnCount> kHeaders = {QStringLiteral("Imię"), QStringLiteral("Nazwisko"),
-                                                   QStringLiteral("Data urodzenia"),
-                                                   QStringLiteral("Miejsce urodzenia"), QStringLiteral("Stanowisko")};
+const std::array<QString, ColumnCount> kHeaders = {
+    QStringLiteral("Imię"),       QStringLiteral("Nazwisko"),   QStringLiteral("Data urodzenia"),
+    QStringLiteral("Miejsce urodzenia"), QStringLiteral("Stanowisko"), QStringLiteral("Pracodawca"),
+    QStringLiteral("NIP"),        QStringLiteral("Co ile lat")};
 
 QString decode(const QByteArray &bytes)
 {
@@ -124,6 +127,8 @@ QString rowProblem(const Record &record, const std::array<int, ColumnCount> &at,
     p->birthPlace = field(BirthPlace);
     p->position = field(Position);
     p->birthDate = parseCsvDate(field(BirthDate));
+    p->employerName = field(EmployerName).simplified();
+    p->employerNip = field(Nip);
     if (p->firstName.isEmpty())
         return QStringLiteral("brak imienia");
     if (p->surname.isEmpty())
@@ -140,6 +145,14 @@ QString rowProblem(const Record &record, const std::array<int, ColumnCount> &at,
         return QStringLiteral("brak miejsca urodzenia");
     if (const QString problem = participantProblem(*p); !problem.isEmpty())
         return problem;
+    if (const QString problem = nipProblem(p->employerNip); !problem.isEmpty())
+        return problem;
+    if (const QString years = field(Interval); !years.isEmpty()) {
+        bool number = false;
+        p->intervalYears = years.toInt(&number);
+        if (!number || p->intervalYears < 1 || p->intervalYears > 99)
+            return QStringLiteral("„Co ile lat” musi być liczbą lat, a jest „%1”").arg(years);
+    }
     return QString();
 }
 

@@ -2,6 +2,10 @@
 // ";" or "," separated, UTF-8 with or without BOM or Windows-1250, a header
 // row of Polish column names in any order and case, dates as DD.MM.RRRR or
 // RRRR-MM-DD. Quoted fields may hold separators, quotes ("") and line breaks.
+// Optional columns: "Stanowisko", "Pracodawca" and "NIP" (the participant's
+// employer, found or created when the rows are added; a NIP with a wrong
+// check digit refuses its row) and "Co ile lat" (the interval of the next
+// periodic training where the post allows another than the type's).
 #pragma once
 
 #include "courses/CourseTypes.h"

@@ -1,6 +1,7 @@
 #include "courses/Participants.h"
 
 #include "common/PolishOrder.h"
+#include "courses/Employers.h"
 #include "store/db/Database.h"
 
 #include <QSqlQuery>
@@ -16,7 +17,8 @@ namespace {
 QVariantList participantValues(const Participant &p)
 {
     return {db::text(p.firstName), db::text(p.surname), p.birthDate.toString(Qt::ISODate), db::text(p.birthPlace),
-            db::text(p.position)};
+            db::text(p.position), p.employer > 0 ? QVariant(p.employer) : QVariant(),
+            p.intervalYears > 0 ? QVariant(p.intervalYears) : QVariant()};
 }
 
 } // namespace
@@ -31,8 +33,10 @@ std::vector<Participant> listParticipants(db::Database &database, qint64 course,
                                       " r.participant IS NOT NULL, r.points, (SELECT z.number FROM certificate z"
                                       " WHERE z.participant = p.id AND z.cancelled = 0),"
                                       " (SELECT z.number FROM certificate z WHERE z.participant = p.id"
-                                      " AND z.cancelled = 1 ORDER BY z.id DESC LIMIT 1)"
+                                      " AND z.cancelled = 1 ORDER BY z.id DESC LIMIT 1),"
+                                      " p.employer, e.name, e.nip, p.interval_years"
                                       " FROM participant p LEFT JOIN exam_result r ON r.participant = p.id"
+                                      " LEFT JOIN employer e ON e.id = p.employer"
                                       " WHERE p.course = ? ORDER BY p.id"),
                        {course}, error))
         return list;
@@ -51,6 +55,10 @@ std::vector<Participant> listParticipants(db::Database &database, qint64 course,
         p.certificate = q.value(10).toString();
         if (p.certificate.isEmpty())
             p.cancelledCertificate = q.value(11).toString();
+        p.employer = q.value(12).toLongLong();
+        p.employerName = q.value(13).toString();
+        p.employerNip = q.value(14).toString();
+        p.intervalYears = q.value(15).toInt();
         list.push_back(p);
     }
     std::stable_sort(list.begin(), list.end(), [](const Participant &a, const Participant &b) {
@@ -106,7 +114,9 @@ QString duplicateProblem(const std::vector<Participant> &people, const Participa
 }
 
 std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint64 course,
-                                                   const std::vector<Participant> &participants, QString *error)
+                                                   const std::vector<Participant> &participants, QString *error,
+                                                   std::vector<qint64> *newEmployers,
+                                                   const db::RowSnapshot *employersBack)
 {
     for (const Participant &p : participants) {
         if (const QString problem = participantProblem(p); !problem.isEmpty()) {
@@ -117,12 +127,15 @@ std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint6
     std::vector<qint64> ids;
     const bool ok = database.write(
         [&](QSqlQuery &q, QString *refusal) {
-            if (!db::run(q, QStringLiteral("SELECT COUNT(*) FROM course WHERE id = ?"), {course}) || !q.next())
+            if (!db::run(q, QStringLiteral("SELECT employer FROM course WHERE id = ?"), {course}))
                 return false;
-            if (q.value(0).toInt() != 1) {
+            if (!q.next()) {
                 *refusal = QStringLiteral("Nie ma kursu nr %1.").arg(course);
                 return false;
             }
+            const qint64 courseEmployer = q.value(0).toLongLong();
+            if (employersBack && !db::restoreRows(q, *employersBack))
+                return false;
             // Checked in the transaction: another program may have added them meanwhile.
             QString unread;
             std::vector<Participant> listed = listParticipants(database, course, &unread);
@@ -138,14 +151,24 @@ std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint6
                 listed.push_back(p);
                 listed.back().id = -1 - qint64(listed.size()); // a number no stored one has
             }
-            for (const Participant &p : participants) {
+            for (Participant p : participants) {
+                if (p.employer == 0 && (!p.employerName.trimmed().isEmpty() || !p.employerNip.trimmed().isEmpty())) {
+                    bool created = false;
+                    if (!findOrAddEmployer(q, p.employerName, p.employerNip, &p.employer, &created, refusal))
+                        return false;
+                    if (created && newEmployers)
+                        newEmployers->push_back(p.employer);
+                } else if (p.employer == 0) {
+                    p.employer = courseEmployer;
+                }
                 QVariantList values = participantValues(p);
                 values.prepend(course);
                 values.prepend(p.id > 0 ? QVariant(p.id) : QVariant());
                 values.append(p.passed ? 1 : 0);
                 if (!db::run(q,
                              QStringLiteral("INSERT INTO participant (id, course, first_name, surname, birth_date,"
-                                            " birth_place, position, passed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                                            " birth_place, position, employer, interval_years, passed)"
+                                            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                              values))
                     return false;
                 ids.push_back(q.lastInsertId().toLongLong());
@@ -184,7 +207,8 @@ bool updateParticipant(db::Database &database, const Participant &participant, Q
             values.append(participant.id);
             return db::runOnOneRow(q,
                                    QStringLiteral("UPDATE participant SET first_name = ?, surname = ?,"
-                                                  " birth_date = ?, birth_place = ?, position = ? WHERE id = ?"),
+                                                  " birth_date = ?, birth_place = ?, position = ?, employer = ?,"
+                                                  " interval_years = ? WHERE id = ?"),
                                    values, QStringLiteral("Nie ma uczestnika nr %1.").arg(participant.id), refusal);
         },
         error);
@@ -196,7 +220,8 @@ bool removeParticipant(db::Database &database, qint64 id, QString *error)
 }
 
 bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, QString *error,
-                        db::RowSnapshot *removed)
+                        db::RowSnapshot *removed, const std::vector<qint64> &employersToo,
+                        db::RowSnapshot *removedEmployers)
 {
     return database.write(
         [&](QSqlQuery &q, QString *refusal) {
@@ -219,6 +244,25 @@ bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, 
             for (qint64 id : ids)
                 if (!db::runOnOneRow(q, QStringLiteral("DELETE FROM participant WHERE id = ?"), {id},
                                      QStringLiteral("Nie ma uczestnika nr %1.").arg(id), refusal))
+                    return false;
+            // The employers the addition created go with it, unless something
+            // else has come to refer to them since.
+            QVariantList unused;
+            for (qint64 id : employersToo) {
+                if (!db::run(q,
+                             QStringLiteral("SELECT (SELECT COUNT(*) FROM participant WHERE employer = ?)"
+                                            " + (SELECT COUNT(*) FROM course WHERE employer = ?)"),
+                             {id, id})
+                    || !q.next())
+                    return false;
+                if (q.value(0).toInt() == 0)
+                    unused << id;
+            }
+            if (removedEmployers && !unused.isEmpty() && !db::snapshotRows(q, QStringLiteral("employer"), QStringLiteral("id"), unused,
+                                                      removedEmployers))
+                return false;
+            for (const QVariant &id : unused)
+                if (!db::run(q, QStringLiteral("DELETE FROM employer WHERE id = ?"), {id}))
                     return false;
             return true;
         },

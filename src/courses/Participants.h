@@ -30,18 +30,27 @@ QString participantProblem(const Participant &participant, ParticipantField *fie
 QString duplicateProblem(const std::vector<Participant> &people, const Participant &participant);
 
 // Adds all of them to the course in one transaction, or none (refused for
-// a person already on the course's list); returns their numbers in the same order. A participant with id > 0 is put back under that
-// number (redo of an addition).
+// a person already on the course's list); returns their numbers in the same
+// order. A participant with id > 0 is put back under that number (redo of an
+// addition). A participant without an employer gets the one its employer's
+// NIP or name finds, or a new one (*newEmployers gets their numbers), else
+// the course's. employersBack, when given, are restored first (the redo of
+// an addition that created them).
 std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint64 course,
-                                                   const std::vector<Participant> &participants, QString *error);
+                                                   const std::vector<Participant> &participants, QString *error,
+                                                   std::vector<qint64> *newEmployers = nullptr,
+                                                   const db::RowSnapshot *employersBack = nullptr);
 // Changes what the trainer typed; "passed" is changed by setPassed alone.
 bool updateParticipant(db::Database &database, const Participant &participant, QString *error);
 // Refused once the participant has a certificate, in force or cancelled.
 bool removeParticipant(db::Database &database, qint64 id, QString *error);
 // Removes all of them or none; *removed, when given, gets every row removed
-// (with the exam results), for the undo.
+// (with the exam results), for the undo. The employers of employersToo that
+// nothing refers to then are removed with them (*removedEmployers gets them):
+// the undo of an addition that created them.
 bool removeParticipants(db::Database &database, const std::vector<qint64> &ids, QString *error,
-                        db::RowSnapshot *removed = nullptr);
+                        db::RowSnapshot *removed = nullptr, const std::vector<qint64> &employersToo = {},
+                        db::RowSnapshot *removedEmployers = nullptr);
 // Marks the participants as passed or not by hand, all in one transaction.
 // Refused, naming them, for participants whose stored exam result says
 // otherwise: the result decides.

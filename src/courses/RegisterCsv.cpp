@@ -18,6 +18,14 @@ QString csvField(const QString &text)
 
 } // namespace
 
+QString csvLine(const QStringList &fields)
+{
+    QStringList quoted;
+    for (const QString &field : fields)
+        quoted << csvField(field);
+    return quoted.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+}
+
 QByteArray registerCsv(const std::vector<RegisterEntry> &entries, const TrainingNames &trainingName)
 {
     QString text = QStringLiteral("\uFEFFNumer;Uczestnik;Kurs;Szkolenie;Data wydania;Stan;Powód anulowania\r\n");
@@ -29,10 +37,7 @@ QByteArray registerCsv(const std::vector<RegisterEntry> &entries, const Training
                                     e.issued.toString(QStringLiteral("dd.MM.yyyy")),
                                     e.cancelled ? QStringLiteral("anulowane") : QStringLiteral("wydane"),
                                     e.cancelReason};
-        QStringList quoted;
-        for (const QString &field : fields)
-            quoted << csvField(field);
-        text += quoted.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+        text += csvLine(fields);
     }
     return text.toUtf8();
 }

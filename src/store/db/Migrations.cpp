@@ -69,6 +69,25 @@ const std::vector<QStringList> &migrationSteps()
                            " programme TEXT NOT NULL)"),
             QStringLiteral("ALTER TABLE organiser ADD COLUMN logo BLOB"),
         },
+        // 4: the employers who order courses and whose staff take them; each
+        // participant's employer (by default the course's) and the interval of
+        // the next periodic training where the post allows another than the
+        // type's (NULL: the type's); the organiser's contact for letters.
+        {
+            QStringLiteral("CREATE TABLE employer (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                           " name TEXT NOT NULL, address TEXT NOT NULL DEFAULT '', nip TEXT NOT NULL DEFAULT '',"
+                           " contact TEXT NOT NULL DEFAULT '', email TEXT NOT NULL DEFAULT '',"
+                           " phone TEXT NOT NULL DEFAULT '')"),
+            QStringLiteral("CREATE UNIQUE INDEX employer_nip ON employer(nip) WHERE nip <> ''"),
+            QStringLiteral("ALTER TABLE course ADD COLUMN employer INTEGER REFERENCES employer(id) ON DELETE RESTRICT"),
+            QStringLiteral("ALTER TABLE participant ADD COLUMN employer INTEGER"
+                           " REFERENCES employer(id) ON DELETE RESTRICT"),
+            QStringLiteral("ALTER TABLE participant ADD COLUMN interval_years INTEGER"),
+            QStringLiteral("CREATE INDEX participant_employer ON participant(employer)"),
+            QStringLiteral("CREATE INDEX course_employer ON course(employer)"),
+            QStringLiteral("ALTER TABLE organiser ADD COLUMN phone TEXT NOT NULL DEFAULT ''"),
+            QStringLiteral("ALTER TABLE organiser ADD COLUMN email TEXT NOT NULL DEFAULT ''"),
+        },
     };
     return steps;
 }
