@@ -15,7 +15,7 @@ namespace {
 
 QVariantList employerValues(const Employer &e)
 {
-    return {db::text(e.name), db::text(e.address), nipDigits(e.nip), db::text(e.contact), db::text(e.email),
+    return {db::text(e.name), db::text(e.address), db::text(nipDigits(e.nip)), db::text(e.contact), db::text(e.email),
             db::text(e.phone)};
 }
 
@@ -61,7 +61,7 @@ QString nipTakenBy(QSqlQuery &q, qint64 other)
 
 QString nipDigits(const QString &text)
 {
-    static const QRegularExpression form(QStringLiteral("^(?:PL)?[0-9][0-9 -]*[0-9]$"),
+    static const QRegularExpression form(QStringLiteral("^(?:PL)? ?[0-9][0-9 -]*[0-9]$"),
                                          QRegularExpression::CaseInsensitiveOption);
     const QString trimmed = text.trimmed();
     if (!form.match(trimmed).hasMatch())

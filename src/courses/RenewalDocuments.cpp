@@ -83,12 +83,12 @@ bool saveRenewalLetters(const Organiser &organiser, const std::vector<Renewal> &
         int number = 0;
         for (const Renewal *r : people)
             rows.push_back({{QString::number(++number), r->fact.surname + QLatin1Char(' ') + r->fact.firstName,
-                             r->fact.position, trainingTypeName(r->fact.type), r->fact.number,
+                             r->fact.position, trainingTypeShortName(r->fact.type), r->fact.number,
                              documentDate(r->due) + (r->overdue ? QStringLiteral(" (zaległe)") : QString())}});
         document.table({{QStringLiteral("Lp."), 1, false, ColumnFit::OneLine},
-                        {QStringLiteral("Nazwisko i imię"), 5, false, ColumnFit::Whole},
+                        {QStringLiteral("Nazwisko i imię"), 4, false, ColumnFit::Whole},
                         {QStringLiteral("Stanowisko"), 4, false},
-                        {QStringLiteral("Rodzaj szkolenia"), 6, false},
+                        {QStringLiteral("Rodzaj szkolenia"), 4, false},
                         {QStringLiteral("Nr zaświadczenia"), 2, false, ColumnFit::OneLine},
                         {QStringLiteral("Termin szkolenia"), 2, false, ColumnFit::OneLine}},
                        rows);

@@ -27,6 +27,26 @@ QString trainingTypeName(int type)
     }
 }
 
+QString trainingTypeShortName(int type)
+{
+    switch (type) {
+    case 0:
+        return QStringLiteral("pracodawcy – zadania służby BHP");
+    case 1:
+        return QStringLiteral("okresowe – pracodawcy i kierujący");
+    case 2:
+        return QStringLiteral("okresowe – stanowiska robotnicze");
+    case 3:
+        return QStringLiteral("okresowe – inżynieryjno-techniczni");
+    case 4:
+        return QStringLiteral("okresowe – służba BHP");
+    case 5:
+        return QStringLiteral("okresowe – administracyjno-biurowi i inni");
+    default:
+        return QString();
+    }
+}
+
 void putInt32(unsigned char *at, std::int32_t value)
 {
     const auto v = static_cast<std::uint32_t>(value);

@@ -23,6 +23,8 @@ using RecordBytes = std::array<unsigned char, kRecordSize>;
 constexpr int kTrainingTypeCount = 6;
 // Name shown for each training type value 0..5.
 QString trainingTypeName(int type);
+// The same in a few words, for a table's column.
+QString trainingTypeShortName(int type);
 
 struct TrainingRecord
 {

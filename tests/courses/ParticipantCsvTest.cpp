@@ -21,6 +21,10 @@ struct CsvCase
     QDate firstBirthDate;
     std::vector<int> badLines; // lines of the refused rows
     bool refused = false;      // the whole file refused
+    // The first good row's employer columns, as read.
+    QString firstEmployer{};
+    QString firstNip{};
+    int firstInterval = 0;
 };
 
 QByteArray utf8(const char16_t *text)
@@ -50,6 +54,9 @@ TEST_P(ParticipantCsvTest, ReadsRowsAndNamesBadOnes)
     if (c.good > 0) {
         EXPECT_EQ(csv.participants[0].surname, c.firstSurname);
         EXPECT_EQ(csv.participants[0].birthDate, c.firstBirthDate);
+        EXPECT_EQ(csv.participants[0].employerName, c.firstEmployer);
+        EXPECT_EQ(csv.participants[0].employerNip, c.firstNip);
+        EXPECT_EQ(csv.participants[0].intervalYears, c.firstInterval);
     }
 }
 
@@ -77,6 +84,20 @@ INSTANTIATE_TEST_SUITE_P(
                      u"Ala;Wrona;1980/01/01;Wieś\nAla;Sroka;02.01.1980\n;Kos;03.01.1980;Wieś\n"
                      u"Ala;Szpak;04.01.2990;Wieś\nAla;Gil;05.01.1980;Wieś\n"),
                 1, QStringLiteral("Gil"), QDate(1980, 1, 5), {3, 4, 5, 6}},
+        CsvCase{"EmployerColumnsAnyOrderAndCase",
+                utf8(u"co ile lat;NIP;Imię;Nazwisko;Data urodzenia;Miejsce urodzenia;PRACODAWCA\n"
+                     u"1;725-000-11-16;Jan;Kos;01.01.1980;Wieś;  Huta   „Łabędy” \n"
+                     u";PL 1234563218;Ewa;Sowa;02.01.1980;Wieś;\n"),
+                2, QStringLiteral("Kos"), QDate(1980, 1, 1), {}, false,
+                QString::fromUtf16(u"Huta „Łabędy”"), QStringLiteral("725-000-11-16"), 1},
+        CsvCase{"BadNipOrIntervalRefusedWithItsLine",
+                utf8(u"Imię;Nazwisko;Data urodzenia;Miejsce urodzenia;Pracodawca;NIP;Co ile lat\n"
+                     u"Jan;Kos;01.01.1980;Wieś;Huta;1234563210;\n"
+                     u"Jan;Wilk;01.01.1980;Wieś;Huta;12345;\n"
+                     u"Jan;Lis;01.01.1980;Wieś;Huta;;trzy\n"
+                     u"Jan;Żuk;01.01.1980;Wieś;Huta;9510003574;5\n"),
+                1, QString::fromUtf16(u"Żuk"), QDate(1980, 1, 1), {2, 3, 4}, false, QStringLiteral("Huta"),
+                QStringLiteral("9510003574"), 5},
         CsvCase{"MissingColumns", utf8(u"Imię;Nazwisko;Stanowisko\nJan;Nowak;x\n"), 0, {}, {}, {}, true},
         CsvCase{"HeaderOnly", utf8(u"Imię;Nazwisko;Data urodzenia;Miejsce urodzenia\r\n"), 0, {}, {}, {}, true},
         CsvCase{"Empty", QByteArray(), 0, {}, {}, {}, true},

@@ -97,6 +97,60 @@ TEST_F(CourseToolTest, TrainersRoad)
     EXPECT_TRUE(csv.contains(QStringLiteral("2/%1;Anna Łoś;1;Okresowe magazyn;").arg(year).toUtf8()));
 }
 
+// Staff of two employers, one of them on an especially dangerous post: their
+// employers found by NIP or name from the HR file, then the renewals as TSV,
+// the mail-merge CSV and the employers' letters as pdftotext reads them.
+TEST_F(CourseToolTest, RenewalsByEmployer)
+{
+    ASSERT_EQ(run({"course", "add", "0", "--from", "2023-05-09", "--to", "2023-05-10", "--place", "Sala"}).exitCode, 0);
+    writeFile(dir.file("kadry.csv"),
+              QStringLiteral("Nazwisko;Imię;Data urodzenia;Miejsce urodzenia;Stanowisko;Pracodawca;NIP;Co ile lat\n"
+                             "Łoś;Anna;02.03.1980;Łomża;magazynier;Huta „Żelazo”;725-000-11-16;\n"
+                             "Lis;Piotr;1979-11-30;Wieś;spawacz;Huta Żelazo sp. z o.o.;7250001116;1\n"
+                             "Kot;Ewa;1985-01-01;Wieś;kierowca;Ślusarnia Kot;;\n")
+                  .toUtf8());
+    ToolResult r = run({"participants", "1", "--import", dir.file("kadry.csv"), "--pass-all"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    r = run({"employers"});
+    EXPECT_EQ(r.out, QStringLiteral("1\tHuta „Żelazo”\t7250001116\t\t\t\t\n2\tŚlusarnia Kot\t\t\t\t\t\n"));
+    ASSERT_EQ(run({"organiser", "--name", "Ośrodek Próbny", "--address", "ul. Polna 1", "--place", "Wieś"}).exitCode, 0);
+    ASSERT_EQ(run({"certificates", "1", dir.file("z.pdf"), "--issue", "--date", "2023-05-10"}).exitCode, 0);
+    const auto number = [&](const QString &name) {
+        for (const QString &line : run({"register"}).out.split(QLatin1Char('\n')))
+            if (line.section(QLatin1Char('\t'), 1, 1) == name)
+                return line.section(QLatin1Char('\t'), 0, 0);
+        return QString();
+    };
+    r = run({"renewals", "--as-of", "2026-03-01"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("2024-05-10\tHuta „Żelazo”\tLis\tPiotr\t2\t%1\tzaległe\n"
+                                    "2026-05-10\tHuta „Żelazo”\tŁoś\tAnna\t2\t%2\twkrótce\n"
+                                    "2026-05-10\tŚlusarnia Kot\tKot\tEwa\t2\t%3\twkrótce\n")
+                         .arg(number(QStringLiteral("Piotr Lis")), number(QStringLiteral("Anna Łoś")),
+                              number(QStringLiteral("Ewa Kot"))));
+    EXPECT_EQ(run({"renewals", "--as-of", "2026-03-01", "--months", "2"}).out.count(QLatin1Char('\n')), 1);
+
+    ASSERT_EQ(run({"renewals", "--as-of", "2026-03-01", dir.file("odnowienia.csv")}).exitCode, 0);
+    const QByteArray bytes = readFile(dir.file("odnowienia.csv"));
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QString csv = QString::fromUtf8(bytes);
+    EXPECT_EQ(csv.count(QStringLiteral("\r\n")), 4);
+    EXPECT_TRUE(csv.contains(QStringLiteral("10.05.2026;wkrótce;Ślusarnia Kot;;;;;;Kot;Ewa;kierowca;"))) << csv.toStdString();
+
+    r = run({"renewals", "--as-of", "2026-03-01", dir.file("wykaz.pdf")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_EQ(pdfPages(dir.file("wykaz.pdf")), 2);
+    const QString huta = pdfText(dir.file("wykaz.pdf"), 1, 1);
+    for (const QString &expected : {QStringLiteral("Ośrodek Próbny"), QStringLiteral("Wieś, 01.03.2026"),
+                                    QStringLiteral("Huta „Żelazo”"),
+                                    QStringLiteral("Wykaz pracowników, którym upływa termin szkolenia okresowego"),
+                                    QStringLiteral("Lis Piotr spawacz"), QStringLiteral("Łoś Anna magazynier"),
+                                    QStringLiteral("10.05.2024 (zaległe)"), QStringLiteral("Kontakt: Ośrodek Próbny")})
+        EXPECT_TRUE(huta.contains(expected)) << expected.toStdString() << "\n" << huta.toStdString();
+    EXPECT_FALSE(huta.contains(QStringLiteral("Kot Ewa")));
+    EXPECT_TRUE(pdfText(dir.file("wykaz.pdf"), 2, 2).contains(QStringLiteral("Kot Ewa kierowca")));
+}
+
 TEST_F(CourseToolTest, RefusalsAndUsage)
 {
     ASSERT_EQ(run({"course", "add", "0", "--from", "2026-03-02", "--to", "2026-03-02", "--place", "S"}).exitCode, 0);
@@ -118,7 +172,16 @@ TEST_F(CourseToolTest, RefusalsAndUsage)
         {{"organiser", "--name", "O", "--address", "A", "--place", "P", "--format", "RRRR"}, 1},
         {{"register", dir.file("rejestr.txt")}, 2},
         {{"attendance", "1"}, 2},
+        {{"participants", "1", "--import", dir.file("co-ile-lat.csv")}, 1},
+        {{"renewals", "--months", "x"}, 2},
+        {{"renewals", "--as-of", "2026-02-30"}, 2},
+        {{"renewals", dir.file("odnowienia.txt")}, 2},
+        {{"employers", "x"}, 2},
     };
+    // An interval the type has not (5 years for manual posts) is refused with its line.
+    writeFile(dir.file("co-ile-lat.csv"), QStringLiteral("Nazwisko;Imię;Data urodzenia;Miejsce urodzenia;Co ile lat\n"
+                                                         "Kos;Ewa;01.02.1980;Wieś;\nLis;Jan;01.02.1980;Wieś;5\n")
+                                              .toUtf8());
     for (const Row &row : rows) {
         SCOPED_TRACE(row.args.join(QLatin1Char(' ')).toStdString());
         const ToolResult r = run(row.args);
@@ -128,6 +191,7 @@ TEST_F(CourseToolTest, RefusalsAndUsage)
     // The bad row is named with its line, and nobody was imported.
     const ToolResult bad = run({"participants", "1", "--import", dir.file("zla.csv")});
     EXPECT_TRUE(bad.err.contains(QStringLiteral("wiersz 4"))) << bad.err.toStdString();
+    EXPECT_TRUE(run({"participants", "1", "--import", dir.file("co-ile-lat.csv")}).err.contains(QStringLiteral("wiersz 3")));
     EXPECT_EQ(run({"participants", "1"}).out, QString());
 
     // A damaged database is refused and left as it was.

@@ -1,5 +1,6 @@
 // courses, course add, organiser, participants, register, certificates,
-// attendance: the course database, through the same code as the window.
+// attendance, employers, renewals: the course database, through the same
+// code as the window.
 
 #include "Tool.h"
 
@@ -379,13 +380,78 @@ int attendance(const QStringList &args)
     return paperwork->courses->saveAttendanceList(course, args[2], &error) ? kOk : fail(error);
 }
 
+int employers(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usage(QStringLiteral("employers needs DATADIR"));
+    int result = kOk;
+    const auto paperwork = openPaperwork(args[0], &result);
+    if (!paperwork)
+        return result;
+    std::vector<Employer> all;
+    QString error;
+    if (!paperwork->courses->employers(&all, &error))
+        return fail(error);
+    for (const Employer &e : all)
+        out() << e.id << '\t' << field(e.name) << '\t' << e.nip << '\t' << field(e.address) << '\t'
+              << field(e.contact) << '\t' << field(e.email) << '\t' << field(e.phone) << '\n';
+    return kOk;
+}
+
+int renewals(const QStringList &args)
+{
+    Parsed parsed;
+    const QString usageText =
+        QStringLiteral("renewals needs DATADIR [--months N] [--as-of RRRR-MM-DD] [OUT.csv|OUT.pdf]");
+    if (!parse(args, {QStringLiteral("--months"), QStringLiteral("--as-of")}, {}, &parsed)
+        || parsed.positional.isEmpty() || parsed.positional.size() > 2)
+        return usage(usageText);
+    int months = 3;
+    if (parsed.values.count(QStringLiteral("--months"))) {
+        bool number = false;
+        months = parsed.values[QStringLiteral("--months")].toInt(&number);
+        if (!number || months < 0 || months > 1200)
+            return usage(QStringLiteral("renewals: --months must be a number of months from 0 to 1200"));
+    }
+    QDate asOf = QDate::currentDate();
+    if (parsed.values.count(QStringLiteral("--as-of"))) {
+        asOf = QDate::fromString(parsed.values[QStringLiteral("--as-of")], Qt::ISODate);
+        if (!asOf.isValid())
+            return usage(QStringLiteral("renewals: --as-of must be a date RRRR-MM-DD"));
+    }
+    const QString target = parsed.positional.size() == 2 ? parsed.positional[1] : QString();
+    if (!target.isEmpty() && !target.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
+        && !target.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return usage(QStringLiteral("renewals: the file must end in .csv or .pdf"));
+    int result = kOk;
+    const auto paperwork = openPaperwork(parsed.positional[0], &result);
+    if (!paperwork)
+        return result;
+    std::vector<Renewal> due;
+    QString error;
+    if (!paperwork->courses->renewals(asOf, months, &due, &error))
+        return fail(error);
+    if (!target.isEmpty())
+        return paperwork->courses->saveRenewals(due, asOf, target, &error) ? kOk : fail(error);
+    for (const Renewal &r : due)
+        out() << r.due.toString(Qt::ISODate) << '\t' << field(r.fact.employer.name) << '\t' << field(r.fact.surname)
+              << '\t' << field(r.fact.firstName) << '\t' << r.fact.type << '\t' << r.fact.number << '\t'
+              << renewalState(r) << '\n';
+    return kOk;
+}
+
 bool courseCommandDraws(const QStringList &args)
 {
     if (args.isEmpty())
         return false;
+    const auto pdfArgument = [&] {
+        for (const QString &arg : args.mid(1))
+            if (arg.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+                return true;
+        return false;
+    };
     return args[0] == QLatin1String("certificates") || args[0] == QLatin1String("attendance")
-           || (args[0] == QLatin1String("register") && args.size() == 3
-               && args[2].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive));
+           || ((args[0] == QLatin1String("register") || args[0] == QLatin1String("renewals")) && pdfArgument());
 }
 
 } // namespace tool

@@ -90,6 +90,8 @@ int participants(const QStringList &args);
 int registerCommand(const QStringList &args);
 int certificates(const QStringList &args);
 int attendance(const QStringList &args);
+int employers(const QStringList &args);
+int renewals(const QStringList &args);
 
 // True for the course commands that draw a PDF (they need a QGuiApplication).
 bool courseCommandDraws(const QStringList &args);

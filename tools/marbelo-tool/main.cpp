@@ -61,6 +61,8 @@ int usage(const QString &message)
              "  marbelo-tool register DATADIR [OUT.csv|OUT.pdf] | DATADIR --cancel NUMBER --reason TEXT\n"
              "  marbelo-tool certificates DATADIR COURSE OUT.pdf [--issue [--date RRRR-MM-DD]]\n"
              "  marbelo-tool attendance DATADIR COURSE OUT.pdf\n"
+             "  marbelo-tool employers DATADIR\n"
+             "  marbelo-tool renewals DATADIR [--months N] [--as-of RRRR-MM-DD] [OUT.csv|OUT.pdf]\n"
              "  marbelo-tool questions import|export DATADIR FILE.gift\n"
              "  marbelo-tool exam DATADIR COURSE [--draw QUESTIONS [--variants V] [--seed S]] [--pass-mark P]"
              " [--commission \"A;B;C\"]\n"
@@ -117,6 +119,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("register"), tool::registerCommand},
         {QStringLiteral("certificates"), tool::certificates},
         {QStringLiteral("attendance"), tool::attendance},
+        {QStringLiteral("employers"), tool::employers},
+        {QStringLiteral("renewals"), tool::renewals},
         {QStringLiteral("questions"), tool::questions},
         {QStringLiteral("exam"), tool::exam},
     };
