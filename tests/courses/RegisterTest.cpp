@@ -195,21 +195,6 @@ TEST_F(RegisterTest, ANewCourseTakesTheTrainingsForm)
 namespace {
 
 // Every row of every table the undo of a deletion touches, each column by name.
-QStringList allRows(db::Database &database)
-{
-    QStringList rows;
-    for (const char *table : {"course", "exam", "exam_item", "participant", "exam_result"}) {
-        QSqlQuery q = database.query();
-        EXPECT_TRUE(db::run(q, QStringLiteral("SELECT * FROM %1 ORDER BY 1, 2").arg(QLatin1String(table))));
-        while (q.next()) {
-            QStringList cells{QLatin1String(table)};
-            for (int i = 0; i < q.record().count(); ++i)
-                cells << q.record().fieldName(i) + u'=' + (q.isNull(i) ? QStringLiteral("NULL") : q.value(i).toString());
-            rows << cells.join(u'|');
-        }
-    }
-    return rows;
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVariant>
 
 #include <map>
@@ -16,6 +17,23 @@ Organiser testOrganiser(bool restartYearly, const QString &format)
 {
     return {QStringLiteral("Ośrodek Szkoleń Przykładowych"), QStringLiteral("ul. Zmyślona 1, 00-001 Wieś"),
             QStringLiteral("Wieś"), format, restartYearly};
+}
+
+QStringList allRows(db::Database &database)
+{
+    QStringList rows;
+    for (const char *table : {"employer", "course", "exam", "exam_item", "participant", "exam_result"}) {
+        QSqlQuery q = database.query();
+        if (!db::run(q, QStringLiteral("SELECT * FROM %1 ORDER BY 1, 2").arg(QLatin1String(table))))
+            return {QStringLiteral("unreadable ") + QLatin1String(table)};
+        while (q.next()) {
+            QStringList cells{QLatin1String(table)};
+            for (int i = 0; i < q.record().count(); ++i)
+                cells << q.record().fieldName(i) + u'=' + (q.isNull(i) ? QStringLiteral("NULL") : q.value(i).toString());
+            rows << cells.join(u'|');
+        }
+    }
+    return rows;
 }
 
 Course testCourse(int training)

@@ -7,6 +7,7 @@
 #include "courses/CourseTypes.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -22,6 +23,10 @@ marbelo::Organiser testOrganiser(bool restartYearly = false, const QString &form
 marbelo::Course testCourse(int training = 1);
 // count made-up participants; every one passed when passed is true.
 std::vector<marbelo::Participant> testParticipants(int count, bool passed = true, int first = 0);
+
+// Every row of the courses' tables (employers, courses, exams, participants,
+// results), a line each with its columns by name, for the undo's checks.
+QStringList allRows(marbelo::db::Database &database);
 
 // Empty when the register keeps its promise, else what is wrong; *certificates
 // counts them.
