@@ -204,12 +204,14 @@ int organiser(const QStringList &args)
 {
     Parsed parsed;
     if (!parse(args, {QStringLiteral("--name"), QStringLiteral("--address"), QStringLiteral("--place"),
-                      QStringLiteral("--format"), QStringLiteral("--logo")},
+                      QStringLiteral("--format"), QStringLiteral("--logo"), QStringLiteral("--phone"),
+                      QStringLiteral("--email")},
                {QStringLiteral("--restart-yearly"), QStringLiteral("--no-logo")}, &parsed)
         || parsed.positional.size() != 1
         || (parsed.values.count(QStringLiteral("--logo")) && parsed.flags.count(QStringLiteral("--no-logo"))))
         return usage(QStringLiteral("organiser needs DATADIR [--name N --address A --place P] [--format F] "
-                                    "[--restart-yearly] [--logo FILE.png|FILE.jpg | --no-logo]"));
+                                    "[--restart-yearly] [--logo FILE.png|FILE.jpg | --no-logo] [--phone T] "
+                                    "[--email E]"));
     int result = kOk;
     const auto paperwork = openPaperwork(parsed.positional[0], &result);
     if (!paperwork)
@@ -230,6 +232,10 @@ int organiser(const QStringList &args)
                 organiser.place = value;
             else if (option == QLatin1String("--format"))
                 organiser.numberFormat = value;
+            else if (option == QLatin1String("--phone"))
+                organiser.phone = value;
+            else if (option == QLatin1String("--email"))
+                organiser.email = value;
             else if (!readLogo(value, &organiser.logo, &error))
                 return fail(error);
         }

@@ -56,7 +56,7 @@ int usage(const QString &message)
              "  marbelo-tool participant set DATADIR COURSE PARTICIPANT [--first-name N] [--surname S]"
              " [--birth-date D] [--birth-place P] [--position P]\n"
              "  marbelo-tool organiser DATADIR [--name N --address A --place P] [--format F] [--restart-yearly]\n"
-             "                           [--logo FILE.png|FILE.jpg | --no-logo]\n"
+             "                           [--logo FILE.png|FILE.jpg | --no-logo] [--phone T] [--email E]\n"
              "  marbelo-tool participants DATADIR COURSE [--import FILE.csv] [--pass-all]\n"
              "  marbelo-tool register DATADIR [OUT.csv|OUT.pdf] | DATADIR --cancel NUMBER --reason TEXT\n"
              "  marbelo-tool certificates DATADIR COURSE OUT.pdf [--issue [--date RRRR-MM-DD]]\n"
