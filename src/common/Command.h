@@ -40,6 +40,7 @@ enum class Command {
     Courses,
     QuestionBank,
     Register,
+    Renewals,
     // The "Kursy" window's.
     NewCourse,
     EditCourse,
@@ -56,6 +57,8 @@ enum class Command {
     ParticipantCertificate,
     CourseCertificates,
     CertificateRegister,
+    Employers,
+    CourseRenewals,
     PrepareTest,
     TestSheets,
     ExamResults,
@@ -65,6 +68,16 @@ enum class Command {
     // The register window's.
     SaveRegister,
     CancelRegisterEntry,
+    // The employers window's.
+    NewEmployer,
+    EditEmployer,
+    RemoveEmployer,
+    UndoEmployers,
+    RedoEmployers,
+    // The renewals window's.
+    RenewalLetters,
+    RenewalsCsv,
+    CourseFromRenewals,
     Count // the number of commands, never a command
 };
 

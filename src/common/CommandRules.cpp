@@ -60,6 +60,16 @@ bool ruleHolds(Rule rule, const CommandConditions &c)
         return c.coursesShown && c.coursesCanRedo;
     case Rule::RegisterEntryInForce:
         return c.registerEntryInForce;
+    case Rule::EmployerSelected:
+        return c.employerSelected;
+    case Rule::EmployersCanUndo:
+        return c.employersCanUndo;
+    case Rule::EmployersCanRedo:
+        return c.employersCanRedo;
+    case Rule::RenewalsListed:
+        return c.renewalsListed;
+    case Rule::RenewalsSelected:
+        return c.renewalsListed && c.renewalsSelected;
     }
     return false;
 }

@@ -40,6 +40,13 @@ enum class Rule {
     CoursesCanRedo,
     // The register window's.
     RegisterEntryInForce, // the selected number's certificate is not cancelled
+    // The employers window's.
+    EmployerSelected,
+    EmployersCanUndo,
+    EmployersCanRedo,
+    // The renewals window's.
+    RenewalsListed,      // someone's periodic training falls due in the period shown
+    RenewalsSelected,    // people or an employer's group of them are selected
 };
 
 // The state of the panes when the rules are evaluated.
@@ -73,6 +80,13 @@ struct CommandConditions
     bool coursesCanRedo = false;
     // The register window.
     bool registerEntryInForce = false;
+    // The employers window.
+    bool employerSelected = false;
+    bool employersCanUndo = false;
+    bool employersCanRedo = false;
+    // The renewals window.
+    bool renewalsListed = false;
+    bool renewalsSelected = false;
 };
 
 struct CommandStates

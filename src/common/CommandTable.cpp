@@ -142,6 +142,9 @@ const std::vector<CommandInfo> &commandTable()
         {C::Register, s(u"Rejestr zaświadczeń..."), {}, -1, 2238,
          s(u"Rejestr zaświadczeń|Otwiera rejestr zaświadczeń wszystkich szkoleń, także usuniętych"),
          {K(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}, S::Window, R::Always},
+        {C::Renewals, s(u"Odnowienia..."), {}, -1, 2239,
+         s(u"Odnowienia|Osoby, którym mija lub minął termin szkolenia okresowego, według pracodawców"),
+         {K(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}, S::Window, R::Always},
         // The "Kursy" window's commands.
         {C::NewCourse, s(u"Nowy kurs"), {}, -1, 2237, s(u"Nowy kurs|Zakłada nowy kurs wybranego szkolenia"),
          {K(Qt::CTRL | Qt::Key_N)}, S::Courses, R::CoursesShown},
@@ -185,6 +188,12 @@ const std::vector<CommandInfo> &commandTable()
         {C::CertificateRegister, s(u"Rejestr zaświadczeń..."), {}, -1, 2237,
          s(u"Rejestr zaświadczeń|Otwiera rejestr zaświadczeń wszystkich szkoleń"), {K(Qt::CTRL | Qt::Key_R)},
          S::Courses, R::CoursesShown},
+        {C::Employers, s(u"Pracodawcy..."), {}, -1, 4180,
+         s(u"Pracodawcy|Pracodawcy, których pracownicy biorą udział w kursach: nazwa, NIP, adres i kontakt"),
+         {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}, S::Courses, R::CoursesShown},
+        {C::CourseRenewals, s(u"Odnowienia..."), {}, -1, 2239,
+         s(u"Odnowienia|Osoby, którym mija lub minął termin szkolenia okresowego, według pracodawców"),
+         {K(Qt::CTRL | Qt::Key_O)}, S::Courses, R::CoursesShown},
         {C::PrepareTest, s(u"Przygotuj test..."), {}, -1, 2237,
          s(u"Przygotuj test|Losuje test egzaminacyjny kursu z banku pytań"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
          S::Courses, R::CourseSelected},
@@ -208,6 +217,30 @@ const std::vector<CommandInfo> &commandTable()
         {C::CancelRegisterEntry, s(u"Anuluj zaświadczenie"), {}, -1, 2238,
          s(u"Anuluj zaświadczenie|Anuluje zaświadczenie o wybranym numerze; numer zostaje w rejestrze"), {},
          S::Register, R::RegisterEntryInForce},
+        // The employers window's commands.
+        {C::NewEmployer, s(u"Nowy pracodawca..."), {}, -1, 4180, s(u"Nowy pracodawca|Dopisuje pracodawcę"),
+         {K(Qt::CTRL | Qt::Key_N)}, S::Employers, R::Always},
+        {C::EditEmployer, s(u"Popraw pracodawcę..."), {}, -1, 4180,
+         s(u"Popraw pracodawcę|Zmienia nazwę, adres, NIP i kontakt wybranego pracodawcy"), {K(Qt::Key_F2)},
+         S::Employers, R::EmployerSelected},
+        {C::RemoveEmployer, s(u"Usuń pracodawcę"), {}, -1, 4180,
+         s(u"Usuń pracodawcę|Usuwa wybranego pracodawcę, jeśli nie odnoszą się do niego uczestnicy ani kursy"),
+         {K(Qt::Key_Delete)}, S::Employers, R::EmployerSelected},
+        {C::UndoEmployers, s(u"Cofnij"), {}, -1, 4180, s(u"Cofnij|Cofa ostatnią zmianę pracodawców"),
+         {standardKey(K::Undo, K(Qt::CTRL | Qt::Key_Z))}, S::Employers, R::EmployersCanUndo},
+        {C::RedoEmployers, s(u"Ponów"), {}, -1, 4180, s(u"Ponów|Ponawia ostatnio cofniętą zmianę pracodawców"),
+         {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, S::Employers, R::EmployersCanRedo},
+        // The renewals window's commands.
+        {C::RenewalLetters, s(u"Wykaz dla pracodawcy (PDF)..."), {}, -1, 2239,
+         s(u"Wykaz dla pracodawcy|Zapisuje dla każdego pracodawcy pismo z wykazem osób, którym mija termin "
+           u"szkolenia okresowego"),
+         {K(Qt::CTRL | Qt::Key_P)}, S::Renewals, R::RenewalsListed},
+        {C::RenewalsCsv, s(u"Eksport CSV..."), {}, -1, 2239,
+         s(u"Eksport CSV|Zapisuje pokazane albo zaznaczone osoby z kontaktem do pracodawcy w pliku CSV"),
+         {K(Qt::CTRL | Qt::Key_E)}, S::Renewals, R::RenewalsListed},
+        {C::CourseFromRenewals, s(u"Nowy kurs z zaznaczonych"), {}, -1, 2239,
+         s(u"Nowy kurs z zaznaczonych|Zakłada kurs szkolenia okresowego z zaznaczonymi osobami jako uczestnikami"),
+         {K(Qt::CTRL | Qt::Key_N)}, S::Renewals, R::RenewalsSelected},
     };
     return commands;
 }
@@ -248,6 +281,12 @@ const std::vector<MenuInfo> &menuTable()
         {MenuPlace::ParticipantListMenu, "QelParticipantListPopupMenu", {}, {}},
         {MenuPlace::RegisterMenu, "QelRegisterMenu", s(u"Rejestr"), s(u"Rejestr zaświadczeń wszystkich szkoleń"), 2238},
         {MenuPlace::RegisterListMenu, "QelRegisterListPopupMenu", {}, {}},
+        {MenuPlace::EmployersMenu, "QelEmployersMenu", s(u"Pracodawcy"),
+         s(u"Pracodawcy, których pracownicy biorą udział w kursach"), 4180},
+        {MenuPlace::EmployerListMenu, "QelEmployerListPopupMenu", {}, {}},
+        {MenuPlace::RenewalsMenu, "QelRenewalsMenu", s(u"Odnowienia"),
+         s(u"Wykazy dla pracodawców i nowy kurs dla osób, którym mija termin szkolenia okresowego"), 2239},
+        {MenuPlace::RenewalsListMenu, "QelRenewalsListPopupMenu", {}, {}},
     };
     return menus;
 }
@@ -283,6 +322,7 @@ const std::vector<CommandPlacement> &placementTable()
         separator(P::TrainingsMenu),
         entry(P::TrainingsMenu, C::Courses, "QelProjectsCoursesMenuItem"),
         entry(P::TrainingsMenu, C::Register, "QelProjectsRegisterMenuItem"),
+        entry(P::TrainingsMenu, C::Renewals, "QelProjectsRenewalsMenuItem"),
 
         entry(P::PresentationsMenu, C::NewItem, "QelViewNewMenuItem"),
         entry(P::PresentationsMenu, C::RenameItem, "QelViewCorectMenuItem"),
@@ -396,6 +436,7 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::CourseMenu, C::AttendanceList, "QelAttendanceList"),
         separator(P::CourseMenu),
         entry(P::CourseMenu, C::EditOrganiser, "QelOrganiser"),
+        entry(P::CourseMenu, C::Employers, "QelEmployers"),
         separator(P::CourseMenu),
         entry(P::CourseMenu, C::UndoCourses, "QelUndoCourses"),
         entry(P::CourseMenu, C::RedoCourses, "QelRedoCourses"),
@@ -419,6 +460,7 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::CertificatesMenu, C::CourseCertificates, "QelCourseCertificates"),
         separator(P::CertificatesMenu),
         entry(P::CertificatesMenu, C::CertificateRegister, "QelCertificateRegister"),
+        entry(P::CertificatesMenu, C::CourseRenewals, "QelCourseRenewals"),
 
         // The trainer's road, in its order.
         entry(P::CoursesToolBar, C::NewCourse, "QelNewCourseToolButton"),
@@ -453,6 +495,32 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::RegisterToolBar, C::SaveRegister, "QelSaveRegisterToolButton"),
         entry(P::RegisterToolBar, C::CancelRegisterEntry, "QelCancelRegisterEntryToolButton"),
         entry(P::RegisterListMenu, C::CancelRegisterEntry, "QelRegisterListCancelPopupMenuItem"),
+
+        entry(P::EmployersMenu, C::NewEmployer, "QelNewEmployer"),
+        entry(P::EmployersMenu, C::EditEmployer, "QelEditEmployer"),
+        entry(P::EmployersMenu, C::RemoveEmployer, "QelRemoveEmployer"),
+        separator(P::EmployersMenu),
+        entry(P::EmployersMenu, C::UndoEmployers, "QelUndoEmployers"),
+        entry(P::EmployersMenu, C::RedoEmployers, "QelRedoEmployers"),
+        entry(P::EmployersToolBar, C::NewEmployer, "QelNewEmployerToolButton"),
+        entry(P::EmployersToolBar, C::EditEmployer, "QelEditEmployerToolButton"),
+        entry(P::EmployersToolBar, C::RemoveEmployer, "QelRemoveEmployerToolButton"),
+        entry(P::EmployerListMenu, C::NewEmployer, "QelEmployerListNewPopupMenuItem"),
+        entry(P::EmployerListMenu, C::EditEmployer, "QelEmployerListEditPopupMenuItem"),
+        entry(P::EmployerListMenu, C::RemoveEmployer, "QelEmployerListRemovePopupMenuItem"),
+
+        entry(P::RenewalsMenu, C::RenewalLetters, "QelRenewalLetters"),
+        entry(P::RenewalsMenu, C::RenewalsCsv, "QelRenewalsCsv"),
+        separator(P::RenewalsMenu),
+        entry(P::RenewalsMenu, C::CourseFromRenewals, "QelCourseFromRenewals"),
+        entry(P::RenewalsToolBar, C::RenewalLetters, "QelRenewalLettersToolButton"),
+        entry(P::RenewalsToolBar, C::RenewalsCsv, "QelRenewalsCsvToolButton"),
+        separator(P::RenewalsToolBar),
+        entry(P::RenewalsToolBar, C::CourseFromRenewals, "QelCourseFromRenewalsToolButton"),
+        entry(P::RenewalsListMenu, C::RenewalLetters, "QelRenewalsListLettersPopupMenuItem"),
+        entry(P::RenewalsListMenu, C::RenewalsCsv, "QelRenewalsListCsvPopupMenuItem"),
+        separator(P::RenewalsListMenu),
+        entry(P::RenewalsListMenu, C::CourseFromRenewals, "QelRenewalsListCoursePopupMenuItem"),
     };
     return placements;
 }
@@ -470,6 +538,8 @@ EntryRole roleOf(MenuPlace place)
     case MenuPlace::ExamMenu:
     case MenuPlace::CertificatesMenu:
     case MenuPlace::RegisterMenu:
+    case MenuPlace::EmployersMenu:
+    case MenuPlace::RenewalsMenu:
         return EntryRole::MainMenu;
     case MenuPlace::TopicsDropDown:
     case MenuPlace::TrainingsDropDown:
@@ -482,10 +552,14 @@ EntryRole roleOf(MenuPlace place)
     case MenuPlace::CourseListMenu:
     case MenuPlace::ParticipantListMenu:
     case MenuPlace::RegisterListMenu:
+    case MenuPlace::EmployerListMenu:
+    case MenuPlace::RenewalsListMenu:
         return EntryRole::Context;
     case MenuPlace::ToolBar:
     case MenuPlace::CoursesToolBar:
     case MenuPlace::RegisterToolBar:
+    case MenuPlace::EmployersToolBar:
+    case MenuPlace::RenewalsToolBar:
         return EntryRole::ToolBar;
     }
     return EntryRole::ToolBar;
@@ -493,6 +567,11 @@ EntryRole roleOf(MenuPlace place)
 
 CommandWindow windowOf(MenuPlace place)
 {
+    // Each window's places follow the main window's in the enum, a window's together.
+    if (place >= MenuPlace::RenewalsMenu)
+        return CommandWindow::Renewals;
+    if (place >= MenuPlace::EmployersMenu)
+        return CommandWindow::Employers;
     if (place >= MenuPlace::RegisterMenu)
         return CommandWindow::Register;
     return place >= MenuPlace::CourseMenu ? CommandWindow::Courses : CommandWindow::Main;
@@ -503,6 +582,8 @@ CommandWindow windowOf(const CommandInfo &info)
     switch (info.scope) {
     case ShortcutScope::Courses: return CommandWindow::Courses;
     case ShortcutScope::Register: return CommandWindow::Register;
+    case ShortcutScope::Employers: return CommandWindow::Employers;
+    case ShortcutScope::Renewals: return CommandWindow::Renewals;
     default: return CommandWindow::Main;
     }
 }

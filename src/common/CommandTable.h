@@ -17,11 +17,12 @@ namespace marbelo {
 
 // Where a command's keyboard shortcut acts: anywhere in the main window, or
 // only while the detailed-topic tree or the outline has the focus; or in the
-// "Kursy" window or the register's, whose commands these are.
-enum class ShortcutScope { Window, TopicTree, Outline, Courses, Register };
+// "Kursy" window, the register's, the employers' or the renewals', whose
+// commands these are.
+enum class ShortcutScope { Window, TopicTree, Outline, Courses, Register, Employers, Renewals };
 
 // The window whose menus show a command or a menu.
-enum class CommandWindow { Main, Courses, Register };
+enum class CommandWindow { Main, Courses, Register, Employers, Renewals };
 
 struct CommandInfo
 {
@@ -66,6 +67,14 @@ enum class MenuPlace {
     RegisterMenu,
     RegisterToolBar,
     RegisterListMenu,
+    // The employers window: its menu, tool bar and its table's context menu.
+    EmployersMenu,
+    EmployersToolBar,
+    EmployerListMenu,
+    // The renewals window: its menu, tool bar and its tree's context menu.
+    RenewalsMenu,
+    RenewalsToolBar,
+    RenewalsListMenu,
 };
 
 // What an entry is, which follows from its place alone.

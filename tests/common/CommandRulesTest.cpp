@@ -32,6 +32,8 @@ CommandConditions everything()
     c.coursesShown = c.courseSelected = c.participantSelected = c.certificateSelected = c.testPrepared = true;
     c.coursesCanUndo = c.coursesCanRedo = true;
     c.registerEntryInForce = true;
+    c.employerSelected = c.employersCanUndo = c.employersCanRedo = true;
+    c.renewalsListed = c.renewalsSelected = true;
     return c;
 }
 
@@ -107,6 +109,16 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
         {"courses' history at its end", [](CommandConditions &c) { c.coursesCanRedo = false; }, {Command::RedoCourses}},
         {"a cancelled number", [](CommandConditions &c) { c.registerEntryInForce = false; },
          {Command::CancelRegisterEntry}},
+        {"no employer selected", [](CommandConditions &c) { c.employerSelected = false; },
+         {Command::EditEmployer, Command::RemoveEmployer}},
+        {"employers' history at its start", [](CommandConditions &c) { c.employersCanUndo = false; },
+         {Command::UndoEmployers}},
+        {"employers' history at its end", [](CommandConditions &c) { c.employersCanRedo = false; },
+         {Command::RedoEmployers}},
+        {"nobody due", [](CommandConditions &c) { c.renewalsListed = false; },
+         {Command::RenewalLetters, Command::RenewalsCsv, Command::CourseFromRenewals}},
+        {"nobody due selected", [](CommandConditions &c) { c.renewalsSelected = false; },
+         {Command::CourseFromRenewals}},
     };
     for (const Row &row : rows) {
         CommandConditions c = everything();
@@ -141,7 +153,7 @@ TEST(CommandRules, NothingAtAllLeavesOnlyTheAlwaysCommands)
     const std::vector<Command> always = {Command::Exit,      Command::NewTraining,  Command::HelpContents,
                                          Command::HelpIndex, Command::HelpInternet, Command::HelpEmail,
                                          Command::About,     Command::ImportSlides, Command::Register,
-                                         Command::SaveRegister};
+                                         Command::SaveRegister, Command::Renewals, Command::NewEmployer};
     for (int i = 0; i < kCommandCount; ++i) {
         const auto command = static_cast<Command>(i);
         EXPECT_EQ(s.isEnabled(command), std::find(always.begin(), always.end(), command) != always.end()) << i;

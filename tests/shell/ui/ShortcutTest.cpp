@@ -68,7 +68,7 @@ TEST_F(ShortcutTest, ActOnlyWhereTheirCommandIsAvailable)
 {
     // Nothing in the data directory: only the commands that are always there.
     open();
-    EXPECT_EQ(pressEveryShortcut(), 9); // the seven of every state, the slide import and the register
+    EXPECT_EQ(pressEveryShortcut(), 10); // the seven of every state, the slide import, the register and the renewals
 
     // A training, a topic and an outline item selected: nearly everything.
     window.reset();
