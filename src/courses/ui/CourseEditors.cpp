@@ -2,11 +2,14 @@
 
 #include "common/ui/DialogParts.h"
 #include "courses/Courses.h"
+#include "courses/Employers.h"
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Results.h"
+#include "trainings/RenewalIntervals.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -22,6 +25,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -70,6 +74,18 @@ public:
         box->setObjectName(QLatin1String(objectName));
         box->setChecked(checked);
         m_form->addRow(QString(), box);
+        return box;
+    }
+
+    // A drop-down of texts, each standing for a number; the one of current is chosen.
+    QComboBox *addChoice(const char *objectName, const QString &label,
+                         const std::vector<std::pair<QString, qint64>> &items, qint64 current)
+    {
+        auto *box = new QComboBox(this);
+        for (const auto &[text, value] : items)
+            box->addItem(text, value);
+        box->setCurrentIndex(std::max(0, box->findData(current)));
+        addWidget(box, objectName, label);
         return box;
     }
 
@@ -127,6 +143,35 @@ private:
     Check m_check;
 };
 
+// "(brak)" and every employer, for the choice of one.
+std::vector<std::pair<QString, qint64>> employerItems(const std::vector<Employer> &employers)
+{
+    std::vector<std::pair<QString, qint64>> items{{QStringLiteral("(brak)"), 0}};
+    for (const Employer &e : employers)
+        items.emplace_back(e.name, e.id);
+    return items;
+}
+
+// The intervals of periodic training the type allows, its default (stored
+// as 0) first.
+std::vector<std::pair<QString, qint64>> intervalItems(int type, int current)
+{
+    std::vector<std::pair<QString, qint64>> items;
+    for (const RenewalInterval &interval : renewalIntervals(type)) {
+        if (interval.post.isEmpty())
+            items.emplace_back(QStringLiteral("domyślnie (%1)").arg(yearsText(interval.years)), 0);
+        else
+            items.emplace_back(QStringLiteral("%1 (%2)").arg(yearsText(interval.years), interval.post), interval.years);
+    }
+    if (items.empty())
+        items.emplace_back(QStringLiteral("domyślnie"), 0);
+    // One the type does not allow stays as stored, for the rule to refuse,
+    // rather than being changed unseen.
+    if (current != 0 && !renewalYearsAllowed(type, current))
+        items.emplace_back(yearsText(current), current);
+    return items;
+}
+
 } // namespace
 
 CourseQuestions courseForms()
@@ -149,7 +194,7 @@ QString askSaveFile(QWidget *owner, const QString &filter, const QString &propos
                                         QDir(fileDialogStartDirectory()).filePath(proposed), filter);
 }
 
-bool editCourseForm(QWidget *owner, Course *course)
+bool editCourseForm(QWidget *owner, Course *course, const std::vector<Employer> &employers)
 {
     FormDialog dialog(owner, course->id > 0 ? QStringLiteral("Popraw kurs") : QStringLiteral("Nowy kurs"),
                       "QelCourseDialog");
@@ -159,6 +204,8 @@ bool editCourseForm(QWidget *owner, Course *course)
     QLineEdit *trainers = dialog.addText("QelCourseTrainers", QStringLiteral("Prowadzący"), course->trainers);
     QLineEdit *form = dialog.addText("QelCourseForm", QStringLiteral("Forma szkolenia"), course->form);
     QLineEdit *purpose = dialog.addText("QelCoursePurpose", QStringLiteral("Cel szkolenia"), course->purpose);
+    QComboBox *employer =
+        dialog.addChoice("QelCourseEmployer", QStringLiteral("Pracodawca"), employerItems(employers), course->employer);
     auto *commission = new QPlainTextEdit(course->exam.commission.join(QLatin1Char('\n')), &dialog);
     commission->setTabChangesFocus(true);
     commission->setFixedHeight(commission->fontMetrics().lineSpacing() * 4 + 12);
@@ -179,6 +226,7 @@ bool editCourseForm(QWidget *owner, Course *course)
         typed.trainers = trainers->text();
         typed.form = form->text();
         typed.purpose = purpose->text();
+        typed.employer = employer->currentData().toLongLong();
     };
     const auto check = [&]() -> std::pair<QWidget *, QString> {
         read();
@@ -195,7 +243,7 @@ bool editCourseForm(QWidget *owner, Course *course)
     return true;
 }
 
-bool editParticipantForm(QWidget *owner, Participant *participant, const std::vector<Participant> &listed)
+bool editParticipantForm(QWidget *owner, Participant *participant, const ParticipantChoices &choices)
 {
     FormDialog dialog(owner,
                       participant->id > 0 ? QStringLiteral("Popraw uczestnika") : QStringLiteral("Dodaj uczestnika"),
@@ -207,6 +255,11 @@ bool editParticipantForm(QWidget *owner, Participant *participant, const std::ve
     QLineEdit *place =
         dialog.addText("QelParticipantBirthPlace", QStringLiteral("Miejsce urodzenia"), participant->birthPlace);
     QLineEdit *position = dialog.addText("QelParticipantPosition", QStringLiteral("Stanowisko"), participant->position);
+    QComboBox *employer = dialog.addChoice("QelParticipantEmployer", QStringLiteral("Pracodawca"),
+                                           employerItems(choices.employers), participant->employer);
+    QComboBox *interval =
+        dialog.addChoice("QelParticipantInterval", QStringLiteral("Co ile lat"),
+                         intervalItems(choices.trainingType, participant->intervalYears), participant->intervalYears);
     Participant typed = *participant;
     const auto check = [&]() -> std::pair<QWidget *, QString> {
         typed.firstName = first->text();
@@ -214,12 +267,14 @@ bool editParticipantForm(QWidget *owner, Participant *participant, const std::ve
         typed.birthDate = birth->date();
         typed.birthPlace = place->text();
         typed.position = position->text();
+        typed.employer = employer->currentData().toLongLong();
+        typed.intervalYears = interval->currentData().toInt();
         ParticipantField field = ParticipantField::None;
         if (QString problem = participantProblem(typed, &field); !problem.isEmpty()) {
             QWidget *const widgets[] = {nullptr, first, surname, birth, place};
             return {widgets[int(field)], problem};
         }
-        return {surname, duplicateProblem(listed, typed)};
+        return {surname, duplicateProblem(choices.listed, typed)};
     };
     if (!dialog.run(check))
         return false;
@@ -266,6 +321,9 @@ bool editOrganiserForm(QWidget *owner, Organiser *organiser)
                        organiser->numberFormat);
     QCheckBox *restart = dialog.addCheck("QelOrganiserRestart", QStringLiteral("Numeracja od 1 w każdym roku"),
                                          organiser->restartYearly);
+    // The contact printed on the letters to employers.
+    QLineEdit *phone = dialog.addText("QelOrganiserPhone", QStringLiteral("Telefon"), organiser->phone);
+    QLineEdit *email = dialog.addText("QelOrganiserEmail", QStringLiteral("E-mail"), organiser->email);
 
     // The letterhead's logo: a picture chosen from a file, or none.
     Organiser typed = *organiser;
@@ -310,6 +368,8 @@ bool editOrganiserForm(QWidget *owner, Organiser *organiser)
         typed.place = place->text();
         typed.numberFormat = format->text();
         typed.restartYearly = restart->isChecked();
+        typed.phone = phone->text().trimmed();
+        typed.email = email->text().trimmed();
         OrganiserField field = OrganiserField::None;
         const QString problem = organiserProblem(typed, &field);
         QWidget *const widgets[] = {nullptr, name, place, format, logoRow};
@@ -318,6 +378,35 @@ bool editOrganiserForm(QWidget *owner, Organiser *organiser)
     if (!dialog.run(check))
         return false;
     *organiser = typed;
+    return true;
+}
+
+bool editEmployerForm(QWidget *owner, Employer *employer)
+{
+    FormDialog dialog(owner, employer->id > 0 ? QStringLiteral("Popraw pracodawcę") : QStringLiteral("Nowy pracodawca"),
+                      "QelEmployerDialog");
+    QLineEdit *name = dialog.addText("QelEmployerName", QStringLiteral("Nazwa"), employer->name);
+    QLineEdit *address = dialog.addText("QelEmployerAddress", QStringLiteral("Adres"), employer->address);
+    QLineEdit *nip = dialog.addText("QelEmployerNip", QStringLiteral("NIP"), employer->nip);
+    QLineEdit *contact = dialog.addText("QelEmployerContact", QStringLiteral("Osoba do kontaktu"), employer->contact);
+    QLineEdit *email = dialog.addText("QelEmployerEmail", QStringLiteral("E-mail"), employer->email);
+    QLineEdit *phone = dialog.addText("QelEmployerPhone", QStringLiteral("Telefon"), employer->phone);
+    Employer typed = *employer;
+    const auto check = [&]() -> std::pair<QWidget *, QString> {
+        typed.name = name->text().trimmed();
+        typed.address = address->text().trimmed();
+        typed.nip = nip->text().trimmed();
+        typed.contact = contact->text().trimmed();
+        typed.email = email->text().trimmed();
+        typed.phone = phone->text().trimmed();
+        EmployerField field = EmployerField::None;
+        const QString problem = employerProblem(typed, &field);
+        QWidget *const widgets[] = {nullptr, name, nip, email};
+        return {widgets[int(field)], problem};
+    };
+    if (!dialog.run(check))
+        return false;
+    *employer = typed;
     return true;
 }
 

@@ -1,5 +1,5 @@
 // The small forms of the "Kursy" window: a course, a participant, the
-// organiser, the date of issue and the reason of a cancellation. Each returns
+// organiser, an employer, the date of issue and the reason of a cancellation. Each returns
 // true (or the text asked) when the user confirmed; the record is then filled
 // in. A form whose rule refuses what was typed stays open with it, says why
 // and marks the field to correct.
@@ -17,13 +17,21 @@ class QWidget;
 
 namespace marbelo {
 
+// What the participant form offers beside the record itself.
+struct ParticipantChoices
+{
+    std::vector<Participant> listed; // the course's participants, none of whom may be typed in twice
+    std::vector<Employer> employers{}; // to choose the participant's employer from
+    int trainingType = -1;           // whose intervals of periodic training are offered
+};
+
 // The forms and questions of the "Kursy" window's commands, which tests
 // replace with scripted ones.
 struct CourseQuestions
 {
-    std::function<bool(QWidget *, Course *)> course;
-    // The participant, not to be typed in twice among the course's listed ones.
-    std::function<bool(QWidget *, Participant *, const std::vector<Participant> &listed)> participant;
+    // The course, its employer chosen among employers.
+    std::function<bool(QWidget *, Course *, const std::vector<Employer> &employers)> course;
+    std::function<bool(QWidget *, Participant *, const ParticipantChoices &)> participant;
     std::function<bool(QWidget *, Organiser *)> organiser;
     std::function<QString(QWidget *)> csvFile; // empty: cancelled
     // Why the certificate of that number is cancelled; empty: not cancelled.
@@ -40,11 +48,14 @@ CourseQuestions courseForms();
 // A save dialog starting where file dialogs start, proposing that name.
 QString askSaveFile(QWidget *owner, const QString &filter, const QString &proposed);
 
-// The course with its exam's commission and pass mark.
-bool editCourseForm(QWidget *owner, Course *course);
-// listed: the course's participants, none of whom may be typed in twice.
-bool editParticipantForm(QWidget *owner, Participant *participant, const std::vector<Participant> &listed);
+// The course with its employer ("(brak)" or one of employers), its exam's
+// commission and pass mark.
+bool editCourseForm(QWidget *owner, Course *course, const std::vector<Employer> &employers);
+// The participant with its employer and, where the training type allows
+// another, the interval of its periodic training.
+bool editParticipantForm(QWidget *owner, Participant *participant, const ParticipantChoices &choices);
 bool editOrganiserForm(QWidget *owner, Organiser *organiser);
+bool editEmployerForm(QWidget *owner, Employer *employer);
 // The date of issue of a course's certificates: from earliest to today.
 bool issueDateForm(QWidget *owner, QDate *date, const QDate &earliest);
 // Why the certificate of that number is cancelled; empty when the user closed the form.

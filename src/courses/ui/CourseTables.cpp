@@ -24,6 +24,7 @@ std::vector<ParticipantTable::Column> participantColumns(const int *questions)
             {QStringLiteral("Data urodzenia"), [](const Participant &p) { return shortDate(p.birthDate); }},
             {QStringLiteral("Miejsce urodzenia"), [](const Participant &p) { return p.birthPlace; }},
             {QStringLiteral("Stanowisko"), [](const Participant &p) { return p.position; }},
+            {QStringLiteral("Pracodawca"), [](const Participant &p) { return p.employerName; }},
             {QStringLiteral("Egzamin"),
              [questions](const Participant &p) {
                  return p.examined ? QStringLiteral("%1/%2 pkt").arg(p.points).arg(*questions) : QString();
@@ -48,6 +49,18 @@ std::vector<RegisterTable::Column> registerColumns()
             {QStringLiteral("Stan"), [](const RegisterEntry &e) {
                  return e.cancelled ? QStringLiteral("anulowane: ") + e.cancelReason : QStringLiteral("w mocy");
              }}};
+}
+
+std::vector<EmployerTable::Column> employerColumns()
+{
+    return {{QStringLiteral("Nazwa"), [](const Employer &e) { return e.name; }},
+            {QStringLiteral("NIP"), [](const Employer &e) { return e.nip; }},
+            {QStringLiteral("Adres"), [](const Employer &e) { return e.address; }},
+            {QStringLiteral("Osoba do kontaktu"), [](const Employer &e) { return e.contact; }},
+            {QStringLiteral("E-mail"), [](const Employer &e) { return e.email; }},
+            {QStringLiteral("Telefon"), [](const Employer &e) { return e.phone; }},
+            {QStringLiteral("Uczestnicy"), [](const Employer &e) { return QString::number(e.participants); }},
+            {QStringLiteral("Kursy"), [](const Employer &e) { return QString::number(e.courses); }}};
 }
 
 } // namespace marbelo

@@ -1,6 +1,7 @@
-// The tables of the "Kursy" and register windows as item models over the rows
-// the core returns: the courses of the training, the participants of the
-// selected course with their result and certificate, the register's numbers.
+// The tables of the "Kursy", register and employers windows as item models
+// over the rows the core returns: the courses of the training, the
+// participants of the selected course with their employer, result and
+// certificate, the register's numbers, the employers.
 // Each row's id is the record's number.
 #pragma once
 
@@ -76,6 +77,7 @@ private:
 using CourseTable = RowTable<Course>;
 using ParticipantTable = RowTable<Participant>;
 using RegisterTable = RowTable<RegisterEntry>;
+using EmployerTable = RowTable<Employer>;
 
 // A date as the window's tables and messages show it: "14.12.2026".
 QString shortDate(const QDate &date);
@@ -84,5 +86,6 @@ std::vector<CourseTable::Column> courseColumns();
 // questions: of each variant of the selected course's test, for the points shown.
 std::vector<ParticipantTable::Column> participantColumns(const int *questions);
 std::vector<RegisterTable::Column> registerColumns();
+std::vector<EmployerTable::Column> employerColumns();
 
 } // namespace marbelo

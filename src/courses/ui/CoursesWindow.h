@@ -103,6 +103,8 @@ private:
     bool record(std::optional<RecordEdit> edit, const QString &error);
     bool askOrganiser(Organiser *organiser);
     const Participant *currentParticipant() const;
+    // What the course and participant forms offer; false (told) when the employers cannot be read.
+    bool readChoices(ParticipantChoices *choices);
 
     CourseService &m_service;
     Messages &m_messages;

@@ -12,7 +12,8 @@ namespace marbelo {
 void CoursesWindow::newCourse()
 {
     Course course = m_service.newCourse(m_training);
-    if (!m_questions.course(this, &course))
+    ParticipantChoices choices;
+    if (!readChoices(&choices) || !m_questions.course(this, &course, choices.employers))
         return;
     QString error;
     const auto edit = m_service.addCourse(course, &error);
@@ -26,7 +27,8 @@ void CoursesWindow::editCourse()
     if (!courseRow())
         return;
     Course changed = *courseRow();
-    if (!m_questions.course(this, &changed))
+    ParticipantChoices choices;
+    if (!readChoices(&choices) || !m_questions.course(this, &changed, choices.employers))
         return;
     QString error;
     if (record(m_service.changeCourse(changed, &error), error))
@@ -49,8 +51,11 @@ void CoursesWindow::deleteCourse()
 
 void CoursesWindow::addParticipant()
 {
+    // A new participant works for the course's employer, unless told otherwise.
     Participant participant;
-    if (!m_questions.participant(this, &participant, participantRows()))
+    participant.employer = courseRow() ? courseRow()->employer : 0;
+    ParticipantChoices choices;
+    if (!readChoices(&choices) || !m_questions.participant(this, &participant, choices))
         return;
     QString error;
     auto edit = m_service.addParticipants(selectedCourse(), {participant}, QStringLiteral("Dodaj uczestnika"), &error);
@@ -67,7 +72,8 @@ void CoursesWindow::editParticipant()
         return;
     const Participant original = *currentParticipant();
     Participant changed = original;
-    if (!m_questions.participant(this, &changed, participantRows()))
+    ParticipantChoices choices;
+    if (!readChoices(&choices) || !m_questions.participant(this, &changed, choices))
         return;
     // The form changes what was typed, never whose record it is.
     changed.id = original.id;
@@ -217,6 +223,20 @@ void CoursesWindow::editOrganiser()
         return;
     }
     askOrganiser(&organiser);
+}
+
+bool CoursesWindow::readChoices(ParticipantChoices *choices)
+{
+    // Without the employers a form would drop the one a record has: a failed
+    // read is told and nothing asked.
+    QString error;
+    if (!m_service.employers(&choices->employers, &error)) {
+        m_messages.inform(error);
+        return false;
+    }
+    choices->listed = participantRows();
+    choices->trainingType = m_service.training(m_training).type;
+    return true;
 }
 
 } // namespace marbelo

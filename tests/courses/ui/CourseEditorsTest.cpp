@@ -1,11 +1,13 @@
 // The forms of the "Kursy" window keep what was typed when a rule refuses it:
 // they stay open, say why and mark the field; corrected, they close with
-// everything typed.
+// everything typed. The participant form offers the intervals of periodic
+// training the training type allows, and no other.
 
 #include "courses/ui/CourseEditors.h"
 #include "support/CourseData.h"
 #include "support/ui/Scripted.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"CoursePlace", "QelCoursePlace", QString(), QStringLiteral("Sala A"),
                  [](QString *kept) {
                      Course course = testCourse();
-                     const bool ok = editCourseForm(nullptr, &course);
+                     const bool ok = editCourseForm(nullptr, &course, {});
                      *kept = course.place;
                      return ok;
                  }},
@@ -69,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](QString *kept) {
                      Participant p = testParticipants(1).front();
                      p.surname = QStringLiteral("x");
-                     const bool ok = editParticipantForm(nullptr, &p, testParticipants(1));
+                     const bool ok = editParticipantForm(nullptr, &p, {testParticipants(1)});
                      *kept = p.surname;
                      return ok;
                  }},
@@ -80,11 +82,42 @@ INSTANTIATE_TEST_SUITE_P(
                      *kept = o.numberFormat;
                      return ok;
                  }},
+        FormCase{"EmployerNip", "QelEmployerNip", QStringLiteral("123-456-78-90"), QStringLiteral("123-456-78-83"),
+                 [](QString *kept) {
+                     Employer e;
+                     e.name = QStringLiteral("Zakład Przykładowy");
+                     const bool ok = editEmployerForm(nullptr, &e);
+                     *kept = e.nip;
+                     return ok;
+                 }},
         FormCase{"CancelWithoutReason", "QelCancelReason", QStringLiteral("  "), QStringLiteral("literówka"),
                  [](QString *kept) {
                      *kept = cancelReasonForm(nullptr, QStringLiteral("BHP/1/2026"));
                      return !kept->isEmpty();
                  }}),
     [](const ::testing::TestParamInfo<FormCase> &info) { return std::string(info.param.name); });
+
+TEST(ParticipantFormTest, OffersOnlyTheIntervalsOfTheTrainingType)
+{
+    // Manual posts every 3 years, or every year on an especially dangerous
+    // one; managers every 5 years alone; office staff every 6, on other posts 5.
+    const std::pair<int, std::vector<int>> cases[] = {{2, {0, 1}}, {1, {0}}, {5, {0, 5}}};
+    for (const auto &[type, expected] : cases) {
+        std::vector<int> offered;
+        whenModalShows([&](QWidget *form) {
+            auto *box = form->findChild<QComboBox *>(QStringLiteral("QelParticipantInterval"));
+            for (int i = 0; i < box->count(); ++i)
+                offered.push_back(box->itemData(i).toInt());
+            box->setCurrentIndex(box->count() - 1);
+            qobject_cast<QDialog *>(form)->accept();
+        });
+        Participant p = testParticipants(1).front();
+        ParticipantChoices choices;
+        choices.trainingType = type;
+        EXPECT_TRUE(editParticipantForm(nullptr, &p, choices));
+        EXPECT_EQ(offered, expected) << type;
+        EXPECT_EQ(p.intervalYears, expected.back()) << type;
+    }
+}
 
 } // namespace

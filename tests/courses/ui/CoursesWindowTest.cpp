@@ -57,7 +57,7 @@ protected:
         window = std::make_unique<CoursesWindow>(service, messages, 3);
         window->setCommandHandler(&examCommands);
         CoursesWindow::Questions &q = window->questions();
-        q.course = [this](QWidget *, Course *c) {
+        q.course = [this](QWidget *, Course *c, const std::vector<Employer> &) {
             const qint64 id = c->id;
             *c = testCourse(3);
             c->id = id;
@@ -65,7 +65,7 @@ protected:
             c->exam = nextExam;
             return true;
         };
-        q.participant = [this](QWidget *, Participant *p, const std::vector<Participant> &) {
+        q.participant = [this](QWidget *, Participant *p, const ParticipantChoices &) {
             const Participant old = *p;
             *p = nextParticipant;
             p->id = old.id;
@@ -353,7 +353,7 @@ TEST_F(CoursesWindowTest, IssuingWaitsForTheLastDayAndKeepsTheDateProposed)
         proposed = *date;
         return true;
     };
-    window->questions().course = [](QWidget *, Course *c) {
+    window->questions().course = [](QWidget *, Course *c, const std::vector<Employer> &) {
         *c = testCourse(3);
         c->from = QDate::currentDate();
         c->to = c->from.addDays(1);
@@ -370,7 +370,7 @@ TEST_F(CoursesWindowTest, IssuingWaitsForTheLastDayAndKeepsTheDateProposed)
     Course held = *window->courseRow();
     held.from = held.from.addDays(-3);
     held.to = held.to.addDays(-3);
-    window->questions().course = [&](QWidget *, Course *c) {
+    window->questions().course = [&](QWidget *, Course *c, const std::vector<Employer> &) {
         *c = held;
         return true;
     };
