@@ -4,6 +4,7 @@
 #include "courses/CourseService.h"
 #include "courses/ui/CoursesWindow.h"
 #include "courses/ui/RegisterWindow.h"
+#include "courses/ui/RenewalsWindow.h"
 #include "store/Catalogue.h"
 #include "store/components/Messages.h"
 #include "store/db/DatabaseSession.h"
@@ -46,8 +47,20 @@ void CourseCommands::openCourses()
     if (!database)
         return;
     CourseService service(*database, m_dataDir);
+    showCourses(service, training, std::nullopt);
+}
+
+void CourseCommands::showCourses(CourseService &service, int training, std::optional<MadeCourse> made)
+{
     CoursesWindow window(service, m_messages, training, qobject_cast<QWidget *>(parent()));
     window.setCommandHandler(m_handler);
+    // A course of another training made from this window's renewals opens in its own window, over this one.
+    window.setCourseOpener([this, &service](MadeCourse other) {
+        const int of = other.training;
+        showCourses(service, of, std::move(other));
+    });
+    if (made)
+        window.adoptCourse(std::move(*made));
     emit windowOpened(&window);
     window.exec();
 }
@@ -62,6 +75,26 @@ void CourseCommands::openRegister()
     RegisterWindow window(service, m_messages, qobject_cast<QWidget *>(parent()));
     emit registerOpened(&window);
     window.exec();
+}
+
+void CourseCommands::openRenewals()
+{
+    CommandsDisabled guard(m_frame);
+    db::Database *database = openDatabase();
+    if (!database)
+        return;
+    CourseService service(*database, m_dataDir);
+    std::optional<MadeCourse> made;
+    {
+        RenewalsWindow window(service, m_messages, qobject_cast<QWidget *>(parent()));
+        emit renewalsOpened(&window);
+        window.exec();
+        made = window.takeMadeCourse();
+    }
+    if (made) {
+        const int training = made->training;
+        showCourses(service, training, std::move(made));
+    }
 }
 
 } // namespace marbelo

@@ -1,6 +1,8 @@
 // The "Kursy" command of the training list, which opens the courses of the
-// selected training, and the register of every training ("Rejestr
-// zaświadczeń..."), over the data folder's one database, which is checked
+// selected training, the register of every training ("Rejestr
+// zaświadczeń...") and the renewals ("Odnowienia...": a course made there
+// opens in the "Kursy" window of its training), over the data folder's one
+// database, which is checked
 // at start when its file exists (a damaged or newer file is reported once and
 // left alone; the rest of the program keeps working) and created on first use.
 #pragma once
@@ -10,6 +12,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 namespace marbelo {
 
 namespace db {
@@ -18,8 +22,11 @@ class DatabaseSession;
 }
 class CourseCommandHandler;
 class CoursesWindow;
+class CourseService;
 class Messages;
 class RegisterWindow;
+class RenewalsWindow;
+struct MadeCourse;
 
 class CourseCommands : public QObject, public TrainingKeeper
 {
@@ -40,14 +47,19 @@ signals:
     // The window just opened, before it runs (tests script it from here).
     void windowOpened(CoursesWindow *window);
     void registerOpened(RegisterWindow *window);
+    void renewalsOpened(RenewalsWindow *window);
 
 public slots:
     void openCourses();
     void openRegister();
+    void openRenewals();
 
 private:
     // The open database, or null after telling the user why.
     db::Database *openDatabase();
+    // The "Kursy" window of a training, with a course made from the renewals
+    // selected there and its undo in the window's history.
+    void showCourses(CourseService &service, int training, std::optional<MadeCourse> made);
 
     QString m_dataDir;
     db::DatabaseSession &m_session;

@@ -6,6 +6,7 @@
 #include "common/ui/RecordTableView.h"
 #include "courses/ui/CourseEditors.h"
 #include "courses/ui/CourseTables.h"
+#include "courses/ui/EmployersWindow.h"
 #include "courses/ui/RecordHistory.h"
 #include "courses/ui/RegisterWindow.h"
 #include "store/components/Messages.h"
@@ -147,6 +148,8 @@ void CoursesWindow::runCommand(Command command)
         // A certificate cancelled there shows here too.
         return reload();
     }
+    case Command::Employers: return openEmployers();
+    case Command::CourseRenewals: return openRenewals();
     case Command::UndoCourses: return m_history.undo();
     case Command::RedoCourses: return m_history.redo();
     default:

@@ -3,8 +3,11 @@
 // the trainer's road in its menus, tool bar and context menus, all from the
 // program's command table. It shows and asks; the paperwork's rules are the
 // course service's. Course and participant edits can be undone; issuing and
-// cancelling certificates are confirmed and never undone. Commands of a
-// higher layer (the exam's) are carried out by the handler set for them.
+// cancelling certificates are confirmed and never undone. The employers and
+// the renewals open in windows of their own; a course made from the renewals
+// comes back here (or to the window of its training) selected, undoable.
+// Commands of a higher layer (the exam's) are carried out by the handler set
+// for them.
 #pragma once
 
 #include "common/Command.h"
@@ -12,6 +15,7 @@
 #include "courses/ui/CourseEditors.h"
 #include "courses/ui/CourseTables.h"
 #include "courses/ui/RecordHistory.h"
+#include "courses/ui/RenewalsWindow.h"
 
 #include <QDialog>
 #include <QUndoStack>
@@ -28,6 +32,7 @@ namespace marbelo {
 
 class CommandMenus;
 class CoursesWindow;
+class EmployersWindow;
 class Messages;
 class RecordTableView;
 class RegisterWindow;
@@ -53,6 +58,11 @@ public:
 
     Questions &questions() { return m_questions; }
     void setCommandHandler(CourseCommandHandler *handler);
+    // Opens the "Kursy" window of another training for a course made there
+    // from the renewals; without one, the course is only told of.
+    void setCourseOpener(std::function<void(MadeCourse)> opener) { m_courseOpener = std::move(opener); }
+    // A course made from the renewals: selected here, its undo in this window's history.
+    void adoptCourse(MadeCourse made);
     QUndoStack &history() { return m_history; }
     // The window's entry of a command by its object name ("QelIssueCertificates", ...).
     QAction *command(const QString &objectName) const;
@@ -77,6 +87,8 @@ public:
 signals:
     // The register window just opened from here, before it runs (tests script it).
     void registerOpened(RegisterWindow *window);
+    void employersOpened(EmployersWindow *window);
+    void renewalsOpened(RenewalsWindow *window);
 
 private:
     // The menu bar and the tool bar, above the tables.
@@ -93,6 +105,8 @@ private:
     void issueCertificates();
     void cancelCertificate();
     void editOrganiser();
+    void openEmployers();
+    void openRenewals();
     void saveDocument(const QString &filter, const QString &proposed,
                       const std::function<bool(const QString &, QString *)> &write);
 
@@ -113,6 +127,7 @@ private:
     RecordHistory m_history;
     std::unique_ptr<CommandMenus> m_commands;
     CourseCommandHandler *m_handler = nullptr;
+    std::function<void(MadeCourse)> m_courseOpener;
     bool m_toldIssuedKeepText = false;
     int m_testQuestions = 0; // of the selected course's test, for the participants' points
     CourseTable *m_courseTable;

@@ -5,6 +5,7 @@
 
 #include "courses/ParticipantCsv.h"
 #include "courses/Register.h"
+#include "courses/ui/EmployersWindow.h"
 #include "store/components/Messages.h"
 
 namespace marbelo {
@@ -237,6 +238,47 @@ bool CoursesWindow::readChoices(ParticipantChoices *choices)
     choices->listed = participantRows();
     choices->trainingType = m_service.training(m_training).type;
     return true;
+}
+
+void CoursesWindow::openEmployers()
+{
+    EmployersWindow window(m_service, m_messages, this);
+    emit employersOpened(&window);
+    window.exec();
+    // Employers corrected there show in the participants' table.
+    reload();
+}
+
+void CoursesWindow::openRenewals()
+{
+    std::optional<MadeCourse> made;
+    {
+        RenewalsWindow window(m_service, m_messages, this);
+        emit renewalsOpened(&window);
+        window.exec();
+        made = window.takeMadeCourse();
+    }
+    if (!made)
+        return;
+    if (made->training != m_training && m_courseOpener)
+        m_courseOpener(std::move(*made));
+    else
+        adoptCourse(std::move(*made));
+    reload();
+}
+
+void CoursesWindow::adoptCourse(MadeCourse made)
+{
+    const qint64 course = made.course;
+    const int training = made.training;
+    m_history.record(std::move(made.edit), QString());
+    if (training == m_training) {
+        reloadCourses(course);
+        return;
+    }
+    m_messages.inform(QStringLiteral("Kurs nr %1 założono w szkoleniu „%2”; pokazuje go okienko „Kursy” tego szkolenia.")
+                          .arg(course)
+                          .arg(m_service.training(training).shownName()));
 }
 
 } // namespace marbelo

@@ -261,6 +261,7 @@ void MainWindow::connectCommands()
     connectCommand(Command::DeleteOwnTopic, m_topics, &TopicLibraryPane::deleteOwnTopic);
     connectCommand(Command::Courses, m_courses, &CourseCommands::openCourses);
     connectCommand(Command::Register, m_courses, &CourseCommands::openRegister);
+    connectCommand(Command::Renewals, m_courses, &CourseCommands::openRenewals);
     connectCommand(Command::QuestionBank, m_questionBank, &exam::QuestionBankCommand::editQuestions);
     connectCommand(Command::CopyTopic, m_outline, &OutlinePane::copySelectedTopic);
     connectCommand(Command::NewTraining, m_trainings, &TrainingListPane::newTraining);

@@ -1,15 +1,23 @@
 // "Kursy..." through the main window: it opens the courses of the selected
 // training; a damaged course database is reported at start, left as it was,
-// and the rest of the window keeps working.
+// and the rest of the window keeps working. A course made from the renewals,
+// opened from the menu or from the "Kursy" window of another training, opens
+// selected in the "Kursy" window of its own training, undoable there.
 
+#include "DueCertificates.h"
+
+#include "courses/Courses.h"
 #include "courses/ui/CourseCommands.h"
 #include "courses/ui/CoursesWindow.h"
+#include "courses/ui/RenewalsWindow.h"
 #include "store/Catalogue.h"
 #include "store/db/Database.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +32,32 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(appendTrainingRecord(dir.path(), {QStringLiteral("Okresowe biuro"), 5, 0}).has_value());
+    }
+
+    // Makes a course of the first employer's people once the renewals show;
+    // *preset gets the employer the course form starts with.
+    static void makeCourseOfFirstGroup(RenewalsWindow *renewals, qint64 *preset)
+    {
+        renewals->questions().course = [preset](QWidget *, Course *course, const std::vector<Employer> &) {
+            *preset = course->employer;
+            course->place = QStringLiteral("Sala 1");
+            return true;
+        };
+        QTimer::singleShot(0, renewals, [renewals] {
+            QTreeView *tree = renewals->tree();
+            tree->selectionModel()->select(tree->model()->index(0, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            renewals->command(QStringLiteral("QelCourseFromRenewals"))->trigger();
+            if (renewals->isVisible()) // refused: the test fails rather than waits
+                renewals->reject();
+        });
+    }
+
+    std::size_t coursesOf(int training)
+    {
+        db::Database database(db::Database::pathIn(dir.path()));
+        EXPECT_TRUE(database.open());
+        return listCourses(database, training).size();
     }
 };
 
@@ -62,4 +96,62 @@ TEST_F(CoursesCommandTest, DamagedDatabaseIsReportedAtStartAndLeftAlone)
     EXPECT_EQ(messages.calls.size(), 2u);
     EXPECT_EQ(readFile(db::Database::pathIn(dir.path())), damaged);
     EXPECT_TRUE(window->entries(Command::RenameTraining).mainMenu->isEnabled()) << "the rest keeps working";
+}
+
+TEST_F(CoursesCommandTest, ACourseMadeFromTheRenewalsOpensSelectedInItsKursyWindow)
+{
+    const DueCertificates due = writeDueCertificates(dir.path());
+    open();
+    qint64 preset = 0;
+    QObject::connect(&window->courses(), &CourseCommands::renewalsOpened,
+                     [&](RenewalsWindow *renewals) { makeCourseOfFirstGroup(renewals, &preset); });
+    QString title;
+    qint64 selected = 0;
+    std::size_t people = 0;
+    std::size_t afterUndo = 0;
+    QObject::connect(&window->courses(), &CourseCommands::windowOpened, [&](CoursesWindow *courses) {
+        title = courses->windowTitle();
+        selected = courses->selectedCourse();
+        people = courses->participantRows().size();
+        courses->history().undo();
+        afterUndo = coursesOf(due.manual);
+        QTimer::singleShot(0, courses, &QDialog::reject);
+    });
+    window->entries(Command::Renewals).mainMenu->trigger();
+    EXPECT_EQ(preset, due.employerA) << "the employer all of them share";
+    EXPECT_TRUE(title.contains(QStringLiteral("Okresowe robotnicze"))) << title.toStdString();
+    EXPECT_GT(selected, 0);
+    EXPECT_EQ(people, 2u);
+    EXPECT_EQ(afterUndo, 2u) << "the undo takes the new course back";
+    EXPECT_TRUE(messages.calls.empty()) << messages.texts().join(u'\n').toStdString();
+}
+
+TEST_F(CoursesCommandTest, ACourseOfAnotherTrainingOpensInItsOwnKursyWindow)
+{
+    const DueCertificates due = writeDueCertificates(dir.path());
+    open();
+    clickLine(trainingList(), int(listTexts(trainingList()).indexOf(QStringLiteral("Okresowe biurowe"))));
+    qint64 preset = 0;
+    QStringList titles;
+    qint64 selected = 0;
+    QObject::connect(&window->courses(), &CourseCommands::windowOpened, [&](CoursesWindow *courses) {
+        titles << courses->windowTitle();
+        if (titles.size() > 1) {
+            selected = courses->selectedCourse();
+            QTimer::singleShot(0, courses, &QDialog::reject);
+            return;
+        }
+        QObject::connect(courses, &CoursesWindow::renewalsOpened,
+                         [&](RenewalsWindow *renewals) { makeCourseOfFirstGroup(renewals, &preset); });
+        QTimer::singleShot(0, courses, [courses] {
+            courses->command(QStringLiteral("QelCourseRenewals"))->trigger();
+            courses->reject();
+        });
+    });
+    window->entries(Command::Courses).mainMenu->trigger();
+    ASSERT_EQ(titles.size(), 2);
+    EXPECT_TRUE(titles[0].contains(QStringLiteral("Okresowe biurowe"))) << titles[0].toStdString();
+    EXPECT_TRUE(titles[1].contains(QStringLiteral("Okresowe robotnicze"))) << titles[1].toStdString();
+    EXPECT_GT(selected, 0);
+    EXPECT_EQ(coursesOf(due.manual), 3u);
 }
