@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSet>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QToolBar>
@@ -166,7 +167,8 @@ void RenewalsWindow::refreshCommands()
 
 std::vector<Renewal> RenewalsWindow::chosen(bool allWhenNone) const
 {
-    const QModelIndexList selected = m_view->selectionModel()->selectedRows();
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    const QSet<QModelIndex> selected(rows.begin(), rows.end());
     std::vector<Renewal> people;
     for (int g = 0; g < m_sorted->rowCount(); ++g) {
         const QModelIndex group = m_sorted->index(g, 0);
