@@ -66,6 +66,8 @@ struct Course
     int testQuestions = 0;
 };
 
+constexpr qint64 kCourseEmployer = -1;
+
 struct Participant
 {
     qint64 id = 0;
@@ -75,10 +77,10 @@ struct Participant
     QDate birthDate;
     QString birthPlace;
     QString position;
-    // The participant's employer; 0: none. On adding, a participant without
-    // one gets the employer of employerNip, else of employerName, else a new
-    // one of that name, else the course's.
-    qint64 employer = 0;
+    // The participant's employer; 0: none. kCourseEmployer (as a participant
+    // from a file starts) is resolved on adding: the employer of employerNip,
+    // else of employerName, else a new one of that name, else the course's.
+    qint64 employer = kCourseEmployer;
     QString employerName;
     QString employerNip;
     // Years to the next periodic training where the post allows another than

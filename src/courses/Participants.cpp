@@ -152,13 +152,14 @@ std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint6
                 listed.back().id = -1 - qint64(listed.size()); // a number no stored one has
             }
             for (Participant p : participants) {
-                if (p.employer == 0 && (!p.employerName.trimmed().isEmpty() || !p.employerNip.trimmed().isEmpty())) {
+                if (p.employer == kCourseEmployer
+                    && (!p.employerName.trimmed().isEmpty() || !p.employerNip.trimmed().isEmpty())) {
                     bool created = false;
                     if (!findOrAddEmployer(q, p.employerName, p.employerNip, &p.employer, &created, refusal))
                         return false;
                     if (created && newEmployers)
                         newEmployers->push_back(p.employer);
-                } else if (p.employer == 0) {
+                } else if (p.employer == kCourseEmployer) {
                     p.employer = courseEmployer;
                 }
                 QVariantList values = participantValues(p);

@@ -32,7 +32,7 @@ QString duplicateProblem(const std::vector<Participant> &people, const Participa
 // Adds all of them to the course in one transaction, or none (refused for
 // a person already on the course's list); returns their numbers in the same
 // order. A participant with id > 0 is put back under that number (redo of an
-// addition). A participant without an employer gets the one its employer's
+// addition). A participant of kCourseEmployer gets the one its employer's
 // NIP or name finds, or a new one (*newEmployers gets their numbers), else
 // the course's. employersBack, when given, are restored first (the redo of
 // an addition that created them).

@@ -164,3 +164,24 @@ TEST_F(EmployersTest, NewCourseFromRenewalsKeepsEmployersAndUndoesWhole)
     EXPECT_FALSE(service.addCourseFor(next, due, &error));
     EXPECT_FALSE(error.isEmpty());
 }
+
+TEST_F(EmployersTest, TheCoursesEmployerUnlessNoneIsChosen)
+{
+    QString error;
+    Employer huta;
+    huta.name = QStringLiteral("Huta");
+    const auto added = service.addEmployer(huta, &error);
+    ASSERT_TRUE(added);
+    Course course;
+    ASSERT_TRUE(service.course(courseId, &course, &error));
+    course.employer = added->made;
+    ASSERT_TRUE(service.changeCourse(course, &error)) << error.toStdString();
+    std::vector<Participant> people = testParticipants(2);
+    people[1].employer = 0;
+    ASSERT_TRUE(service.addParticipants(courseId, people, QStringLiteral("Dodaj uczestnika"), &error));
+    std::vector<Participant> listed;
+    ASSERT_TRUE(service.participants(courseId, &listed, &error));
+    ASSERT_EQ(listed.size(), 2u);
+    for (const Participant &p : listed)
+        EXPECT_EQ(p.employer, p.firstName == people[1].firstName ? 0 : added->made) << p.firstName.toStdString();
+}
