@@ -153,19 +153,41 @@ std::optional<RecordEdit> CourseService::deleteCourse(qint64 id, QString *error)
                       [this, id](QString *why) { return marbelo::deleteCourse(m_database, id, why); }};
 }
 
-std::optional<RecordEdit> CourseService::addParticipants(qint64 course, const std::vector<Participant> &people,
-                                                         const QString &what, QString *error)
+bool CourseService::intervalsAllowed(qint64 course, const std::vector<Participant> &people,
+                                     const std::vector<int> &lines, QString *error) const
 {
     Course stored;
     if (!this->course(course, &stored, error))
-        return std::nullopt;
+        return false;
     const TrainingInfo info = training(stored.training);
-    for (const Participant &p : people) {
-        if (const QString problem = intervalProblem(p, info); !problem.isEmpty()) {
+    QStringList refused;
+    for (std::size_t i = 0; i < people.size(); ++i) {
+        const QString problem = intervalProblem(people[i], info);
+        if (problem.isEmpty())
+            continue;
+        if (lines.empty()) {
             *error = problem;
-            return std::nullopt;
+            return false;
         }
+        refused << QStringLiteral("wiersz %1: %2").arg(lines[i]).arg(problem);
     }
+    if (refused.isEmpty())
+        return true;
+    *error = QStringLiteral("Nikogo nie zaimportowano:\n") + refused.join(QLatin1Char('\n'));
+    return false;
+}
+
+std::optional<RecordEdit> CourseService::addParticipants(qint64 course, const std::vector<Participant> &people,
+                                                         const QString &what, QString *error)
+{
+    if (!intervalsAllowed(course, people, {}, error))
+        return std::nullopt;
+    return addChecked(course, people, what, error);
+}
+
+std::optional<RecordEdit> CourseService::addChecked(qint64 course, const std::vector<Participant> &people,
+                                                    const QString &what, QString *error)
+{
     std::vector<qint64> newEmployers;
     const auto ids = marbelo::addParticipants(m_database, course, people, error, &newEmployers);
     if (!ids)
@@ -194,18 +216,8 @@ std::optional<RecordEdit> CourseService::importParticipants(qint64 course, const
     std::vector<Participant> listed;
     if (!participants(course, &listed, error))
         return std::nullopt;
-    Course stored;
-    if (!this->course(course, &stored, error))
+    if (!intervalsAllowed(course, csv.participants, csv.lines, error))
         return std::nullopt;
-    const TrainingInfo info = training(stored.training);
-    QStringList refused;
-    for (std::size_t i = 0; i < csv.participants.size(); ++i)
-        if (const QString problem = intervalProblem(csv.participants[i], info); !problem.isEmpty())
-            refused << QStringLiteral("wiersz %1: %2").arg(csv.lines[i]).arg(problem);
-    if (!refused.isEmpty()) {
-        *error = QStringLiteral("Nikogo nie zaimportowano:\n") + refused.join(QLatin1Char('\n'));
-        return std::nullopt;
-    }
     std::vector<Participant> joining;
     for (std::size_t i = 0; i < csv.participants.size(); ++i) {
         const Participant &p = csv.participants[i];
@@ -221,7 +233,7 @@ std::optional<RecordEdit> CourseService::importParticipants(qint64 course, const
         *error = QStringLiteral("Nikogo nie zaimportowano: wszyscy z pliku już są na liście kursu.");
         return std::nullopt;
     }
-    return addParticipants(course, joining, QStringLiteral("Importuj uczestników"), error);
+    return addChecked(course, joining, QStringLiteral("Importuj uczestników"), error);
 }
 
 std::optional<RecordEdit> CourseService::changeParticipant(const Participant &changed, QString *error)
@@ -234,14 +246,7 @@ std::optional<RecordEdit> CourseService::changeParticipant(const Participant &ch
         *error = QStringLiteral("Nie ma uczestnika nr %1.").arg(changed.id);
         return std::nullopt;
     }
-    Course stored;
-    if (!this->course(changed.course, &stored, error))
-        return std::nullopt;
-    if (const QString problem = intervalProblem(changed, training(stored.training)); !problem.isEmpty()) {
-        *error = problem;
-        return std::nullopt;
-    }
-    if (!updateParticipant(m_database, changed, error))
+    if (!intervalsAllowed(changed.course, {changed}, {}, error) || !updateParticipant(m_database, changed, error))
         return std::nullopt;
     return RecordEdit{QStringLiteral("Popraw uczestnika"),
                       [this, before = *old](QString *why) { return updateParticipant(m_database, before, why); },

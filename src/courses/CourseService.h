@@ -114,6 +114,15 @@ public:
     bool storeMissingTexts(QString *error);
 
 private:
+    // False with why when an interval of people is not one the course's
+    // training type allows; lines, when given, name the file's rows (all of
+    // them), else the first is told.
+    bool intervalsAllowed(qint64 course, const std::vector<Participant> &people, const std::vector<int> &lines,
+                          QString *error) const;
+    // addParticipants once the intervals are checked.
+    std::optional<RecordEdit> addChecked(qint64 course, const std::vector<Participant> &people, const QString &what,
+                                         QString *error);
+
     db::Database &m_database;
     QString m_dataDir;
 };

@@ -41,20 +41,17 @@ QDate dueDate(const CertificateFact &fact)
 
 std::vector<Renewal> validCertificates(const std::vector<CertificateFact> &facts, const QDate &asOf)
 {
-    std::map<std::pair<QString, int>, const CertificateFact *> newest;
-    for (const CertificateFact &f : facts) {
-        if (f.cancelled || !dueDate(f).isValid())
-            continue;
-        const CertificateFact *&kept = newest[{personKey(f), f.type}];
-        if (!kept || newer(f, *kept))
-            kept = &f;
-    }
     std::vector<Renewal> valid;
+    std::map<std::pair<QString, int>, std::size_t> newest; // person and type: where in valid
     for (const CertificateFact &f : facts) {
-        if (f.cancelled || !dueDate(f).isValid() || newest[{personKey(f), f.type}] != &f)
-            continue;
         const QDate due = dueDate(f);
-        valid.push_back({f, due, due < asOf});
+        if (f.cancelled || !due.isValid())
+            continue;
+        const auto [at, first] = newest.try_emplace({personKey(f), f.type}, valid.size());
+        if (first)
+            valid.push_back({f, due, due < asOf});
+        else if (newer(f, valid[at->second].fact))
+            valid[at->second] = {f, due, due < asOf};
     }
     return valid;
 }

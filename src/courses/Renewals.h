@@ -51,7 +51,8 @@ struct Renewal
 QDate dueDate(const CertificateFact &fact);
 
 // The certificates in force that are the newest of their person (same name
-// and date of birth) and type, each with its due date, in certificate order.
+// and date of birth) and type, each with its due date: one per person and
+// type, where that person's first certificate of the type stands.
 std::vector<Renewal> validCertificates(const std::vector<CertificateFact> &facts, const QDate &asOf);
 // Those due within months after asOf, or overdue, sorted by due date, then
 // employer's name, surname and first name (Polish order).

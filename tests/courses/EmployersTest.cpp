@@ -46,6 +46,14 @@ protected:
         courseId = edit->made;
     }
 
+    std::optional<RecordEdit> addHuta()
+    {
+        Employer huta;
+        huta.name = QStringLiteral("Huta");
+        QString error;
+        return service.addEmployer(huta, &error);
+    }
+
     // Takes the edit back and makes it again, checking every row each time.
     void undoAndRedo(const RecordEdit &edit, const QStringList &before)
     {
@@ -126,9 +134,7 @@ TEST_F(EmployersTest, AnIntervalTheTypeHasNotIsRefused)
 TEST_F(EmployersTest, NewCourseFromRenewalsKeepsEmployersAndUndoesWhole)
 {
     QString error;
-    Employer huta;
-    huta.name = QStringLiteral("Huta");
-    const auto added = service.addEmployer(huta, &error);
+    const auto added = addHuta();
     ASSERT_TRUE(added);
     std::vector<Participant> people = testParticipants(3);
     people[0].employer = added->made;
@@ -168,9 +174,7 @@ TEST_F(EmployersTest, NewCourseFromRenewalsKeepsEmployersAndUndoesWhole)
 TEST_F(EmployersTest, TheCoursesEmployerUnlessNoneIsChosen)
 {
     QString error;
-    Employer huta;
-    huta.name = QStringLiteral("Huta");
-    const auto added = service.addEmployer(huta, &error);
+    const auto added = addHuta();
     ASSERT_TRUE(added);
     Course course;
     ASSERT_TRUE(service.course(courseId, &course, &error));
