@@ -136,13 +136,15 @@ std::optional<qint64> addCourse(db::Database &database, const Course &course, QS
     const bool ok = database.write(
         [&](QSqlQuery &q, QString *refusal) {
             QVariantList values = courseValues(course);
-            values.prepend(course.id > 0 ? QVariant(course.id) : QVariant());
-            if (!db::run(q,
-                         QStringLiteral("INSERT INTO course (id, training, date_from, date_to, place, trainers, form,"
-                                        " purpose, employer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                         values))
+            values.prepend(course.id);
+            if (!db::insertRow(q,
+                               db::withOwnId(course.id > 0,
+                                             QStringLiteral("INSERT INTO course (id, training, date_from, date_to,"
+                                                            " place, trainers, form, purpose, employer)"
+                                                            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                             &values),
+                               values, &id))
                 return false;
-            id = q.lastInsertId().toLongLong();
             return writeExamSettings(q, id, course.exam, refusal);
         },
         error);

@@ -165,13 +165,14 @@ std::optional<qint64> addEmployer(db::Database &database, const Employer &employ
                 return false;
             }
             QVariantList values = employerValues(employer);
-            values.prepend(employer.id > 0 ? QVariant(employer.id) : QVariant());
-            if (!db::run(q,
-                         QStringLiteral("INSERT INTO employer (id, name, address, nip, contact, email, phone)"
-                                        " VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                         values))
+            values.prepend(employer.id);
+            if (!db::insertRow(q,
+                               db::withOwnId(employer.id > 0,
+                                             QStringLiteral("INSERT INTO employer (id, name, address, nip, contact,"
+                                                            " email, phone) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                                             &values),
+                               values, &id))
                 return false;
-            id = q.lastInsertId().toLongLong();
             return true;
         },
         error);
@@ -285,13 +286,11 @@ bool findOrAddEmployer(QSqlQuery &q, const QString &name, const QString &nip, qi
         *refusal = problem;
         return false;
     }
-    QVariantList values = employerValues(added);
-    if (!db::run(q,
-                 QStringLiteral("INSERT INTO employer (name, address, nip, contact, email, phone)"
-                                " VALUES (?, ?, ?, ?, ?, ?)"),
-                 values))
+    if (!db::insertRow(q,
+                       QStringLiteral("INSERT INTO employer (name, address, nip, contact, email, phone)"
+                                      " VALUES (?, ?, ?, ?, ?, ?)"),
+                       employerValues(added), id))
         return false;
-    *id = q.lastInsertId().toLongLong();
     *created = true;
     return true;
 }

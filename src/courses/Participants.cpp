@@ -164,15 +164,19 @@ std::optional<std::vector<qint64>> addParticipants(db::Database &database, qint6
                 }
                 QVariantList values = participantValues(p);
                 values.prepend(course);
-                values.prepend(p.id > 0 ? QVariant(p.id) : QVariant());
+                values.prepend(p.id);
                 values.append(p.passed ? 1 : 0);
-                if (!db::run(q,
-                             QStringLiteral("INSERT INTO participant (id, course, first_name, surname, birth_date,"
-                                            " birth_place, position, employer, interval_years, passed)"
-                                            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                             values))
+                qint64 id = 0;
+                if (!db::insertRow(q,
+                                   db::withOwnId(p.id > 0,
+                                                 QStringLiteral("INSERT INTO participant (id, course, first_name,"
+                                                                " surname, birth_date, birth_place, position,"
+                                                                " employer, interval_years, passed)"
+                                                                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                                 &values),
+                                   values, &id))
                     return false;
-                ids.push_back(q.lastInsertId().toLongLong());
+                ids.push_back(id);
             }
             return true;
         },

@@ -34,6 +34,25 @@ QString issueDateProblem(const Course &course, const QDate &issued, const QDate 
     return QString();
 }
 
+bool takeSerial(QSqlQuery &q, int series, int *serial)
+{
+    // The counter's row is locked until the transaction ends: another issuer
+    // waits for it, and a rollback gives the number back.
+    if (!db::run(q,
+                 QStringLiteral("INSERT INTO register_counter (series, last_serial) VALUES (?, 0)"
+                                " ON CONFLICT (series) DO NOTHING"),
+                 {series})
+        || !db::run(q,
+                    QStringLiteral("UPDATE register_counter SET last_serial = last_serial + 1 WHERE series = ?"
+                                   " RETURNING last_serial"),
+                    {series})
+        || !q.next())
+        return false;
+    *serial = q.value(0).toInt();
+    q.finish();
+    return true;
+}
+
 QDate proposedIssueDate(db::Database &database, const Course &course, QString *error)
 {
     QSqlQuery q = database.query();
@@ -60,13 +79,10 @@ bool issueCertificates(db::Database &database, const QString &dataDir, qint64 co
                 return false;
             const int year = issued.year();
             const int series = organiser.restartYearly ? year : 0;
-            if (!db::run(q, QStringLiteral("SELECT COALESCE(MAX(serial), 0), MAX(issued) FROM certificate"
-                                           " WHERE series = ?"),
-                         {series})
+            if (!db::run(q, QStringLiteral("SELECT MAX(issued) FROM certificate WHERE series = ?"), {series})
                 || !q.next())
                 return false;
-            int serial = q.value(0).toInt();
-            const QDate latest = QDate::fromString(q.value(1).toString(), Qt::ISODate);
+            const QDate latest = QDate::fromString(q.value(0).toString(), Qt::ISODate);
             if (const QString problem = issueDateProblem(stored, issued, latest); !problem.isEmpty()) {
                 *refusal = problem;
                 return false;
@@ -83,14 +99,16 @@ bool issueCertificates(db::Database &database, const QString &dataDir, qint64 co
             for (const Participant &p : people) {
                 if (!p.passed || !p.certificate.isEmpty())
                     continue;
-                ++serial;
+                int serial = 0;
+                qint64 id = 0;
+                if (!takeSerial(q, series, &serial))
+                    return false;
                 const QString number = formatCertificateNumber(organiser.numberFormat, serial, year);
-                if (!db::run(q,
-                             QStringLiteral("INSERT INTO certificate (series, serial, number, participant, issued)"
-                                            " VALUES (?, ?, ?, ?, ?)"),
-                             {series, serial, number, p.id, issued.toString(Qt::ISODate)})
-                    || !storeCertificateText(q, q.lastInsertId().toLongLong(),
-                                             certificateText(dataDir, organiser, stored, p, number, issued)))
+                if (!db::insertRow(q,
+                                   QStringLiteral("INSERT INTO certificate (series, serial, number, participant,"
+                                                  " issued) VALUES (?, ?, ?, ?, ?)"),
+                                   {series, serial, number, p.id, issued.toString(Qt::ISODate)}, &id)
+                    || !storeCertificateText(q, id, certificateText(dataDir, organiser, stored, p, number, issued)))
                     return false;
                 ++given;
             }

@@ -1,12 +1,14 @@
 // The register of certificates: numbers given without gaps and never reused.
-// Issuing takes the database's write lock (BEGIN IMMEDIATE), so two programs
-// issuing at once take turns, and a number is either given whole with its
-// certificate or not at all.
+// Issuing takes the database's write lock, so two programs issuing at once
+// (on one file or one server) take turns, and a number is either given whole
+// with its certificate or not at all.
 #pragma once
 
 #include "courses/CourseTypes.h"
 
 #include <vector>
+
+class QSqlQuery;
 
 namespace marbelo {
 
@@ -22,6 +24,11 @@ QString issueDateProblem(const Course &course, const QDate &issued, const QDate 
 // The date of issue to propose: the course's last day, or the register's
 // latest date when that is later.
 QDate proposedIssueDate(db::Database &database, const Course &course, QString *error = nullptr);
+
+// Takes the next number of the register's series (0: numbering continuous
+// across years, else the year) from its counter row, inside the caller's
+// writing transaction; a rollback gives it back.
+bool takeSerial(QSqlQuery &q, int series, int *serial);
 
 // Gives each participant of the course who passed (by the stored exam
 // result, else as marked) and has no certificate in force the register's

@@ -87,10 +87,9 @@ std::optional<qint64> addQuestion(db::Database &database, const Question &questi
     qint64 id = 0;
     const bool done = database.write(
         [&](QSqlQuery &q, QString *) {
-            if (!db::run(q, QStringLiteral("INSERT INTO question (%1) VALUES (?, ?, ?, ?, ?, ?)").arg(kColumns),
-                         questionValues(question)))
+            if (!db::insertRow(q, QStringLiteral("INSERT INTO question (%1) VALUES (?, ?, ?, ?, ?, ?)").arg(kColumns),
+                               questionValues(question), &id))
                 return false;
-            id = q.lastInsertId().toLongLong();
             return true;
         },
         error);

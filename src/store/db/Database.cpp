@@ -52,15 +52,45 @@ QStringList textListFrom(const QString &stored)
 
 bool run(QSqlQuery &q, const QString &sql, const QVariantList &values, QString *error)
 {
-    bool ok = q.prepare(sql);
-    if (ok) {
+    bool ok = false;
+    // A statement without values runs as it is: the server prepares only
+    // queries, never a transaction's or the schema's statements.
+    if (values.isEmpty()) {
+        ok = q.exec(sql);
+    } else if ((ok = q.prepare(sql))) {
         for (const QVariant &value : values)
-            q.addBindValue(value);
+            // Truth values are stored as 0 and 1 in INTEGER columns on both back ends.
+            q.addBindValue(value.typeId() == QMetaType::Bool ? QVariant(value.toBool() ? 1 : 0) : value);
         ok = q.exec();
     }
     if (!ok && error)
         *error = q.lastError().text();
     return ok;
+}
+
+bool insertRow(QSqlQuery &q, const QString &sql, const QVariantList &values, qint64 *id, QString *error)
+{
+    if (!run(q, sql + QStringLiteral(" RETURNING id"), values, error))
+        return false;
+    if (!q.next()) {
+        if (error)
+            *error = QStringLiteral("no id returned");
+        return false;
+    }
+    *id = q.value(0).toLongLong();
+    q.finish();
+    return true;
+}
+
+QString withOwnId(bool own, const QString &insert, QVariantList *values)
+{
+    if (own)
+        return insert;
+    values->removeFirst();
+    QString statement = insert;
+    statement.replace(QLatin1String("(id, "), QLatin1String("("));
+    statement.replace(QLatin1String("VALUES (?, "), QLatin1String("VALUES ("));
+    return statement;
 }
 
 bool runOnOneRow(QSqlQuery &q, const QString &sql, const QVariantList &values, const QString &missing,
@@ -75,7 +105,20 @@ bool runOnOneRow(QSqlQuery &q, const QString &sql, const QVariantList &values, c
     return true;
 }
 
-Database::Database(const QString &path) : m_path(path), m_connection(nextConnectionName()) {}
+Database::Database(const QString &path)
+    : m_path(path), m_location(resolveLocation(path)), m_connection(nextConnectionName())
+{
+}
+
+Database::Database(DatabaseLocation location)
+    : m_path(location.path), m_location(std::move(location)), m_connection(nextConnectionName())
+{
+}
+
+Dialect Database::dialect() const
+{
+    return isServer() ? Dialect::Postgres : Dialect::Sqlite;
+}
 
 Database::~Database()
 {
@@ -108,7 +151,13 @@ bool Database::fail(State state, const QString &message, QString *error)
 
 bool Database::open(QString *error)
 {
-    const QString shown = QFileInfo(m_path).fileName();
+    m_notices.clear();
+    return isServer() ? openServer(error) : openFile(error);
+}
+
+bool Database::openFile(QString *error)
+{
+    const QString shown = m_location.shown();
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return fail(State::Failed,
                     QStringLiteral("Brak sterownika SQLite (pakiet libqt6sql6-sqlite).") + unavailable(), error);
@@ -135,93 +184,175 @@ bool Database::open(QString *error)
     int version = 0;
     {
         QSqlQuery q(handle);
-        if (!run(q, QStringLiteral("PRAGMA user_version")) || !q.next())
+        if (!readSchemaVersion(q, Dialect::Sqlite, &version))
             return fail(State::Damaged, damaged, error);
-        version = q.value(0).toInt();
     }
-    if (version > currentSchemaVersion() || version < 0)
-        return fail(State::TooNew,
-                    QStringLiteral("Baza kursów „%1” pochodzi z nowszej wersji programu (schemat %2, ta wersja zna %3)"
-                                   " i nie zostanie zmieniona.")
-                            .arg(shown)
-                            .arg(version)
-                            .arg(currentSchemaVersion())
-                        + unavailable(),
-                    error);
+    if (!checkVersion(version, error))
+        return false;
     {
         QSqlQuery q(handle);
         if (!run(q, QStringLiteral("PRAGMA quick_check")) || !q.next() || q.value(0).toString() != QLatin1String("ok")
             || q.next())
             return fail(State::Damaged, damaged, error);
     }
-
-    const auto notPrepared = [&](const QString &reason) {
-        return fail(State::Failed,
-                    QStringLiteral("Nie można przygotować bazy kursów „%1”: %2.").arg(shown, reason) + unavailable(),
-                    error);
-    };
     {
         QSqlQuery q(handle);
         QString reason;
         if (!run(q, QStringLiteral("PRAGMA foreign_keys = ON"), {}, &reason)
             || !run(q, QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyTimeoutMs), {}, &reason)
             || !run(q, QStringLiteral("PRAGMA synchronous = FULL"), {}, &reason))
-            return notPrepared(reason);
+            return notPrepared(reason, error);
     }
     m_state = State::Open;
-
-    if (version < currentSchemaVersion()) {
-        QString reason;
-        const bool migrated = write(
-            [](QSqlQuery &q, QString *) {
-                // Another process may have migrated between the check and the lock.
-                if (!run(q, QStringLiteral("PRAGMA user_version")) || !q.next())
-                    return false;
-                const int from = q.value(0).toInt();
-                const auto &steps = migrationSteps();
-                for (int step = from; step < currentSchemaVersion(); ++step) {
-                    for (const QString &sql : steps[static_cast<size_t>(step)])
-                        if (!run(q, sql))
-                            return false;
-                }
-                return run(q, QStringLiteral("PRAGMA user_version = %1").arg(currentSchemaVersion()));
-            },
-            &reason);
-        // A file the migration cannot bring up to date is left as it was: its
-        // transaction is rolled back, and its journal mode not yet changed.
-        if (!migrated)
-            return fail(State::Failed,
-                        QStringLiteral("Baza kursów „%1” nie daje się uaktualnić do wersji tego programu"
-                                       " i nie zostanie zmieniona.")
-                                .arg(shown)
-                            + unavailable(),
-                        error);
-    }
+    if (!migrate(version, error))
+        return false;
     // WAL only for a file that opened whole: switching rewrites the file's header.
     {
         QSqlQuery q(handle);
         QString reason;
         if (!run(q, QStringLiteral("PRAGMA journal_mode = WAL"), {}, &reason) || !q.next()
             || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-            return notPrepared(reason);
+            return notPrepared(reason, error);
     }
-    m_notices.clear();
+    checkRecord();
+    return true;
+}
+
+bool Database::connectServer(QString *reason)
+{
+    QSqlDatabase handle = QSqlDatabase::contains(m_connection)
+                              ? QSqlDatabase::database(m_connection, false)
+                              : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
+    handle.close();
+    handle.setHostName(m_location.host);
+    handle.setPort(m_location.port);
+    handle.setDatabaseName(m_location.database);
+    handle.setUserName(m_location.user);
+    handle.setPassword(m_location.password);
+    handle.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=marbelo"));
+    if (!handle.open()) {
+        *reason = handle.lastError().text();
+        return false;
+    }
     QSqlQuery q(handle);
-    // The check only reports: a file it cannot read through stays open (the
-    // readers tell their own failures), and the user is told it was not checked.
+    // The tables live in the location's schema when it names one.
+    if (!m_location.schema.isEmpty()) {
+        const QString schema = QLatin1Char('"') + QString(m_location.schema).remove(QLatin1Char('"')) + QLatin1Char('"');
+        if (!run(q, QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(schema), {}, reason)
+            || !run(q, QStringLiteral("SET search_path TO %1").arg(schema), {}, reason))
+            return false;
+    }
+    // Texts travel as UTF-8; the dates and numbers the program binds are ISO.
+    return run(q, QStringLiteral("SET client_encoding TO 'UTF8'"), {}, reason)
+           && run(q, QStringLiteral("SET lock_timeout = %1").arg(kBusyTimeoutMs), {}, reason);
+}
+
+bool Database::openServer(QString *error)
+{
+    const QString shown = m_location.shown();
+    if (!m_location.problem.isEmpty())
+        return fail(State::Failed, m_location.problem + unavailable(), error);
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
+        return fail(State::Failed,
+                    QStringLiteral("Brak sterownika PostgreSQL (pakiet libqt6sql6-psql).") + unavailable(), error);
+    QString reason;
+    if (!connectServer(&reason)) {
+        // libpq says "no password supplied" or "password authentication failed".
+        const bool password = reason.contains(QLatin1String("password"), Qt::CaseInsensitive);
+        return fail(password ? State::NoPassword : State::Failed,
+                    QStringLiteral("Nie można połączyć się z bazą kursów %1: %2.").arg(shown, reason.trimmed())
+                        + QStringLiteral(" Kursy i zaświadczenia są niedostępne do czasu połączenia z serwerem;"
+                                         " pozostała część programu działa."),
+                    error);
+    }
+    int version = 0;
+    {
+        QSqlQuery q = query();
+        if (!readSchemaVersion(q, Dialect::Postgres, &version))
+            return notPrepared(q.lastError().text(), error);
+    }
+    if (!checkVersion(version, error))
+        return false;
+    m_state = State::Open;
+    if (!migrate(version, error))
+        return false;
+    checkRecord();
+    return true;
+}
+
+bool Database::checkVersion(int version, QString *error)
+{
+    if (version <= currentSchemaVersion() && version >= 0)
+        return true;
+    return fail(State::TooNew,
+                QStringLiteral("Baza kursów „%1” pochodzi z nowszej wersji programu (schemat %2, ta wersja zna %3)"
+                               " i nie zostanie zmieniona.")
+                        .arg(m_location.shown())
+                        .arg(version)
+                        .arg(currentSchemaVersion())
+                    + unavailable(),
+                error);
+}
+
+bool Database::notPrepared(const QString &reason, QString *error)
+{
+    return fail(State::Failed,
+                QStringLiteral("Nie można przygotować bazy kursów „%1”: %2.").arg(m_location.shown(), reason)
+                    + unavailable(),
+                error);
+}
+
+bool Database::migrate(int version, QString *error)
+{
+    if (version >= currentSchemaVersion())
+        return true;
+    const Dialect how = dialect();
+    QString reason;
+    const bool migrated = write(
+        [how](QSqlQuery &q, QString *) {
+            // Another process may have migrated between the check and the lock.
+            int from = 0;
+            if (!readSchemaVersion(q, how, &from))
+                return false;
+            const auto &steps = migrationSteps();
+            for (int step = from; step < currentSchemaVersion(); ++step) {
+                for (const QString &sql : steps[static_cast<size_t>(step)])
+                    if (!run(q, schemaStatement(how, sql)))
+                        return false;
+            }
+            return writeSchemaVersion(q, how, currentSchemaVersion());
+        },
+        &reason);
+    // A database the migration cannot bring up to date is left as it was: its
+    // transaction is rolled back (and a file's journal mode not yet changed).
+    if (!migrated)
+        return fail(State::Failed,
+                    QStringLiteral("Baza kursów „%1” nie daje się uaktualnić do wersji tego programu"
+                                   " i nie zostanie zmieniona.")
+                            .arg(m_location.shown())
+                        + unavailable(),
+                    error);
+    return true;
+}
+
+void Database::checkRecord()
+{
+    QSqlQuery q = query();
+    // The check only reports: a database it cannot read through stays open
+    // (the readers tell their own failures), and the user is told it was not checked.
     if (!recordContradictions(q, &m_notices))
         m_notices << QStringLiteral("Nie udało się sprawdzić, czy wyniki egzaminów i zaliczenia w bazie kursów „%1” "
                                     "są zgodne (%2).")
-                         .arg(shown, q.lastError().text());
-    return true;
+                         .arg(m_location.shown(), q.lastError().text());
 }
 
 int Database::schemaVersion() const
 {
     QSqlQuery q = query();
-    if (!isOpen() || !run(q, QStringLiteral("PRAGMA user_version")) || !q.next())
+    int version = -1;
+    if (!isOpen() || !readSchemaVersion(q, dialect(), &version))
         return -1;
-    return q.value(0).toInt();
+    return version;
 }
 
 QSqlQuery Database::query() const
@@ -236,7 +367,7 @@ bool Database::read(QSqlQuery &q, const QString &sql, const QVariantList &values
         return true;
     if (error)
         *error = QStringLiteral("Nie udało się odczytać bazy kursów „%1” (%2).")
-                     .arg(QFileInfo(m_path).fileName(), reason);
+                     .arg(m_location.shown(), reason);
     return false;
 }
 
@@ -252,7 +383,7 @@ bool Database::write(const std::function<bool(QSqlQuery &, QString *)> &body, QS
     if (!isOpen())
         return failed(QStringLiteral("baza nie jest otwarta"));
     QSqlQuery q = query();
-    if (!run(q, QStringLiteral("BEGIN IMMEDIATE"), {}, &reason))
+    if (!begin(q, &reason))
         return failed(reason);
     QString refused;
     bool ok = body(q, &refused);
@@ -273,6 +404,26 @@ bool Database::write(const std::function<bool(QSqlQuery &, QString *)> &body, QS
         return failed(reason);
     }
     return true;
+}
+
+bool Database::begin(QSqlQuery &q, QString *reason)
+{
+    const auto lock = [&] {
+        for (const QString &sql : beginWriting(dialect()))
+            if (!run(q, sql, {}, reason)) {
+                QSqlQuery rollback = query();
+                run(rollback, QStringLiteral("ROLLBACK"));
+                return false;
+            }
+        return true;
+    };
+    if (lock())
+        return true;
+    // A server restarted or a network gone and back: one new connection.
+    if (!isServer() || !connectServer(reason))
+        return false;
+    q = query();
+    return lock();
 }
 
 } // namespace marbelo::db

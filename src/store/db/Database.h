@@ -1,9 +1,14 @@
-// The program's database: one SQLite file in the data folder (Qt SQL's
-// "QSQLITE" driver) for what the flat files do not hold. Opened with foreign
-// keys on, in WAL mode, readable by its owner only; the schema version lives
-// in PRAGMA user_version and older files are migrated at opening. A damaged
-// file or one from a newer program is reported and never written to.
+// The program's database for what the flat files do not hold: one SQLite
+// file in the data folder (Qt SQL's "QSQLITE" driver), or a firm's
+// PostgreSQL server ("QPSQL") that several trainers share, with the same
+// schema and migrations. The file is opened with foreign keys on, in WAL
+// mode, readable by its owner only. Older schemas are migrated at opening; a
+// damaged file or a database from a newer program is reported and never
+// written to. What differs between the two dialects stays in this folder.
 #pragma once
+
+#include "store/db/DatabaseLocation.h"
+#include "store/db/Dialect.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -16,14 +21,15 @@ class QSqlQuery;
 
 namespace marbelo::db {
 
-inline const QString kDatabaseName = QStringLiteral("Courses.db");
-
 class Database
 {
 public:
-    enum class State { Closed, Open, Damaged, TooNew, Failed };
+    enum class State { Closed, Open, Damaged, TooNew, Failed, NoPassword };
 
+    // The database a file path stands for: the file itself, or the server
+    // its data folder has chosen (see resolveLocation).
     explicit Database(const QString &path);
+    explicit Database(DatabaseLocation location);
     ~Database();
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
@@ -38,14 +44,18 @@ public:
     State state() const { return m_state; }
     bool isOpen() const { return m_state == State::Open; }
     const QString &path() const { return m_path; }
+    const DatabaseLocation &location() const { return m_location; }
+    bool isServer() const { return m_location.isServer(); }
+    Dialect dialect() const;
     int schemaVersion() const;
     // What the opening found the record to contradict itself in (Polish, a
     // sentence each); the file is left as it is, for the trainer to decide.
     const QStringList &notices() const { return m_notices; }
 
-    // Runs body inside BEGIN IMMEDIATE ... COMMIT: other processes wait for
-    // the write lock (busy timeout), and either all of body's changes land or
-    // none. body returns false to roll back: with *refusal set (a Polish
+    // Runs body inside one transaction that holds the database's write lock
+    // (BEGIN IMMEDIATE on the file, an advisory lock on the server): other
+    // processes wait for it, and either all of body's changes land or none.
+    // On the server, a connection found lost is opened again once. body returns false to roll back: with *refusal set (a Polish
     // message, passed on as it is) when it refuses the change, without it when
     // a statement on its query failed. False with a Polish message on any
     // failure.
@@ -61,8 +71,17 @@ public:
 
 private:
     bool fail(State state, const QString &message, QString *error);
+    bool openFile(QString *error);
+    bool openServer(QString *error);
+    bool connectServer(QString *reason);
+    bool checkVersion(int version, QString *error);
+    bool notPrepared(const QString &reason, QString *error);
+    bool migrate(int version, QString *error);
+    void checkRecord();
+    bool begin(QSqlQuery &q, QString *reason);
 
     QString m_path;
+    DatabaseLocation m_location;
     QString m_connection;
     State m_state = State::Closed;
     QStringList m_notices;
@@ -79,6 +98,13 @@ QStringList textListFrom(const QString &stored);
 // Runs sql with the bound values on q; false with the driver's text in
 // *error when it fails.
 bool run(QSqlQuery &q, const QString &sql, const QVariantList &values = {}, QString *error = nullptr);
+// Runs an INSERT with the bound values and gives the new row's id (the
+// statement gets "RETURNING id", which both back ends understand).
+bool insertRow(QSqlQuery &q, const QString &sql, const QVariantList &values, qint64 *id, QString *error = nullptr);
+// An INSERT whose first column is "id" and first value the row's own id: as
+// it is when the row keeps its id (an undone deletion put back), else without
+// both, so that the back end gives the next id.
+QString withOwnId(bool own, const QString &insert, QVariantList *values);
 // Runs a statement that must change exactly one row; when it changes none,
 // refusal gets missing and the statement counts as failed.
 bool runOnOneRow(QSqlQuery &q, const QString &sql, const QVariantList &values, const QString &missing,

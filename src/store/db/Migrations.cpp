@@ -88,6 +88,15 @@ const std::vector<QStringList> &migrationSteps()
             QStringLiteral("ALTER TABLE organiser ADD COLUMN phone TEXT NOT NULL DEFAULT ''"),
             QStringLiteral("ALTER TABLE organiser ADD COLUMN email TEXT NOT NULL DEFAULT ''"),
         },
+        // 5: the register's last number of each series, a row updated inside
+        // the issuing transaction: the next number is taken under the row's
+        // lock, and a transaction that aborts gives its number back with it.
+        {
+            QStringLiteral("CREATE TABLE register_counter (series INTEGER PRIMARY KEY,"
+                           " last_serial INTEGER NOT NULL CHECK (last_serial >= 0))"),
+            QStringLiteral("INSERT INTO register_counter (series, last_serial)"
+                           " SELECT series, MAX(serial) FROM certificate GROUP BY series"),
+        },
     };
     return steps;
 }
