@@ -96,6 +96,15 @@ QString registerProblem(db::Database &database, int *certificates)
         if (!q.value(4).toBool())
             holders.insert(holder);
     }
+    // The counter's last number is the register's: the next issuing leaves no gap.
+    if (!db::run(q, QStringLiteral("SELECT series, last_serial FROM register_counter")))
+        return QStringLiteral("the register's counter cannot be read");
+    while (q.next())
+        if (q.value(1).toInt() != lastSerial[q.value(0).toInt()])
+            return QStringLiteral("series %1: the counter is at %2, the register at %3")
+                .arg(q.value(0).toInt())
+                .arg(q.value(1).toInt())
+                .arg(lastSerial[q.value(0).toInt()]);
     if (certificates)
         *certificates = count;
     return QString();
