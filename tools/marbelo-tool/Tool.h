@@ -92,6 +92,9 @@ int certificates(const QStringList &args);
 int attendance(const QStringList &args);
 int employers(const QStringList &args);
 int renewals(const QStringList &args);
+int databaseShow(const QStringList &args);
+int databaseUse(const QStringList &args);
+int databaseCopy(const QStringList &args);
 
 // True for the course commands that draw a PDF (they need a QGuiApplication).
 bool courseCommandDraws(const QStringList &args);

@@ -63,6 +63,9 @@ int usage(const QString &message)
              "  marbelo-tool attendance DATADIR COURSE OUT.pdf\n"
              "  marbelo-tool employers DATADIR\n"
              "  marbelo-tool renewals DATADIR [--months N] [--as-of RRRR-MM-DD] [OUT.csv|OUT.pdf]\n"
+             "  marbelo-tool database DATADIR\n"
+             "  marbelo-tool database use DATADIR postgresql://USER@HOST:PORT/DB|file\n"
+             "  marbelo-tool database copy DATADIR --to postgresql://USER@HOST:PORT/DB | --from URL\n"
              "  marbelo-tool questions import|export DATADIR FILE.gift\n"
              "  marbelo-tool exam DATADIR COURSE [--draw QUESTIONS [--variants V] [--seed S]] [--pass-mark P]"
              " [--commission \"A;B;C\"]\n"
@@ -121,6 +124,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("attendance"), tool::attendance},
         {QStringLiteral("employers"), tool::employers},
         {QStringLiteral("renewals"), tool::renewals},
+        {QStringLiteral("database"), tool::databaseShow},
+        {QStringLiteral("database use"), tool::databaseUse},
+        {QStringLiteral("database copy"), tool::databaseCopy},
         {QStringLiteral("questions"), tool::questions},
         {QStringLiteral("exam"), tool::exam},
     };

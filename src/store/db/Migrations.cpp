@@ -126,6 +126,25 @@ const std::vector<Cascade> &nullingReferences()
     return references;
 }
 
+const std::vector<CopiedTable> &copiedTables()
+{
+    static const std::vector<CopiedTable> tables = {
+        {QStringLiteral("organiser")},
+        {QStringLiteral("employer"), true},
+        {QStringLiteral("course"), true},
+        {QStringLiteral("participant"), true},
+        {QStringLiteral("certificate"), true},
+        {QStringLiteral("certificate_text")},
+        {QStringLiteral("register_counter")},
+        {QStringLiteral("question"), true},
+        {QStringLiteral("bank_state")},
+        {QStringLiteral("exam")},
+        {QStringLiteral("exam_item")},
+        {QStringLiteral("exam_result")},
+    };
+    return tables;
+}
+
 bool recordContradictions(QSqlQuery &q, QStringList *notices)
 {
     if (!run(q, QStringLiteral("SELECT p.id, p.first_name, p.surname, p.course, p.passed, r.passed, r.points"

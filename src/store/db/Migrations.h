@@ -30,6 +30,15 @@ const std::vector<Cascade> &cascades();
 // The references declared ON DELETE SET NULL.
 const std::vector<Cascade> &nullingReferences();
 
+// Every table of the current schema, parents before the tables that refer to
+// them; ownIds: its rows get their ids from the database.
+struct CopiedTable
+{
+    QString name;
+    bool ownIds = false;
+};
+const std::vector<CopiedTable> &copiedTables();
+
 // What the record holds that contradicts itself, in Polish, a sentence each
 // (a participant whose hand-marked "passed" differs from the stored exam
 // result, a certificate in force for a failed exam): reported at opening,
