@@ -41,6 +41,7 @@ enum class Command {
     QuestionBank,
     Register,
     Renewals,
+    ChooseDatabase,
     // The "Kursy" window's.
     NewCourse,
     EditCourse,

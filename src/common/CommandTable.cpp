@@ -145,6 +145,9 @@ const std::vector<CommandInfo> &commandTable()
         {C::Renewals, s(u"Odnowienia..."), {}, -1, 2239,
          s(u"Odnowienia|Osoby, którym mija lub minął termin szkolenia okresowego, według pracodawców"),
          {K(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}, S::Window, R::Always},
+        {C::ChooseDatabase, s(u"Baza danych..."), {}, -1, 4190,
+         s(u"Baza danych|Gdzie są kursy, uczestnicy i rejestr: plik w folderze danych albo serwer PostgreSQL firmy"),
+         {K(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}, S::Window, R::Always},
         // The "Kursy" window's commands.
         {C::NewCourse, s(u"Nowy kurs"), {}, -1, 2237, s(u"Nowy kurs|Zakłada nowy kurs wybranego szkolenia"),
          {K(Qt::CTRL | Qt::Key_N)}, S::Courses, R::CoursesShown},
@@ -323,6 +326,7 @@ const std::vector<CommandPlacement> &placementTable()
         entry(P::TrainingsMenu, C::Courses, "QelProjectsCoursesMenuItem"),
         entry(P::TrainingsMenu, C::Register, "QelProjectsRegisterMenuItem"),
         entry(P::TrainingsMenu, C::Renewals, "QelProjectsRenewalsMenuItem"),
+        entry(P::TrainingsMenu, C::ChooseDatabase, "QelProjectsDatabaseMenuItem"),
 
         entry(P::PresentationsMenu, C::NewItem, "QelViewNewMenuItem"),
         entry(P::PresentationsMenu, C::RenameItem, "QelViewCorectMenuItem"),

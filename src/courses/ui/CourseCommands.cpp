@@ -2,6 +2,7 @@
 
 #include "common/ui/PaneInterfaces.h"
 #include "courses/CourseService.h"
+#include "courses/ui/CourseEditors.h"
 #include "courses/ui/CoursesWindow.h"
 #include "courses/ui/RegisterWindow.h"
 #include "courses/ui/RenewalsWindow.h"
@@ -20,7 +21,7 @@ CourseCommands::CourseCommands(const QString &dataDir, db::DatabaseSession &sess
 
 void CourseCommands::checkAtStart()
 {
-    if (m_session.fileExists())
+    if (m_session.hasDatabase())
         openDatabase();
 }
 
@@ -97,6 +98,30 @@ void CourseCommands::openRenewals()
     }
 }
 
+void CourseCommands::chooseDatabase()
+{
+    CommandsDisabled guard(m_frame);
+    db::DatabaseLocation location;
+    QString error;
+    // A choice that cannot be read is offered as the file, to be chosen anew.
+    if (!db::chosenLocation(m_dataDir, &location, &error))
+        location = db::DatabaseLocation{};
+    location.path = db::Database::pathIn(m_dataDir); // what the file choice opens
+    const QString before = location.url();
+    if (!editDatabaseForm(qobject_cast<QWidget *>(parent()), &location) || (location.url() == before && error.isEmpty()))
+        return;
+    QStringList notices;
+    if (!m_session.switchTo(location, &error, &notices)) {
+        m_messages.inform(QStringLiteral("Wybór bazy danych nie został zmieniony. %1").arg(error));
+        return;
+    }
+    notices.prepend(location.isServer()
+                        ? QStringLiteral("Kursy, uczestnicy i rejestr zaświadczeń są teraz w bazie %1.").arg(location.shown())
+                        : QStringLiteral("Kursy, uczestnicy i rejestr zaświadczeń są teraz w pliku %1 w folderze danych.")
+                              .arg(location.shown()));
+    m_messages.inform(notices.join(QStringLiteral("\n\n")));
+}
+
 } // namespace marbelo
 
 namespace marbelo {
@@ -104,7 +129,7 @@ namespace marbelo {
 QString CourseCommands::whyTrainingStays(int training)
 {
     // No database yet: no certificate either.
-    if (!m_session.fileExists())
+    if (!m_session.hasDatabase())
         return QString();
     QString error;
     QStringList notices;

@@ -53,6 +53,8 @@ public slots:
     void openCourses();
     void openRegister();
     void openRenewals();
+    // The data folder's database: its file or a firm's server, switched once it opens.
+    void chooseDatabase();
 
 private:
     // The open database, or null after telling the user why.

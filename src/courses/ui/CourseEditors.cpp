@@ -6,6 +6,7 @@
 #include "courses/Organiser.h"
 #include "courses/Participants.h"
 #include "courses/Results.h"
+#include "store/db/DatabaseLocation.h"
 #include "trainings/RenewalIntervals.h"
 
 #include <QCheckBox>
@@ -378,6 +379,44 @@ bool editOrganiserForm(QWidget *owner, Organiser *organiser)
     if (!dialog.run(check))
         return false;
     *organiser = typed;
+    return true;
+}
+
+bool editDatabaseForm(QWidget *owner, db::DatabaseLocation *location)
+{
+    FormDialog dialog(owner, QStringLiteral("Baza danych"), "QelDatabaseDialog");
+    QComboBox *kind = dialog.addChoice("QelDatabaseKind", QStringLiteral("Baza danych"),
+                                       {{QStringLiteral("plik w folderze danych"), 0},
+                                        {QStringLiteral("serwer PostgreSQL"), 1}},
+                                       location->isServer() ? 1 : 0);
+    QLineEdit *host = dialog.addText("QelDatabaseHost", QStringLiteral("Serwer"), location->host);
+    auto *port = new QSpinBox(&dialog);
+    port->setRange(1, 65535);
+    port->setValue(location->port);
+    dialog.addWidget(port, "QelDatabasePort", QStringLiteral("Port"));
+    QLineEdit *name = dialog.addText("QelDatabaseName", QStringLiteral("Baza"), location->database);
+    QLineEdit *user = dialog.addText("QelDatabaseUser", QStringLiteral("Użytkownik"), location->user);
+    const auto showKind = [&] {
+        for (QWidget *field : std::initializer_list<QWidget *>{host, port, name, user})
+            field->setEnabled(kind->currentData().toInt() == 1);
+    };
+    showKind();
+    QObject::connect(kind, &QComboBox::currentIndexChanged, &dialog, showKind);
+    db::DatabaseLocation typed = *location;
+    const auto check = [&]() -> std::pair<QWidget *, QString> {
+        if (kind->currentData().toInt() == 0) {
+            typed = db::DatabaseLocation::file(location->path);
+            return {};
+        }
+        QString problem;
+        if (db::DatabaseLocation::server(host->text(), port->value(), name->text(), user->text(), &typed, &problem))
+            return {};
+        QLineEdit *empty = host->text().trimmed().isEmpty() ? host : name->text().trimmed().isEmpty() ? name : user;
+        return {empty, problem};
+    };
+    if (!dialog.run(check))
+        return false;
+    *location = typed;
     return true;
 }
 

@@ -17,6 +17,10 @@ class QWidget;
 
 namespace marbelo {
 
+namespace db {
+struct DatabaseLocation;
+}
+
 // What the participant form offers beside the record itself.
 struct ParticipantChoices
 {
@@ -55,6 +59,8 @@ bool editCourseForm(QWidget *owner, Course *course, const std::vector<Employer> 
 // another, the interval of its periodic training.
 bool editParticipantForm(QWidget *owner, Participant *participant, const ParticipantChoices &choices);
 bool editOrganiserForm(QWidget *owner, Organiser *organiser);
+// Where the data folder's database lives: its file or a server (no password here).
+bool editDatabaseForm(QWidget *owner, db::DatabaseLocation *location);
 bool editEmployerForm(QWidget *owner, Employer *employer);
 // The date of issue of a course's certificates: from earliest to today.
 bool issueDateForm(QWidget *owner, QDate *date, const QDate &earliest);

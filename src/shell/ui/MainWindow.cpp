@@ -20,6 +20,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -76,6 +78,14 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
     // One database for the run, opened once; the demo questions lying beside
     // the library go into its bank at the first opening.
     m_database = std::make_unique<db::DatabaseSession>(dataDir);
+    // A server's password that libpq's password file does not hold is asked
+    // for and kept in memory for the run, never written anywhere.
+    m_database->setPasswordAsker([this](const QString &prompt, QString *password) {
+        bool given = false;
+        *password = QInputDialog::getText(this, QStringLiteral("Hasło do bazy danych"), prompt, QLineEdit::Password,
+                                          QString(), &given);
+        return given;
+    });
     m_database->setFirstOpening([dirs = location.libraryDirs(), dataDir](db::Database &database) {
         QString error;
         QStringList told;
@@ -262,6 +272,7 @@ void MainWindow::connectCommands()
     connectCommand(Command::Courses, m_courses, &CourseCommands::openCourses);
     connectCommand(Command::Register, m_courses, &CourseCommands::openRegister);
     connectCommand(Command::Renewals, m_courses, &CourseCommands::openRenewals);
+    connectCommand(Command::ChooseDatabase, m_courses, &CourseCommands::chooseDatabase);
     connectCommand(Command::QuestionBank, m_questionBank, &exam::QuestionBankCommand::editQuestions);
     connectCommand(Command::CopyTopic, m_outline, &OutlinePane::copySelectedTopic);
     connectCommand(Command::NewTraining, m_trainings, &TrainingListPane::newTraining);

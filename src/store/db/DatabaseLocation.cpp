@@ -51,6 +51,23 @@ bool DatabaseLocation::fromUrl(const QString &text, DatabaseLocation *location, 
     return true;
 }
 
+bool DatabaseLocation::server(const QString &host, int port, const QString &database, const QString &user,
+                              DatabaseLocation *location, QString *error)
+{
+    DatabaseLocation parts;
+    parts.kind = Kind::Server;
+    parts.host = host.trimmed();
+    parts.port = port;
+    parts.database = database.trimmed();
+    parts.user = user.trimmed();
+    if (parts.host.isEmpty() || parts.database.isEmpty() || parts.user.isEmpty() || port <= 0 || port > 65535) {
+        if (error)
+            *error = QStringLiteral("Podaj serwer, port (1–65535), bazę i użytkownika.");
+        return false;
+    }
+    return fromUrl(parts.url(), location, error);
+}
+
 QString DatabaseLocation::url() const
 {
     if (!isServer())

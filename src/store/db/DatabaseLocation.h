@@ -34,6 +34,9 @@ struct DatabaseLocation
     // postgresql://USER@HOST[:PORT]/DB; false with a Polish message when the
     // text is not such an address.
     static bool fromUrl(const QString &url, DatabaseLocation *location, QString *error);
+    // A server's location from its parts, checked as fromUrl checks an address.
+    static bool server(const QString &host, int port, const QString &database, const QString &user,
+                       DatabaseLocation *location, QString *error);
     QString url() const;
     // What the messages call it: the file's name, or the server's database.
     QString shown() const;

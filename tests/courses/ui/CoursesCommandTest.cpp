@@ -2,7 +2,8 @@
 // training; a damaged course database is reported at start, left as it was,
 // and the rest of the window keeps working. A course made from the renewals,
 // opened from the menu or from the "Kursy" window of another training, opens
-// selected in the "Kursy" window of its own training, undoable there.
+// selected in the "Kursy" window of its own training, undoable there. The
+// database is switched only to one that opens.
 
 #include "DueCertificates.h"
 
@@ -12,10 +13,15 @@
 #include "courses/ui/RenewalsWindow.h"
 #include "store/Catalogue.h"
 #include "store/db/Database.h"
+#include "support/Fixtures.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTreeView>
 
@@ -154,4 +160,37 @@ TEST_F(CoursesCommandTest, ACourseOfAnotherTrainingOpensInItsOwnKursyWindow)
     EXPECT_TRUE(titles[1].contains(QStringLiteral("Okresowe robotnicze"))) << titles[1].toStdString();
     EXPECT_GT(selected, 0);
     EXPECT_EQ(coursesOf(due.manual), 3u);
+}
+
+// "Baza danych...": a server that does not answer leaves the choice as it
+// was and says why; the file chosen again is in use at once.
+TEST_F(CoursesCommandTest, ChoosingTheDatabaseSwitchesOnlyToOneThatOpens)
+{
+    open();
+    const auto fillForm = [](int kind, const QString &host) {
+        QTimer::singleShot(0, [kind, host] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QComboBox *>(QStringLiteral("QelDatabaseKind"))->setCurrentIndex(kind);
+            dialog->findChild<QLineEdit *>(QStringLiteral("QelDatabaseHost"))->setText(host);
+            dialog->findChild<QSpinBox *>(QStringLiteral("QelDatabasePort"))->setValue(1);
+            dialog->findChild<QLineEdit *>(QStringLiteral("QelDatabaseName"))->setText(QStringLiteral("firma"));
+            dialog->findChild<QLineEdit *>(QStringLiteral("QelDatabaseUser"))->setText(QStringLiteral("trener"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    };
+    QAction *entry = window->entries(Command::ChooseDatabase).mainMenu;
+    ASSERT_NE(entry, nullptr);
+    fillForm(1, QStringLiteral("127.0.0.1"));
+    entry->trigger();
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_TRUE(messages.calls[0].text.contains(QStringLiteral("nie został zmieniony"))) << messages.calls[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.file(db::kLocationFileName)));
+
+    writeFile(dir.file(db::kLocationFileName), "postgresql://trener@127.0.0.1:1/firma\n");
+    fillForm(0, QString());
+    entry->trigger();
+    ASSERT_EQ(messages.calls.size(), 2u);
+    EXPECT_FALSE(QFile::exists(dir.file(db::kLocationFileName)));
+    EXPECT_TRUE(QFile::exists(db::Database::pathIn(dir.path())));
 }
