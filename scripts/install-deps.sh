@@ -15,7 +15,7 @@ done
 
 PACKAGES="
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6opengl6-dev qt6-translations-l10n qt6-gtk-platformtheme
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql postgresql-15 libqt6opengl6-dev qt6-translations-l10n qt6-gtk-platformtheme
   libturbojpeg0-dev libjpeg62-turbo-dev
   libpoppler-qt6-dev qt6-image-formats-plugins libhpdf-dev poppler-utils qpdf
   libgtest-dev googletest

@@ -4,7 +4,8 @@
 #                                    its address written to DIR/url
 #   postgres-cluster.sh restart DIR  the server stopped and started again
 #   postgres-cluster.sh stop DIR     stopped and DIR removed
-# The server runs as an unprivileged user (nobody when started by root).
+# The server runs as an unprivileged user (nobody when started by root),
+# without fsync unless POSTGRES_FSYNC=on (the tests need no durability).
 set -eu
 ACTION=$1
 DIR=$2
@@ -24,7 +25,7 @@ case "$ACTION" in
     for try in 1 2 3 4 5; do
       PORT=$(shuf -i 20000-60000 -n 1)
       if $AS "$BIN/pg_ctl" -D "$DIR/data" -l "$DIR/server.log" -w -t 60 \
-           -o "-c listen_addresses=127.0.0.1 -c port=$PORT -c unix_socket_directories='$DIR' -c fsync=off -c max_connections=200" \
+           -o "-c listen_addresses=127.0.0.1 -c port=$PORT -c unix_socket_directories='$DIR' -c fsync=${POSTGRES_FSYNC:-off} -c max_connections=200" \
            start >/dev/null; then
         "$BIN/createdb" -h 127.0.0.1 -p "$PORT" -U marbelo marbelo
         echo "postgresql://marbelo@127.0.0.1:$PORT/marbelo" >"$DIR/url"
