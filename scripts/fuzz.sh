@@ -9,7 +9,7 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 [ $# -gt 0 ] && shift
-targets="${*:-topic_file catalogue outline slide_blocks presentation_file jpeg_decoder pdf_outline course_database csv_participants gift_reader programme_file}"
+targets="${*:-topic_file catalogue outline slide_blocks presentation_file jpeg_decoder pdf_outline course_database csv_participants gift_reader programme_file database_location}"
 
 scripts/install-deps.sh
 CXX=clang++ scripts/build.sh build-fuzz -DMARBELO_FUZZ=ON -DMARBELO_WERROR=ON

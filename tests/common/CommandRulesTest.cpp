@@ -153,7 +153,8 @@ TEST(CommandRules, NothingAtAllLeavesOnlyTheAlwaysCommands)
     const std::vector<Command> always = {Command::Exit,      Command::NewTraining,  Command::HelpContents,
                                          Command::HelpIndex, Command::HelpInternet, Command::HelpEmail,
                                          Command::About,     Command::ImportSlides, Command::Register,
-                                         Command::SaveRegister, Command::Renewals, Command::NewEmployer};
+                                         Command::SaveRegister, Command::Renewals, Command::NewEmployer,
+                                         Command::ChooseDatabase};
     for (int i = 0; i < kCommandCount; ++i) {
         const auto command = static_cast<Command>(i);
         EXPECT_EQ(s.isEnabled(command), std::find(always.begin(), always.end(), command) != always.end()) << i;

@@ -1,8 +1,8 @@
 // The server's side of the fault matrix: the connection lost at every
 // statement of an issuing transaction. A trigger on the register's tables
 // ends its own session at the chosen row; the program must report the
-// failure and leave the register as it was, and its next writing takes a new
-// connection and issues whole.
+// failure and leave the register as it was, and its next writing (or reading)
+// takes a new connection.
 
 #include "courses/Courses.h"
 #include "courses/Organiser.h"
@@ -75,6 +75,16 @@ TEST(ServerFaultTest, ConnectionLostAtEveryStatementOfAnIssuing)
         if (reported)
             break;
         ASSERT_LT(after, 10 * kPeople) << "issuing never succeeded";
+    }
+    // A reading after the server ended the session (a restart, a network gone
+    // and back) takes a new connection; the register reads whole.
+    {
+        db::Database other(location);
+        ASSERT_TRUE(other.open(&error));
+        QSqlQuery q = other.query();
+        ASSERT_TRUE(db::run(q, QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity"
+                                              " WHERE application_name = 'marbelo' AND pid <> pg_backend_pid()")));
+        EXPECT_EQ(readRegister(database, 0, &error).size(), static_cast<size_t>(kPeople)) << error.toStdString();
     }
     recordRow(row);
     EXPECT_TRUE(row.defects.isEmpty()) << row.defects.join(QLatin1Char('\n')).toStdString();

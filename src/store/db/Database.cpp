@@ -218,7 +218,7 @@ bool Database::openFile(QString *error)
     return true;
 }
 
-bool Database::connectServer(QString *reason)
+bool Database::connectServer(QString *reason) const
 {
     QSqlDatabase handle = QSqlDatabase::contains(m_connection)
                               ? QSqlDatabase::database(m_connection, false)
@@ -365,6 +365,18 @@ bool Database::read(QSqlQuery &q, const QString &sql, const QVariantList &values
     QString reason = QStringLiteral("baza nie jest otwarta");
     if (isOpen() && run(q, sql, values, &reason))
         return true;
+    // A server restarted or a network gone and back: outside a writing
+    // transaction (whose rest must not run on another connection), one new
+    // connection when the old one no longer answers.
+    if (isOpen() && isServer() && !m_writing) {
+        QSqlQuery probe = query();
+        QString lost;
+        if (!run(probe, QStringLiteral("SELECT 1"), {}, &lost) && connectServer(&lost)) {
+            q = query();
+            if (run(q, sql, values, &reason))
+                return true;
+        }
+    }
     if (error)
         *error = QStringLiteral("Nie udało się odczytać bazy kursów „%1” (%2).")
                      .arg(m_location.shown(), reason);
@@ -386,7 +398,9 @@ bool Database::write(const std::function<bool(QSqlQuery &, QString *)> &body, QS
     if (!begin(q, &reason))
         return failed(reason);
     QString refused;
+    m_writing = true;
     bool ok = body(q, &refused);
+    m_writing = false;
     if (!ok && refused.isEmpty())
         reason = q.lastError().text();
     if (ok)

@@ -73,7 +73,7 @@ private:
     bool fail(State state, const QString &message, QString *error);
     bool openFile(QString *error);
     bool openServer(QString *error);
-    bool connectServer(QString *reason);
+    bool connectServer(QString *reason) const;
     bool checkVersion(int version, QString *error);
     bool notPrepared(const QString &reason, QString *error);
     bool migrate(int version, QString *error);
@@ -84,6 +84,7 @@ private:
     DatabaseLocation m_location;
     QString m_connection;
     State m_state = State::Closed;
+    bool m_writing = false; // inside write's body
     QStringList m_notices;
 };
 
