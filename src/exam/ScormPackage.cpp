@@ -229,8 +229,8 @@ QByteArray scormManifest(int trainingNumber, const QString &title, int passMark,
     return xml.toUtf8();
 }
 
-ScormResult writeScormPackage(const QString &dataDir, int trainingNumber, db::Database &database,
-                              const ScormOptions &options, const QString &outPath)
+ScormResult writeScormPackage(const QString &dataDir, int trainingNumber, const OutlineTree &tree,
+                              db::Database &database, const ScormOptions &options, const QString &outPath)
 {
     ScormResult result;
     if (options.questions < 1 || options.questions > kMaxSelfCheckQuestions || options.passMark < 1
@@ -239,7 +239,6 @@ ScormResult writeScormPackage(const QString &dataDir, int trainingNumber, db::Da
                            .arg(kMaxSelfCheckQuestions);
         return result;
     }
-    const OutlineTree tree = OutlineTree::load(dataDir + outlineFileName(trainingNumber));
     std::vector<Question> questions;
     if (!drawQuestions(database, tree, options, &questions, &result.error))
         return result;
@@ -295,6 +294,13 @@ ScormResult writeScormPackage(const QString &dataDir, int trainingNumber, db::Da
     result.ok = true;
     result.questions = int(questions.size());
     return result;
+}
+
+QString scormTargetRefusal(const QString &taken)
+{
+    return QStringLiteral("Nie można zapisać pakietu e-learningowego pod nazwą %1, ponieważ tego pliku używa "
+                          "program. Wybierz inną nazwę pliku lub inny folder.")
+        .arg(taken);
 }
 
 QString scormMessage(const ScormResult &result)

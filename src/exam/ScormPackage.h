@@ -66,12 +66,16 @@ std::vector<ScormTocEntry> scormContents(const OutlineTree &tree, bool frontPage
 // among them); title: the training's name. The mastery score is passMark.
 QByteArray scormManifest(int trainingNumber, const QString &title, int passMark, const QStringList &files);
 
-// Writes the package of training trainingNumber of dataDir to outPath, whole
-// or not at all (an older file stays as it was on any failure). Fails, with
-// nothing written, when the bank holds fewer than options.questions
-// questions for the outline's topics.
-ScormResult writeScormPackage(const QString &dataDir, int trainingNumber, db::Database &database,
-                              const ScormOptions &options, const QString &outPath);
+// Writes the package of training trainingNumber of dataDir, with its outline
+// tree, to outPath, whole or not at all (an older file stays as it was on any
+// failure). Fails, with nothing written, when the bank holds fewer than
+// options.questions questions for the outline's topics.
+ScormResult writeScormPackage(const QString &dataDir, int trainingNumber, const OutlineTree &tree,
+                              db::Database &database, const ScormOptions &options, const QString &outPath);
+
+// What the trainer is told when the name chosen for the package is a file the
+// program uses (presentation/ExportPlan's refusedTarget).
+QString scormTargetRefusal(const QString &taken);
 
 // The text the window shows when the package has been written or has failed.
 QString scormMessage(const ScormResult &result);

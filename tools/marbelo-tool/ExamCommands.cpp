@@ -10,9 +10,14 @@
 #include "exam/ExamService.h"
 #include "exam/QuestionBank.h"
 #include "exam/ScormPackage.h"
+#include "presentation/ExportPlan.h"
+#include "store/DataFiles.h"
+#include "store/WorkFolder.h"
 #include "store/db/Database.h"
+#include "trainings/OutlineTree.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -303,15 +308,23 @@ int scorm(const QStringList &args)
         options.passMark = parsed.values.at(QStringLiteral("--pass-mark")).toInt(&passMarkOk);
     if (!isNumber || training < 0 || !questionsOk || !passMarkOk)
         return usage(QStringLiteral("scorm: NUMBER, N and P must be numbers"));
+    const QString dataDir = dataDirOf(parsed.positional[0]);
+    // No file the program reads or writes is overwritten by the package.
+    const WorkFolder workFolder;
+    const QString taken = refusedTarget(QFileInfo(parsed.positional[2]).absoluteFilePath(), dataDir,
+                                        workFolder.presentationPath(), training);
+    if (!taken.isEmpty())
+        return fail(scormTargetRefusal(taken));
     int result = kOk;
     const auto database = openDatabase(parsed.positional[0], &result);
     if (!database)
         return result;
     if (!withDemoQuestions(*database, parsed.positional[0]))
         return kFailed;
-    const QString dataDir = dataDirOf(parsed.positional[0]);
     options.libraryDirs = {dataDir};
-    const ScormResult written = writeScormPackage(dataDir, training, *database, options, parsed.positional[2]);
+    const OutlineTree tree = OutlineTree::load(dataDir + outlineFileName(training));
+    const ScormResult written =
+        writeScormPackage(dataDir, training, tree, *database, options, parsed.positional[2]);
     if (!written.ok)
         return fail(QStringLiteral("scorm: ") + scormMessage(written));
     out() << "slides\t" << written.slides << "\tquestions\t" << written.questions << "\tslide-bytes\t"

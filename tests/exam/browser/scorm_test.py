@@ -9,7 +9,6 @@ import http.server
 import json
 import os
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
@@ -21,23 +20,13 @@ from selenium import webdriver
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "presentation", "browser"))
-import make_training  # noqa: E402
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import scorm_training  # noqa: E402
+from scorm_training import SLIDES, TOC  # noqa: E402
 
 TOOL, BIN_DIR, NODE_MODULES = sys.argv[1], sys.argv[2], sys.argv[3]
 TITLE = "Szkolenie okresowe „żółć” <i>BHP</i> & co"
 QUESTIONS = 4
-HEADING = 0x40000000
-
-# The outline: chapters and a section without slides, topics of the demo
-# library with the front page's slides. Slide 1 is the training's front page.
-OUTLINE = [("Ocena ryzyka zawodowego", 0, HEADING, None), ("Zagrożenie i ryzyko zawodowe", 1, 0, 0),
-           ("Etapy oceny ryzyka", 1, 0, 1), ("Pierwsza pomoc", 0, HEADING, None),
-           ("Organizacja", 1, 0, None), ("Łańcuch przeżycia", 2, 0, 2),
-           ("Ocena przytomności i oddechu", 2, 0, 3)]
-TOC = [("Ocena ryzyka zawodowego", 1), ("Pierwsza pomoc", 3), ("Organizacja", 3)]
-SLIDES = 5
-
 HARNESS = """<!DOCTYPE html><html><head><meta charset="utf-8"><title>LMS</title>
 <script src="scorm12.js"></script></head><body style="margin:0">
 <script>
@@ -78,26 +67,7 @@ class ScormTest(unittest.TestCase):
     def setUpClass(cls):
         cls.work = tempfile.mkdtemp(prefix="marbelo-scorm-")
         data = os.path.join(cls.work, "data")
-        make_training.make(BIN_DIR, data, TITLE)
-        for name in os.listdir(BIN_DIR):
-            if name.endswith(".mdl") or name == "Pytania.gift":
-                shutil.copy(os.path.join(BIN_DIR, name), data)
-        # The slides of the outline's topics: blocks of the front-page file, placed in the store.
-        with open(os.path.join(BIN_DIR, "TarvixFront.fdl"), "rb") as f:
-            front = list(make_training.blocks(f.read()))
-        store, outline = bytearray(b"QUOX"), bytearray()
-        for name, level, flags, slide in OUTLINE:
-            reference = flags
-            if slide is not None:
-                reference = len(store)
-                store += front[slide + 1]
-            outline += make_training.name_field(name) + struct.pack("<iI", level, reference)
-        with open(os.path.join(data, "Data0000.pdl"), "wb") as f:
-            f.write(store)
-        with open(os.path.join(data, "Tree0000.pdl"), "wb") as f:
-            f.write(outline)
-        subprocess.run([TOOL, "programme", data, "0", "--set", "1=2", "--set", "2=1+1"], check=True,
-                       stdout=subprocess.DEVNULL)
+        scorm_training.make(TOOL, BIN_DIR, data, TITLE)
         cls.package = os.path.join(cls.work, "pakiet.zip")
         done = subprocess.run([TOOL, "scorm", data, "0", cls.package, "--questions", str(QUESTIONS),
                                "--pass-mark", "75"], check=True, capture_output=True, text=True)
