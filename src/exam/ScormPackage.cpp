@@ -26,7 +26,7 @@
 
 #include <algorithm>
 
-// The page's part is compiled into the core library, which is linked
+// The page's additions are compiled into the core library, which is linked
 // statically: its resources must be registered by name.
 static void registerScormResources()
 {
@@ -154,7 +154,7 @@ QByteArray courseData(const OutlineTree &tree, const std::vector<ScormTocEntry> 
     return QJsonDocument(data).toJson(QJsonDocument::Compact).replace("<", "\\u003c");
 }
 
-// The browser player's page with the package's part put into it: its style
+// The browser player's page with the package's additions put into it: its style
 // into the head, its panels and script at the end of the body.
 QByteArray scormPage(const QString &title, int slides, const QByteArray &data)
 {
@@ -164,16 +164,16 @@ QByteArray scormPage(const QString &title, int slides, const QByteArray &data)
     QFile file(QStringLiteral(":/scorm/course.html"));
     if (page.isEmpty() || !file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray part = file.readAll();
-    const qsizetype split = part.indexOf("<!--BODY-->");
+    const QByteArray extra = file.readAll();
+    const qsizetype split = extra.indexOf("<!--BODY-->");
     const qsizetype head = page.indexOf("</head>");
     if (split < 0 || head < 0)
         return {};
-    page.insert(head, part.left(split));
+    page.insert(head, extra.left(split));
     const qsizetype body = page.lastIndexOf("</body>");
     if (body < 0)
         return {};
-    QByteArray script = part.mid(split + 11);
+    QByteArray script = extra.mid(split + 11);
     script.replace("@COURSE@", data);
     page.insert(body, script);
     return page;
@@ -309,7 +309,9 @@ QString scormMessage(const ScormResult &result)
         return QStringLiteral("Pakiet e-learningowy został poprawnie zapisany.");
     if (result.fileFailed)
         return QStringLiteral("Nie udało się zapisać pakietu e-learningowego. ") + result.error;
-    return QStringLiteral("Nie udało się utworzyć pakietu e-learningowego: %1.").arg(result.error);
+    // The draw's reasons end with their own full stop.
+    const QString why = result.error.endsWith(QLatin1Char('.')) ? result.error : result.error + QLatin1Char('.');
+    return QStringLiteral("Nie udało się utworzyć pakietu e-learningowego: ") + why;
 }
 
 } // namespace marbelo::exam
