@@ -263,11 +263,22 @@ class ScormTest(unittest.TestCase):
         self.assertEqual(second[-5:], [("cmi.core.lesson_status", "completed"), ("LMSCommit", "true"),
                                        ("cmi.core.exit", ""), ("LMSCommit", "true"), ("LMSFinish", "true")])
 
+    def answer_orders(self):
+        return self.driver.execute_script(
+            "return Array.from(document.querySelectorAll('#test input')).map(i => i.name + i.value).join()")
+
     def test_from_the_disk_plays_and_says_nothing_is_sent(self):
         self.driver.get("file://" + os.path.join(self.root, "pkg", "index.html"))
         self.assertIn("nie są nigdzie wysyłane", self.driver.find_element(By.ID, "platform").text)
         self.assertIn("Wynik nie jest nigdzie wysyłany", self.answer(right=True))
         self.assertEqual(self.driver.title, TITLE)
+        # Each attempt shuffles the answers anew: three attempts all in one
+        # order would come by chance less than once in 10^8 runs.
+        orders = set()
+        for _ in range(3):
+            self.driver.find_element(By.ID, "show-test").click()
+            orders.add(self.answer_orders())
+        self.assertGreater(len(orders), 1)
 
 
 if __name__ == "__main__":
