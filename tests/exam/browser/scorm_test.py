@@ -232,6 +232,16 @@ class ScormTest(unittest.TestCase):
                      ("cmi.core.exit", ""), ("LMSCommit", "true"), ("LMSFinish", "true")]
         self.assertEqual(self.conversation(calls), expected)
 
+    def test_programme_with_its_hours(self):
+        self.start(fresh=True)
+        self.driver.find_element(By.ID, "show-programme").click()
+        rows = [[td.text for td in tr.find_elements(By.CSS_SELECTOR, "td, th")]
+                for tr in self.driver.find_elements(By.CSS_SELECTOR, "#panel tr")[1:]]
+        # The fixture's hours: 2 for the first chapter, 1 + 1 for the second.
+        self.assertEqual(rows[:-1], [["1.", "Ocena ryzyka zawodowego", "2"], ["2.", "Pierwsza pomoc", "2"],
+                                     ["2.1", "Organizacja", ""]])
+        self.assertEqual(rows[-1][-1], "4")  # the total
+
     def test_failed_test_is_failed(self):
         self.start(fresh=True)
         self.assertIn("Test niezaliczony", self.answer(right=False))
