@@ -136,7 +136,7 @@ const std::vector<CommandInfo> &commandTable()
         {C::ScormPackage, s(u"Pakiet e-learningowy (SCORM)..."), {}, -1, 2251,
          s(u"Zapisuje szkolenie jako pakiet SCORM 1.2 dla platformy e-learningowej: slajdy, program i test do "
            u"samosprawdzenia"),
-         {}, S::Window, R::OutlineHasItems},
+         {K(Qt::CTRL | Qt::SHIFT | Qt::Key_L)}, S::Window, R::OutlineHasItems},
         {C::Courses, s(u"Kursy..."), s(u"Kursy szkolenia"), -1, 2237,
          s(u"Kursy|Kursy wybranego szkolenia: uczestnicy, lista obecności, wyniki i zaświadczenia"),
          {K(Qt::CTRL | Qt::Key_K)}, S::Window, R::TrainingSelected},
