@@ -2,6 +2,7 @@
 
 #include "common/ui/PaneInterfaces.h"
 #include "exam/ScormPackage.h"
+#include "exam/ui/ExamForms.h"
 #include "presentation/ExportPlan.h"
 #include "presentation/ui/WaitForm.h"
 #include "store/WorkFolder.h"
@@ -32,6 +33,9 @@ void ScormCommand::savePackage()
     if (number < 0)
         return;
     const CommandsDisabled disabled(m_frame);
+    ScormOptions options;
+    if (!selfCheckForm(m_dialogOwner, &options.questions, &options.passMark))
+        return;
     const QString chosen = (m_replacement ? *m_replacement : static_cast<SaveDialog &>(m_fileDialog)).execute();
     if (chosen.isEmpty())
         return;
@@ -58,7 +62,6 @@ void ScormCommand::savePackage()
     }
     if (!notices.isEmpty())
         m_messages.inform(notices.join(QStringLiteral("\n\n")));
-    ScormOptions options;
     options.libraryDirs = m_location.libraryDirs();
     options.frontPagePath = m_location.frontPagePath();
     auto wait = std::make_unique<WaitForm>(m_dialogOwner);
