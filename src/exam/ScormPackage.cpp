@@ -260,8 +260,9 @@ ScormResult writeScormPackage(const QString &dataDir, int trainingNumber, const 
         };
         ZipWriter zip(file);
         ZipSlides slides(zip);
-        const ComposeResult composed = composePresentation(dataDir, trainingNumber, tree.references(), &training,
-                                       work.filePath(QStringLiteral("pakiet.pnn")), options.frontPagePath, &slides);
+        const ComposeResult composed =
+            composePresentation(dataDir, trainingNumber, tree.references(), &training,
+                                work.filePath(QStringLiteral("pakiet.pnn")), options.frontPagePath, &slides);
         // A slide the zip did not take is the file's failure, told by the writer.
         if (!composed.ok)
             return slides.writeFailed() ? false : refuse(composed.error);
