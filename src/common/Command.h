@@ -37,6 +37,7 @@ enum class Command {
     DeleteOwnTopic,
     SetHours,
     SaveProgramme,
+    ScormPackage,
     Courses,
     QuestionBank,
     Register,

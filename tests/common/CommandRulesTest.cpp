@@ -77,7 +77,7 @@ TEST(CommandRules, EachConditionDisablesExactlyItsCommands)
          },
          {Command::CopyTopic, Command::RenameItem, Command::MoveItemTop, Command::MoveItemUp, Command::MoveItemDown,
           Command::MoveItemBottom, Command::DeleteItem, Command::Preview, Command::Export, Command::SavePdf,
-          Command::SetHours}},
+          Command::ScormPackage, Command::SetHours}},
         {"chapter selected", [](CommandConditions &c) { c.itemReference = 0x40000000; }, {Command::CopyTopic}},
         {"copied topic selected", [](CommandConditions &c) { c.itemReference = 4; },
          {Command::CopyTopic, Command::SetHours}},

@@ -230,3 +230,31 @@ TEST_F(ExamToolTest, ImportTellsOfHtmlTakenOut)
 }
 
 } // namespace
+
+TEST_F(ExamToolTest, ScormRefusalsLeaveTheTargetAsItWas)
+{
+    ASSERT_EQ(run({"questions", "import", dir.file("bank.gift")}).exitCode, 0);
+    const QString zip = dir.file("pakiet.zip");
+    writeFile(zip, "dawny");
+    const QByteArray outline = readFile(dir.file(outlineFileName(0)));
+    const struct
+    {
+        QStringList args;
+        int exitCode;
+        QString target;
+    } rows[] = {
+        {{"--questions", "x"}, 2, zip},
+        {{"--questions", "0"}, 1, zip},
+        {{"--pass-mark", "101"}, 1, zip},
+        {{"--questions", "15"}, 1, zip},            // the bank holds 14 for the outline's topics
+        {{"--questions", "6"}, 1, zip},             // the training has no slides
+        {{}, 1, dir.file(outlineFileName(0))},       // a file the program uses
+    };
+    for (const auto &row : rows) {
+        const ToolResult r = run(QStringList{"scorm", "0", row.target} + row.args);
+        EXPECT_EQ(r.exitCode, row.exitCode) << row.args.join(' ').toStdString() << r.err.toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+        EXPECT_EQ(readFile(zip), "dawny");
+        EXPECT_EQ(readFile(dir.file(outlineFileName(0))), outline);
+    }
+}

@@ -1,5 +1,6 @@
-// questions import|export and exam: the question bank and a course's exam,
-// through the same code as the window.
+// questions import|export, exam and scorm: the question bank, a course's exam
+// and the e-learning package with its self-check test, through the same code
+// as the window.
 
 #include "Tool.h"
 
@@ -8,9 +9,15 @@
 #include "exam/Draw.h"
 #include "exam/ExamService.h"
 #include "exam/QuestionBank.h"
+#include "exam/ScormPackage.h"
+#include "presentation/ExportPlan.h"
+#include "store/DataFiles.h"
+#include "store/WorkFolder.h"
 #include "store/db/Database.h"
+#include "trainings/OutlineTree.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -283,6 +290,46 @@ int exam(const QStringList &args)
     if (result == kOk && parsed.flags.count(QStringLiteral("--results")))
         result = run.results();
     return result;
+}
+
+int scorm(const QStringList &args)
+{
+    Parsed parsed;
+    const QStringList values = {QStringLiteral("--questions"), QStringLiteral("--pass-mark")};
+    ScormOptions options;
+    if (!parse(args, values, {}, &parsed) || parsed.positional.size() != 3)
+        return usage(QStringLiteral("scorm needs DATADIR NUMBER OUT.zip [--questions N] [--pass-mark P]"));
+    bool isNumber = false;
+    const int training = parsed.positional[1].toInt(&isNumber);
+    bool questionsOk = true, passMarkOk = true;
+    if (parsed.values.count(QStringLiteral("--questions")))
+        options.questions = parsed.values.at(QStringLiteral("--questions")).toInt(&questionsOk);
+    if (parsed.values.count(QStringLiteral("--pass-mark")))
+        options.passMark = parsed.values.at(QStringLiteral("--pass-mark")).toInt(&passMarkOk);
+    if (!isNumber || training < 0 || !questionsOk || !passMarkOk)
+        return usage(QStringLiteral("scorm: NUMBER, N and P must be numbers"));
+    const QString dataDir = dataDirOf(parsed.positional[0]);
+    // No file the program reads or writes is overwritten by the package.
+    const WorkFolder workFolder;
+    const QString taken = refusedTarget(QFileInfo(parsed.positional[2]).absoluteFilePath(), dataDir,
+                                        workFolder.presentationPath(), training);
+    if (!taken.isEmpty())
+        return fail(scormTargetRefusal(taken));
+    int result = kOk;
+    const auto database = openDatabase(parsed.positional[0], &result);
+    if (!database)
+        return result;
+    if (!withDemoQuestions(*database, parsed.positional[0]))
+        return kFailed;
+    options.libraryDirs = {dataDir};
+    const OutlineTree tree = OutlineTree::load(dataDir + outlineFileName(training));
+    const ScormResult written =
+        writeScormPackage(dataDir, training, tree, *database, options, parsed.positional[2]);
+    if (!written.ok)
+        return fail(QStringLiteral("scorm: ") + scormMessage(written));
+    out() << "slides\t" << written.slides << "\tquestions\t" << written.questions << "\tslide-bytes\t"
+          << written.slideBytes << "\tbytes\t" << written.bytes << Qt::endl;
+    return kOk;
 }
 
 } // namespace tool

@@ -102,5 +102,7 @@ int questions(const QStringList &args);
 int exam(const QStringList &args);
 // The exam's PDFs draw text too.
 bool examNeedsGuiApplication(const QStringList &args);
+// The training as an e-learning package (SCORM 1.2).
+int scorm(const QStringList &args);
 
 } // namespace tool

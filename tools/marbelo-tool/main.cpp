@@ -70,6 +70,7 @@ int usage(const QString &message)
              "  marbelo-tool exam DATADIR COURSE [--draw QUESTIONS [--variants V] [--seed S]] [--pass-mark P]"
              " [--commission \"A;B;C\"]\n"
              "      [--answers FILE] [--sheets OUT.pdf] [--key OUT.pdf|-] [--protocol OUT.pdf] [--results]\n"
+             "  marbelo-tool scorm DATADIR NUMBER OUT.zip [--questions N] [--pass-mark P]\n"
           << Qt::flush;
     return kUsage;
 }
@@ -129,6 +130,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("database copy"), tool::databaseCopy},
         {QStringLiteral("questions"), tool::questions},
         {QStringLiteral("exam"), tool::exam},
+        {QStringLiteral("scorm"), tool::scorm},
     };
     // Commands are one or two words long.
     for (int words = 2; words >= 1; --words) {

@@ -2,6 +2,7 @@
 
 #include "common/ui/HelpContext.h"
 #include "exam/Draw.h"
+#include "exam/ScormPackage.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -60,6 +61,26 @@ bool testSizeForm(QWidget *owner, int *count, int *variants)
         return false;
     *count = questions->value();
     *variants = variantCount->value();
+    return true;
+}
+
+bool selfCheckForm(QWidget *owner, int *count, int *passMark)
+{
+    QDialog dialog(owner);
+    dialog.setObjectName(QStringLiteral("QelScormDialog"));
+    dialog.setWindowTitle(QStringLiteral("Pakiet e-learningowy (SCORM)"));
+    setHelpContext(&dialog, kScormHelp);
+    auto *form = new QFormLayout(&dialog);
+    QSpinBox *questions = spin(&dialog, "QelScormQuestionCount", QStringLiteral("Pytania testu do samosprawdzenia"),
+                               kMaxSelfCheckQuestions, *count);
+    QSpinBox *mark = spin(&dialog, "QelScormPassMark", QStringLiteral("Próg zaliczenia (%)"), 100, *passMark);
+    form->addRow(questions->accessibleName(), questions);
+    form->addRow(mark->accessibleName(), mark);
+    form->addRow(okCancel(&dialog));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *count = questions->value();
+    *passMark = mark->value();
     return true;
 }
 

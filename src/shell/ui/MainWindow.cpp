@@ -9,6 +9,7 @@
 #include "exam/QuestionBank.h"
 #include "exam/ui/ExamCommands.h"
 #include "exam/ui/QuestionBankCommand.h"
+#include "exam/ui/ScormCommand.h"
 #include "presentation/ui/OutlinePane.h"
 #include "presentation/ui/PresentationCommands.h"
 #include "shell/ui/HelpCommands.h"
@@ -106,6 +107,7 @@ MainWindow::MainWindow(const DataLocation &location, Messages &messages, SaveDia
     m_courses->setCommandHandler(m_exam);
     m_trainings->setKeeper(m_courses);
     m_questionBank = new exam::QuestionBankCommand(*m_database, messages, *this, *m_topics, this);
+    m_scorm = new exam::ScormCommand(location, *m_database, messages, *this, *m_trainings, *m_outline, this);
 
     buildMenus();
     buildToolBar();
@@ -274,6 +276,7 @@ void MainWindow::connectCommands()
     connectCommand(Command::Renewals, m_courses, &CourseCommands::openRenewals);
     connectCommand(Command::ChooseDatabase, m_courses, &CourseCommands::chooseDatabase);
     connectCommand(Command::QuestionBank, m_questionBank, &exam::QuestionBankCommand::editQuestions);
+    connectCommand(Command::ScormPackage, m_scorm, &exam::ScormCommand::savePackage);
     connectCommand(Command::CopyTopic, m_outline, &OutlinePane::copySelectedTopic);
     connectCommand(Command::NewTraining, m_trainings, &TrainingListPane::newTraining);
     connectCommand(Command::NewTrainingFrom, m_trainings, &TrainingListPane::newTrainingFrom);

@@ -30,6 +30,7 @@ class DatabaseSession;
 namespace exam {
 class ExamCommands;
 class QuestionBankCommand;
+class ScormCommand;
 }
 class CourseCommands;
 class HelpCommands;
@@ -103,6 +104,7 @@ private:
     CourseCommands *m_courses;
     exam::ExamCommands *m_exam;
     exam::QuestionBankCommand *m_questionBank;
+    exam::ScormCommand *m_scorm;
     QToolBar *m_toolBar = nullptr;
     QStatusBar *m_statusBar = nullptr;
     std::array<QMenu *, 5> m_menus{};
