@@ -99,21 +99,29 @@ bool ZipWriter::add(const QString &name, const QByteArray &data, Method method)
 
     QByteArray header;
     put32(header, 0x04034b50);
-    put16(header, kVersion);
-    put16(header, kUtf8Names);
-    put16(header, entry.method);
-    put16(header, m_time);
-    put16(header, m_date);
-    put32(header, entry.crc);
-    put32(header, entry.compressed);
-    put32(header, entry.size);
-    put16(header, quint16(entry.name.size()));
+    putEntryFields(header, entry);
     put16(header, 0);
     header += entry.name;
     if (!write(header) || !write(body))
         return false;
     m_entries.push_back(std::move(entry));
     return true;
+}
+
+// What the local header and the central directory both say of an entry, in
+// the same order: version needed, flags, method, time, date, CRC, sizes and
+// the name's length.
+void ZipWriter::putEntryFields(QByteArray &out, const Entry &entry) const
+{
+    put16(out, kVersion);
+    put16(out, kUtf8Names);
+    put16(out, entry.method);
+    put16(out, m_time);
+    put16(out, m_date);
+    put32(out, entry.crc);
+    put32(out, entry.compressed);
+    put32(out, entry.size);
+    put16(out, quint16(entry.name.size()));
 }
 
 bool ZipWriter::finish()
@@ -123,15 +131,7 @@ bool ZipWriter::finish()
     for (const Entry &entry : m_entries) {
         put32(directory, 0x02014b50);
         put16(directory, kVersion);
-        put16(directory, kVersion);
-        put16(directory, kUtf8Names);
-        put16(directory, entry.method);
-        put16(directory, m_time);
-        put16(directory, m_date);
-        put32(directory, entry.crc);
-        put32(directory, entry.compressed);
-        put32(directory, entry.size);
-        put16(directory, quint16(entry.name.size()));
+        putEntryFields(directory, entry);
         put16(directory, 0); // extra field
         put16(directory, 0); // comment
         put16(directory, 0); // disk

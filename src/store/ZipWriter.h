@@ -39,6 +39,7 @@ private:
         quint32 offset = 0;
     };
     bool write(const QByteArray &bytes);
+    void putEntryFields(QByteArray &out, const Entry &entry) const;
 
     QIODevice &m_device;
     quint16 m_time = 0;

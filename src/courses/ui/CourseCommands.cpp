@@ -27,14 +27,7 @@ void CourseCommands::checkAtStart()
 
 db::Database *CourseCommands::openDatabase()
 {
-    QString error;
-    QStringList notices;
-    db::Database *database = m_session.open(&error, &notices);
-    if (!database)
-        m_messages.inform(error);
-    else if (!notices.isEmpty())
-        m_messages.inform(notices.join(QStringLiteral("\n\n")));
-    return database;
+    return m_session.openTelling(m_messages);
 }
 
 void CourseCommands::openCourses()

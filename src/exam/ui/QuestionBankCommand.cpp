@@ -24,15 +24,9 @@ void QuestionBankCommand::editQuestions()
     if (path.isEmpty() || !readTopicFile(path, &file))
         return;
     const CommandsDisabled disabled(m_frame);
-    QString error;
-    QStringList notices;
-    db::Database *database = m_session.open(&error, &notices);
-    if (!database) {
-        m_messages.inform(error);
+    db::Database *database = m_session.openTelling(m_messages);
+    if (!database)
         return;
-    }
-    if (!notices.isEmpty())
-        m_messages.inform(notices.join(QStringLiteral("\n\n")));
     QStringList details;
     for (const TopicNode &node : file.nodes)
         details << node.name.trimmed();

@@ -53,15 +53,9 @@ void ScormCommand::savePackage()
         m_messages.inform(scormTargetRefusal(taken));
         return;
     }
-    QString error;
-    QStringList notices;
-    db::Database *database = m_session.open(&error, &notices);
-    if (!database) {
-        m_messages.inform(error);
+    db::Database *database = m_session.openTelling(m_messages);
+    if (!database)
         return;
-    }
-    if (!notices.isEmpty())
-        m_messages.inform(notices.join(QStringLiteral("\n\n")));
     options.libraryDirs = m_location.libraryDirs();
     options.frontPagePath = m_location.frontPagePath();
     auto wait = std::make_unique<WaitForm>(m_dialogOwner);

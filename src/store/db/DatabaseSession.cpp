@@ -1,5 +1,7 @@
 #include "store/db/DatabaseSession.h"
 
+#include "store/components/Messages.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -76,6 +78,18 @@ Database *DatabaseSession::open(QString *error, QStringList *notices)
     location.password = m_password;
     auto database = openAt(location, error);
     return database ? opened(std::move(database), notices) : nullptr;
+}
+
+Database *DatabaseSession::openTelling(Messages &messages)
+{
+    QString error;
+    QStringList notices;
+    Database *database = open(&error, &notices);
+    if (!database)
+        messages.inform(error);
+    else if (!notices.isEmpty())
+        messages.inform(notices.join(QStringLiteral("\n\n")));
+    return database;
 }
 
 bool DatabaseSession::switchTo(const DatabaseLocation &location, QString *error, QStringList *notices)

@@ -14,6 +14,10 @@
 #include <functional>
 #include <memory>
 
+namespace marbelo {
+class Messages;
+}
+
 namespace marbelo::db {
 
 class DatabaseSession
@@ -45,6 +49,9 @@ public:
     // folder's choice and the session's database. False with the Polish
     // reason when it cannot be opened: the choice and the open database stay.
     bool switchTo(const DatabaseLocation &location, QString *error, QStringList *notices);
+    // The open database, or null after the reason was told; the opening's
+    // notices are told too.
+    Database *openTelling(Messages &messages);
     Database *current() const { return m_database && m_database->isOpen() ? m_database.get() : nullptr; }
 
 private:

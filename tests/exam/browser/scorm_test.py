@@ -16,12 +16,13 @@ import threading
 import unittest
 import zipfile
 
-from selenium import webdriver
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
 import scorm_training  # noqa: E402
+from chromium import headless_chromium  # noqa: E402
 from scorm_training import SLIDES, TOC  # noqa: E402
 
 TOOL, BIN_DIR, NODE_MODULES = sys.argv[1], sys.argv[2], sys.argv[3]
@@ -85,15 +86,7 @@ class ScormTest(unittest.TestCase):
         threading.Thread(target=cls.server.serve_forever, daemon=True).start()
         cls.base = "http://127.0.0.1:%d/" % cls.server.server_address[1]
 
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for arg in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                    "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                    "--user-data-dir=" + os.path.join(cls.work, "profile"), "--window-size=1000,700"):
-            options.add_argument(arg)
-        service = webdriver.ChromeService(executable_path="/usr/bin/chromedriver") \
-            if hasattr(webdriver, "ChromeService") else webdriver.chrome.service.Service("/usr/bin/chromedriver")
-        cls.driver = webdriver.Chrome(service=service, options=options)
+        cls.driver = headless_chromium(cls.work, 1000, 700)
 
     @classmethod
     def tearDownClass(cls):

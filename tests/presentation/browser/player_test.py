@@ -15,7 +15,9 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
 import make_training  # noqa: E402
+from chromium import headless_chromium  # noqa: E402
 
 TOOL, BIN_DIR = sys.argv[1], sys.argv[2]
 TITLE = 'Szkolenie <b>BHP</b> & „żółć”'
@@ -31,15 +33,7 @@ class PlayerTest(unittest.TestCase):
         status = os.spawnv(os.P_WAIT, TOOL, [TOOL, "export", data, "0", cls.page[:-5] + ".pnn"])
         if status != 0:
             raise RuntimeError("marbelo-tool export failed: %d" % status)
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for arg in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                    "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                    "--user-data-dir=" + os.path.join(cls.work, "profile"), "--window-size=800,600"):
-            options.add_argument(arg)
-        service = webdriver.ChromeService(executable_path="/usr/bin/chromedriver") \
-            if hasattr(webdriver, "ChromeService") else webdriver.chrome.service.Service("/usr/bin/chromedriver")
-        cls.driver = webdriver.Chrome(service=service, options=options)
+        cls.driver = headless_chromium(cls.work, 800, 600)
 
     @classmethod
     def tearDownClass(cls):
