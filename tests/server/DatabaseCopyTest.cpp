@@ -1,8 +1,8 @@
 // Moving a register with marbelo-tool: a data folder's file with demo
 // questions, courses and certificates (one cancelled) copied to an empty
-// server database and back into another folder's file; the register lists
-// the same everywhere, numbering goes on after the last number, and a target
-// that is not empty is refused unchanged.
+// server database and back into another folder's file, the first folder's
+// file left as it was; the register lists the same everywhere, numbering
+// goes on after the last number, and a target that is not empty is refused.
 
 #include "courses/Register.h"
 #include "store/Catalogue.h"
@@ -66,13 +66,13 @@ TEST(DatabaseCopyTest, BothWaysKeepsTheRegister)
     // To the server, which the folder then uses; the folder's file is left as it was.
     const QByteArray file = readFile(db::Database::pathIn(dir));
     tool({"database", "copy", dir, "--to", url});
+    EXPECT_EQ(readFile(db::Database::pathIn(dir)), file);
     tool({"database", "use", dir, url});
     EXPECT_EQ(tool({"database", dir}).out, url + QLatin1Char('\n'));
     EXPECT_EQ(tool({"register", dir}).out, listed);
     EXPECT_EQ(rowsOf(dir), rows);
     // From the server into the second folder's empty file; then both are targets that are not empty, refused.
-    ToolResult again = runTool({"database", "copy", second.path(), "--from", url});
-    ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+    tool({"database", "copy", second.path(), "--from", url});
     EXPECT_EQ(tool({"register", second.path()}).out, listed);
     EXPECT_EQ(rowsOf(second.path()), rows);
     for (const QStringList &args : {QStringList{"database", "copy", second.path(), "--to", url},
@@ -97,9 +97,4 @@ TEST(DatabaseCopyTest, BothWaysKeepsTheRegister)
         EXPECT_EQ(registerProblem(database, &certificates), QString());
         EXPECT_EQ(certificates, 9);
     }
-    // Back to the file, which kept what it held.
-    tool({"database", "use", dir, "file"});
-    EXPECT_EQ(tool({"database", dir}).out.section(QLatin1Char('\t'), 0, 0), QStringLiteral("file"));
-    EXPECT_EQ(readFile(db::Database::pathIn(dir)), file);
-    EXPECT_EQ(tool({"register", dir}).out, listed);
 }
